@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build
+# The program works below its working directory (DATA, PROJEKTY); use a
+# directory of its own so the source tree stays clean.
+workdir="${HYDRIM_WORKDIR:-$HOME/Hydrim}"
+mkdir -p "$workdir"
+if [ ! -e "$workdir/DATA" ]; then cp -r DATA "$workdir/DATA"; fi
+cd "$workdir"
+if [ -x "$OLDPWD/build/src/gui/hydrim" ]; then
+    exec "$OLDPWD/build/src/gui/hydrim" "$@"
+fi
+exec "$OLDPWD/build/src/cli/hydrim-cli" compute "$OLDPWD/examples/variant1-two-slopes.snp" --data "$workdir/DATA"
