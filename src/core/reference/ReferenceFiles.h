@@ -1,0 +1,40 @@
+// Readers of the reference table files of the data directory. Each reader
+// reads its fixed number of lines (missing lines read as empty), splits the
+// fields by the file's separators, fills the display grid texts of its
+// lookup dialog and the program-wide reference arrays.
+#pragma once
+
+#include "project/ProjectData.h"
+
+#include <string>
+#include <vector>
+
+namespace hydrim {
+
+// Grid texts of one table as its dialog shows them: Cells[row][column].
+struct TableGrid {
+    std::vector<std::vector<std::string>> Cells;
+    const std::string& cell(size_t row, size_t column) const;
+};
+
+// What a reader returns: the grid, and an error text (Czech, naming the file)
+// when the file could not be opened or read. The grid then stays empty or
+// partly filled; the reader never throws.
+struct TableReadResult {
+    TableGrid Grid;
+    std::string Error;
+    bool ok() const { return Error.empty(); }
+};
+
+// "srazky.tab": 580 rows, 12 TAB-separated fields; fills RainfallTable.
+TableReadResult ReadRainfallTable(const std::string& dataDir, ReferenceTables& reference);
+// "Gama.tab": 17 rows, fields split at ';' and '!'; fills RoughnessMin/Max.
+TableReadResult ReadRoughnessTable(const std::string& dataDir, ReferenceTables& reference);
+// "CNcistab.tab": 53 rows; fills CurveNumberTable (row 1 gets " pro A" ... " pro D").
+TableReadResult ReadCurveNumberTable(const std::string& dataDir, ReferenceTables& reference);
+// "HSP.tab": 6 rows, fields split at the first ';'.
+TableReadResult ReadSoilGroupTable(const std::string& dataDir);
+// "BPEJtab.tab": 67 rows, 4 TAB-separated fields; fills SoilUnitGroupsOriginal.
+TableReadResult ReadSoilUnitTable(const std::string& dataDir, ReferenceTables& reference);
+
+} // namespace hydrim
