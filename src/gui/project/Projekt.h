@@ -13,8 +13,12 @@ class QComboBox;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
+class QCloseEvent;
 
 namespace hydrim::gui {
+
+// The caption of a project that has no file yet.
+inline const char* const UntitledProjectCaption = "Nepojmenovaný projekt";
 
 class TProjekt1 : public QWidget {
     Q_OBJECT
@@ -37,15 +41,30 @@ public:
     // Copies the fields into AppState::CurrentProject (before saving and computing).
     void storeProject();
 
-    // Runs the change reaction of a field as typing would (used when a
-    // lookup dialog writes a value into a field).
+    // Writes a value into EditK as typing it and leaving the field would:
+    // the change reaction (filtering, membership, rainfall texts, modified
+    // mark) and then the range corrections with their messages. Used when a
+    // lookup dialog writes a value into a field.
     void setFieldText(int k, const QString& text);
+
+public slots:
+    // A lookup dialog opened by speedButton(k) was closed: its twin button on
+    // the other slope (1 <-> 4, 2 <-> 5), disabled while the dialog was open,
+    // is enabled again.
+    void lookupClosed(int speedButton);
 
 signals:
     void modified();          // any change: the project counts as modified
-    void computeRequested();  // "&Vypočítej" pressed
+    void computeRequested();  // "&Vypočítej" pressed (after storeProject())
     void computeStateChanged(bool enabled);
     void lookupRequested(int speedButton, bool leftSlope);
+    // Emitted from the close event, before the window goes away: the main
+    // window asks "Uložit provedené změny do projektu?" here when the project
+    // is modified, saves on Yes and closes the result-table windows.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 };
 
 } // namespace hydrim::gui
