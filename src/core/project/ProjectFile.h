@@ -6,10 +6,12 @@
 #include "project/ProjectData.h"
 
 #include <string>
+#include <vector>
 
 namespace hydrim {
 
 inline const std::string ProjectFileHeader = "SPIKA NP File";
+inline const std::string WrongFileTypeMessage = "Nesprávný typ souboru!!";
 
 struct ProjectReadResult {
     enum class Status { Ok, WrongType, Error };
@@ -19,10 +21,27 @@ struct ProjectReadResult {
 };
 
 // Reads a project file into project. On failure project is left untouched.
+// A file that ends early (a truncated file) is read as far as it goes: the
+// missing texts and lookup cells are empty, missing list choices are "none"
+// (-1), a missing station row is 1, missing path flags are true and missing
+// chart titles are "Název grafu". A malformed or out-of-range integer item is
+// an error naming the file and the line.
 ProjectReadResult ReadProjectFile(const std::string& fileName, Project& project);
+
+// The same over lines already decoded; fileName only names the file in messages.
+ProjectReadResult ParseProjectLines(const std::vector<std::string>& lines, const std::string& fileName,
+                                    Project& project);
 
 // Writes the project (atomically: a temporary file renamed over the target).
 // Returns an empty string on success, else a Czech message naming the file.
 std::string WriteProjectFile(const std::string& fileName, const Project& project);
+
+// The lines of the project file, in the order of its layout (UTF-8).
+std::vector<std::string> ProjectFileLines(const Project& project);
+
+// The FilledInputs a project's texts give: a list counts when an item is
+// chosen, a numeric field when it holds a number greater than 0 (the input
+// window's rule); the rainfall fields count as the variant shows them.
+FilledInputs DeriveFilledInputs(const Project& project);
 
 } // namespace hydrim

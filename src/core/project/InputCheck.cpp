@@ -1,0 +1,241 @@
+#include "project/InputCheck.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace hydrim {
+namespace {
+
+enum class Rule { Positive, Rainfall, CurveNumber, Duration };
+
+struct NumericField {
+    int edit;
+    std::string label;
+    Rule rule;
+};
+
+const std::string RainLabel = "1-denní maximální srážkový úhrn pro ";
+
+std::string SlopeSuffix(bool twoSlopes, bool left) {
+    if (!twoSlopes) {
+        return {};
+    }
+    return left ? " (levý svah)" : " (pravý svah)";
+}
+
+// Checks one numeric field against its rule; returns the problem or "".
+std::string CheckField(const std::string& text, const std::string& label, Rule rule) {
+    if (text.empty()) {
+        return label + ": není vyplněno.";
+    }
+    const std::optional<double> value = ParseInputNumber(text);
+    if (!value) {
+        return label + ": \"" + text + "\" není číslo.";
+    }
+    if (*value <= 0.0) {
+        return label + ": hodnota musí být větší než 0.";
+    }
+    switch (rule) {
+    case Rule::Positive:
+        return {};
+    case Rule::Rainfall:
+        if (*value < 10.0 || *value > 500.0) {
+            return label + ": hodnota musí ležet v rozmezí 10 až 500.";
+        }
+        return {};
+    case Rule::CurveNumber:
+        if (*value < 40.0 || *value > 100.0) {
+            return label + ": hodnota musí ležet v rozmezí 40 až 100.";
+        }
+        return {};
+    case Rule::Duration:
+        if (*value != std::floor(*value)) {
+            return label + ": doba trvání musí být celý počet minut.";
+        }
+        if (*value < 10.0 || *value > 300.0) {
+            return label + ": hodnota musí ležet v rozmezí 10 až 300.";
+        }
+        return {};
+    }
+    return {};
+}
+
+// The rainfall fields of the variant, in the order of the window.
+std::vector<NumericField> RainfallFields(int variant) {
+    if (variant == 0) {
+        return {{EditRainN, RainLabel + "N = 5 [mm]", Rule::Rainfall},
+                {EditRain10, RainLabel + "N = 10 [mm]", Rule::Rainfall},
+                {EditRain20, RainLabel + "N = 20 [mm]", Rule::Rainfall},
+                {EditRain50, RainLabel + "N = 50 [mm]", Rule::Rainfall},
+                {EditRain100, RainLabel + "N = 100 [mm]", Rule::Rainfall}};
+    }
+    if (variant == 1) {
+        return {{EditRainN, RainLabel + "N [mm]", Rule::Rainfall},
+                {EditRain100, RainLabel + "N = 100 [mm]", Rule::Rainfall}};
+    }
+    return {};
+}
+
+// The slope fields of the variant; offset 0 for the left slope, 7 for the right.
+std::vector<NumericField> SlopeFields(int variant, int offset, const std::string& suffix) {
+    std::vector<NumericField> fields = {
+        {EditAreaL + offset, "Plocha svahu [km²]" + suffix, Rule::Positive},
+        {EditSlopeL + offset, "Sklon svahu [%]" + suffix, Rule::Positive},
+        {EditRoughnessL + offset, "Drsnost γ [s]" + suffix, Rule::Positive},
+        {EditCnL + offset, "Číslo CN křivky [40-100]" + suffix, Rule::CurveNumber}};
+    if (variant >= 1) {
+        fields.push_back({EditDurationL + offset, "Doba trvání deště [min]" + suffix, Rule::Duration});
+    }
+    if (variant == 2) {
+        fields.push_back({EditIntensityL + offset, "Intenzita deště [mm.min⁻¹]" + suffix, Rule::Positive});
+    }
+    return fields;
+}
+
+void CheckFields(const ProjectTexts& texts, const std::vector<NumericField>& fields,
+                 std::vector<std::string>& problems) {
+    for (const NumericField& field : fields) {
+        if (std::string problem = CheckField(texts.Edit[field.edit], field.label, field.rule);
+            !problem.empty()) {
+            problems.push_back(problem);
+        }
+    }
+}
+
+// The window raises the N = 100 rainfall to the largest of the others, and
+// with N = 100 chosen in Variant II makes both fields equal.
+void CheckRainfallOrder(const ProjectTexts& texts, std::vector<std::string>& problems) {
+    const std::optional<double> rain100 = ParseInputNumber(texts.Edit[EditRain100]);
+    if (!rain100) {
+        return;
+    }
+    const std::string label100 = RainLabel + "N = 100 [mm]";
+    for (const NumericField& field : RainfallFields(texts.Variant)) {
+        const std::optional<double> value = ParseInputNumber(texts.Edit[field.edit]);
+        if (field.edit != EditRain100 && value && *value > *rain100) {
+            problems.push_back(label100 + ": nesmí být menší než " + field.label.substr(RainLabel.size()) +
+                               " (" + texts.Edit[field.edit] + ").");
+            return;
+        }
+    }
+    const std::optional<double> rainN = ParseInputNumber(texts.Edit[EditRainN]);
+    if (texts.Variant == 1 && texts.ReturnPeriodItem == 5 && rainN && *rainN != *rain100) {
+        problems.push_back(RainLabel + "N [mm]: pro N = 100 let musí být shodný s úhrnem pro N = 100.");
+    }
+}
+
+// The window keeps the rain duration and intensity equal on both slopes.
+void CheckSlopesAgree(const ProjectTexts& texts, std::vector<std::string>& problems) {
+    std::vector<std::pair<int, std::string>> pairs;
+    if (texts.Variant >= 1) {
+        pairs.emplace_back(EditDurationL, "Doba trvání deště [min]");
+    }
+    if (texts.Variant == 2) {
+        pairs.emplace_back(EditIntensityL, "Intenzita deště [mm.min⁻¹]");
+    }
+    for (const auto& [left, label] : pairs) {
+        const std::optional<double> l = ParseInputNumber(texts.Edit[left]);
+        const std::optional<double> r = ParseInputNumber(texts.Edit[left + 7]);
+        if (l && r && *l != *r) {
+            problems.push_back(label + " (pravý svah): musí být shodná s levým svahem.");
+        }
+    }
+}
+
+bool IsChosen(int item, int last) {
+    return item >= 0 && item <= last;
+}
+
+} // namespace
+
+std::optional<double> ParseInputNumber(std::string_view text) {
+    size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+    int digits = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= '0' && text[i] <= '9') {
+            ++digits;
+        } else if (text[i] == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    // The form is checked above; the value is the nearest double to the text.
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc()) {
+        return std::nullopt; // beyond the range of a double
+    }
+    return value;
+}
+
+bool IsPositiveNumber(std::string_view text) {
+    const std::optional<double> value = ParseInputNumber(text);
+    return value && *value > 0.0;
+}
+
+std::vector<int> RequiredMembers(int catchmentType, int variant) {
+    static const std::vector<int> group1[3] = {{0, 1, 3, 4, 5, 6, 7}, {0, 1, 2, 3, 4}, {0, 1}};
+    static const std::vector<int> left[3] = {
+        {8, 9, 10, 11, 12}, {8, 9, 10, 11, 12, 13}, {8, 9, 10, 11, 12, 13, 14}};
+    if (!IsChosen(catchmentType, 1) || !IsChosen(variant, 2)) {
+        return {};
+    }
+    std::vector<int> members = group1[variant];
+    for (int member : left[variant]) {
+        members.push_back(member);
+    }
+    if (catchmentType == 1) {
+        for (int member : left[variant]) {
+            members.push_back(member + 8);
+        }
+    }
+    return members;
+}
+
+std::vector<std::string> CheckInputs(const Project& project) {
+    const ProjectTexts& texts = project.Texts;
+    std::vector<std::string> problems;
+    if (!IsChosen(texts.CatchmentType, 1)) {
+        problems.push_back("Typ povodí: není zvolen.");
+    }
+    if (!IsChosen(texts.Variant, 2)) {
+        problems.push_back("Varianta: není zvolena.");
+    }
+    if (!problems.empty()) {
+        return problems;
+    }
+    const bool twoSlopes = texts.CatchmentType == 1;
+    CheckFields(texts,
+                {{EditValleyLength, "Délka údolnice [km]", Rule::Positive},
+                 {EditValleySlope, "Sklon údolnice [%]", Rule::Positive}},
+                problems);
+    if (texts.Variant == 1 && !IsChosen(texts.ReturnPeriodItem, 5)) {
+        problems.push_back("Doba opakování N [roky]: není zvolena.");
+    }
+    CheckFields(texts, RainfallFields(texts.Variant), problems);
+    CheckRainfallOrder(texts, problems);
+    for (const bool left : {true, false}) {
+        if (!left && !twoSlopes) {
+            break;
+        }
+        const std::string suffix = SlopeSuffix(twoSlopes, left);
+        std::vector<NumericField> fields = SlopeFields(texts.Variant, left ? 0 : 7, suffix);
+        CheckFields(texts, {fields.begin(), fields.begin() + 3}, problems);
+        if (!IsChosen(left ? texts.CnTypeItemL : texts.CnTypeItemR, 2)) {
+            problems.push_back("Typ CN křivky [1,2,3]" + suffix + ": není zvolen.");
+        }
+        CheckFields(texts, {fields.begin() + 3, fields.end()}, problems);
+    }
+    if (twoSlopes) {
+        CheckSlopesAgree(texts, problems);
+    }
+    return problems;
+}
+
+} // namespace hydrim

@@ -1,0 +1,34 @@
+// The check of a project's inputs before a computation: everything the input
+// window would refuse or correct (a missing choice, an empty required field,
+// a text that is not a number, a value out of its range) is reported by the
+// field's label, so a computation never runs on such inputs.
+#pragma once
+
+#include "project/ProjectData.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hydrim {
+
+// A number as the input window admits it: digits with at most one decimal
+// point, "." only (an optional leading minus is read so that a negative value
+// can be reported as such). Anything else is not a number.
+std::optional<double> ParseInputNumber(std::string_view text);
+
+// True when text is a number greater than 0: the rule by which a numeric
+// field counts as filled.
+bool IsPositiveNumber(std::string_view text);
+
+// The FilledInputs members the computation of this catchment type (0 one
+// slope, 1 two slopes) and variant (0..2) needs.
+std::vector<int> RequiredMembers(int catchmentType, int variant);
+
+// Problems of the project's inputs, one Czech sentence each that starts with
+// the field's label, e.g. "Délka údolnice [km]: není vyplněno."; empty when
+// the project can be computed.
+std::vector<std::string> CheckInputs(const Project& project);
+
+} // namespace hydrim
