@@ -1,0 +1,46 @@
+// What both hydrograph chart windows share: the chart view, the title typed
+// by the user (kept in the project's chart titles) and the caption.
+#pragma once
+
+#include "project/ProjectData.h"
+#include "views/HydrographChartContent.h"
+
+#include <QWidget>
+
+QT_BEGIN_NAMESPACE
+class QVBoxLayout;
+QT_END_NAMESPACE
+
+namespace hydrim::gui {
+
+class HydrographChartView;
+
+class ChartWindow : public QWidget {
+    Q_OBJECT
+public:
+    HydrographChartView* chartView() const { return view_; }
+    // True while the hydrograph of the design rain is drawn, false for the
+    // hydrograph of the whole 1-day rainfall.
+    bool showsDesignRain() const { return designRain_; }
+
+signals:
+    // The user typed a new chart title: the project counts as modified.
+    void modified();
+
+protected:
+    ChartWindow(AppState& state, QWidget* parent);
+    // Draws content; its title is the stored title of that hydrograph.
+    void draw(HydrographChartContent content);
+    QVBoxLayout* layout() const { return layout_; }
+
+    AppState& state_;
+
+private:
+    void storeTitle(const QString& title);
+
+    HydrographChartView* view_ = nullptr;
+    QVBoxLayout* layout_ = nullptr;
+    bool designRain_ = true;
+};
+
+} // namespace hydrim::gui

@@ -1,0 +1,69 @@
+// The view that shows a hydrograph chart with its editable title, the
+// "N = … let" label of a return period and the two-line footer naming the
+// program, and copies the chart to the clipboard as a picture.
+#pragma once
+
+#include "views/HydrographChartContent.h"
+
+#include <QChartView>
+
+QT_BEGIN_NAMESPACE
+class QGraphicsSimpleTextItem;
+class QLineEdit;
+class QMimeData;
+class QMenu;
+QT_END_NAMESPACE
+
+namespace hydrim::gui {
+
+class TitleEditor;
+
+class HydrographChartView : public QChartView {
+    Q_OBJECT
+public:
+    explicit HydrographChartView(QWidget* parent = nullptr);
+    ~HydrographChartView() override;
+
+    // Replaces the drawn chart by a new one built from content.
+    void setContent(const HydrographChartContent& content);
+    const HydrographChartContent& content() const { return content_; }
+
+    QString titleText() const;
+    // The title's rectangle in view (viewport) coordinates.
+    QRect titleRect() const;
+    QString footerText() const;
+    QString returnPeriodLabel() const; // empty when the chart shows none
+
+    // Opens the edit box over the title (a click on the title does this).
+    void beginTitleEdit();
+    QLineEdit* titleEditor() const;
+
+    // The chart as a bitmap and as SVG, as "Kopíruj graf" puts it on the clipboard.
+    QMimeData* pictureMimeData();
+    void copyToClipboard();
+    QMenu* contextMenu() const { return contextMenu_; }
+
+signals:
+    // The user confirmed a new, non-empty title.
+    void titleEdited(const QString& title);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void placeDecorations();
+    void commitTitleEdit();
+    void cancelTitleEdit();
+    QSize pictureSize() const;
+
+    HydrographChartContent content_;
+    QGraphicsSimpleTextItem* title_ = nullptr;
+    QGraphicsSimpleTextItem* footer_ = nullptr;
+    QGraphicsSimpleTextItem* returnPeriod_ = nullptr;
+    TitleEditor* editor_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
+};
+
+} // namespace hydrim::gui

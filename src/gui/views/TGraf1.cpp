@@ -1,0 +1,15 @@
+#include "views/TGraf1.h"
+
+#include "views/ResultHydrographs.h"
+
+namespace hydrim::gui {
+
+TGraf1::TGraf1(AppState& state, QWidget* parent) : ChartWindow(state, parent) {
+    DrawDesignHydrograph();
+}
+
+void TGraf1::DrawDesignHydrograph() {
+    draw(Variant23ChartContent(state_));
+}
+
+} // namespace hydrim::gui
