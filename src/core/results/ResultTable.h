@@ -49,8 +49,8 @@ struct StackedCell {
 
 struct ResultGrid {
     GridKind Kind = GridKind::VariantISheet;
-    int Number = 0;    // Variant I grid 1..8; 2 or 3 for the Variant II / III grid
-    std::string Title; // tab title ("VSTUP", "VÝSTUP N=5", ...; "Výstup" for II / III)
+    int Number = 0;        // Variant I grid 1..8; 2 or 3 for the Variant II / III grid
+    std::string Title;     // tab title ("VSTUP", "VÝSTUP N=5", ...; "Výstup" for II / III)
     std::string SheetName; // worksheet name of the spreadsheet export ("Vstup", "Výstup N=5", ...)
 
     // Cell texts, UTF-8, Cells[row][column]; every row has ColumnCount() cells.

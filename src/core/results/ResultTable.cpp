@@ -1,0 +1,114 @@
+#include "results/ResultTable.h"
+
+#include <algorithm>
+
+namespace hydrim {
+namespace {
+
+size_t CharacterCount(const std::string& text) {
+    return static_cast<size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::string TrimBlanks(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string CsvField(const std::string& text) {
+    const std::string trimmed = TrimBlanks(text);
+    if (trimmed.find_first_of(";\"\r\n") == std::string::npos) {
+        return trimmed;
+    }
+    std::string quoted = "\"";
+    for (char c : trimmed) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+std::vector<int> VisibleColumnsOf(const ResultGrid& grid) {
+    std::vector<int> columns;
+    for (int c = 0; c < grid.ColumnCount(); ++c) {
+        if (c >= static_cast<int>(grid.VisibleColumns.size()) ||
+            grid.VisibleColumns[static_cast<size_t>(c)]) {
+            columns.push_back(c);
+        }
+    }
+    return columns;
+}
+
+} // namespace
+
+const std::string& ResultGrid::Cell(int row, int column) const {
+    static const std::string empty;
+    if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount()) {
+        return empty;
+    }
+    return Cells[static_cast<size_t>(row)][static_cast<size_t>(column)];
+}
+
+bool ResultGrid::HeadingAcrossRow(int row) const {
+    return Kind == GridKind::Variant23 &&
+           std::find(Table23SectionRows.begin(), Table23SectionRows.end(), row) != Table23SectionRows.end();
+}
+
+std::string CopyTableText(const ResultGrid& grid) {
+    std::string text;
+    for (int row = 1; row < grid.RowCount(); ++row) {
+        for (size_t k = 0; k < grid.ValueColumns.size(); ++k) {
+            if (k > 0) {
+                text += '\t';
+            }
+            text += grid.Cell(row, grid.ValueColumns[k]);
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string GridAsCsv(const ResultGrid& grid) {
+    const std::vector<int> columns = VisibleColumnsOf(grid);
+    std::string text;
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        for (size_t k = 0; k < columns.size(); ++k) {
+            if (k > 0) {
+                text += ';';
+            }
+            text += CsvField(grid.Cell(row, columns[k]));
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string GridAsText(const ResultGrid& grid) {
+    const std::vector<int> columns = VisibleColumnsOf(grid);
+    std::vector<size_t> widths(columns.size(), 0);
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        for (size_t k = 0; k < columns.size(); ++k) {
+            widths[k] = std::max(widths[k], CharacterCount(grid.Cell(row, columns[k])));
+        }
+    }
+    std::string text;
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        std::string line;
+        for (size_t k = 0; k < columns.size(); ++k) {
+            const std::string& cell = grid.Cell(row, columns[k]);
+            line += cell;
+            if (k + 1 < columns.size()) {
+                line.append(widths[k] - CharacterCount(cell) + 1, ' ');
+            }
+        }
+        text += line.substr(0, line.find_last_not_of(' ') + 1) + "\n";
+    }
+    return text;
+}
+
+} // namespace hydrim
