@@ -1,0 +1,157 @@
+#include "CliCommon.h"
+
+#include "Commands.h"
+#include "project/InputCheck.h"
+#include "project/ProjectFile.h"
+#include "project/Startup.h"
+#include "project/TextCodec.h"
+#include "reference/ParTableFile.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <iostream>
+
+namespace hydrim::cli {
+
+std::map<std::string, Command>& CommandTable() {
+    static std::map<std::string, Command> table;
+    return table;
+}
+
+std::string Arguments::value(const std::string& option, const std::string& fallback) const {
+    const auto found = values.find(option);
+    return found == values.end() ? fallback : found->second;
+}
+
+std::string ParseArguments(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
+                           const std::vector<std::string>& flagOptions, Arguments& parsed) {
+    const auto contains = [](const std::vector<std::string>& list, const std::string& name) {
+        return std::find(list.begin(), list.end(), name) != list.end();
+    };
+    bool optionsEnded = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            parsed.positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        if (contains(valueOptions, name)) {
+            if (equals != std::string::npos) {
+                parsed.values[name] = arg.substr(equals + 1);
+            } else if (i + 1 < args.size()) {
+                parsed.values[name] = args[++i];
+            } else {
+                return "option " + name + " needs a value";
+            }
+        } else if (contains(flagOptions, name) && equals == std::string::npos) {
+            parsed.flags.insert(name);
+        } else {
+            return "unknown option " + arg;
+        }
+    }
+    return {};
+}
+
+void PrintError(const std::string& message) {
+    std::string line = message;
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    std::cerr << "hydrim-cli: " << line << '\n';
+}
+
+int UsageError(const std::string& command, const std::string& problem) {
+    const auto found = CommandTable().find(command);
+    std::string message = command + ": " + problem;
+    if (found != CommandTable().end()) {
+        message += " (usage: hydrim-cli " + found->second.usage + ")";
+    }
+    PrintError(message);
+    return ExitUsage;
+}
+
+std::string DataDirectoryOption(const Arguments& parsed) {
+    if (const std::string dir = parsed.value("--data"); !dir.empty()) {
+        return dir;
+    }
+    std::error_code ec;
+    const std::string cwd = std::filesystem::current_path(ec).string();
+    return JoinPath(ec ? std::string(".") : cwd, DataDirName);
+}
+
+int LoadProject(const std::string& projectFile, const std::string& dataDir, AppState& state) {
+    const ProjectReadResult read = ReadProjectFile(projectFile, state.CurrentProject);
+    if (!read.ok()) {
+        PrintError(read.status == ProjectReadResult::Status::WrongType
+                       ? read.message + " (\"" + projectFile + "\")"
+                       : read.message);
+        return ExitInvalidInput;
+    }
+    const std::vector<std::string> problems = CheckInputs(state.CurrentProject);
+    if (!problems.empty()) {
+        std::string message = "Projekt \"" + projectFile + "\" nelze spočítat:";
+        for (const std::string& problem : problems) {
+            message += " " + problem;
+        }
+        PrintError(message);
+        return ExitInvalidInput;
+    }
+    if (std::string error = ReadParTable(JoinPath(dataDir, ParTableFileName), state.Par); !error.empty()) {
+        PrintError(error);
+        return ExitInvalidInput;
+    }
+    return ExitOk;
+}
+
+std::string FormatReal(double value) {
+    if (!std::isfinite(value)) {
+        return "null";
+    }
+    char buffer[64];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+    std::string text(buffer, ec == std::errc() ? end : buffer);
+    if (text.find_first_of(".e") == std::string::npos) {
+        text += ".0"; // a real stays recognisable as one
+    }
+    return text;
+}
+
+std::string DumpJson(const nlohmann::ordered_json& value, int indent) {
+    using json = nlohmann::ordered_json;
+    switch (value.type()) {
+    case json::value_t::number_float:
+        return FormatReal(value.get<double>());
+    case json::value_t::array: {
+        std::string out = "[";
+        for (size_t i = 0; i < value.size(); ++i) {
+            out += (i == 0 ? "" : ", ") + DumpJson(value[i], indent);
+        }
+        return out + "]";
+    }
+    case json::value_t::object: {
+        if (value.empty()) {
+            return "{}";
+        }
+        const std::string inner(static_cast<size_t>(indent + 2), ' ');
+        std::string out = "{\n";
+        bool first = true;
+        for (const auto& [key, item] : value.items()) {
+            out += (first ? "" : ",\n") + inner + json(key).dump() + ": " + DumpJson(item, indent + 2);
+            first = false;
+        }
+        return out + "\n" + std::string(static_cast<size_t>(indent), ' ') + "}";
+    }
+    default:
+        return value.dump(-1, ' ', false, json::error_handler_t::replace);
+    }
+}
+
+} // namespace hydrim::cli
