@@ -3,6 +3,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QDateTimeAxis>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
 #include <QPen>
@@ -151,6 +152,7 @@ QChart* BuildHydrographChart(const HydrographChartContent& content) {
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundBrush(Qt::white);
     chart->setBackgroundRoundness(0);
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
 

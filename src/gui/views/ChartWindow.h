@@ -22,6 +22,7 @@ public:
     // True while the hydrograph of the design rain is drawn, false for the
     // hydrograph of the whole 1-day rainfall.
     bool showsDesignRain() const { return designRain_; }
+    AppState& state() const { return state_; }
 
 signals:
     // The user typed a new chart title: the project counts as modified.

@@ -48,6 +48,8 @@ HydrographChartView::HydrographChartView(QWidget* parent) : QChartView(parent) {
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);
     setDragMode(QGraphicsView::NoDrag);
+    setBackgroundBrush(Qt::white);
+    setFrameShape(QFrame::NoFrame);
     viewport()->setMouseTracking(true);
     setMinimumSize(480, 320);
 

@@ -1,0 +1,10 @@
+#include "views/TVypisDat1.h"
+
+namespace hydrim::gui {
+
+TVypisDat1::TVypisDat1(AppState& state, QWidget* parent) : TimeSeriesWindow(state, parent) {
+    const bool twoSlopes = state.CurrentProject.Texts.CatchmentType > 0;
+    setListing(TimeSeriesListing(Variant23TimeSeries(state, twoSlopes), state.LocaleDecimalSeparator));
+}
+
+} // namespace hydrim::gui

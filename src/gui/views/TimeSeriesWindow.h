@@ -1,0 +1,56 @@
+// What both time-series windows share: the listing table with its two
+// header rows, and the three clipboard copies of its cells.
+#pragma once
+
+#include "project/ProjectData.h"
+#include "views/CopyText.h"
+
+#include <QWidget>
+
+#include <string>
+
+QT_BEGIN_NAMESPACE
+class QTableView;
+class QVBoxLayout;
+QT_END_NAMESPACE
+
+namespace hydrim::gui {
+
+class TimeSeriesModel;
+
+// The "&Edituj" copy commands, numbered as the main window passes them.
+enum class CopyKind { Selection = 0, SelectionWithHeader = 1, All = 2 };
+
+class TimeSeriesWindow : public QWidget {
+    Q_OBJECT
+public:
+    QTableView* table() const { return table_; }
+    TimeSeriesModel* model() const { return model_; }
+
+    // The selected rectangle in listing rows (row 0 and 1 are the header
+    // rows, so data rows start at 2); the current cell when nothing is
+    // selected.
+    CellSelection selection() const;
+    // Selects listing rows top..bottom, columns left..right.
+    void select(const CellSelection& cells);
+
+    std::string copyText(CopyKind kind) const;
+    // Puts copyText(kind) on the clipboard as plain text.
+    void copySelection(CopyKind kind) const;
+
+protected:
+    TimeSeriesWindow(AppState& state, QWidget* parent);
+    void setListing(TimeSeriesListing listing);
+    QVBoxLayout* layout() const { return layout_; }
+
+    AppState& state_;
+
+private:
+    void fitColumns();
+
+    QTableView* table_ = nullptr;
+    TimeSeriesModel* model_ = nullptr;
+    QVBoxLayout* layout_ = nullptr;
+};
+
+} // namespace hydrim::gui
