@@ -14,9 +14,11 @@ namespace hydrim {
 using ProgressCallback = std::function<void(int position)>;
 
 struct ComputeOutcome {
-    enum class Status { Ok, NoRunoff };
+    // InvalidInput: the project names no catchment type or variant the
+    // computation could run; nothing was computed.
+    enum class Status { Ok, NoRunoff, InvalidInput };
     Status status = Status::Ok;
-    std::string message; // the no-runoff message shown to the user (Czech)
+    std::string message; // the no-runoff (or invalid-input) message shown to the user (Czech)
     bool ok() const { return status == Status::Ok; }
 };
 

@@ -1,0 +1,31 @@
+#include "hydrology/Compute.h"
+
+namespace hydrim {
+
+namespace {
+
+constexpr int VariantI = 0;
+constexpr int VariantIII = 2;
+
+bool CatchmentTypeChosen(const ProjectTexts& texts) {
+    return texts.CatchmentType == 0 || texts.CatchmentType == 1;
+}
+
+} // namespace
+
+ComputeOutcome ComputeProject(AppState& state, const ProgressCallback& progress) {
+    const ProjectTexts& texts = state.CurrentProject.Texts;
+    if (!CatchmentTypeChosen(texts)) {
+        return ComputeOutcome{ComputeOutcome::Status::InvalidInput, "Není zvolen typ povodí."};
+    }
+    if (texts.Variant < VariantI || texts.Variant > VariantIII) {
+        return ComputeOutcome{ComputeOutcome::Status::InvalidInput, "Není zvolena varianta výpočtu."};
+    }
+    state.LastResultVariantI = texts.Variant == VariantI;
+    if (state.LastResultVariantI) {
+        return ComputeVariantI(state, progress);
+    }
+    return ComputeVariant23(state, progress);
+}
+
+} // namespace hydrim

@@ -1,0 +1,56 @@
+#include "hydrology/TextNumbers.h"
+
+#include <charconv>
+#include <climits>
+
+namespace hydrim {
+
+namespace {
+
+const char* SkipBlanks(const char* first, const char* last) {
+    while (first != last && (*first == ' ' || *first == '\t')) {
+        ++first;
+    }
+    return first;
+}
+
+} // namespace
+
+double TextToReal(const std::string& text) {
+    const char* last = text.data() + text.size();
+    const char* first = SkipBlanks(text.data(), last);
+    if (first != last && *first == '+') {
+        ++first;
+    }
+    double value = 0.0;
+    const auto result = std::from_chars(first, last, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        return 0.0;
+    }
+    return result.ec == std::errc() ? value : 0.0;
+}
+
+int TextToInteger(const std::string& text) {
+    const char* last = text.data() + text.size();
+    const char* first = SkipBlanks(text.data(), last);
+    if (first != last && *first == '+') {
+        ++first;
+    }
+    long long value = 0;
+    const auto result = std::from_chars(first, last, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        return *first == '-' ? INT_MIN : INT_MAX;
+    }
+    if (result.ec != std::errc()) {
+        return 0;
+    }
+    if (value > INT_MAX) {
+        return INT_MAX;
+    }
+    if (value < INT_MIN) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
+} // namespace hydrim

@@ -1,0 +1,53 @@
+// Variant I driver: preparation, the critical-duration search per return
+// period, and the per-return-period computation.
+#include "hydrology/Compute.h"
+#include "hydrology/InputPreparation.h"
+#include "hydrology/NoRunoffMessages.h"
+#include "hydrology/RainCoefficients.h"
+#include "hydrology/VariantI.h"
+
+namespace hydrim {
+
+namespace {
+
+// Progress position after return period i.
+constexpr int ProgressPerReturnPeriod = 198;
+
+SlopeLoss SlopeLossByN(DerivedParams& derived, Side side, int i) {
+    const SlopeDerived slope = SlopeDerivedOf(derived, side);
+    return SlopeLoss{slope.InitialLossByN[i], slope.NetRetentionByN[i], slope.FlowCoef};
+}
+
+} // namespace
+
+ComputeOutcome ComputeVariantI(AppState& state, const ProgressCallback& progress) {
+    PrepareVariantI(state);
+    const bool twoSlopes = HasTwoSlopes(state.CurrentProject.Texts);
+    for (int i = 1; i <= 5; ++i) {
+        const int returnPeriod = ReturnPeriods[static_cast<size_t>(i)];
+        const SlopeLoss left = SlopeLossByN(state.Derived, Side::Left, i);
+        const SlopeLoss right = SlopeLossByN(state.Derived, Side::Right, i);
+        const CriticalRains found =
+            FindCriticalDurations(state.Rain, state.Trial, state.Par, ReturnPeriodGroup(returnPeriod),
+                                  state.Inputs.RainByN[i], left, twoSlopes ? &right : nullptr);
+        if (!found.Left.Found) {
+            return ComputeOutcome{ComputeOutcome::Status::NoRunoff,
+                                  VariantINoRunoffMessage(returnPeriod, Side::Left, twoSlopes)};
+        }
+        if (twoSlopes && !found.Right.Found) {
+            return ComputeOutcome{ComputeOutcome::Status::NoRunoff,
+                                  VariantINoRunoffMessage(returnPeriod, Side::Right, twoSlopes)};
+        }
+        const ComputeOutcome outcome = ComputeReturnPeriod(state, i, found.Left, found.Right);
+        if (!outcome.ok()) {
+            return outcome;
+        }
+        if (progress) {
+            progress(ProgressPerReturnPeriod * i);
+        }
+    }
+    state.TwoSlopes = twoSlopes;
+    return {};
+}
+
+} // namespace hydrim
