@@ -1,10 +1,23 @@
+// The desktop program: the start sequence, then the message loop until the
+// main window closes.
+#include "app/Hlavni.h"
+#include "app/WindowedStart.h"
+#include "resources/ResourceInit.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
+    static hydrim::AppState state;
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Hydrim-SPIKA");
-    window.show();
-    return app.exec();
+    hydrim::gui::InitResources();
+    QApplication::setApplicationName(QStringLiteral("Hydrim 6.0"));
+    QApplication::setApplicationVersion(QStringLiteral(HYDRIM_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("hydrim"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/hydrim/hydrim.svg")));
+
+    hydrim::gui::StartedProgram program;
+    if (!hydrim::gui::StartProgram(state, hydrim::gui::OptionsFromCommandLine(QApplication::arguments()),
+                                   program))
+        return 1;
+    return QApplication::exec();
 }

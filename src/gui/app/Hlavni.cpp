@@ -1,0 +1,362 @@
+// The main window's construction, its command states and the timer.
+#include "app/Hlavni.h"
+
+#include "app/AboutWindow.h"
+#include "app/HintTiming.h"
+#include "app/ToolIcons.h"
+#include "project/Projekt.h"
+#include "resources/ResourceInit.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace hydrim::gui {
+
+namespace {
+
+const QString MainCaption = QStringLiteral("Hydrim-SPIKA");
+
+// Hints of the three toggle buttons, up and down (SpeedButton5, 6, 7).
+struct ToggleHints {
+    const char* up;
+    const char* down;
+};
+ToggleHints HintsOf(int k) {
+    switch (k) {
+    case 5:
+        return {"Zobrazí časové řady", "Uzavře okno s časovými řadami"};
+    case 6:
+        return {"Zoobrazí graf", "Uzavře okno s grafem"};
+    default:
+        return {"Zobrazí tabulku výstupů", "Uzavře okno s tabulkou výstupů"};
+    }
+}
+
+} // namespace
+
+THlavni::THlavni(AppState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state), mdi_(new QMdiArea(this)),
+      results_(std::make_unique<ResultWindows>(mdi_)), timer_(new QTimer(this)),
+      tableFont_(QStringLiteral("Times New Roman"), 12) {
+    InitResources();
+    setObjectName(QStringLiteral("Hlavni"));
+    setWindowTitle(MainCaption);
+    setWindowIcon(QIcon(QStringLiteral(":/hydrim/hydrim.svg")));
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+    resize(1024, 740);
+
+    // FormCreate: the hint timing and the default table font.
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        InstallHintTiming(*app);
+
+    buildMenus();
+    buildToolBar();
+    about_ = new TOAplikaci(this);
+
+    connect(results_.get(), &ResultWindows::opened, this, &THlavni::onResultOpened);
+    connect(results_.get(), &ResultWindows::closed, this, &THlavni::onResultClosed);
+    connect(results_.get(), &ResultWindows::shown, this, [this](ResultKind kind, bool) {
+        const char* item = kind == ResultKind::Table   ? "N2Tabulka1"
+                           : kind == ResultKind::Chart ? "N3Graf1"
+                                                       : "N4Casoverady1";
+        menuItem(QString::fromLatin1(item))->setVisible(true);
+        menuItem(QString::fromLatin1(item))->setChecked(true);
+    });
+
+    timer_->setInterval(200);
+    connect(timer_, &QTimer::timeout, this, &THlavni::Timer1Timer);
+    timer_->start();
+}
+
+THlavni::~THlavni() = default;
+
+QAction* THlavni::addItem(QMenu* menu, const char* name, const QString& caption, void (THlavni::*slot)(),
+                          const QKeySequence& shortcut) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    if (slot)
+        connect(action, &QAction::triggered, this, slot);
+    items_.insert(action->objectName(), action);
+    return action;
+}
+
+void THlavni::buildMenus() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu(QStringLiteral("&Soubor"));
+    addItem(file, "Novy1", QStringLiteral("&Nový"), &THlavni::Novy1Click, QKeySequence(Qt::CTRL | Qt::Key_N));
+    addItem(file, "Zavrit1", QStringLiteral("&Zavřít"), &THlavni::Zavrit1Click)->setEnabled(false);
+    addItem(file, "Otevri1", QStringLiteral("&Otevři"), &THlavni::Otevri1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_O));
+    file->addSeparator();
+    QAction* save =
+        addItem(file, "Uloz1", QStringLiteral("&Ulož"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, this, &THlavni::Uloz1Click);
+    QAction* saveAs = addItem(file, "Ulozjako1", QStringLiteral("Ulož j&ako..."), nullptr);
+    connect(saveAs, &QAction::triggered, this, &THlavni::Ulozjako1Click);
+    file->addSeparator();
+    addItem(file, "TiskTab1", QStringLiteral("Tisk &tabulky"), &THlavni::TiskTab1Click)->setEnabled(false);
+    addItem(file, "Tiskgrafu1", QStringLiteral("Tisk &grafu"), &THlavni::Tiskgrafu1Click)->setEnabled(false);
+    addItem(file, "Konfiguracetisku1", QStringLiteral("K&onfigurace tisku"),
+            &THlavni::Konfiguracetisku1Click);
+    file->addSeparator();
+    addItem(file, "Konec1", QStringLiteral("&Konec"), &THlavni::Konec1Click);
+
+    editMenu_ = bar->addMenu(QStringLiteral("&Edituj"));
+    editMenu_->setObjectName(QStringLiteral("Edituj1"));
+    addItem(editMenu_, "Kopiruj1", QStringLiteral("Kopíruj"), &THlavni::Kopiruj1Click);
+    addItem(editMenu_, "Kopiruj2", QStringLiteral("Kopíruj+"), &THlavni::Kopiruj2Click);
+    addItem(editMenu_, "Kopirujvse1", QStringLiteral("Kopíruj vše"), &THlavni::Kopirujvse1Click);
+    editMenu_->setEnabled(false);
+
+    QMenu* outputs = bar->addMenu(QStringLiteral("&Výstupy"));
+    addItem(outputs, "TabulkaM1", QStringLiteral("&Tabulka"), &THlavni::TabulkaM1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_T));
+    addItem(outputs, "MenuGraf1", QStringLiteral("&Graf"), &THlavni::MenuGraf1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_G))
+        ->setEnabled(false);
+    addItem(outputs, "Casoverady1", QStringLiteral("Časové řa&dy"), &THlavni::Casoverady1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_D))
+        ->setEnabled(false);
+    hydrographSeparator_ = outputs->addSeparator();
+    hydrographSeparator_->setVisible(false);
+    auto* hydrographs = new QActionGroup(this);
+    for (auto [name, caption, slot] :
+         {std::tuple{"N1Hydrogram", "&1 Hydrogram TPV vyvolaný výpočtovým déštěm",
+                     &THlavni::N1HydrogramClick},
+          std::tuple{"N2Hydrogram", "&2 Hydrogram TPV vyvolaný H1dN", &THlavni::N2HydrogramClick}}) {
+        QAction* item = addItem(outputs, name, QString::fromUtf8(caption), slot);
+        item->setCheckable(true);
+        item->setVisible(false);
+        hydrographs->addAction(item);
+    }
+    menuItem(QStringLiteral("N1Hydrogram"))->setChecked(true);
+
+    windowsMenu_ = bar->addMenu(QStringLiteral("&Okna"));
+    windowsMenu_->setObjectName(QStringLiteral("Okna1"));
+    auto* windows = new QActionGroup(this);
+    for (auto [name, caption, slot] :
+         {std::tuple{"N1Projekt1", "&1 Projekt", &THlavni::N1Projekt1Click},
+          std::tuple{"N2Tabulka1", "&2 Tabulka", &THlavni::N2Tabulka1Click},
+          std::tuple{"N3Graf1", "&3 Graf", &THlavni::N3Graf1Click},
+          std::tuple{"N4Casoverady1", "&4 Časové řady", &THlavni::N4Casoverady1Click}}) {
+        QAction* item = addItem(windowsMenu_, name, QString::fromUtf8(caption), slot);
+        item->setCheckable(true);
+        windows->addAction(item);
+        item->setVisible(item->objectName() == QLatin1String("N1Projekt1"));
+    }
+    menuItem(QStringLiteral("N1Projekt1"))->setChecked(true);
+
+    QMenu* options = bar->addMenu(QStringLiteral("Vol&by"));
+    addItem(options, "Pismotabulky1", QStringLiteral("Písmo tabulky"), &THlavni::Pismotabulky1Click);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Nápověda"));
+    addItem(help, "Oprogramu1", QStringLiteral("O programu Hydrim - SPIKA"), &THlavni::Oprogramu1Click);
+}
+
+QToolButton* THlavni::addSpeedButton(int k, const QString& hint, bool toggle) {
+    auto* button = new QToolButton(this);
+    button->setObjectName(QStringLiteral("SpeedButton%1").arg(k));
+    button->setToolTip(hint);
+    button->setIcon(ToolIcon(k));
+    button->setIconSize(QSize(24, 24));
+    button->setAutoRaise(true);
+    button->setCheckable(toggle);
+    speedButtons_[k] = button;
+    return button;
+}
+
+void THlavni::buildToolBar() {
+    QToolBar* tools = addToolBar(QStringLiteral("Nástroje"));
+    tools->setObjectName(QStringLiteral("ToolBar1"));
+    tools->setMovable(false);
+    tools->setFloatable(false);
+    tools->setContextMenuPolicy(Qt::PreventContextMenu);
+
+    tools->addWidget(addSpeedButton(1, QStringLiteral("Otevři projekt"), false));
+    tools->addWidget(addSpeedButton(2, QStringLiteral("Nový projekt"), false));
+    tools->addWidget(addSpeedButton(3, QStringLiteral("Ulož projekt"), false));
+    tools->addWidget(addSpeedButton(4, QStringLiteral("Tisk výsledné tabulky"), false));
+    tools->addSeparator();
+    tools->addWidget(addSpeedButton(7, QString::fromUtf8(HintsOf(7).up), true));
+    tools->addWidget(addSpeedButton(6, QString::fromUtf8(HintsOf(6).up), true));
+    tools->addWidget(addSpeedButton(5, QString::fromUtf8(HintsOf(5).up), true));
+    // The export buttons are hidden while there is nothing to export; QToolBar
+    // hides widgets through their actions.
+    QAction* exportTable =
+        tools->addWidget(addSpeedButton(8, QStringLiteral("Export tabulky do MS Excelu"), false));
+    QAction* exportSeries =
+        tools->addWidget(addSpeedButton(9, QStringLiteral("Export časových řad do MS Excelu"), false));
+    exportTable->setObjectName(QStringLiteral("SpeedButton8Action"));
+    exportSeries->setObjectName(QStringLiteral("SpeedButton9Action"));
+    items_.insert(exportTable->objectName(), exportTable);
+    items_.insert(exportSeries->objectName(), exportSeries);
+    exportTable->setVisible(false);
+    exportSeries->setVisible(false);
+
+    for (int k : {3, 4, 5, 6, 7})
+        speedButtons_[k]->setEnabled(false);
+
+    connect(speedButtons_[1], &QToolButton::clicked, this, &THlavni::Otevri1Click);
+    connect(speedButtons_[2], &QToolButton::clicked, this, &THlavni::Novy1Click);
+    connect(speedButtons_[3], &QToolButton::clicked, this, &THlavni::Uloz1Click);
+    connect(speedButtons_[4], &QToolButton::clicked, this, &THlavni::TiskTab1Click);
+    connect(speedButtons_[5], &QToolButton::clicked, this, &THlavni::SpeedButton5Click);
+    connect(speedButtons_[6], &QToolButton::clicked, this, &THlavni::SpeedButton6Click);
+    connect(speedButtons_[7], &QToolButton::clicked, this, &THlavni::SpeedButton7Click);
+    connect(speedButtons_[8], &QToolButton::clicked, this, &THlavni::SpeedButton8Click);
+    connect(speedButtons_[9], &QToolButton::clicked, this, &THlavni::SpeedButton9Click);
+}
+
+TProjekt1* THlavni::projekt() const {
+    return projekt_.data();
+}
+
+QToolButton* THlavni::speedButton(int k) const {
+    return k >= 1 && k <= 9 ? speedButtons_[k] : nullptr;
+}
+
+QAction* THlavni::menuItem(const QString& name) const {
+    return items_.value(name, nullptr);
+}
+
+void THlavni::setProjektCreatedHook(std::function<void(TProjekt1*)> hook) {
+    projektCreatedHook_ = std::move(hook);
+    if (projekt_ && projektCreatedHook_)
+        projektCreatedHook_(projekt_);
+}
+
+bool THlavni::isModified() const {
+    return speedButtons_[3]->isEnabled();
+}
+
+void THlavni::setModified(bool modified) {
+    speedButtons_[3]->setEnabled(modified);
+    setWindowTitle(modified ? MainCaption + QLatin1Char('*') : MainCaption);
+}
+
+void THlavni::setExportButtonVisible(int k, bool visible) {
+    menuItem(QStringLiteral("SpeedButton%1Action").arg(k))->setVisible(visible);
+}
+
+void THlavni::setToggle(int k, bool down) {
+    QToolButton* button = speedButtons_[k];
+    const QSignalBlocker blocker(button);
+    button->setChecked(down);
+    button->setToolTip(QString::fromUtf8(down ? HintsOf(k).down : HintsOf(k).up));
+}
+
+void THlavni::onResultOpened(ResultKind kind, bool) {
+    switch (kind) {
+    case ResultKind::Table:
+        menuItem(QStringLiteral("TiskTab1"))->setEnabled(true);
+        menuItem(QStringLiteral("MenuGraf1"))->setEnabled(true);
+        speedButtons_[4]->setEnabled(true);
+        speedButtons_[6]->setEnabled(true);
+        speedButtons_[7]->setEnabled(true);
+        setToggle(7, true);
+        setExportButtonVisible(8, true);
+        break;
+    case ResultKind::Chart:
+        menuItem(QStringLiteral("Tiskgrafu1"))->setEnabled(true);
+        menuItem(QStringLiteral("Casoverady1"))->setEnabled(true);
+        speedButtons_[5]->setEnabled(true);
+        setToggle(6, true);
+        hydrographSeparator_->setVisible(true);
+        menuItem(QStringLiteral("N1Hydrogram"))->setVisible(true);
+        menuItem(QStringLiteral("N2Hydrogram"))->setVisible(true);
+        break;
+    case ResultKind::TimeSeries:
+        setToggle(5, true);
+        setExportButtonVisible(9, true);
+        break;
+    }
+}
+
+void THlavni::onResultClosed(ResultKind kind, bool variantI) {
+    switch (kind) {
+    case ResultKind::Table:
+        setExportButtonVisible(8, false);
+        for (const char* name : {"TiskTab1", "MenuGraf1", "TabulkaM1"})
+            menuItem(QString::fromLatin1(name))->setEnabled(false);
+        for (int k : {4, 5, 6})
+            speedButtons_[k]->setEnabled(false);
+        // The chart and time series show the results of this table.
+        results_->close(ResultKind::TimeSeries, variantI);
+        results_->close(ResultKind::Chart, variantI);
+        for (int k : {5, 6, 7})
+            setToggle(k, false);
+        menuItem(QStringLiteral("N2Tabulka1"))->setVisible(false);
+        break;
+    case ResultKind::Chart:
+        menuItem(QStringLiteral("Tiskgrafu1"))->setEnabled(false);
+        menuItem(QStringLiteral("Casoverady1"))->setEnabled(false);
+        speedButtons_[5]->setEnabled(false);
+        setToggle(6, false);
+        hydrographSeparator_->setVisible(false);
+        menuItem(QStringLiteral("N1Hydrogram"))->setVisible(false);
+        menuItem(QStringLiteral("N2Hydrogram"))->setVisible(false);
+        menuItem(QStringLiteral("N1Hydrogram"))->setChecked(true);
+        state_.HydrographFromDesignRain = true;
+        menuItem(QStringLiteral("N3Graf1"))->setVisible(false);
+        break;
+    case ResultKind::TimeSeries:
+        setToggle(5, false);
+        menuItem(QStringLiteral("N4Casoverady1"))->setVisible(false);
+        setExportButtonVisible(9, false);
+        break;
+    }
+}
+
+void THlavni::Timer1Timer() {
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    ResultKind kind{};
+    bool variantI = false;
+    const bool isResult = results_->identify(active, kind, variantI);
+
+    // 1. The copy commands serve the time-series window only.
+    const bool seriesActive = isResult && kind == ResultKind::TimeSeries;
+    editMenu_->setEnabled(seriesActive);
+    if (seriesActive)
+        menuItem(QStringLiteral("N4Casoverady1"))->setChecked(true);
+
+    // 2. Tick the window list item of the active child.
+    if (active && active == projektWindow_)
+        menuItem(QStringLiteral("N1Projekt1"))->setChecked(true);
+    else if (isResult && kind == ResultKind::Chart)
+        menuItem(QStringLiteral("N3Graf1"))->setChecked(true);
+    else if (isResult && kind == ResultKind::Table)
+        menuItem(QStringLiteral("N2Tabulka1"))->setChecked(true);
+
+    // 3. The table command is available while the inputs are complete.
+    bool anyChild = false;
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        anyChild = anyChild || sub->isVisible();
+    QAction* tableItem = menuItem(QStringLiteral("TabulkaM1"));
+    if (anyChild) {
+        if (projekt_ && projekt_->computeButton()->isEnabled()) {
+            speedButtons_[7]->setEnabled(true);
+            tableItem->setEnabled(true);
+        } else if (!speedButtons_[7]->isChecked()) {
+            speedButtons_[7]->setEnabled(false);
+            tableItem->setEnabled(false);
+        }
+    } else {
+        speedButtons_[7]->setEnabled(false);
+    }
+}
+
+} // namespace hydrim::gui

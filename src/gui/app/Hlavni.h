@@ -1,0 +1,151 @@
+// The main window: the frame that holds the project input window and the
+// result windows as MDI children, with the menu bar, the tool bar and the
+// 200 ms timer that keeps the command states in step with the open windows.
+// It runs the project file commands, the compute command and dispatches the
+// print, export and copy commands to the window of the current results.
+#pragma once
+
+#include "app/ResultWindows.h"
+#include "project/ProjectData.h"
+
+#include <QFont>
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QTimer;
+class QToolButton;
+
+namespace hydrim::gui {
+
+class ChildWindow;
+class TOAplikaci;
+class TProjekt1;
+
+class THlavni : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit THlavni(AppState& state, QWidget* parent = nullptr);
+    ~THlavni() override;
+
+    // --- access for the other windows and for the tests ---
+    AppState& state() { return state_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+    ResultWindows& resultWindows() { return *results_; }
+    TProjekt1* projekt() const;            // the input window, or nullptr while it is closed
+    QToolButton* speedButton(int k) const; // SpeedButton1..9
+    // Menu items by their Czech object name ("Novy1", "TiskTab1", "N2Tabulka1", ...).
+    QAction* menuItem(const QString& name) const;
+    QMenu* editMenu() const { return editMenu_; }
+    const QFont& tableFont() const { return tableFont_; }
+    void setTableFont(const QFont& font) { tableFont_ = font; }
+    bool isModified() const;
+    // Called when the input window is (re)created, so the lookup dialogs can attach to it.
+    void setProjektCreatedHook(std::function<void(TProjekt1*)> hook);
+    TOAplikaci* aboutWindow() const { return about_; }
+    // The printer chosen in "K&onfigurace tisku" (created on first use).
+    QPrinter& printer();
+
+    // --- the commands that do not need a dialog (the tests drive these) ---
+    // Reads a project file into the input window. Shows "Nesprávný typ souboru!!"
+    // for a file that is not a project file; returns false then (and on a read error).
+    enum class OpenResult { Opened, WrongType, Failed };
+    OpenResult openProjectFile(const QString& fileName);
+    // Writes the project to fileName; returns false (after a message) on failure.
+    bool saveProjectTo(const QString& fileName);
+    // Creates the input window when it is missing (the start and the New command).
+    void createProjekt();
+
+public slots:
+    // Menu items and tool buttons.
+    void Novy1Click();
+    void Otevri1Click();
+    bool Uloz1Click();
+    bool Ulozjako1Click();
+    void Zavrit1Click();
+    void Konec1Click();
+    void TiskTab1Click();
+    void Tiskgrafu1Click();
+    void Konfiguracetisku1Click();
+    void Pismotabulky1Click();
+    void Oprogramu1Click();
+    void TabulkaM1Click();
+    void MenuGraf1Click();
+    void Casoverady1Click();
+    void N1HydrogramClick();
+    void N2HydrogramClick();
+    void N1Projekt1Click();
+    void N2Tabulka1Click();
+    void N3Graf1Click();
+    void N4Casoverady1Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    void SpeedButton9Click();
+    void Kopiruj1Click();
+    void Kopiruj2Click();
+    void Kopirujvse1Click();
+    // The compute command ("&Vypočítej" and the table button pressed down).
+    void computeProject();
+    // The 200 ms timer.
+    void Timer1Timer();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption, void (THlavni::*slot)(),
+                     const QKeySequence& shortcut = {});
+    QToolButton* addSpeedButton(int k, const QString& hint, bool toggle);
+
+    // Asks "Uložit provedené změny do projektu?" when the project is modified.
+    // Returns false when the user wanted to save and the save did not happen.
+    bool askToSave();
+    void setModified(bool modified);
+    bool projektMayClose();
+    void onProjektClosed();
+    void activateChild(QMdiSubWindow* sub);
+    // The project file dialogs; an empty name when cancelled.
+    QString chooseFileToOpen();
+    QString chooseFileToSave();
+
+    // Command states as the result windows appear and disappear.
+    void onResultOpened(ResultKind kind, bool variantI);
+    void onResultClosed(ResultKind kind, bool variantI);
+    void setToggle(int k, bool down);
+    void setExportButtonVisible(int k, bool visible);
+    void setViewOpen(ResultKind kind, bool open);
+    // Opens or closes the chart / time-series window of the current results.
+    void toggleView(ResultKind kind, bool open);
+
+    AppState& state_;
+    QMdiArea* mdi_ = nullptr;
+    std::unique_ptr<ResultWindows> results_;
+    QPointer<ChildWindow> projektWindow_;
+    QPointer<TProjekt1> projekt_;
+    TOAplikaci* about_ = nullptr;
+    QTimer* timer_ = nullptr;
+    QFont tableFont_;
+    std::unique_ptr<QPrinter> printer_;
+    std::function<void(TProjekt1*)> projektCreatedHook_;
+
+    QMenu* editMenu_ = nullptr;
+    QMenu* windowsMenu_ = nullptr;
+    QAction* hydrographSeparator_ = nullptr;
+    QHash<QString, QAction*> items_;
+    QToolButton* speedButtons_[10] = {};
+};
+
+} // namespace hydrim::gui

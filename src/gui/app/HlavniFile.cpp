@@ -1,0 +1,218 @@
+// The main window's project commands: New, Open, Save, Save as, Close, Exit,
+// and the input window's life.
+#include "app/Hlavni.h"
+
+#include "app/Messages.h"
+#include "project/ProjectFile.h"
+#include "project/Projekt.h"
+#include "project/Startup.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace hydrim::gui {
+
+namespace {
+
+const QString UnnamedProject = QStringLiteral("Nepojmenovaný projekt");
+const QString ProjectFilter = QStringLiteral("Projektové soubory (*.snp);;Všechny soubory (*)");
+
+QString FullName(const QString& fileName) {
+    return QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+}
+
+std::string DirectoryOf(const QString& fileName) {
+    return QDir::toNativeSeparators(QFileInfo(fileName).absolutePath()).toStdString();
+}
+
+} // namespace
+
+void THlavni::createProjekt() {
+    if (projekt_)
+        return;
+    auto* projekt = new TProjekt1(state_);
+    auto* sub = new ChildWindow(projekt);
+    sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMaximizeButtonHint);
+    sub->closeGuard = [this] { return projektMayClose(); };
+    connect(sub, &ChildWindow::closed, this, &THlavni::onProjektClosed);
+    connect(projekt, &TProjekt1::modified, this, [this] { setModified(true); });
+    connect(projekt, &TProjekt1::computeRequested, this, &THlavni::computeProject);
+    connect(projekt, &TProjekt1::computeStateChanged, this, [this](bool) { Timer1Timer(); });
+    projekt_ = projekt;
+    projektWindow_ = sub;
+    mdi_->addSubWindow(sub);
+    projekt->clearProject();
+    projekt->setWindowTitle(UnnamedProject);
+    sub->show();
+    for (const char* name : {"Zavrit1", "Uloz1", "Ulozjako1"})
+        menuItem(QString::fromLatin1(name))->setEnabled(true);
+    windowsMenu_->setEnabled(true);
+    setModified(false);
+    if (projektCreatedHook_)
+        projektCreatedHook_(projekt);
+}
+
+bool THlavni::projektMayClose() {
+    if (!askToSave())
+        return false;
+    results_->closeTables();
+    return true;
+}
+
+void THlavni::onProjektClosed() {
+    for (const char* name : {"Zavrit1", "Uloz1", "Ulozjako1"})
+        menuItem(QString::fromLatin1(name))->setEnabled(false);
+    windowsMenu_->setEnabled(false);
+    setModified(false);
+    speedButtons_[7]->setEnabled(false);
+    if (projekt_)
+        projekt_->computeButton()->hide();
+    projekt_ = nullptr;
+    projektWindow_ = nullptr;
+}
+
+bool THlavni::askToSave() {
+    if (!projekt_ || !isModified())
+        return true;
+    if (!AskToSaveChanges(this))
+        return true;
+    // A save that did not happen (cancelled dialog, write error) keeps the
+    // work: the command that asked does not go on.
+    return Uloz1Click();
+}
+
+void THlavni::Novy1Click() {
+    if (!projekt_) {
+        createProjekt();
+        return;
+    }
+    if (!askToSave())
+        return;
+    results_->closeTables();
+    projekt_->clearProject();
+    projekt_->setWindowTitle(UnnamedProject);
+    setModified(false);
+}
+
+QString THlavni::chooseFileToOpen() {
+    QFileDialog dialog(this, QStringLiteral("Otevřít projekt"), QString::fromStdString(state_.ProjectDir),
+                       ProjectFilter);
+    dialog.setObjectName(QStringLiteral("OpenDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString THlavni::chooseFileToSave() {
+    QFileDialog dialog(this, QStringLiteral("Uložit projekt"), QString::fromStdString(state_.ProjectDir),
+                       ProjectFilter);
+    dialog.setObjectName(QStringLiteral("SaveDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("snp"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void THlavni::Otevri1Click() {
+    if (!askToSave())
+        return;
+    for (;;) {
+        const QString fileName = chooseFileToOpen();
+        if (fileName.isEmpty())
+            return;
+        state_.ProjectDir = DirectoryOf(fileName);
+        if (openProjectFile(fileName) != OpenResult::WrongType)
+            return;
+    }
+}
+
+THlavni::OpenResult THlavni::openProjectFile(const QString& fileName) {
+    Project loaded = state_.CurrentProject;
+    const ProjectReadResult read = ReadProjectFile(fileName.toStdString(), loaded);
+    if (!read.ok()) {
+        const QString message = read.message.empty() ? QStringLiteral("Nesprávný typ souboru!!")
+                                                     : QString::fromStdString(read.message);
+        ShowError(this, message);
+        return read.status == ProjectReadResult::Status::WrongType ? OpenResult::WrongType
+                                                                   : OpenResult::Failed;
+    }
+    if (!projekt_)
+        createProjekt();
+    results_->closeTables();
+    state_.CurrentProject = std::move(loaded);
+    projekt_->showProject();
+    projekt_->setWindowTitle(FullName(fileName));
+    setModified(false);
+    Timer1Timer();
+    return OpenResult::Opened;
+}
+
+bool THlavni::Uloz1Click() {
+    if (!projekt_)
+        return false;
+    if (projekt_->windowTitle() == UnnamedProject)
+        return Ulozjako1Click();
+    return saveProjectTo(projekt_->windowTitle());
+}
+
+bool THlavni::Ulozjako1Click() {
+    if (!projekt_)
+        return false;
+    const QString fileName = chooseFileToSave();
+    if (fileName.isEmpty())
+        return false;
+    state_.ProjectDir = DirectoryOf(fileName);
+    return saveProjectTo(fileName);
+}
+
+bool THlavni::saveProjectTo(const QString& fileName) {
+    if (!projekt_)
+        return false;
+    projekt_->storeProject();
+    const std::string error = WriteProjectFile(fileName.toStdString(), state_.CurrentProject);
+    if (!error.empty()) {
+        ShowError(this, QString::fromStdString(error));
+        return false;
+    }
+    projekt_->setWindowTitle(FullName(fileName));
+    setModified(false);
+    return true;
+}
+
+void THlavni::Zavrit1Click() {
+    if (projektWindow_)
+        projektWindow_->close();
+}
+
+void THlavni::Konec1Click() {
+    close();
+}
+
+void THlavni::closeEvent(QCloseEvent* event) {
+    if (!askToSave()) {
+        event->ignore();
+        return;
+    }
+    timer_->stop();
+    if (!state_.BaseDir.empty()) {
+        const std::string error = WriteAddressConfig(state_);
+        if (!error.empty())
+            ShowError(this, QString::fromStdString(error));
+        QDir::setCurrent(QString::fromStdString(state_.BaseDir));
+    }
+    event->accept();
+}
+
+} // namespace hydrim::gui

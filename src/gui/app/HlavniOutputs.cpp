@@ -1,0 +1,281 @@
+// The main window's output commands: the compute command, the result table,
+// chart and time-series toggles, the window list, printing, export, the
+// table font and the about window.
+#include "app/Hlavni.h"
+
+#include "app/AboutWindow.h"
+#include "app/Messages.h"
+#include "app/ProgressWindow.h"
+#include "hydrology/Compute.h"
+#include "project/Projekt.h"
+#include "results/Tabulka.h"
+#include "results/TabulkaV1.h"
+
+#include <QAction>
+#include <QFontDialog>
+#include <QMdiArea>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <exception>
+
+namespace hydrim::gui {
+
+namespace {
+
+bool PrinterInstalled() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+const QString NoPrinterMessage = QStringLiteral("Nejsou nainstalovány žádné tiskárny !!");
+
+} // namespace
+
+QPrinter& THlavni::printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void THlavni::computeProject() {
+    if (!projekt_)
+        return;
+    // Close the chart and time series of the results on screen, then every table.
+    const bool shownVariantI = state_.LastResultVariantI;
+    if (speedButtons_[5]->isChecked())
+        results_->close(ResultKind::TimeSeries, shownVariantI);
+    if (speedButtons_[6]->isChecked())
+        results_->close(ResultKind::Chart, shownVariantI);
+    setToggle(5, false);
+    setToggle(6, false);
+    results_->closeTables();
+
+    projekt_->storeProject();
+    ComputeOutcome outcome;
+    {
+        ProgressWindow progress(this);
+        progress.show();
+        try {
+            outcome = ComputeProject(state_, [&progress](int position) { progress.setPosition(position); });
+        } catch (const std::exception& error) {
+            progress.close();
+            setToggle(7, false);
+            ShowError(this,
+                      QStringLiteral("Výpočet se nezdařil: %1").arg(QString::fromStdString(error.what())));
+            return;
+        }
+    }
+    if (!outcome.ok()) {
+        setToggle(7, false);
+        ShowInformation(this, QString::fromStdString(outcome.message));
+        return;
+    }
+
+    const bool variantI = state_.LastResultVariantI;
+    QWidget* table = variantI ? static_cast<QWidget*>(new TTabulkaV1_f(state_, tableFont_))
+                              : static_cast<QWidget*>(new TTabulka1(state_, tableFont_));
+    ChildWindow* sub = results_->add(ResultKind::Table, variantI, table);
+    sub->resize(table->sizeHint());
+    sub->show();
+    mdi_->setActiveSubWindow(sub);
+}
+
+void THlavni::TabulkaM1Click() {
+    QToolButton* button = speedButtons_[7];
+    if (!button->isChecked() && !(projekt_ && projekt_->computeButton()->isEnabled()))
+        return;
+    setToggle(7, !button->isChecked());
+    SpeedButton7Click();
+}
+
+void THlavni::SpeedButton7Click() {
+    if (speedButtons_[7]->isChecked())
+        computeProject();
+    else
+        results_->close(ResultKind::Table, state_.LastResultVariantI);
+}
+
+void THlavni::MenuGraf1Click() {
+    if (!speedButtons_[6]->isEnabled())
+        return;
+    setToggle(6, !speedButtons_[6]->isChecked());
+    SpeedButton6Click();
+}
+
+void THlavni::SpeedButton6Click() {
+    toggleView(ResultKind::Chart, speedButtons_[6]->isChecked());
+}
+
+void THlavni::Casoverady1Click() {
+    if (!speedButtons_[5]->isEnabled())
+        return;
+    setToggle(5, !speedButtons_[5]->isChecked());
+    SpeedButton5Click();
+}
+
+void THlavni::SpeedButton5Click() {
+    toggleView(ResultKind::TimeSeries, speedButtons_[5]->isChecked());
+}
+
+void THlavni::toggleView(ResultKind kind, bool open) {
+    const bool variantI = state_.LastResultVariantI;
+    if (!open) {
+        results_->close(kind, variantI);
+        setToggle(kind == ResultKind::Chart ? 6 : 5, false);
+        return;
+    }
+    const ResultWindows::ViewFactory& create =
+        kind == ResultKind::Chart ? results_->hooks().createChart : results_->hooks().createTimeSeries;
+    QWidget* window = create ? create(state_, variantI) : nullptr;
+    if (!window) {
+        setToggle(kind == ResultKind::Chart ? 6 : 5, false);
+        return;
+    }
+    if (kind == ResultKind::Chart && variantI)
+        state_.HydrographFromDesignRain = true;
+    ChildWindow* sub = results_->add(kind, variantI, window);
+    sub->show();
+    mdi_->setActiveSubWindow(sub);
+}
+
+void THlavni::N1HydrogramClick() {
+    if (state_.HydrographFromDesignRain)
+        return;
+    state_.HydrographFromDesignRain = true;
+    menuItem(QStringLiteral("N1Hydrogram"))->setChecked(true);
+    if (const auto& changed = results_->hooks().hydrographChanged) {
+        if (QWidget* chart = results_->window(ResultKind::Chart, true))
+            changed(chart, ResultKind::Chart);
+        if (QWidget* series = results_->window(ResultKind::TimeSeries, true))
+            changed(series, ResultKind::TimeSeries);
+    }
+}
+
+void THlavni::N2HydrogramClick() {
+    if (!state_.HydrographFromDesignRain)
+        return;
+    state_.HydrographFromDesignRain = false;
+    menuItem(QStringLiteral("N2Hydrogram"))->setChecked(true);
+    if (const auto& changed = results_->hooks().hydrographChanged) {
+        if (QWidget* chart = results_->window(ResultKind::Chart, true))
+            changed(chart, ResultKind::Chart);
+        if (QWidget* series = results_->window(ResultKind::TimeSeries, true))
+            changed(series, ResultKind::TimeSeries);
+    }
+}
+
+void THlavni::activateChild(QMdiSubWindow* sub) {
+    if (!sub)
+        return;
+    if (sub->isMinimized())
+        sub->showNormal();
+    mdi_->setActiveSubWindow(sub);
+    sub->raise();
+}
+
+void THlavni::N1Projekt1Click() {
+    menuItem(QStringLiteral("N1Projekt1"))->setChecked(true);
+    activateChild(projektWindow_);
+}
+
+void THlavni::N2Tabulka1Click() {
+    menuItem(QStringLiteral("N2Tabulka1"))->setChecked(true);
+    activateChild(results_->subWindow(ResultKind::Table, state_.LastResultVariantI));
+}
+
+void THlavni::N3Graf1Click() {
+    menuItem(QStringLiteral("N3Graf1"))->setChecked(true);
+    activateChild(results_->subWindow(ResultKind::Chart, state_.LastResultVariantI));
+}
+
+void THlavni::N4Casoverady1Click() {
+    menuItem(QStringLiteral("N4Casoverady1"))->setChecked(true);
+    activateChild(results_->subWindow(ResultKind::TimeSeries, state_.LastResultVariantI));
+}
+
+void THlavni::TiskTab1Click() {
+    if (!PrinterInstalled()) {
+        ShowInformation(this, NoPrinterMessage);
+        return;
+    }
+    const bool variantI = state_.LastResultVariantI;
+    QWidget* table = results_->window(ResultKind::Table, variantI);
+    if (table && results_->hooks().printTable)
+        results_->hooks().printTable(table, variantI);
+}
+
+void THlavni::Tiskgrafu1Click() {
+    if (!PrinterInstalled()) {
+        ShowInformation(this, NoPrinterMessage);
+        return;
+    }
+    const bool variantI = state_.LastResultVariantI;
+    QWidget* chart = results_->window(ResultKind::Chart, variantI);
+    if (chart && results_->hooks().printChart)
+        results_->hooks().printChart(chart, variantI);
+}
+
+void THlavni::Konfiguracetisku1Click() {
+    if (!PrinterInstalled()) {
+        ShowInformation(this, NoPrinterMessage);
+        return;
+    }
+    QPrintDialog dialog(&printer(), this);
+    dialog.setWindowTitle(QStringLiteral("Konfigurace tisku"));
+    dialog.exec();
+}
+
+void THlavni::SpeedButton8Click() {
+    const bool variantI = state_.LastResultVariantI;
+    QWidget* table = results_->window(ResultKind::Table, variantI);
+    if (table && results_->hooks().exportTable)
+        results_->hooks().exportTable(table, variantI);
+}
+
+void THlavni::SpeedButton9Click() {
+    const bool variantI = state_.LastResultVariantI;
+    QWidget* series = results_->window(ResultKind::TimeSeries, variantI);
+    if (series && results_->hooks().exportTimeSeries)
+        results_->hooks().exportTimeSeries(series, variantI);
+}
+
+namespace {
+
+void CopySeries(ResultWindows& results, bool variantI, int copyKind) {
+    QWidget* series = results.window(ResultKind::TimeSeries, variantI);
+    if (series && results.hooks().copyTimeSeries)
+        results.hooks().copyTimeSeries(series, variantI, copyKind);
+}
+
+} // namespace
+
+void THlavni::Kopiruj1Click() {
+    CopySeries(*results_, state_.LastResultVariantI, 0);
+}
+void THlavni::Kopiruj2Click() {
+    CopySeries(*results_, state_.LastResultVariantI, 1);
+}
+void THlavni::Kopirujvse1Click() {
+    CopySeries(*results_, state_.LastResultVariantI, 2);
+}
+
+void THlavni::Pismotabulky1Click() {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, tableFont_, this, QStringLiteral("Písmo tabulky"),
+                                            QFontDialog::ScalableFonts);
+    if (!ok)
+        return;
+    tableFont_ = font;
+    ShowInformation(this, QStringLiteral("Změna se projeví po vytvoření nové tabulky."));
+}
+
+void THlavni::Oprogramu1Click() {
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+} // namespace hydrim::gui

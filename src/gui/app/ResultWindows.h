@@ -1,0 +1,94 @@
+// The registry of the result windows: at most one result table, one chart and
+// one time-series window per computation family (Variant I, Variants II/III),
+// each shown as a child window of the main window's MDI area. The main window
+// derives its command states from the registry's signals; the chart,
+// time-series, print and export features plug in through the hooks below.
+#pragma once
+
+#include "project/ProjectData.h"
+
+#include <QMdiSubWindow>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QMdiArea;
+
+namespace hydrim::gui {
+
+enum class ResultKind { Table, Chart, TimeSeries };
+
+// An MDI child window that reports its closing and may refuse it.
+class ChildWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    explicit ChildWindow(QWidget* content, QWidget* parent = nullptr);
+    // Asked before the window closes; returning false keeps it open.
+    std::function<bool()> closeGuard;
+
+signals:
+    void shown();
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool closedOnce_ = false;
+};
+
+class ResultWindows : public QObject {
+    Q_OBJECT
+public:
+    // Creates the chart or time-series window of a family (variantI true for
+    // Variant I) from the current results; set by the chart and time-series features.
+    using ViewFactory = std::function<QWidget*(AppState& state, bool variantI)>;
+    // Acts on the open window of a kind (printing, export, copy commands).
+    using WindowAction = std::function<void(QWidget* window, bool variantI)>;
+
+    struct Hooks {
+        ViewFactory createChart;
+        ViewFactory createTimeSeries;
+        WindowAction printTable;
+        WindowAction printChart;
+        WindowAction exportTable;
+        WindowAction exportTimeSeries;
+        // Kopíruj, Kopíruj+, Kopíruj vše on the time-series window (copy kind 0, 1, 2).
+        std::function<void(QWidget* window, bool variantI, int copyKind)> copyTimeSeries;
+        // Which hydrograph the Variant I chart and time series show changed.
+        std::function<void(QWidget* window, ResultKind kind)> hydrographChanged;
+    };
+
+    explicit ResultWindows(QMdiArea* area, QObject* parent = nullptr);
+
+    Hooks& hooks() { return hooks_; }
+
+    // Shows content as the window of that kind and family, closing an earlier one.
+    ChildWindow* add(ResultKind kind, bool variantI, QWidget* content);
+    QWidget* window(ResultKind kind, bool variantI) const;
+    ChildWindow* subWindow(ResultKind kind, bool variantI) const;
+    bool isOpen(ResultKind kind, bool variantI) const { return subWindow(kind, variantI) != nullptr; }
+    void close(ResultKind kind, bool variantI);
+    // Closes the result tables of both families, the last opened first.
+    void closeTables();
+    // Which registered window a child window is; false when it is none of them.
+    bool identify(const QMdiSubWindow* sub, ResultKind& kind, bool& variantI) const;
+
+signals:
+    void opened(hydrim::gui::ResultKind kind, bool variantI);
+    void shown(hydrim::gui::ResultKind kind, bool variantI);
+    void closed(hydrim::gui::ResultKind kind, bool variantI);
+
+private:
+    static int slot(ResultKind kind, bool variantI) {
+        return static_cast<int>(kind) * 2 + (variantI ? 0 : 1);
+    }
+
+    QMdiArea* area_;
+    QPointer<ChildWindow> windows_[6];
+    Hooks hooks_;
+};
+
+} // namespace hydrim::gui

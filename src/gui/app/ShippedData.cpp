@@ -1,0 +1,56 @@
+#include "app/ShippedData.h"
+
+#include "reference/ParTableFile.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace hydrim::gui {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> ShippedDataCandidates(const std::string& executableDir) {
+    std::vector<std::string> candidates;
+    if (!executableDir.empty())
+        candidates.push_back(
+            (fs::path(executableDir) / ".." / "share" / "hydrim" / "DATA").lexically_normal().string());
+    candidates.push_back((fs::path(HYDRIM_SHARE_DIR) / "DATA").string());
+#ifdef HYDRIM_SOURCE_DATA_DIR
+    candidates.push_back(HYDRIM_SOURCE_DATA_DIR);
+#endif
+    return candidates;
+}
+
+std::string FindShippedData(const std::vector<std::string>& candidates) {
+    for (const std::string& candidate : candidates) {
+        std::error_code error;
+        if (fs::is_regular_file(fs::path(candidate) / ParTableFileName, error))
+            return candidate;
+    }
+    return {};
+}
+
+std::string CopyMissingDataFiles(const std::string& source, const std::string& target) {
+    std::error_code error;
+    fs::create_directories(target, error);
+    if (error)
+        return "Nelze vytvořit datový adresář " + target + ": " + error.message();
+    try {
+        for (const fs::directory_entry& entry : fs::directory_iterator(source)) {
+            if (!entry.is_regular_file())
+                continue;
+            const fs::path destination = fs::path(target) / entry.path().filename();
+            if (fs::exists(fs::symlink_status(destination)))
+                continue;
+            std::error_code copyError;
+            fs::copy_file(entry.path(), destination, fs::copy_options::skip_existing, copyError);
+            if (copyError)
+                return "Nelze zkopírovat soubor " + destination.string() + ": " + copyError.message();
+        }
+    } catch (const fs::filesystem_error& failure) {
+        return "Nelze číst adresář " + source + ": " + failure.code().message();
+    }
+    return {};
+}
+
+} // namespace hydrim::gui

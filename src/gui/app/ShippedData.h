@@ -1,0 +1,24 @@
+// The data directory shipped with the program ("share/hydrim/DATA" of the
+// installation, or the source tree's DATA when run from the build tree), and
+// the first start in a new working directory, which copies it there.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace hydrim::gui {
+
+// Candidate shipped data directories, most specific first: beside the
+// executable's installation prefix, the configured share directory, the
+// source tree.
+std::vector<std::string> ShippedDataCandidates(const std::string& executableDir);
+
+// The first candidate that holds "par.tab", or empty.
+std::string FindShippedData(const std::vector<std::string>& candidates);
+
+// Copies every file of source that target lacks into target (created when
+// missing). Files already in target are never overwritten. Returns an empty
+// string on success, else a Czech message naming the file that failed.
+std::string CopyMissingDataFiles(const std::string& source, const std::string& target);
+
+} // namespace hydrim::gui

@@ -1,0 +1,74 @@
+#include "app/WindowedStart.h"
+
+#include "app/Hlavni.h"
+#include "app/Messages.h"
+#include "app/ShippedData.h"
+#include "project/Startup.h"
+#include "project/TextCodec.h"
+#include "reference/ParTableFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace hydrim::gui {
+
+StartedProgram::~StartedProgram() = default;
+
+StartOptions OptionsFromCommandLine(const QStringList& arguments) {
+    StartOptions options;
+    options.workingDir = QDir::currentPath().toStdString();
+    options.executableDir = QCoreApplication::applicationDirPath().toStdString();
+    if (arguments.size() > 1)
+        options.projectFile = QFileInfo(arguments.at(1)).absoluteFilePath();
+    options.localeDecimalPoint = QLocale::system().decimalPoint();
+    return options;
+}
+
+bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& program) {
+    const StartupResult checks = StartupChecks(state, options.workingDir);
+    if (!checks.ok) {
+        ShowError(nullptr, QString::fromStdString(checks.message));
+        return false;
+    }
+    const std::string dataDir = DataDirectory(state);
+
+    // A first start in a new working directory gets the shipped tables.
+    const std::string shipped = FindShippedData(ShippedDataCandidates(options.executableDir));
+    if (!shipped.empty()) {
+        const std::string error = CopyMissingDataFiles(shipped, dataDir);
+        if (!error.empty())
+            ShowWarning(nullptr, QString::fromStdString(error));
+    }
+
+    // The windows in their order: the main window, the lookup dialogs, the
+    // input window (inside the main window), the about window.
+    program.mainWindow = std::make_unique<THlavni>(state);
+    THlavni& main = *program.mainWindow;
+    main.createProjekt();
+    main.show();
+
+    const DecimalSeparatorCheck separator = CheckDecimalSeparator(options.localeDecimalPoint.toStdString());
+    if (!separator.ok) {
+        ShowError(&main, QString::fromStdString(separator.message));
+        return false;
+    }
+    state.LocaleDecimalSeparator = separator.separator;
+    state.InputDecimalSeparator = '.';
+
+    ResetProjectTables(state.CurrentProject.Lookup, state.Reference);
+    const std::string parError = ReadParTable(JoinPath(dataDir, ParTableFileName), state.Par);
+    if (!parError.empty()) {
+        ShowError(&main, QString::fromStdString(parError));
+        return false;
+    }
+
+    if (!options.projectFile.isEmpty()) {
+        state.ProjectDir = QFileInfo(options.projectFile).absolutePath().toStdString();
+        main.openProjectFile(options.projectFile);
+    }
+    return true;
+}
+
+} // namespace hydrim::gui

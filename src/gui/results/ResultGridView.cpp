@@ -1,0 +1,108 @@
+#include "results/ResultGridView.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPainter>
+
+#include <cmath>
+
+namespace hydrim::gui {
+
+ResultGridModel::ResultGridModel(ResultGrid grid, QObject* parent)
+    : QAbstractTableModel(parent), grid_(std::move(grid)) {}
+
+int ResultGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : grid_.RowCount();
+}
+
+int ResultGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : grid_.ColumnCount();
+}
+
+QVariant ResultGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return QString::fromStdString(grid_.Cell(index.row(), index.column()));
+}
+
+ResultCellDelegate::ResultCellDelegate(const CellPainter& painter, QObject* parent)
+    : QStyledItemDelegate(parent), painter_(painter) {}
+
+void ResultCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+    const auto* model = static_cast<const ResultGridModel*>(index.model());
+    painter_.paintCell(*painter, option.rect, model->grid(), index.row(), index.column());
+}
+
+ResultGridView::ResultGridView(ResultGrid grid, const QFont& font, QWidget* parent)
+    : QTableView(parent), painter_(font), model_(new ResultGridModel(std::move(grid), this)),
+      menu_(new QMenu(this)) {
+    setModel(model_);
+    setItemDelegate(new ResultCellDelegate(painter_, this));
+    setFont(font);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setMinimumSectionSize(0);
+    verticalHeader()->setMinimumSectionSize(0);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setFocusPolicy(Qt::NoFocus);
+    setShowGrid(true);
+    setGridStyle(Qt::SolidLine);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setWordWrap(false);
+
+    const ResultGrid& g = model_->grid();
+    const GridGeometry geometry = painter_.geometry(g);
+    for (int c = 0; c < g.ColumnCount(); ++c) {
+        const int width = static_cast<int>(std::lround(geometry.columnWidths[static_cast<size_t>(c)]));
+        setColumnWidth(c, width);
+        setColumnHidden(c, width == 0);
+    }
+    for (int r = 0; r < g.RowCount(); ++r)
+        setRowHeight(r, static_cast<int>(std::lround(geometry.rowHeights[static_cast<size_t>(r)])));
+    for (int r = 0; r < g.RowCount(); ++r) {
+        for (int c = 0; c < g.ColumnCount(); ++c) {
+            const CellExtent extent = ExtentOf(g, r, c);
+            if (!extent.covered() && (extent.rows > 1 || extent.columns > 1))
+                setSpan(r, c, extent.rows, extent.columns);
+        }
+    }
+
+    QAction* copy = menu_->addAction(QStringLiteral("Kopíruj tabulku"));
+    copy->setObjectName(QStringLiteral("Kopirujtabulku1"));
+    connect(copy, &QAction::triggered, this, &ResultGridView::copyTable);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& position) { menu_->popup(viewport()->mapToGlobal(position)); });
+}
+
+QString ResultGridView::cellText(int row, int column) const {
+    return QString::fromStdString(grid().Cell(row, column));
+}
+
+QSize ResultGridView::naturalSize() const {
+    int width = 0;
+    for (int c = 0; c < model_->columnCount(); ++c)
+        width += isColumnHidden(c) ? 0 : columnWidth(c);
+    int height = 0;
+    for (int r = 0; r < model_->rowCount(); ++r)
+        height += rowHeight(r);
+    return {width + 2 * frameWidth() + 1, height + 2 * frameWidth() + 1};
+}
+
+QSize ResultGridView::sizeHint() const {
+    return naturalSize();
+}
+
+void ResultGridView::copyTable() {
+    QApplication::clipboard()->setText(QString::fromStdString(CopyTableText(grid())));
+}
+
+} // namespace hydrim::gui

@@ -1,0 +1,62 @@
+// A result grid on screen: a QTableView over a core result grid, every cell
+// drawn by the shared CellPainter, merged cells as the grid defines them, and
+// the context menu "Kopíruj tabulku".
+#pragma once
+
+#include "results/CellPainter.h"
+#include "results/ResultTable.h"
+
+#include <QAbstractTableModel>
+#include <QStyledItemDelegate>
+#include <QTableView>
+
+namespace hydrim::gui {
+
+class ResultGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit ResultGridModel(ResultGrid grid, QObject* parent = nullptr);
+    const ResultGrid& grid() const { return grid_; }
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    ResultGrid grid_;
+};
+
+class ResultCellDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    ResultCellDelegate(const CellPainter& painter, QObject* parent = nullptr);
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+private:
+    const CellPainter& painter_;
+};
+
+class ResultGridView : public QTableView {
+    Q_OBJECT
+public:
+    ResultGridView(ResultGrid grid, const QFont& font, QWidget* parent = nullptr);
+
+    const ResultGrid& grid() const { return model_->grid(); }
+    const CellPainter& cellPainter() const { return painter_; }
+    QString cellText(int row, int column) const;
+    // The width and height the grid needs without scroll bars.
+    QSize naturalSize() const;
+    QSize sizeHint() const override;
+    QMenu* contextMenu() const { return menu_; }
+
+public slots:
+    // "Kopíruj tabulku": the value columns as TAB-separated lines on the clipboard.
+    void copyTable();
+
+private:
+    CellPainter painter_;
+    ResultGridModel* model_;
+    QMenu* menu_;
+};
+
+} // namespace hydrim::gui

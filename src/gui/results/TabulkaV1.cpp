@@ -1,0 +1,63 @@
+#include "results/TabulkaV1.h"
+
+#include "app/Messages.h"
+#include "project/Startup.h"
+#include "results/ResultGridView.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace hydrim::gui {
+
+TTabulkaV1_f::TTabulkaV1_f(const AppState& state, const QFont& tableFont, QWidget* parent)
+    : QWidget(parent), tabs_(new QTabWidget(this)) {
+    setObjectName(QStringLiteral("TabulkaV1_f"));
+    setWindowTitle(QStringLiteral("Tabulka výsledků"));
+    tabs_->setObjectName(QStringLiteral("TabControl1"));
+    tabs_->setDocumentMode(true);
+
+    const VariantILayouts layouts = ReadVariantILayouts(DataDirectory(state));
+    std::array<ResultGrid, 8> grids = BuildVariantITables(state, layouts, state.LocaleDecimalSeparator);
+    for (size_t i = 0; i < grids.size(); ++i) {
+        const QString title = QString::fromStdString(grids[i].Title);
+        auto* view = new ResultGridView(std::move(grids[i]), tableFont, tabs_);
+        view->setObjectName(QStringLiteral("StringGrid%1").arg(i + 1));
+        grids_[i] = view;
+        tabs_->addTab(view, title);
+    }
+    tabs_->setCurrentIndex(0);
+    connect(tabs_, &QTabWidget::currentChanged, this, &TTabulkaV1_f::TabControl1Change);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tabs_);
+
+    if (!layouts.Error.empty())
+        ShowError(this, QString::fromStdString(layouts.Error));
+}
+
+ResultGridView* TTabulkaV1_f::grid(int k) const {
+    return k >= 1 && k <= 8 ? grids_[static_cast<size_t>(k - 1)] : nullptr;
+}
+
+ResultGridView* TTabulkaV1_f::currentGrid() const {
+    return grid(tabs_->currentIndex() + 1);
+}
+
+void TTabulkaV1_f::TabControl1Change(int index) {
+    // QTabWidget shows the page of the selected tab and hides the others.
+    tabs_->setCurrentIndex(index);
+}
+
+QSize TTabulkaV1_f::sizeHint() const {
+    QSize size(0, 0);
+    for (const ResultGridView* view : grids_)
+        size = size.expandedTo(view->naturalSize());
+    const int tabBar = tabs_->tabBar()->sizeHint().height();
+    // Tall output sheets scroll rather than fill a whole screen.
+    return {size.width() + 24, std::min(size.height(), 620) + tabBar + 8};
+}
+
+} // namespace hydrim::gui

@@ -1,0 +1,42 @@
+// The Variant I result window "Tabulka výsledků": eight tabbed grids (the
+// inputs, one output sheet per return period, the slopes + catchment summary
+// and the catchment summary) built from the Variant I result set.
+#pragma once
+
+#include "project/ProjectData.h"
+#include "results/ResultTable.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QTabWidget;
+
+namespace hydrim::gui {
+
+class ResultGridView;
+
+class TTabulkaV1_f : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the grids from state (results, inputs, locale separator) and the
+    // layout files of the data directory; a layout file that cannot be read is
+    // reported and its rows stay without texts.
+    TTabulkaV1_f(const AppState& state, const QFont& tableFont, QWidget* parent = nullptr);
+
+    QTabWidget* tabs() const { return tabs_; }
+    // StringGridK, K = 1..8.
+    ResultGridView* grid(int k) const;
+    // The grid of the selected tab (what copy, print and export act on).
+    ResultGridView* currentGrid() const;
+    QSize sizeHint() const override;
+
+public slots:
+    void TabControl1Change(int index);
+
+private:
+    QTabWidget* tabs_;
+    std::array<ResultGridView*, 8> grids_{};
+};
+
+} // namespace hydrim::gui
