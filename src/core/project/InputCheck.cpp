@@ -1,6 +1,7 @@
 #include "project/InputCheck.h"
 
-#include <charconv>
+#include "project/InputRules.h"
+
 #include <cmath>
 #include <string>
 
@@ -29,11 +30,14 @@ std::string CheckField(const std::string& text, const std::string& label, Rule r
     if (text.empty()) {
         return label + ": není vyplněno.";
     }
-    const std::optional<double> value = ParseInputNumber(text);
+    // A number as the input window holds it; a minus sign in front is read
+    // so that the message can say what is wrong with the value.
+    const bool negative = text.front() == '-';
+    const std::optional<double> value = FieldValue(negative ? text.substr(1) : text);
     if (!value) {
         return label + ": \"" + text + "\" není číslo.";
     }
-    if (*value <= 0.0) {
+    if (negative || *value <= 0.0) {
         return label + ": hodnota musí být větší než 0.";
     }
     switch (rule) {
@@ -106,20 +110,20 @@ void CheckFields(const ProjectTexts& texts, const std::vector<NumericField>& fie
 // The window raises the N = 100 rainfall to the largest of the others, and
 // with N = 100 chosen in Variant II makes both fields equal.
 void CheckRainfallOrder(const ProjectTexts& texts, std::vector<std::string>& problems) {
-    const std::optional<double> rain100 = ParseInputNumber(texts.Edit[EditRain100]);
+    const std::optional<double> rain100 = FieldValue(texts.Edit[EditRain100]);
     if (!rain100) {
         return;
     }
     const std::string label100 = RainLabel + "N = 100 [mm]";
     for (const NumericField& field : RainfallFields(texts.Variant)) {
-        const std::optional<double> value = ParseInputNumber(texts.Edit[field.edit]);
+        const std::optional<double> value = FieldValue(texts.Edit[field.edit]);
         if (field.edit != EditRain100 && value && *value > *rain100) {
             problems.push_back(label100 + ": nesmí být menší než " + field.label.substr(RainLabel.size()) +
                                " (" + texts.Edit[field.edit] + ").");
             return;
         }
     }
-    const std::optional<double> rainN = ParseInputNumber(texts.Edit[EditRainN]);
+    const std::optional<double> rainN = FieldValue(texts.Edit[EditRainN]);
     if (texts.Variant == 1 && texts.ReturnPeriodItem == 5 && rainN && *rainN != *rain100) {
         problems.push_back(RainLabel + "N [mm]: pro N = 100 let musí být shodný s úhrnem pro N = 100.");
     }
@@ -135,8 +139,8 @@ void CheckSlopesAgree(const ProjectTexts& texts, std::vector<std::string>& probl
         pairs.emplace_back(EditIntensityL, "Intenzita deště [mm.min⁻¹]");
     }
     for (const auto& [left, label] : pairs) {
-        const std::optional<double> l = ParseInputNumber(texts.Edit[left]);
-        const std::optional<double> r = ParseInputNumber(texts.Edit[left + 7]);
+        const std::optional<double> l = FieldValue(texts.Edit[left]);
+        const std::optional<double> r = FieldValue(texts.Edit[left + 7]);
         if (l && r && *l != *r) {
             problems.push_back(label + " (pravý svah): musí být shodná s levým svahem.");
         }
@@ -148,36 +152,6 @@ bool IsChosen(int item, int last) {
 }
 
 } // namespace
-
-std::optional<double> ParseInputNumber(std::string_view text) {
-    size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
-    int digits = 0;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        if (text[i] >= '0' && text[i] <= '9') {
-            ++digits;
-        } else if (text[i] == '.' && !point) {
-            point = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digits == 0) {
-        return std::nullopt;
-    }
-    // The form is checked above; the value is the nearest double to the text.
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc()) {
-        return std::nullopt; // beyond the range of a double
-    }
-    return value;
-}
-
-bool IsPositiveNumber(std::string_view text) {
-    const std::optional<double> value = ParseInputNumber(text);
-    return value && *value > 0.0;
-}
 
 std::vector<int> RequiredMembers(int catchmentType, int variant) {
     static const std::vector<int> group1[3] = {{0, 1, 3, 4, 5, 6, 7}, {0, 1, 2, 3, 4}, {0, 1}};

@@ -6,21 +6,10 @@
 
 #include "project/ProjectData.h"
 
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace hydrim {
-
-// A number as the input window admits it: digits with at most one decimal
-// point, "." only (an optional leading minus is read so that a negative value
-// can be reported as such). Anything else is not a number.
-std::optional<double> ParseInputNumber(std::string_view text);
-
-// True when text is a number greater than 0: the rule by which a numeric
-// field counts as filled.
-bool IsPositiveNumber(std::string_view text);
 
 // The FilledInputs members the computation of this catchment type (0 one
 // slope, 1 two slopes) and variant (0..2) needs.

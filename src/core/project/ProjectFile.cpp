@@ -1,6 +1,6 @@
 #include "project/ProjectFile.h"
 
-#include "project/InputCheck.h"
+#include "project/InputRules.h"
 #include "project/TextCodec.h"
 
 #include <algorithm>
@@ -257,26 +257,17 @@ std::string WriteProjectFile(const std::string& fileName, const Project& project
 FilledInputs DeriveFilledInputs(const Project& project) {
     const ProjectTexts& texts = project.Texts;
     FilledInputs filled;
-    filled.set(2, texts.ReturnPeriodItem >= 0);
-    filled.set(11, texts.CnTypeItemL >= 0);
-    filled.set(19, texts.CnTypeItemR >= 0);
-    const auto numeric = [&](int edit, int member) {
-        filled.set(member, IsPositiveNumber(texts.Edit[edit]));
-    };
-    numeric(EditValleyLength, 0);
-    numeric(EditValleySlope, 1);
-    numeric(EditRainN, 3);
-    numeric(EditRain100, 4);
-    if (texts.Variant == 0) {
-        numeric(EditRain10, 5);
-        numeric(EditRain20, 6);
-        numeric(EditRain50, 7);
-    }
-    // Edit13 and Edit20 are hidden and never count: their members belong to
-    // the curve-type lists.
-    for (int k : {10, 11, 12, 14, 15, 16}) {
-        numeric(k, k - 2);
-        numeric(k + 7, k + 6);
+    filled.set(ReturnPeriodMember, texts.ReturnPeriodItem >= 0);
+    filled.set(CnTypeMemberL, texts.CnTypeItemL >= 0);
+    filled.set(CnTypeMemberR, texts.CnTypeItemR >= 0);
+    for (int k = EditValleyLength; k <= EditRain50; ++k) {
+        const int member = FieldMember(k);
+        // Edit13 and Edit20 are hidden and have no member; the N = 10, 20
+        // and 50 fields are shown, and so counted, in Variant I only.
+        const bool rain10to50 = k == EditRain10 || k == EditRain20 || k == EditRain50;
+        if (member >= 0 && (!rain10to50 || texts.Variant == 0)) {
+            filled.set(member, FieldCountsFilled(k, texts.Edit[static_cast<size_t>(k)]));
+        }
     }
     return filled;
 }

@@ -39,9 +39,12 @@ std::string WriteProjectFile(const std::string& fileName, const Project& project
 // The lines of the project file, in the order of its layout (UTF-8).
 std::vector<std::string> ProjectFileLines(const Project& project);
 
-// The FilledInputs a project's texts give: a list counts when an item is
-// chosen, a numeric field when it holds a number greater than 0 (the input
-// window's rule); the rainfall fields count as the variant shows them.
+// The FilledInputs a project's texts give. The reading algorithm adds a
+// member for every non-empty line, but setting a field's text makes the input
+// window judge it again, so the window's own rules decide: a list counts when
+// an item is chosen, a numeric field when it holds a number greater than 0,
+// the N = 10, 20, 50 rainfall fields when they hold any text (and only in
+// Variant I, the one that shows them); the hidden Edit13 and Edit20 never.
 FilledInputs DeriveFilledInputs(const Project& project);
 
 } // namespace hydrim

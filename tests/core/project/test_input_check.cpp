@@ -150,17 +150,20 @@ TEST(InputCheck, BothSlopesMustHaveTheSameRain) {
                   "Intenzita deště [mm.min⁻¹] (pravý svah): musí být shodná s levým svahem."}));
 }
 
-TEST(InputCheck, NumbersAreReadInTheInputWindowForm) {
-    EXPECT_EQ(ParseInputNumber("12"), 12.0);
-    EXPECT_EQ(ParseInputNumber("1.25"), 1.25);
-    EXPECT_EQ(ParseInputNumber("3."), 3.0);
-    EXPECT_EQ(ParseInputNumber(".5"), 0.5);
-    EXPECT_EQ(ParseInputNumber("-4"), -4.0);
-    for (const char* bad : {"", ".", "-", "1,5", " 1", "1 ", "1e3", "+1", "0x10", "1..2", "nan"}) {
-        EXPECT_FALSE(ParseInputNumber(bad).has_value()) << bad;
+TEST(InputCheck, OnlyNumbersInTheInputWindowFormAreNumbers) {
+    for (const std::string good : {"12", "1.25", "3.", "0.5"}) {
+        Project p = Complete(2);
+        p.Texts.Edit[EditIntensityL] = good;
+        EXPECT_TRUE(CheckInputs(p).empty()) << good;
     }
-    EXPECT_FALSE(IsPositiveNumber("0.0"));
-    EXPECT_TRUE(IsPositiveNumber("0.01"));
+    for (const std::string bad :
+         {".", "-", "1,5", " 1", "1 ", "1e3", "+1", "0x10", "1..2", "nan", ".5", "--1"}) {
+        Project p = Complete(2);
+        p.Texts.Edit[EditIntensityL] = bad;
+        EXPECT_EQ(CheckInputs(p),
+                  std::vector<std::string>{"Intenzita deště [mm.min⁻¹]: \"" + bad + "\" není číslo."})
+            << bad;
+    }
 }
 
 TEST(InputCheck, RequiredMembersFollowTypeAndVariant) {

@@ -330,6 +330,19 @@ TEST(ProjectFile, VariantOneShowsTheFiveRainfallsAndCountsThem) {
     EXPECT_TRUE(read.Filled.contains(7));
 }
 
+TEST(ProjectFile, RainfallForTenToFiftyYearsCountsWithAnyTextAsInTheWindow) {
+    TempDirectory dir;
+    Project p = FullProject();
+    p.Texts.Variant = 0;
+    p.Rainfall.Texts[2] = "0";
+    p.Rainfall.Texts[1] = "0";
+    WriteAndRead(dir, p);
+    Project read;
+    ASSERT_TRUE(ReadProjectFile(dir.file("p.snp"), read).ok());
+    EXPECT_TRUE(read.Filled.contains(5));  // N = 10: the key-filtered field counts any text
+    EXPECT_FALSE(read.Filled.contains(3)); // N = 5: a number greater than 0 is needed
+}
+
 TEST(ProjectFile, FailedWriteReportsTheFileAndKeepsTheOldOne) {
     TempDirectory dir;
     EXPECT_NE(WriteProjectFile(dir.file("missing/p.snp"), FullProject()).find("p.snp"), std::string::npos);
