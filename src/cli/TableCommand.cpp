@@ -1,0 +1,94 @@
+// hydrim-cli table: prints the result grids of a project as the result
+// window shows them (symbol, description, values, unit), or as CSV.
+#include "CliCommon.h"
+#include "Commands.h"
+#include "ComputedProject.h"
+
+#include "reference/LayoutFiles.h"
+#include "results/ResultTable.h"
+
+#include <iostream>
+#include <vector>
+
+namespace hydrim::cli {
+namespace {
+
+std::vector<ResultGrid> GridsOf(const AppState& state, const std::string& dataDir) {
+    const char separator = state.LocaleDecimalSeparator;
+    if (state.LastResultVariantI) {
+        const VariantILayouts layouts = ReadVariantILayouts(dataDir);
+        if (!layouts.Error.empty()) {
+            PrintError(layouts.Error);
+        }
+        const auto grids = BuildVariantITables(state, layouts, separator);
+        return {grids.begin(), grids.end()};
+    }
+    const int variant = Variant23Number(state);
+    const LayoutText layout = ReadVariant23Layout(dataDir, variant);
+    if (!layout.ok()) {
+        PrintError(layout.Error);
+    }
+    return {BuildVariant23Table(state, layout, variant, Variant23TwoSlopes(state), separator)};
+}
+
+// The sheet number 1..count, or 0 for every sheet; -1 for a bad option.
+int SheetOption(const Arguments& parsed, int count) {
+    const std::string text = parsed.value("--sheet");
+    if (text.empty()) {
+        return 0;
+    }
+    try {
+        size_t used = 0;
+        const int sheet = std::stoi(text, &used);
+        return used == text.size() && sheet >= 1 && sheet <= count ? sheet : -1;
+    } catch (const std::exception&) {
+        return -1;
+    }
+}
+
+int RunTable(const std::vector<std::string>& args) {
+    Arguments parsed;
+    if (std::string problem = ParseArguments(args, {"--data", "--sheet"}, {"--csv"}, parsed);
+        !problem.empty()) {
+        return UsageError("table", problem);
+    }
+    if (parsed.positional.size() != 1) {
+        return UsageError("table", parsed.positional.empty() ? "no project file given"
+                                                             : "more than one project file given");
+    }
+    const std::string dataDir = DataDirectoryOption(parsed);
+    const ComputedProject project = LoadAndCompute(parsed.positional.front(), dataDir);
+    if (!project.hasResults) {
+        return project.status;
+    }
+    const std::vector<ResultGrid> grids = GridsOf(*project.state, dataDir);
+    const int sheet = SheetOption(parsed, static_cast<int>(grids.size()));
+    if (sheet < 0) {
+        return UsageError("table",
+                          "--sheet must be a sheet number from 1 to " + std::to_string(grids.size()));
+    }
+    bool first = true;
+    for (size_t k = 0; k < grids.size(); ++k) {
+        if (sheet != 0 && static_cast<int>(k) + 1 != sheet) {
+            continue;
+        }
+        std::cout << (first ? "" : "\n");
+        first = false;
+        if (parsed.has("--csv")) {
+            std::cout << grids[k].SheetName << "\r\n" << GridAsCsv(grids[k]);
+        } else {
+            std::cout << "== " << grids[k].Title << " ==\n" << GridAsText(grids[k]);
+        }
+    }
+    return ExitOk;
+}
+
+const CommandRegistration
+    registration("table",
+                 {"table PROJECT.snp [--sheet K] [--csv] [--data DIR]",
+                  "Computes the project and prints its result table(s) as the result window shows them: the "
+                  "eight Variant I sheets (or sheet K), or the Variant II/III table; --csv gives CSV.",
+                  RunTable});
+
+} // namespace
+} // namespace hydrim::cli
