@@ -90,23 +90,29 @@ std::string GridAsCsv(const ResultGrid& grid) {
 
 std::string GridAsText(const ResultGrid& grid) {
     const std::vector<int> columns = VisibleColumnsOf(grid);
+    // A heading read across its row does not widen the symbol column.
     std::vector<size_t> widths(columns.size(), 0);
     for (int row = 0; row < grid.RowCount(); ++row) {
-        for (size_t k = 0; k < columns.size(); ++k) {
+        for (size_t k = grid.HeadingAcrossRow(row) ? 1 : 0; k < columns.size(); ++k) {
             widths[k] = std::max(widths[k], CharacterCount(grid.Cell(row, columns[k])));
         }
     }
     std::string text;
     for (int row = 0; row < grid.RowCount(); ++row) {
         std::string line;
+        size_t length = 0;
+        size_t start = 0;
         for (size_t k = 0; k < columns.size(); ++k) {
             const std::string& cell = grid.Cell(row, columns[k]);
-            line += cell;
-            if (k + 1 < columns.size()) {
-                line.append(widths[k] - CharacterCount(cell) + 1, ' ');
+            if (!cell.empty()) {
+                const size_t pad = length < start ? start - length : (k > 0 ? 1 : 0);
+                line.append(pad, ' ');
+                line += cell;
+                length += pad + CharacterCount(cell);
             }
+            start += widths[k] + 1;
         }
-        text += line.substr(0, line.find_last_not_of(' ') + 1) + "\n";
+        text += line + "\n";
     }
     return text;
 }
