@@ -1,9 +1,10 @@
 #include "results/NumberFormat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace hydrim {
 namespace {
@@ -18,8 +19,9 @@ struct DecimalDigits {
 
 DecimalDigits ToDecimalDigits(double magnitude) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.40e", magnitude);
-    const std::string text(buffer);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 30);
+    const std::string_view text(buffer, static_cast<size_t>(written.ptr - buffer));
     const size_t ePosition = text.find('e');
     DecimalDigits result;
     for (size_t i = 0; i < ePosition; ++i) {
@@ -27,7 +29,8 @@ DecimalDigits ToDecimalDigits(double magnitude) {
             result.digits.push_back(text[i]);
         }
     }
-    result.exponent = std::stoi(text.substr(ePosition + 1));
+    const std::string_view exponent = text.substr(ePosition + (text[ePosition + 1] == '+' ? 2 : 1));
+    std::from_chars(exponent.data(), exponent.data() + exponent.size(), result.exponent);
     return result;
 }
 
