@@ -1,5 +1,7 @@
 #include "views/Hydrograph.h"
 
+#include "hydrology/Hydrograph.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,16 +11,17 @@ long long HydrographParams::Length() const {
     return static_cast<long long>(Ponding) + Rise + Plateau + Fall;
 }
 
-// Ordinate of the synthetic hydrograph at minute k after the start of the rise.
-// Inputs: peak Q [m³/s], rise time T [min], shape exponent m [-], minute k.
-// q(k) = Q · (k / T)^m · exp(m · (1 − k / T)), which equals Q at k = T.
-double HydrographOrdinate(double peak, int rise, double shapeExponent, long long k) {
-    if (rise <= 0) {
+namespace {
+
+// q(k) of a hydrograph with rise time T; no flow without a rise.
+double Ordinate(const HydrographParams& params, double shapeExponent, long long k) {
+    if (params.Rise <= 0) {
         return 0.0;
     }
-    const double ratio = static_cast<double>(k) / rise;
-    return peak * std::pow(ratio, shapeExponent) * std::exp(shapeExponent * (1.0 - ratio));
+    return HydrographOrdinate(shapeExponent, params.Rise, static_cast<int>(k), params.Peak);
 }
+
+} // namespace
 
 // Ordinates of one slope's hydrograph, one per minute.
 // Inputs: ponding P, rise T, plateau B [min], shape n / d, peak Q [m³/s],
@@ -41,11 +44,11 @@ HydrographPoints GenerateHydrograph(const HydrographParams& params, long long le
         if (j <= ponding) {
             q = 0.0;
         } else if (j <= ponding + rise) {
-            q = HydrographOrdinate(params.Peak, params.Rise, m, j - ponding);
+            q = Ordinate(params, m, j - ponding);
         } else if (j <= ponding + rise + plateau) {
             q = params.Peak;
         } else {
-            q = HydrographOrdinate(params.Peak, params.Rise, m, j - ponding - plateau);
+            q = Ordinate(params, m, j - ponding - plateau);
         }
         points.Minutes[static_cast<size_t>(j)] = static_cast<int>(j);
         points.Discharges[static_cast<size_t>(j)] = q;

@@ -29,12 +29,11 @@ struct HydrographPoints {
     std::vector<double> Discharges;
 };
 
-// q(k) = Q (k / T)^m exp(m (1 - k / T)); 0 when T is not positive.
-double HydrographOrdinate(double peak, int rise, double shapeExponent, long long k);
-
 // Exactly `length` points (none for length <= 0): minutes 0..P at zero, the
 // rise q(1..T), the plateau at Q for B minutes, then the falling limb
-// q(T + 1), q(T + 2), ... until the length is reached.
+// q(T + 1), q(T + 2), ... until the length is reached, with the ordinate q of
+// the engine (hydrology/Hydrograph.h); a hydrograph without a rise time has
+// no flow.
 HydrographPoints GenerateHydrograph(const HydrographParams& params, long long length);
 
 enum class Slope { Left, Right };

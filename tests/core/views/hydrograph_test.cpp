@@ -1,5 +1,7 @@
 #include "views/Hydrograph.h"
 
+#include "hydrology/Hydrograph.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,6 +10,11 @@ namespace hydrim {
 namespace {
 
 constexpr double Tolerance = 1e-9;
+
+// q(k) for peak Q, rise T and shape exponent m.
+double Q(double peak, int rise, double m, int k) {
+    return HydrographOrdinate(m, rise, k, peak);
+}
 
 HydrographParams Params(int ponding, int rise, int plateau, int fall, int n, int d, double peak) {
     HydrographParams p;
@@ -21,11 +28,21 @@ HydrographParams Params(int ponding, int rise, int plateau, int fall, int n, int
     return p;
 }
 
-TEST(Hydrograph, OrdinateOfAWorkedCase) {
+TEST(Hydrograph, OrdinatesOfAWorkedCase) {
     // Q = 2, T = 4, m = 1.5: q(2) = 2 · 0.5^1.5 · e^0.75 = 1.4969451...
-    EXPECT_NEAR(HydrographOrdinate(2.0, 4, 1.5, 2), 1.4969451, 1e-6);
-    EXPECT_NEAR(HydrographOrdinate(2.0, 4, 1.5, 4), 2.0, Tolerance);
-    EXPECT_EQ(HydrographOrdinate(2.0, 0, 1.5, 4), 0.0);
+    const auto p = [] {
+        HydrographParams params;
+        params.Rise = 4;
+        params.Fall = 4;
+        params.ShapeNumerator = 3;
+        params.ShapeDivisor = 2;
+        params.Peak = 2.0;
+        return params;
+    }();
+    const HydrographPoints points = GenerateHydrograph(p, p.Length());
+    ASSERT_EQ(points.Discharges.size(), 8u);
+    EXPECT_NEAR(points.Discharges[2], 1.4969451, 1e-6);
+    EXPECT_NEAR(points.Discharges[4], 2.0, Tolerance);
 }
 
 TEST(Hydrograph, ZeroPondingStartsWithOneZeroPointAndRisesFromMinuteOne) {
@@ -33,7 +50,7 @@ TEST(Hydrograph, ZeroPondingStartsWithOneZeroPointAndRisesFromMinuteOne) {
     const HydrographPoints points = GenerateHydrograph(p, p.Length());
     ASSERT_EQ(points.Discharges.size(), 8u);
     EXPECT_EQ(points.Discharges[0], 0.0);
-    EXPECT_NEAR(points.Discharges[1], HydrographOrdinate(1.0, 3, 2.0, 1), Tolerance);
+    EXPECT_NEAR(points.Discharges[1], Q(1.0, 3, 2.0, 1), Tolerance);
     EXPECT_GT(points.Discharges[1], 0.0);
     EXPECT_NEAR(points.Discharges[3], 1.0, Tolerance);
     EXPECT_EQ(points.Minutes[7], 7);
@@ -46,13 +63,13 @@ TEST(Hydrograph, PondingRisePlateauAndFallInTheirMinutes) {
     ASSERT_EQ(points.Discharges.size(), 11u);
     EXPECT_EQ(points.Discharges[0], 0.0);
     EXPECT_EQ(points.Discharges[2], 0.0);
-    EXPECT_NEAR(points.Discharges[3], HydrographOrdinate(5.0, 3, 1.5, 1), Tolerance);
+    EXPECT_NEAR(points.Discharges[3], Q(5.0, 3, 1.5, 1), Tolerance);
     EXPECT_NEAR(points.Discharges[5], 5.0, Tolerance);
     EXPECT_EQ(points.Discharges[6], 5.0);
     EXPECT_EQ(points.Discharges[7], 5.0);
     // The falling limb continues the curve after its peak: q(4) at minute 8.
-    EXPECT_NEAR(points.Discharges[8], HydrographOrdinate(5.0, 3, 1.5, 4), Tolerance);
-    EXPECT_NEAR(points.Discharges[10], HydrographOrdinate(5.0, 3, 1.5, 6), Tolerance);
+    EXPECT_NEAR(points.Discharges[8], Q(5.0, 3, 1.5, 4), Tolerance);
+    EXPECT_NEAR(points.Discharges[10], Q(5.0, 3, 1.5, 6), Tolerance);
     EXPECT_LT(points.Discharges[10], points.Discharges[8]);
 }
 
@@ -64,8 +81,8 @@ TEST(Hydrograph, LongHydrographsRunOnPastTheFirstDay) {
     EXPECT_EQ(points.Minutes[1439], 1439);
     EXPECT_EQ(points.Minutes[1440], 1440);
     EXPECT_EQ(points.Minutes[1499], 1499);
-    EXPECT_NEAR(points.Discharges[1440], HydrographOrdinate(2.0, 60, 3.0, 1430), Tolerance);
-    EXPECT_NEAR(points.Discharges[1499], HydrographOrdinate(2.0, 60, 3.0, 1489), Tolerance);
+    EXPECT_NEAR(points.Discharges[1440], Q(2.0, 60, 3.0, 1430), Tolerance);
+    EXPECT_NEAR(points.Discharges[1499], Q(2.0, 60, 3.0, 1489), Tolerance);
     const HydrographPoints longer = GenerateHydrograph(p, 20000);
     EXPECT_EQ(longer.Discharges.size(), 20000u);
 }
@@ -89,7 +106,7 @@ TEST(Hydrograph, TwoSlopesShareTheLongerLengthAndSumExactly) {
     ASSERT_EQ(set.Left.size(), 34u);
     ASSERT_EQ(set.Right.size(), 34u);
     // The shorter hydrograph runs on along its falling limb.
-    EXPECT_NEAR(set.Left[30], HydrographOrdinate(1.0, 5, 2.0, 28), Tolerance);
+    EXPECT_NEAR(set.Left[30], Q(1.0, 5, 2.0, 28), Tolerance);
     for (size_t k = 0; k < set.Length(); ++k) {
         EXPECT_EQ(set.Catchment[k], set.Left[k] + set.Right[k]);
     }
