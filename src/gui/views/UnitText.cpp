@@ -32,7 +32,7 @@ QFont SuperscriptFont(const QFont& font) {
     if (font.pixelSize() > 0) {
         small.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * 3.0 / 5.0))));
     } else {
-        small.setPointSizeF(std::max(1.0, std::round(font.pointSizeF() * 3.0 / 5.0 * 10.0) / 10.0));
+        small.setPointSize(std::max(1, static_cast<int>(std::lround(font.pointSizeF() * 3.0 / 5.0))));
     }
     return small;
 }
