@@ -1,0 +1,211 @@
+#include "reference/CNcis.h"
+
+#include "reference/CellText.h"
+#include "reference/LookupEntry.h"
+#include "reference/LookupGrid.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace hydrim::gui {
+
+namespace {
+
+constexpr int Rows = 53;
+constexpr int FirstLandUseRow = 2;
+constexpr int NoteRow = 52;
+constexpr int CurveNumberColumn = 3;
+constexpr int AreaColumn = 4;
+constexpr int GridLineWidth = 1;
+constexpr double SmallestCurveNumber = 40.0;
+
+// Land-use categories merged in column 0: first and last row.
+constexpr std::array<std::pair<int, int>, 9> CategoryGroups = {
+    {{2, 4}, {5, 16}, {17, 28}, {29, 34}, {35, 37}, {39, 41}, {42, 44}, {45, 47}, {49, 51}}};
+
+} // namespace
+
+TCNcis1::TCNcis1(LookupContext& context, const std::string& dataDir, QWidget* parent)
+    : LookupWindow(context, parent) {
+    const QString caption = QStringLiteral("Průměrná čísla odtokových křivek pro zemědělské pozemky");
+    setWindowTitle(caption);
+    Button3 = new QPushButton(QStringLiteral("<< Zpě&t"), this);
+    panel = ResultPanel::Create(this, Button3);
+    auto* title = new QLabel(caption, this);
+    title->setFont(LookupFont(12, true));
+    title->setContentsMargins(6, 0, 0, 2);
+
+    StringGrid1 = new LookupGrid(Rows, 5, 2, 4, this);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    StringGrid1->setEditableColumns({AreaColumn});
+    StringGrid1->setCorrections([](int, int, const QString& text) {
+        return QString::fromStdString(CorrectAreaText(text.toStdString()));
+    });
+
+    auto* legend = new QPlainTextEdit(this);
+    legend->setReadOnly(true);
+    legend->setPlainText(
+        QStringLiteral("Pz - posklizňové zbytky nejméně na 5 % povrchu po celý rok\n"
+                       "Př - přímé řádky vedené bez ohledu na sklon pozemku, tedy i po spádnici\n"
+                       "Vř - vrstevnicové řádky vedené přesně ve směru vrstevnic - konturově\n"
+                       "Pr - pásově pěstované plodiny a příčně průlehované pozemky\n"
+                       "Šp - špatné hydrol. podmínky omezující infiltraci vody do půdy a zvyšující odtok\n"
+                       "Db - dobré hydrol. podmínky zvyšující infiltraci a snižující odtok\n"
+                       "Stř - střední hydrologické podmínky"));
+    legend->setFixedHeight(legend->fontMetrics().lineSpacing() * 7 + 12);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    panel.layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(panel.layout);
+    layout->addWidget(title);
+    layout->addWidget(makeNote(QStringLiteral(
+        "Tabulka čísel odtokových křivek neobsahuje žádné údaje. Doplňte soubor DATA/CNcistab.tab.")));
+    layout->addWidget(StringGrid1, 1);
+    layout->addWidget(legend);
+
+    const TableReadResult table = ReadCurveNumberTable(dataDir, context_.state.Reference);
+    readError_ = table.Error;
+    fillGrid(table.Grid);
+    showCategory(category_);
+    setUpDrawing();
+    sizeGrid();
+
+    connect(StringGrid1, &LookupGrid::editingStarted, this, [this] { panel.insert->setEnabled(false); });
+    connect(panel.compute, &QPushButton::clicked, this, &TCNcis1::BitBtn1Click);
+    connect(panel.insert, &QPushButton::clicked, this, &TCNcis1::insertRequested);
+    connect(panel.close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Button3, &QPushButton::clicked, this, &TCNcis1::backRequested);
+    setFixedHeight(screenHeightLess40());
+}
+
+void TCNcis1::fillGrid(const TableGrid& table) {
+    bool hasRows = false;
+    for (int row = 0; row < Rows; ++row) {
+        const int columns = row < FirstLandUseRow ? 5 : 3;
+        for (int column = 0; column < columns; ++column)
+            StringGrid1->setText(row, column,
+                                 QString::fromStdString(table.cell(static_cast<size_t>(row), column)));
+    }
+    for (int row = FirstLandUseRow; row < Rows; ++row)
+        hasRows = hasRows || !context_.state.Reference.CurveNumberTable[3][static_cast<size_t>(row)].empty();
+    note()->setVisible(!hasRows);
+}
+
+void TCNcis1::showCategory(int category) {
+    category_ = category;
+    const auto& numbers = context_.state.Reference.CurveNumberTable[static_cast<size_t>(category)];
+    for (int row = 1; row < Rows; ++row) {
+        const std::string& number = numbers[static_cast<size_t>(row)];
+        StringGrid1->setText(row, CurveNumberColumn, QString::fromStdString(number));
+        // A row without a curve number (the closing note) takes no area.
+        if (row >= FirstLandUseRow)
+            StringGrid1->setRowEditable(row, !number.empty());
+    }
+}
+
+void TCNcis1::setUpDrawing() {
+    for (const auto& [first, last] : CategoryGroups)
+        StringGrid1->setSpan(first, 0, last - first + 1, 1);
+    StringGrid1->setSpan(NoteRow, 0, 1, 3);
+    for (int row = 49; row <= 51; ++row)
+        StringGrid1->setSpan(row, 1, 1, 2);
+    for (int column = 0; column < StringGrid1->columnCount(); ++column)
+        StringGrid1->setFixedSpan(0, column, 2, 1);
+    StringGrid1->setCellPainter([this](QPainter& painter, const QRect& rect, int row, int column) {
+        const QFont font = StringGrid1->font();
+        const QFont bold = LookupFont(font.pointSize() + 2, true);
+        if (row == 0) {
+            // Both header rows of a column, the area unit with its superscript.
+            const QString second = StringGrid1->text(1, column);
+            DrawLines(painter, rect,
+                      {PlainLine(StringGrid1->text(0, column)),
+                       column == AreaColumn ? AreaHeaderLine(second) : PlainLine(second)},
+                      bold);
+            return true;
+        }
+        if (column == 0 && row != NoteRow) {
+            painter.setFont(bold);
+            painter.drawText(rect.adjusted(2, 2, -2, -2), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                             StringGrid1->text(row, column));
+            return true;
+        }
+        return false;
+    });
+}
+
+void TCNcis1::sizeGrid() {
+    const QFontMetrics bold(LookupFont(12, true));
+    for (int column = 0; column < StringGrid1->columnCount(); ++column) {
+        int width = 0;
+        for (int row = 0; row <= 48; ++row)
+            if (column != 0 || row < FirstLandUseRow)
+                width = std::max(width, bold.horizontalAdvance(StringGrid1->text(row, column)) + 5);
+        StringGrid1->setColumnWidth(column, width);
+    }
+    StringGrid1->setColumnWidth(1, std::max(StringGrid1->columnWidth(1) - 20, 40));
+    // The land-use categories wrap inside their merged cells; they get at
+    // least the width of their longest word.
+    int wordWidth = StringGrid1->columnWidth(0);
+    for (const auto& [first, last] : CategoryGroups)
+        for (const QString& word : StringGrid1->text(first, 0).split(u' '))
+            wordWidth = std::max(wordWidth, bold.horizontalAdvance(word) + 8);
+    StringGrid1->setColumnWidth(0, wordWidth);
+    StringGrid1->setColumnWidth(AreaColumn, std::max(StringGrid1->columnWidth(AreaColumn), 70));
+    StringGrid1->setGridRowHeight(0, bold.lineSpacing() + 2);
+    StringGrid1->setGridRowHeight(1, bold.lineSpacing() + 2);
+    const int width = StringGrid1->contentWidth() + (StringGrid1->columnCount() + 2) * GridLineWidth +
+                      StringGrid1->verticalScrollBar()->sizeHint().width() + 20;
+    StringGrid1->setFixedWidth(width);
+    setFixedWidth(width);
+}
+
+QString TCNcis1::areaText(int row) const {
+    return StringGrid1->text(row, AreaColumn);
+}
+
+void TCNcis1::openWith(const std::array<std::string, 53>& areas) {
+    StringGrid1->cancelEditing();
+    for (int row = FirstLandUseRow; row < Rows; ++row)
+        StringGrid1->setText(row, AreaColumn, QString::fromStdString(areas[static_cast<size_t>(row)]));
+    StringGrid1->setCurrentGridRow(FirstLandUseRow, true);
+    compute(false);
+    showCentred();
+    StringGrid1->setFocus();
+}
+
+void TCNcis1::compute(bool report) {
+    StringGrid1->finishEditing();
+    std::vector<AreaRow> rows;
+    for (int row = FirstLandUseRow; row < Rows; ++row)
+        rows.push_back(
+            {row, StringGrid1->text(row, CurveNumberColumn).toStdString(), areaText(row).toStdString()});
+    const LookupOutcome outcome = WeightedCurveNumber(rows);
+    panel.showOutcome(outcome, SmallestCurveNumber);
+    if (outcome.ok() || !report)
+        return;
+    if (outcome.status == LookupStatus::MissingCurveNumber) {
+        const QString landUse =
+            (StringGrid1->text(outcome.row, 1) + QLatin1Char(' ') + StringGrid1->text(outcome.row, 2))
+                .trimmed();
+        ShowLookupMessage(this, QMessageBox::Critical,
+                          QStringLiteral("Řádek „%1“ nemá v tabulce číslo CN, plochu u něj nelze započítat.")
+                              .arg(landUse.isEmpty() ? StringGrid1->text(outcome.row, 0) : landUse));
+        return;
+    }
+    ShowLookupMessage(this, QMessageBox::Critical, QString::fromUtf8(WrongInputMessage));
+}
+
+void TCNcis1::BitBtn1Click() {
+    compute(true);
+}
+
+} // namespace hydrim::gui

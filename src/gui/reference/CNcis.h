@@ -1,0 +1,54 @@
+// The curve number table, last step of the curve-number wizard: the curve
+// numbers of the land-use rows for the slope's soil group, the user's area
+// per row and their area-weighted curve number.
+#pragma once
+
+#include "reference/LookupWindow.h"
+#include "reference/ReferenceFiles.h"
+#include "reference/ResultPanel.h"
+
+#include <array>
+#include <string>
+
+class QPushButton;
+
+namespace hydrim::gui {
+
+class LookupGrid;
+
+class TCNcis1 : public LookupWindow {
+    Q_OBJECT
+public:
+    TCNcis1(LookupContext& context, const std::string& dataDir, QWidget* parent);
+
+    const std::string& readError() const { return readError_; }
+
+    // Column 3 := the curve numbers of soil-group category 1 (A) .. 7 (D).
+    void showCategory(int category);
+    int category() const { return category_; }
+    // Shows the slope's areas (rows 2..52) and their weighted curve number.
+    void openWith(const std::array<std::string, 53>& areas);
+    QString areaText(int row) const;
+
+    LookupGrid* StringGrid1 = nullptr;
+    QPushButton* Button3 = nullptr; // "<< Zpě&t"
+    ResultPanel panel;
+
+signals:
+    void backRequested();
+    void insertRequested();
+
+public slots:
+    void BitBtn1Click(); // "Vy&počti"
+
+private:
+    void fillGrid(const TableGrid& table);
+    void setUpDrawing();
+    void sizeGrid();
+    void compute(bool report);
+
+    std::string readError_;
+    int category_ = 3;
+};
+
+} // namespace hydrim::gui

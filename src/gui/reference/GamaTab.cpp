@@ -1,0 +1,215 @@
+#include "reference/GamaTab.h"
+
+#include "reference/CellText.h"
+#include "reference/LookupEntry.h"
+#include "reference/LookupGrid.h"
+#include "reference/ReferenceFiles.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <array>
+#include <cmath>
+
+namespace hydrim::gui {
+
+namespace {
+
+constexpr int Rows = 17;
+constexpr int FirstClassRow = 2;
+constexpr int ValueColumn = 3;
+constexpr int AreaColumn = 4;
+constexpr int DefaultColumnWidth = 64;
+constexpr int GridLineWidth = 1;
+constexpr double SmallestRoughness = 1.0;
+
+// Rows of the class descriptions merged in column 0: first and last row.
+constexpr std::array<std::pair<int, int>, 5> DescriptionGroups = {
+    {{2, 4}, {5, 6}, {7, 8}, {9, 10}, {11, 16}}};
+
+} // namespace
+
+TGamatab1::TGamatab1(LookupContext& context, const std::string& dataDir, QWidget* parent)
+    : LookupWindow(context, parent) {
+    setWindowTitle(QStringLiteral("Drsnost"));
+    StringGrid1 = new LookupGrid(Rows, 5, 2, 3, this);
+    StringGrid1->setFont(LookupFont(12));
+    StringGrid1->setFrameShape(QFrame::NoFrame);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setEditableColumns({ValueColumn, AreaColumn});
+    panel = ResultPanel::Create(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* top = new QWidget(this);
+    top->setLayout(panel.layout);
+    layout->addWidget(top);
+    layout->addWidget(makeNote(QStringLiteral("Tabulka doporučených hodnot drsnosti neobsahuje žádné třídy "
+                                              "povrchu. Doplňte soubor DATA/Gama.tab.")));
+    layout->addWidget(StringGrid1);
+
+    const TableReadResult table = ReadRoughnessTable(dataDir, context_.state.Reference);
+    readError_ = table.Error;
+    fillGrid(table.Grid);
+    note()->setVisible(!hasClasses_);
+    panel.compute->setEnabled(hasClasses_);
+    setUpDrawing();
+    sizeGrid();
+
+    StringGrid1->setCorrections(
+        [this](int row, int column, const QString& text) { return correctTyped(row, column, text); },
+        [this](int row, int column, const QString& text) {
+            if (column != ValueColumn)
+                return text;
+            const auto& reference = context_.state.Reference;
+            return QString::fromStdString(
+                FinishRoughnessText(text.toStdString(), reference.RoughnessMin[static_cast<size_t>(row)],
+                                    reference.RoughnessMax[static_cast<size_t>(row)]));
+        });
+    connect(StringGrid1, &LookupGrid::editingStarted, this, [this] { panel.insert->setEnabled(false); });
+    connect(panel.compute, &QPushButton::clicked, this, &TGamatab1::BitBtn1Click);
+    connect(panel.insert, &QPushButton::clicked, this, &TGamatab1::Button1Click);
+    connect(panel.close, &QPushButton::clicked, this, &QDialog::reject);
+    fixSizeToContent();
+}
+
+void TGamatab1::fillGrid(const TableGrid& table) {
+    for (int row = 0; row < Rows; ++row)
+        for (int column = 0; column < 3; ++column)
+            StringGrid1->setText(row, column,
+                                 QString::fromStdString(table.cell(static_cast<size_t>(row), column)));
+    StringGrid1->setText(1, ValueColumn, QStringLiteral("Hodnota"));
+    StringGrid1->setText(1, AreaColumn, QStringLiteral("Plocha[km]"));
+    for (int row = FirstClassRow; row < Rows; ++row) {
+        const bool hasClass = !StringGrid1->text(row, 1).isEmpty() || !StringGrid1->text(row, 2).isEmpty();
+        StringGrid1->setRowEditable(row, hasClass);
+        hasClasses_ = hasClasses_ || hasClass;
+    }
+}
+
+void TGamatab1::setUpDrawing() {
+    for (const auto& [first, last] : DescriptionGroups)
+        StringGrid1->setSpan(first, 0, last - first + 1, 1);
+    StringGrid1->setFixedSpan(0, 0, 1, 5);
+    StringGrid1->setCellPainter([this](QPainter& painter, const QRect& rect, int row, int column) {
+        const QString text = StringGrid1->text(row, column);
+        const QFont font = StringGrid1->font();
+        if (row == 0) {
+            // The title: its first line ends with the roughness symbol gamma.
+            const qsizetype colon = text.indexOf(u':');
+            const QFont bold = LookupFont(font.pointSize() + 2, true);
+            const QFont regular = LookupFont(font.pointSize() + 2);
+            if (colon < 0) {
+                DrawLines(painter, rect, {PlainLine(text)}, bold);
+                return true;
+            }
+            const QString first = text.left(std::max<qsizetype>(0, colon - 1)) + QStringLiteral("γ");
+            const int lineHeight = QFontMetrics(bold).height();
+            DrawLines(painter, rect, {PlainLine(first)}, bold);
+            DrawLines(painter, rect.adjusted(0, lineHeight, 0, 0), {PlainLine(text.mid(colon + 1))}, regular);
+            return true;
+        }
+        if (row == 1) {
+            const QFont bold = LookupFont(font.pointSize() + 1, true);
+            TextLine line = PlainLine(text);
+            if (column == 2)
+                line = PlainLine(SymbolFontText(text));
+            else if (column == AreaColumn)
+                line = AreaHeaderLine(text);
+            DrawLines(painter, rect, {line}, bold);
+            return true;
+        }
+        if (column == 0) {
+            DrawLines(painter, rect, {PlainLine(text)}, LookupFont(font.pointSize() + 1, true));
+            return true;
+        }
+        return false;
+    });
+}
+
+void TGamatab1::sizeGrid() {
+    const QFontMetrics metrics(StringGrid1->font());
+    const QFontMetrics bold(LookupFont(StringGrid1->font().pointSize() + 1, true));
+    const int lineHeight = metrics.height() + 2;
+    StringGrid1->setGridRowHeight(0, static_cast<int>(std::nearbyint(lineHeight * 2.5)));
+    StringGrid1->setGridRowHeight(1, lineHeight + 4);
+    for (int row = FirstClassRow; row < Rows; ++row)
+        StringGrid1->setGridRowHeight(row, lineHeight + 2);
+
+    int descriptionWidth = bold.horizontalAdvance(StringGrid1->text(1, 0)) + 20;
+    int classWidth = metrics.horizontalAdvance(StringGrid1->text(11, 1)) + 10;
+    for (int row = 1; row < Rows; ++row) {
+        descriptionWidth = std::max(descriptionWidth, bold.horizontalAdvance(StringGrid1->text(row, 0)) + 10);
+        classWidth = std::max(classWidth, bold.horizontalAdvance(StringGrid1->text(row, 1)) + 10);
+    }
+    StringGrid1->setColumnWidth(0, descriptionWidth);
+    StringGrid1->setColumnWidth(1, classWidth);
+    StringGrid1->setColumnWidth(
+        2, std::max(DefaultColumnWidth, bold.horizontalAdvance(StringGrid1->text(1, 2)) + 10));
+    StringGrid1->setColumnWidth(
+        3, std::max(DefaultColumnWidth, bold.horizontalAdvance(QStringLiteral("Hodnota")) + 10));
+    StringGrid1->setColumnWidth(4, bold.horizontalAdvance(QStringLiteral("Plocha[km]")) + 25);
+    const int columns = StringGrid1->columnCount();
+    StringGrid1->setFixedSize(StringGrid1->contentWidth() + (columns + 2) * GridLineWidth,
+                              StringGrid1->contentHeight() + (Rows + 2) * GridLineWidth);
+}
+
+QString TGamatab1::correctTyped(int row, int column, const QString& text) const {
+    const std::string typed = text.toStdString();
+    if (column == AreaColumn)
+        return QString::fromStdString(CorrectAreaText(typed));
+    const auto& reference = context_.state.Reference;
+    return QString::fromStdString(CorrectRoughnessText(typed,
+                                                       reference.RoughnessMin[static_cast<size_t>(row)],
+                                                       reference.RoughnessMax[static_cast<size_t>(row)]));
+}
+
+void TGamatab1::openFor() {
+    const auto& entries = context_.lookup().RoughnessInputs[slopeIndex()];
+    StringGrid1->cancelEditing();
+    for (int row = FirstClassRow; row < Rows; ++row) {
+        StringGrid1->setText(row, ValueColumn, QString::fromStdString(entries[0][static_cast<size_t>(row)]));
+        StringGrid1->setText(row, AreaColumn, QString::fromStdString(entries[1][static_cast<size_t>(row)]));
+    }
+    StringGrid1->setCurrentGridRow(FirstClassRow, false);
+    compute(false);
+    showCentred();
+    StringGrid1->setFocus();
+}
+
+void TGamatab1::compute(bool report) {
+    StringGrid1->finishEditing();
+    std::vector<AreaRow> rows;
+    for (int row = FirstClassRow; row < Rows; ++row)
+        rows.push_back({row, StringGrid1->text(row, ValueColumn).toStdString(),
+                        StringGrid1->text(row, AreaColumn).toStdString()});
+    const LookupOutcome outcome = WeightedRoughness(rows);
+    panel.showOutcome(outcome, SmallestRoughness);
+    if (!outcome.ok() && report)
+        ShowLookupMessage(this, QMessageBox::Critical, QString::fromUtf8(WrongInputMessage));
+}
+
+void TGamatab1::BitBtn1Click() {
+    compute(true);
+}
+
+void TGamatab1::Button1Click() {
+    if (!panel.insert->isEnabled())
+        return;
+    auto& entries = context_.lookup().RoughnessInputs[slopeIndex()];
+    for (int row = FirstClassRow; row < Rows; ++row) {
+        entries[0][static_cast<size_t>(row)] =
+            CutText(StringGrid1->text(row, ValueColumn).toStdString(), LookupState::CellWidth);
+        entries[1][static_cast<size_t>(row)] =
+            CutText(StringGrid1->text(row, AreaColumn).toStdString(), LookupState::CellWidth);
+    }
+    if (context_.link)
+        context_.link->setFieldText(leftSlope() ? EditRoughnessL : EditRoughnessR, panel.valueText());
+    reject();
+}
+
+} // namespace hydrim::gui

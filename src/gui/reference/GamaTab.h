@@ -1,0 +1,45 @@
+// The roughness dialog: the recommended roughness values of the surface
+// classes, from which the user's values and areas give the area-weighted
+// roughness of a slope.
+#pragma once
+
+#include "reference/LookupWindow.h"
+#include "reference/ReferenceFiles.h"
+#include "reference/ResultPanel.h"
+
+#include <string>
+
+namespace hydrim::gui {
+
+class LookupGrid;
+
+class TGamatab1 : public LookupWindow {
+    Q_OBJECT
+public:
+    TGamatab1(LookupContext& context, const std::string& dataDir, QWidget* parent);
+
+    const std::string& readError() const { return readError_; }
+    bool hasClasses() const { return hasClasses_; }
+
+    // Shows the entries of the dialog's slope and their weighted value.
+    void openFor();
+
+    LookupGrid* StringGrid1 = nullptr;
+    ResultPanel panel;
+
+public slots:
+    void BitBtn1Click(); // "Vy&počti"
+    void Button1Click(); // "&Vložit"
+
+private:
+    void fillGrid(const TableGrid& table);
+    void setUpDrawing();
+    void sizeGrid();
+    void compute(bool report);
+    QString correctTyped(int row, int column, const QString& text) const;
+
+    std::string readError_;
+    bool hasClasses_ = false;
+};
+
+} // namespace hydrim::gui

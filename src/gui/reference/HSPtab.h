@@ -1,0 +1,68 @@
+// The soil group table of the curve-number wizard. In area mode the user
+// gives the slope's area in each hydrologic soil group A to D; in decision
+// mode (opened from the soil unit table) a radio panel over the area column
+// decides the group of a soil unit that lists an alternative.
+#pragma once
+
+#include "reference/LookupWindow.h"
+#include "reference/ReferenceFiles.h"
+
+#include <array>
+#include <string>
+
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace hydrim::gui {
+
+class LookupGrid;
+
+class THSPtab1 : public LookupWindow {
+    Q_OBJECT
+public:
+    THSPtab1(LookupContext& context, const std::string& dataDir, QWidget* parent);
+
+    const std::string& readError() const { return readError_; }
+
+    // The areas of groups A..D (grid rows 2..5, column 2).
+    void loadAreas(const std::array<std::string, 6>& areasByRow);
+    std::array<std::string, 4> areasAtoD() const;
+
+    void openAreaMode();
+    // Offers the letters of the unit's group as read from the table; a group
+    // already decided (no alternative left) shows its letters checked.
+    void openDecisionMode(const QString& originalGroup, const QString& currentGroup);
+    bool inDecisionMode() const { return decisionMode_; }
+
+    LookupGrid* StringGrid1 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QPushButton* Button1 = nullptr; // "&Zavřít" of the radio panel
+    QPushButton* Button2 = nullptr; // ">> &Pokračuj"
+    QPushButton* Button3 = nullptr; // "&Zavřít"
+    QRadioButton* radio(int index) const { return radios_[static_cast<size_t>(index)]; }
+
+signals:
+    void soilGroupFound(int category);
+    void groupChosen(const QString& letter);
+
+public slots:
+    void Button2Click(); // ">> &Pokračuj"
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fillGrid(const TableGrid& table);
+    void setUpDrawing();
+    void sizeGrid();
+    void placePanel();
+    void radioClicked(int index);
+
+    std::string readError_;
+    std::array<QRadioButton*, 4> radios_{};
+    bool decisionMode_ = false;
+    int lineHeight_ = 20;
+};
+
+} // namespace hydrim::gui

@@ -1,0 +1,101 @@
+#include "reference/PVPtab.h"
+
+#include "reference/CellText.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace hydrim::gui {
+
+namespace {
+
+constexpr int LeftCurveTypeList = 4;
+constexpr int RightCurveTypeList = 5;
+
+} // namespace
+
+TPVPtab1::TPVPtab1(LookupContext& context, QWidget* parent) : LookupWindow(context, parent) {
+    setWindowTitle(QStringLiteral("Skupiny PVP"));
+    setFont(LookupFont(11));
+
+    auto* title = new QLabel(QStringLiteral("Skupiny předchozích vláhových podmínek"), this);
+    title->setFont(LookupFont(12, true));
+    title->setAlignment(Qt::AlignCenter);
+
+    auto* groupHeading = new QLabel(QStringLiteral("Skupina PVP"), this);
+    auto* rainHeading = new QLabel(QStringLiteral("Úhrn srážek za 5 předchozích dnů [mm]"), this);
+    for (QLabel* heading : {groupHeading, rainHeading}) {
+        heading->setFont(LookupFont(11, true));
+        heading->setAlignment(Qt::AlignCenter);
+    }
+
+    auto* radioBox = new QGroupBox(this);
+    auto* radioLayout = new QVBoxLayout(radioBox);
+    RadioGroup1 = new QButtonGroup(this);
+    for (int i = 0; i < 3; ++i) {
+        auto* item = new QRadioButton(QString::number(i + 1), radioBox);
+        RadioGroup1->addButton(item, i);
+        radioLayout->addWidget(item);
+    }
+
+    auto* rainBox = new QGroupBox(QStringLiteral("Mimovegetační období           Vegetační období"), this);
+    auto* rainLayout = new QVBoxLayout(rainBox);
+    for (const char* line :
+         {"< 13                                     < 36", "13 - 28                                 36 - 53",
+          "> 28                                     > 53"}) {
+        auto* label = new QLabel(QString::fromUtf8(line), rainBox);
+        label->setMinimumHeight(radioBox->fontMetrics().height() + 6);
+        rainLayout->addWidget(label);
+    }
+
+    Button1 = new QPushButton(QStringLiteral("&Zavřít"), this);
+    Button1->setDefault(true);
+
+    auto* table = new QGridLayout;
+    table->addWidget(groupHeading, 0, 0);
+    table->addWidget(rainHeading, 0, 1);
+    table->addWidget(radioBox, 1, 0);
+    table->addWidget(rainBox, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Button1);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addLayout(table);
+    layout->addLayout(buttons);
+
+    connect(RadioGroup1, &QButtonGroup::idClicked, this, &TPVPtab1::RadioGroup1Click);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::reject);
+    fixSizeToContent();
+}
+
+QRadioButton* TPVPtab1::radioItem(int index) const {
+    return static_cast<QRadioButton*>(RadioGroup1->button(index));
+}
+
+int TPVPtab1::itemIndex() const {
+    return RadioGroup1->checkedId();
+}
+
+void TPVPtab1::openFor(int curveTypeItem) {
+    // A group with an exclusive check cannot show "none" otherwise.
+    RadioGroup1->setExclusive(false);
+    for (QAbstractButton* item : RadioGroup1->buttons())
+        item->setChecked(RadioGroup1->id(item) == curveTypeItem);
+    RadioGroup1->setExclusive(true);
+    showCentred();
+}
+
+void TPVPtab1::RadioGroup1Click(int index) {
+    if (context_.link)
+        context_.link->setComboIndex(leftSlope() ? LeftCurveTypeList : RightCurveTypeList, index);
+}
+
+} // namespace hydrim::gui

@@ -1,0 +1,238 @@
+// The curve-number wizard end to end: the path choice, the soil group and
+// soil unit tables with their decision panel, the curve number table, the
+// per-slope memory and its way through a project file.
+#include "project/ProjectFile.h"
+#include "reference/BPEJtab.h"
+#include "reference/CNcis.h"
+#include "reference/CNrozhod.h"
+#include "reference/CnWizard.h"
+#include "reference/HSPtab.h"
+#include "reference/LookupDialogs.h"
+#include "test_dialog_support.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace hydrim;
+using namespace hydrim::gui;
+using namespace dialogtest;
+
+namespace {
+constexpr int CnLeft = 3, CnRight = 6;
+constexpr int HspArea = 2, UnitArea = 4, LandUseArea = 4;
+} // namespace
+
+class CurveNumberWizardTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        QVERIFY(dir.isValid());
+        WriteAllTables(dir);
+        state = AppState();
+        dialogs = std::make_unique<LookupDialogs>(state, dir.path().toStdString(), nullptr);
+        dialogs->attachLink(&link);
+    }
+    void cleanup() {
+        dialogs.reset();
+        link = StubLink();
+    }
+
+    void soilGroupsLeadToTheirCurveNumberColumn() {
+        dialogs->openLookup(CnLeft, true);
+        QVERIFY(dialogs->pathChoice()->isVisible());
+        QVERIFY(!link.buttonEnabled(CnLeft));
+        QVERIFY(!link.buttonEnabled(CnRight));
+
+        dialogs->pathChoice()->Button1->click();
+        THSPtab1* groups = dialogs->soilGroups();
+        QVERIFY(groups->isVisible());
+        QVERIFY(!dialogs->pathChoice()->isVisible());
+        QVERIFY(!link.buttonEnabled(CnLeft)); // still inside the wizard
+        QVERIFY(!groups->Panel1->isVisible());
+
+        TypeIntoCell(groups->StringGrid1, 2, HspArea, "1");
+        TypeIntoCell(groups->StringGrid1, 3, HspArea, "1");
+        groups->Button2->click();
+        TCNcis1* numbers = dialogs->curveNumbers();
+        QVERIFY(numbers->isVisible());
+        QVERIFY(!groups->isVisible());
+        QCOMPARE(numbers->category(), 2);
+        QCOMPARE(numbers->StringGrid1->text(1, 3), QStringLiteral(" pro A-B"));
+        QCOMPARE(numbers->StringGrid1->text(10, 3), QStringLiteral("65"));
+
+        TypeIntoCell(numbers->StringGrid1, 10, LandUseArea, "2");
+        TypeIntoCell(numbers->StringGrid1, 11, LandUseArea, "2");
+        numbers->panel.compute->click();
+        QCOMPARE(numbers->panel.value->text(), QStringLiteral("65.00"));
+        numbers->panel.insert->click();
+
+        QCOMPARE(link.fields.value(EditCnL), QStringLiteral("65.00"));
+        QVERIFY(!dialogs->wizard()->isOpen());
+        QVERIFY(link.buttonEnabled(CnLeft));
+        QVERIFY(link.buttonEnabled(CnRight));
+        const LookupState& lookup = state.CurrentProject.Lookup;
+        QCOMPARE(lookup.SoilGroupAreas[1][2], std::string("1"));
+        QCOMPARE(lookup.SoilGroupAreas[1][3], std::string("1"));
+        QCOMPARE(lookup.LandUseAreas[1][10], std::string("2"));
+        QVERIFY(lookup.LeftSoilGroupByFiltration);
+
+        // The right slope starts with its own, empty entries.
+        dialogs->openLookup(CnRight, false);
+        dialogs->pathChoice()->Button1->click();
+        QCOMPARE(groups->StringGrid1->text(2, HspArea), QString());
+        groups->Button3->click();
+        QVERIFY(link.buttonEnabled(CnLeft));
+    }
+
+    void noSoilGroupAreaIsWrongInput() {
+        MessageRecorder recorder;
+        dialogs->openLookup(CnLeft, true);
+        dialogs->pathChoice()->Button1->click();
+        dialogs->soilGroups()->Button2->click();
+        QCOMPARE(recorder.last(), QStringLiteral("Špatné zadání"));
+        QVERIFY(dialogs->soilGroups()->isVisible());
+        QVERIFY(!dialogs->curveNumbers()->isVisible());
+    }
+
+    void curveNumberBelowFortyIsNotInserted() {
+        dialogs->openLookup(CnLeft, true);
+        dialogs->pathChoice()->Button1->click();
+        TypeIntoCell(dialogs->soilGroups()->StringGrid1, 2, HspArea, "3"); // only A
+        dialogs->soilGroups()->Button2->click();
+        TCNcis1* numbers = dialogs->curveNumbers();
+        QCOMPARE(numbers->category(), 1);
+        TypeIntoCell(numbers->StringGrid1, 2, LandUseArea, "1");
+        numbers->panel.compute->click();
+        QCOMPARE(numbers->panel.value->text(), QStringLiteral("39.99"));
+        QVERIFY(!numbers->panel.insert->isEnabled());
+        numbers->StringGrid1->finishEditing();
+        numbers->StringGrid1->setText(2, LandUseArea, QString());
+        TypeIntoCell(numbers->StringGrid1, 3, LandUseArea, "1");
+        numbers->panel.compute->click();
+        QCOMPARE(numbers->panel.value->text(), QStringLiteral("40.00"));
+        QVERIFY(numbers->panel.insert->isEnabled());
+    }
+
+    void zeroLandUseAreaIsWrongInput() {
+        MessageRecorder recorder;
+        dialogs->openLookup(CnLeft, true);
+        dialogs->pathChoice()->Button1->click();
+        TypeIntoCell(dialogs->soilGroups()->StringGrid1, 3, HspArea, "1");
+        dialogs->soilGroups()->Button2->click();
+        QVERIFY(recorder.messages.isEmpty()); // opening with no areas is quiet
+        TCNcis1* numbers = dialogs->curveNumbers();
+        TypeIntoCell(numbers->StringGrid1, 5, LandUseArea, "0");
+        numbers->panel.compute->click();
+        QCOMPARE(recorder.last(), QStringLiteral("Špatné zadání"));
+        QVERIFY(!numbers->panel.insert->isEnabled());
+        // The closing note row has no curve number and takes no area.
+        QVERIFY(!numbers->StringGrid1->isCellEditable(52, LandUseArea));
+    }
+
+    void soilUnitWithAlternativeIsDecidedFirst() {
+        MessageRecorder recorder;
+        dialogs->openLookup(CnLeft, true);
+        dialogs->pathChoice()->Button2->click();
+        TBPEJtab1* units = dialogs->soilUnits();
+        THSPtab1* groups = dialogs->soilGroups();
+        QVERIFY(units->isVisible());
+        QCOMPARE(units->groupText(5), QStringLiteral("B (C)"));
+
+        TypeIntoCell(units->StringGrid1, 5, UnitArea, "2");
+        QTRY_COMPARE(recorder.last(), QStringLiteral("Nejdříve vyber půdní skupinu!!"));
+        QCOMPARE(recorder.messages.back().first, QMessageBox::Warning);
+        QCOMPARE(units->areaText(5), QString());
+        QVERIFY(groups->isVisible());
+        QVERIFY(groups->inDecisionMode());
+        QVERIFY(groups->Panel1->isVisible());
+        QVERIFY(!groups->Button2->isVisible());
+        QVERIFY(!groups->radio(0)->isEnabled());
+        QVERIFY(groups->radio(1)->isEnabled());
+        QVERIFY(groups->radio(2)->isEnabled());
+        QVERIFY(!groups->radio(3)->isEnabled());
+
+        groups->radio(2)->click();
+        QCOMPARE(units->groupText(5), QStringLiteral("C"));
+        groups->Button1->click();
+        QVERIFY(!groups->isVisible());
+        QVERIFY(units->isVisible());
+
+        TypeIntoCell(units->StringGrid1, 5, UnitArea, "2");
+        units->StringGrid1->finishEditing();
+        QCOMPARE(units->areaText(5), QStringLiteral("2"));
+        TypeIntoCell(units->StringGrid1, 6, UnitArea, "2");
+        units->Button1->click(); // m = (3·2 + 3.5·2) / 4 = 3.25 -> C
+        QVERIFY(dialogs->curveNumbers()->isVisible());
+        QCOMPARE(dialogs->curveNumbers()->category(), 5);
+
+        dialogs->curveNumbers()->Button3->click(); // back to the soil units
+        QVERIFY(units->isVisible());
+        QCOMPARE(units->groupText(5), QStringLiteral("C"));
+        // Reopening the decision shows the choice made.
+        dialogs->wizard()->closeAll();
+        QVERIFY(link.buttonEnabled(CnLeft));
+    }
+
+    void soilUnitWithoutGroupTakesNoArea() {
+        MessageRecorder recorder;
+        dialogs->openLookup(CnLeft, true);
+        dialogs->pathChoice()->Button2->click();
+        TBPEJtab1* units = dialogs->soilUnits();
+        TypeIntoCell(units->StringGrid1, 7, UnitArea, "1");
+        QTRY_VERIFY(!recorder.messages.isEmpty());
+        QVERIFY(recorder.last().contains(QStringLiteral("05")));
+        QCOMPARE(units->areaText(7), QString());
+        QVERIFY(!dialogs->soilGroups()->isVisible());
+
+        // An area that arrives without a group (a project file) is refused
+        // when computing, not weighted with another unit's group.
+        units->StringGrid1->setText(3, UnitArea, QStringLiteral("1"));
+        units->StringGrid1->setText(7, UnitArea, QStringLiteral("1"));
+        units->Button1->click();
+        QVERIFY(recorder.last().contains(QStringLiteral("nemá určenou hydrologickou skupinu")));
+        QVERIFY(!dialogs->curveNumbers()->isVisible());
+    }
+
+    void entriesTravelThroughTheProjectFile() {
+        dialogs->openLookup(CnRight, false);
+        dialogs->pathChoice()->Button2->click();
+        TBPEJtab1* units = dialogs->soilUnits();
+        TypeIntoCell(units->StringGrid1, 4, UnitArea, "1.5");
+        units->Button1->click(); // A - B only -> category 2
+        TCNcis1* numbers = dialogs->curveNumbers();
+        TypeIntoCell(numbers->StringGrid1, 20, LandUseArea, "3");
+        numbers->panel.compute->click();
+        numbers->panel.insert->click();
+        QCOMPARE(link.fields.value(EditCnR), QStringLiteral("65.00"));
+        QVERIFY(!state.CurrentProject.Lookup.RightSoilGroupByFiltration);
+        QVERIFY(state.CurrentProject.Lookup.LeftSoilGroupByFiltration);
+
+        const std::string file = dir.filePath(QStringLiteral("projekt.snp")).toStdString();
+        QCOMPARE(WriteProjectFile(file, state.CurrentProject), std::string());
+        AppState reloaded;
+        reloaded.Reference = state.Reference;
+        QVERIFY(ReadProjectFile(file, reloaded.CurrentProject).ok());
+        StubLink reloadedLink;
+        LookupDialogs again(reloaded, dir.path().toStdString(), nullptr);
+        again.attachLink(&reloadedLink);
+        again.openLookup(CnRight, false);
+        QVERIFY(again.pathChoice()->Button2->hasFocus() || !again.pathChoice()->isActiveWindow());
+        again.pathChoice()->Button2->click();
+        QCOMPARE(again.soilUnits()->areaText(4), QStringLiteral("1.5"));
+        QCOMPARE(again.soilUnits()->groupText(5), QStringLiteral("B (C)"));
+        again.soilUnits()->Button1->click();
+        QCOMPARE(again.curveNumbers()->areaText(20), QStringLiteral("3"));
+        QCOMPARE(again.curveNumbers()->panel.value->text(), QStringLiteral("65.00"));
+    }
+
+private:
+    QTemporaryDir dir;
+    AppState state;
+    StubLink link;
+    std::unique_ptr<LookupDialogs> dialogs;
+};
+
+QTEST_MAIN(CurveNumberWizardTest)
+#include "test_dialog_curvenumber.moc"

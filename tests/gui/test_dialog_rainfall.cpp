@@ -1,0 +1,151 @@
+// The rainfall table dialog end to end: value columns per variant, insertion
+// into the input window, letter search, the station memory and empty tables.
+#include "reference/LookupDialogs.h"
+#include "reference/LookupGrid.h"
+#include "reference/Srazky.h"
+#include "test_dialog_support.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace hydrim;
+using namespace hydrim::gui;
+using namespace dialogtest;
+
+namespace {
+constexpr int RainfallButton = 7;
+}
+
+class RainfallDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        QVERIFY(dir.isValid());
+        WriteAllTables(dir);
+        state = AppState();
+        dialogs = std::make_unique<LookupDialogs>(state, dir.path().toStdString(), nullptr);
+        dialogs->attachLink(&link);
+    }
+    void cleanup() {
+        dialogs.reset();
+        link = StubLink();
+    }
+
+    void variantOneShowsFiveReturnPeriodsAndInsertsThem() {
+        link.combos = {{2, 0}, {3, 5}};
+        dialogs->openLookup(RainfallButton, true);
+        TSrazky1* dialog = dialogs->rainfall();
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->StringGrid1->columnCount(), 7);
+        // Columns 2..6 hold the value columns of N = 5, 10, 20, 50, 100.
+        QCOMPARE(dialog->StringGrid1->text(0, 2), QStringLiteral("5 let"));
+        QCOMPARE(dialog->StringGrid1->text(0, 5), QStringLiteral("50 let"));
+        QCOMPARE(dialog->StringGrid1->text(0, 6), QStringLiteral("100 let"));
+        QCOMPARE(dialog->StringGrid1->currentRow(), 1);
+
+        dialog->StringGrid1->setCurrentGridRow(2, false);
+        dialog->Button1->click();
+        QCOMPARE(link.fields.value(EditRainN), QStringLiteral("42"));
+        QCOMPARE(link.fields.value(EditRain10), QStringLiteral("43"));
+        QCOMPARE(link.fields.value(EditRain20), QStringLiteral("44"));
+        QCOMPARE(link.fields.value(EditRain50), QStringLiteral("46"));
+        QCOMPARE(link.fields.value(EditRain100), QStringLiteral("49"));
+        QCOMPARE(link.description, QStringList{QStringLiteral("Beroun")});
+        QCOMPARE(state.CurrentProject.Lookup.RainfallStationRow, 2);
+        QVERIFY(dialog->isVisible()); // the dialog stays open
+
+        // N = 100 is written before the values it bounds.
+        const auto firstHundred = std::find_if(link.writes.begin(), link.writes.end(), [](const auto& write) {
+            return write.first == EditRain100 && !write.second.isEmpty();
+        });
+        const auto firstFive = std::find_if(link.writes.begin(), link.writes.end(), [](const auto& write) {
+            return write.first == EditRainN && !write.second.isEmpty();
+        });
+        QVERIFY(firstHundred < firstFive);
+
+        dialog->Button1->click();
+        QCOMPARE(link.description, (QStringList{QStringLiteral("Beroun"), QStringLiteral("Beroun")}));
+    }
+
+    void otherVariantsShowTheChosenReturnPeriodAndHundred() {
+        link.combos = {{2, 1}, {3, 0}};
+        dialogs->openLookup(RainfallButton, true);
+        TSrazky1* dialog = dialogs->rainfall();
+        QCOMPARE(dialog->StringGrid1->columnCount(), 4);
+        QCOMPARE(dialog->StringGrid1->text(0, 2), QStringLiteral("2 roky"));
+        QCOMPARE(dialog->StringGrid1->text(0, 3), QStringLiteral("100 let"));
+        dialog->StringGrid1->setCurrentGridRow(3, false);
+        dialog->Button1->click();
+        QCOMPARE(link.fields.value(EditRainN), QStringLiteral("61"));
+        QCOMPARE(link.fields.value(EditRain100), QStringLiteral("69"));
+        QVERIFY(!link.fields.contains(EditRain10));
+
+        // Switching back to Variant I and reopening shows five value columns
+        // and the station inserted last.
+        dialog->reject();
+        link.combos = {{2, 0}, {3, 0}};
+        dialogs->openLookup(RainfallButton, true);
+        QCOMPARE(dialog->StringGrid1->columnCount(), 7);
+        QCOMPARE(dialog->StringGrid1->currentRow(), 3);
+    }
+
+    void noReturnPeriodNoDialog() {
+        link.combos = {{2, 1}, {3, -1}};
+        dialogs->openLookup(RainfallButton, true);
+        QVERIFY(!dialogs->rainfall()->isVisible());
+    }
+
+    void letterSearch() {
+        link.combos = {{2, 0}, {3, 5}};
+        dialogs->openLookup(RainfallButton, true);
+        LookupGrid* grid = dialogs->rainfall()->StringGrid1;
+        QTest::keyClick(grid, Qt::Key_S, Qt::NoModifier);
+        QCOMPARE(grid->currentRow(), 4); // "Sedlec", not "Šumperk"
+        QTest::keyClick(grid, Qt::Key_A, Qt::NoModifier);
+        QCOMPARE(grid->currentRow(), 1);
+        QTest::keyClick(grid, Qt::Key_C, Qt::NoModifier);
+        QCOMPARE(grid->currentRow(), 3);
+        // Past every initial: the search stops at row 571, which is empty here,
+        // so the last station is chosen.
+        QTest::keyClick(grid, Qt::Key_Z, Qt::NoModifier);
+        QCOMPARE(grid->currentRow(), 6);
+        QVERIFY(dialogs->rainfall()->Button1->isEnabled());
+    }
+
+    void emptyTableSaysSo() {
+        WriteTable(dir, "srazky.tab", {RainfallLines().front()});
+        dialogs = std::make_unique<LookupDialogs>(state, dir.path().toStdString(), nullptr);
+        dialogs->attachLink(&link);
+        link.combos = {{2, 0}, {3, 5}};
+        dialogs->openLookup(RainfallButton, true);
+        TSrazky1* dialog = dialogs->rainfall();
+        QVERIFY(!dialog->hasStations());
+        QVERIFY(dialog->note()->isVisible());
+        QVERIFY(dialog->note()->text().contains(QStringLiteral("neobsahuje žádné stanice")));
+        QVERIFY(!dialog->Button1->isEnabled());
+        for (int row = 1; row < 580; ++row)
+            QVERIFY(dialog->StringGrid1->isRowHidden(row));
+        dialog->Button1Click();
+        QVERIFY(link.writes.isEmpty());
+    }
+
+    void missingTablesAreReportedOnce() {
+        QTemporaryDir empty;
+        MessageRecorder recorder;
+        LookupDialogs bare(state, empty.path().toStdString(), nullptr);
+        QCOMPARE(recorder.messages.size(), 1);
+        QCOMPARE(recorder.messages.front().first, QMessageBox::Critical);
+        QCOMPARE(bare.readErrors().size(), 5);
+        QVERIFY(recorder.last().contains(QStringLiteral("srazky.tab")));
+    }
+
+private:
+    QTemporaryDir dir;
+    AppState state;
+    StubLink link;
+    std::unique_ptr<LookupDialogs> dialogs;
+};
+
+QTEST_MAIN(RainfallDialogTest)
+#include "test_dialog_rainfall.moc"

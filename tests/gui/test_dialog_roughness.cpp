@@ -1,0 +1,195 @@
+// The roughness and antecedent moisture dialogs end to end: typed cell
+// corrections, the weighted roughness and its insertion, per-slope memory,
+// the twin buttons, and the curve type chosen by a radio item.
+#include "reference/GamaTab.h"
+#include "reference/LookupDialogs.h"
+#include "reference/LookupGrid.h"
+#include "reference/PVPtab.h"
+#include "test_dialog_support.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace hydrim;
+using namespace hydrim::gui;
+using namespace dialogtest;
+
+namespace {
+constexpr int RoughnessLeft = 1, MoistureLeft = 2, RoughnessRight = 4, MoistureRight = 5;
+constexpr int ValueColumn = 3, AreaColumn = 4;
+} // namespace
+
+class RoughnessDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        QVERIFY(dir.isValid());
+        WriteAllTables(dir);
+        state = AppState();
+        dialogs = std::make_unique<LookupDialogs>(state, dir.path().toStdString(), nullptr);
+        dialogs->attachLink(&link);
+    }
+    void cleanup() {
+        dialogs.reset();
+        link = StubLink();
+    }
+
+    void typedValuesAreCorrectedWhileTyping_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("1 kept in 5-40") << 2 << "1"
+                                        << "1";
+        QTest::newRow("1,2 in 5-40") << 2 << "12"
+                                     << "12";
+        QTest::newRow("4 in 5-40") << 2 << "4"
+                                   << "5";
+        QTest::newRow("5,9 in 5-40") << 2 << "59"
+                                     << "40";
+        QTest::newRow("7 in 1-3") << 3 << "7"
+                                  << "3";
+        QTest::newRow("letters dropped") << 3 << "2x"
+                                         << "2";
+        QTest::newRow("comma becomes point") << 4 << "2,5"
+                                             << "2.5";
+    }
+    void typedValuesAreCorrectedWhileTyping() {
+        QFETCH(int, row);
+        QFETCH(QString, keys);
+        QFETCH(QString, expected);
+        TGamatab1* dialog = openRoughness(true);
+        LookupGrid* grid = dialog->StringGrid1;
+        typeInto(grid, row, ValueColumn, keys.toUtf8().constData());
+        QCOMPARE(grid->text(row, ValueColumn), expected);
+    }
+
+    void singleOneIsRaisedToTheMinimumWhenTheEditEnds() {
+        TGamatab1* dialog = openRoughness(true);
+        LookupGrid* grid = dialog->StringGrid1;
+        typeInto(grid, 2, ValueColumn, "1");
+        QCOMPARE(grid->text(2, ValueColumn), QStringLiteral("1"));
+        grid->finishEditing();
+        QCOMPARE(grid->text(2, ValueColumn), QStringLiteral("5"));
+    }
+
+    void weightedRoughnessIsInsertedForItsSlope() {
+        TGamatab1* dialog = openRoughness(true);
+        QVERIFY(!link.buttonEnabled(RoughnessRight)); // the twin is disabled while open
+        typeInto(dialog->StringGrid1, 5, ValueColumn, "8");
+        typeInto(dialog->StringGrid1, 5, AreaColumn, "1");
+        typeInto(dialog->StringGrid1, 6, ValueColumn, "9");
+        typeInto(dialog->StringGrid1, 6, AreaColumn, "1");
+        QVERIFY(!dialog->panel.insert->isEnabled());
+        dialog->panel.compute->click();
+        QCOMPARE(dialog->panel.value->text(), QStringLiteral(" 8.50"));
+        QVERIFY(dialog->panel.insert->isEnabled());
+        dialog->panel.insert->click();
+
+        QCOMPARE(link.fields.value(EditRoughnessL), QStringLiteral(" 8.50"));
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(link.closed, QList<int>{RoughnessLeft});
+        QVERIFY(link.buttonEnabled(RoughnessRight));
+        const auto& left = state.CurrentProject.Lookup.RoughnessInputs[1];
+        QCOMPARE(left[0][5], std::string("8"));
+        QCOMPARE(left[1][6], std::string("1"));
+
+        // The right slope has its own (empty) entries; the left ones come back.
+        openRoughness(false);
+        QCOMPARE(dialog->StringGrid1->text(5, ValueColumn), QString());
+        QVERIFY(dialog->panel.value->text().isEmpty());
+        dialog->reject();
+        openRoughness(true);
+        QCOMPARE(dialog->StringGrid1->text(6, ValueColumn), QStringLiteral("9"));
+        QCOMPARE(dialog->panel.value->text(), QStringLiteral(" 8.50"));
+    }
+
+    void closingDiscardsEntries() {
+        TGamatab1* dialog = openRoughness(true);
+        typeInto(dialog->StringGrid1, 5, ValueColumn, "8");
+        dialog->panel.close->click();
+        QVERIFY(state.CurrentProject.Lookup.RoughnessInputs[1][0][5].empty());
+        QVERIFY(link.fields.isEmpty());
+    }
+
+    void zeroAreaSaysWrongInput() {
+        MessageRecorder recorder;
+        TGamatab1* dialog = openRoughness(true);
+        QVERIFY(recorder.messages.isEmpty()); // nothing entered yet: no message on opening
+        typeInto(dialog->StringGrid1, 5, ValueColumn, "8");
+        typeInto(dialog->StringGrid1, 5, AreaColumn, "0");
+        dialog->panel.compute->click();
+        QCOMPARE(recorder.last(), QStringLiteral("Špatné zadání"));
+        QVERIFY(!dialog->panel.insert->isEnabled());
+        QVERIFY(dialog->panel.value->text().isEmpty());
+    }
+
+    void resultBelowOneIsNotInserted() {
+        TGamatab1* dialog = openRoughness(true);
+        typeInto(dialog->StringGrid1, 4, ValueColumn, "0.5");
+        typeInto(dialog->StringGrid1, 4, AreaColumn, "2");
+        dialog->panel.compute->click();
+        QCOMPARE(dialog->panel.value->text(), QStringLiteral(" 0.50"));
+        QVERIFY(!dialog->panel.insert->isEnabled());
+    }
+
+    void editingDisablesInsertUntilTheNextComputation() {
+        TGamatab1* dialog = openRoughness(true);
+        typeInto(dialog->StringGrid1, 5, ValueColumn, "8");
+        typeInto(dialog->StringGrid1, 5, AreaColumn, "1");
+        dialog->panel.compute->click();
+        QVERIFY(dialog->panel.insert->isEnabled());
+        typeInto(dialog->StringGrid1, 6, AreaColumn, "1");
+        QVERIFY(!dialog->panel.insert->isEnabled());
+    }
+
+    void moistureDialogChoosesTheCurveType() {
+        link.combos = {{4, 1}, {5, -1}};
+        dialogs->openLookup(MoistureLeft, true);
+        TPVPtab1* dialog = dialogs->moisture();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->radioItem(1)->isChecked());
+        QVERIFY(!link.buttonEnabled(MoistureRight));
+        dialog->radioItem(2)->click();
+        QCOMPARE(link.combos.value(4), 2);
+        QCOMPARE(link.combos.value(5), -1);
+        dialog->Button1->click();
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(link.buttonEnabled(MoistureRight));
+        QCOMPARE(link.closed, QList<int>{MoistureLeft});
+
+        dialogs->openLookup(MoistureRight, false);
+        QCOMPARE(dialog->itemIndex(), -1); // no curve type chosen on the right
+        dialog->radioItem(0)->click();
+        QCOMPARE(link.combos.value(5), 0);
+    }
+
+    void eachDialogKeepsTheSlopeItWasOpenedFor() {
+        TGamatab1* roughness = openRoughness(true);
+        dialogs->openLookup(MoistureRight, false);
+        typeInto(roughness->StringGrid1, 5, ValueColumn, "10");
+        typeInto(roughness->StringGrid1, 5, AreaColumn, "1");
+        roughness->panel.compute->click();
+        roughness->panel.insert->click();
+        QCOMPARE(link.fields.value(EditRoughnessL), QStringLiteral("10.00"));
+        QVERIFY(!link.fields.contains(EditRoughnessR));
+    }
+
+private:
+    TGamatab1* openRoughness(bool left) {
+        dialogs->openLookup(left ? RoughnessLeft : RoughnessRight, left);
+        return dialogs->roughness();
+    }
+    static void typeInto(LookupGrid* grid, int row, int column, const char* keys) {
+        TypeIntoCell(grid, row, column, keys);
+    }
+
+    QTemporaryDir dir;
+    AppState state;
+    StubLink link;
+    std::unique_ptr<LookupDialogs> dialogs;
+};
+
+QTEST_MAIN(RoughnessDialogTest)
+#include "test_dialog_roughness.moc"
