@@ -79,6 +79,17 @@ char EncodeCodePoint(char32_t cp) {
     return '?';
 }
 
+// True when every sequence of text is a well-formed UTF-8 character.
+bool IsUtf8(std::string_view text) {
+    for (size_t i = 0; i < text.size();) {
+        const size_t start = i;
+        if (NextCodePoint(text, i) == 0xFFFD && text.substr(start, i - start) != "\xEF\xBF\xBD") {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string FileMessage(const std::string& what, const std::string& path, int err) {
     std::string message = what + " \"" + path + "\"";
     if (err != 0) {
@@ -133,11 +144,15 @@ TextFileLines ReadTextFileLines(const std::string& path, size_t maxBytes) {
         result.error = FileMessage("Chyba při čtení souboru", path, errno);
         return result;
     }
-    const bool utf8 = bytes.starts_with("\xEF\xBB\xBF");
+    // A byte-order mark announces UTF-8; a file that carries one but is not
+    // UTF-8 after it (Windows-1250 text behind a stray mark) is read as
+    // Windows-1250, so none of its characters is lost.
     std::string_view view(bytes);
-    if (utf8) {
+    const bool marked = view.starts_with("\xEF\xBB\xBF");
+    if (marked) {
         view.remove_prefix(3);
     }
+    const bool utf8 = marked && IsUtf8(view);
     size_t start = 0;
     for (size_t i = 0; i <= view.size(); ++i) {
         if (i == view.size() || view[i] == '\r' || view[i] == '\n') {
