@@ -17,6 +17,27 @@ bool IsHelp(const std::string& arg) {
     return arg == "--help" || arg == "-h";
 }
 
+// Breaks text into lines of at most width bytes at blanks, each line
+// preceded by indent blanks.
+std::string Wrap(const std::string& text, size_t indent, size_t width = 78) {
+    std::string out, line;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(' ', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        const std::string word = text.substr(start, end - start);
+        if (!line.empty() && indent + line.size() + 1 + word.size() > width) {
+            out += std::string(indent, ' ') + line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+        start = end + 1;
+    }
+    return line.empty() ? out : out + std::string(indent, ' ') + line + "\n";
+}
+
 void PrintHelp(std::ostream& out) {
     out << "hydrim-cli " HYDRIM_VERSION " - design discharges of small catchments\n\n"
            "Usage: hydrim-cli COMMAND [ARGUMENTS]\n"
@@ -24,7 +45,7 @@ void PrintHelp(std::ostream& out) {
            "       hydrim-cli --help | --version\n\n"
            "Commands:\n";
     for (const auto& [name, command] : CommandTable()) {
-        out << "  " << command.usage << "\n      " << command.summary << "\n";
+        out << "  " << command.usage << "\n" << Wrap(command.summary, 6);
     }
     out << "\nDIR is the data directory holding par.tab and the tables (default: DATA below the\n"
            "working directory). Exit status: 0 success (a no-runoff result included),\n"
@@ -32,7 +53,7 @@ void PrintHelp(std::ostream& out) {
 }
 
 void PrintCommandHelp(const hydrim::cli::Command& command) {
-    std::cout << "Usage: hydrim-cli " << command.usage << "\n" << command.summary << "\n";
+    std::cout << "Usage: hydrim-cli " << command.usage << "\n" << Wrap(command.summary, 0);
 }
 
 int Run(const std::vector<std::string>& args) {
