@@ -390,6 +390,40 @@ bool RainfallButtonShown(int catchmentType, int variant) {
     return catchmentType >= 0 && (variant == 0 || variant == 1);
 }
 
+// ---------------------------------------------------------------- description
+
+std::string DescriptionText(const std::vector<std::string>& lines) {
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            text += '\n';
+        }
+        text += lines[i];
+    }
+    if (!lines.empty() && lines.back().empty()) {
+        text += '\n';
+    }
+    return text;
+}
+
+std::vector<std::string> DescriptionLines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.emplace_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
 // ---------------------------------------------------------------- corrections
 
 const std::string& CorrectionMessageText(CorrectionMessage message) {

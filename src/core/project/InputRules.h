@@ -88,6 +88,17 @@ bool ReturnPeriodShown(int catchmentType, int variant);
 // Whether the rainfall-table button is shown (Variants I and II).
 bool RainfallButtonShown(int catchmentType, int variant);
 
+// ---------------------------------------------------------------- description
+
+// The project description as one editor text: the lines joined by "\n"; a
+// last line that is empty gets its line end, so that it survives the way
+// back through DescriptionLines.
+std::string DescriptionText(const std::vector<std::string>& lines);
+
+// The lines of an editor text: split at "\n" (a "\r" before it is dropped);
+// the line end of the last line does not start another line.
+std::vector<std::string> DescriptionLines(std::string_view text);
+
 // ---------------------------------------------------------------- corrections
 
 // The field texts the corrections look at.

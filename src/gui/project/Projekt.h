@@ -8,12 +8,19 @@
 
 #include <QWidget>
 
+#include <array>
+#include <deque>
+#include <string>
+
+class QLabel;
+class QGroupBox;
 class QLineEdit;
 class QComboBox;
 class QPlainTextEdit;
 class QPushButton;
 class QToolButton;
 class QCloseEvent;
+class QKeyEvent;
 
 namespace hydrim::gui {
 
@@ -41,6 +48,8 @@ public:
     // Copies the fields into AppState::CurrentProject (before saving and computing).
     void storeProject();
 
+    QSize sizeHint() const override;
+
     // Writes a value into EditK as typing it and leaving the field would:
     // the change reaction (filtering, membership, rainfall texts, modified
     // mark) and then the range corrections with their messages. Used when a
@@ -54,8 +63,8 @@ public slots:
     void lookupClosed(int speedButton);
 
 signals:
-    void modified();          // any change: the project counts as modified
-    void computeRequested();  // "&Vypočítej" pressed (after storeProject())
+    void modified();         // any change: the project counts as modified
+    void computeRequested(); // "&Vypočítej" pressed (after storeProject())
     void computeStateChanged(bool enabled);
     void lookupRequested(int speedButton, bool leftSlope);
     // Emitted from the close event, before the window goes away: the main
@@ -65,6 +74,67 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Building the window (ProjektLayout.cpp).
+    void buildWindow();
+    QWidget* buildParametersGroup();
+    QWidget* buildDescriptionGroup();
+    QWidget* buildCatchmentGroup();
+    QWidget* buildSlopeGroup();
+    void buildHiddenFields();
+    QLineEdit* makeEdit(int k);
+    QToolButton* makeSpeedButton(int k, const QString& hint);
+    QLabel* makeLabel(int number, const QString& text);
+    void connectHandlers();
+
+    // Change handlers.
+    void numericFieldChanged(int k);
+    void storeRainfallText(int k, const std::string& text);
+    void catchmentTypeChanged();
+    void variantChanged();
+    void returnPeriodChanged();
+    void curveTypeChanged(int comboBox);
+    void inputChanged();
+    void updateVisibility();
+    void setRainLabelForVariant();
+    void setMember(int member, bool filled);
+    void refreshMembership();
+    void writeField(int k, const QString& text);
+    int catchmentType() const;
+    int variant() const;
+    int returnPeriodItem() const;
+
+    // Leaving a field: the corrections run once the focus has moved on.
+    void fieldLeft(int k);
+    void runPendingExits();
+    void runExitCorrections(int k);
+
+    bool filterRainKey(QLineEdit* field, QKeyEvent* event);
+    void speedButtonClicked(int k);
+    void computeButtonClicked();
+
+    AppState& state_;
+    std::array<QLineEdit*, 27> edits_{};
+    std::array<QComboBox*, 6> comboBoxes_{};
+    std::array<QToolButton*, 8> speedButtons_{};
+    std::array<QLabel*, 24> labels_{};
+    QPlainTextEdit* memo_ = nullptr;
+    QPushButton* computeButton_ = nullptr;
+    QGroupBox* variantGroup_ = nullptr;   // "Varianta"
+    QGroupBox* catchmentGroup_ = nullptr; // "Povodí"
+    QGroupBox* slopeGroup_ = nullptr;     // "Jeden svah" / "Dva svahy"
+    QGroupBox* leftColumn_ = nullptr;
+    QGroupBox* rightColumn_ = nullptr;
+    std::array<QWidget*, 27> fieldCells_{}; // the cell holding EditK with its lookup button
+
+    bool loading_ = false;   // the window is being filled: no change reactions
+    bool rewriting_ = false; // the filter writes a field back
+    bool programWrite_ = false;
+    bool correcting_ = false;
+    bool computeEnabled_ = false;
+    std::deque<int> pendingExits_;
 };
 
 } // namespace hydrim::gui

@@ -340,3 +340,14 @@ TEST(ExitCorrections, FieldsWithoutRulesAreLeftAlone) {
     EXPECT_TRUE(ExitCorrections(EditAreaL, fields).empty());
     EXPECT_TRUE(ExitCorrections(EditValleySlope, fields).empty());
 }
+
+TEST(Description, LinesSurviveTheEditorText) {
+    using Lines = std::vector<std::string>;
+    for (const Lines& lines :
+         {Lines{}, Lines{""}, Lines{"a"}, Lines{"a", ""}, Lines{"Povodí", "", "Žďár"}, Lines{"", "", ""}}) {
+        EXPECT_EQ(DescriptionLines(DescriptionText(lines)), lines) << DescriptionText(lines);
+    }
+    EXPECT_EQ(DescriptionText({"a", "b"}), "a\nb");
+    EXPECT_EQ(DescriptionLines("a\r\nb\n"), (Lines{"a", "b"}));
+    EXPECT_TRUE(DescriptionLines("").empty());
+}

@@ -1,0 +1,547 @@
+// The behaviour of the project input window: change handlers, membership of
+// the filled inputs, visibility per catchment type and variant, corrections
+// on leaving a field, and the exchange with the program-wide project.
+#include "project/Projekt.h"
+
+#include "project/InputRules.h"
+
+#include <algorithm>
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace hydrim::gui {
+
+namespace {
+
+// Item 0 of the return-period list is N = 2; the list starts on "100".
+constexpr int ListReturnPeriod = 3, ListCurveTypeL = 4, ListCurveTypeR = 5;
+// The number fieldLeft() uses for the return-period list.
+constexpr int ReturnPeriodListField = 0;
+
+constexpr std::array NumericFields = {5, 6, 8, 9, 10, 11, 12, 14, 15, 16, 17, 18, 19, 21, 22, 23, 24, 25, 26};
+constexpr std::array FieldsWithExitRules = {8, 9, 14, 15, 16, 21, 22, 23, 24, 25, 26};
+
+bool IsRainKeyField(int k) {
+    return k == EditRain10 || k == EditRain20 || k == EditRain50;
+}
+
+QString RainLabelForVariant(int variant) {
+    return QStringLiteral("1-denní maximální srážkový\n") +
+           (variant == 0 ? QStringLiteral("úhrn pro N = 5 [mm]") : QStringLiteral("úhrn pro N [mm]"));
+}
+
+int ValidItem(int item, int count) {
+    return item >= 0 && item < count ? item : -1;
+}
+
+// The twin of a lookup button on the other slope (the CN wizard has none).
+int TwinButton(int k) {
+    switch (k) {
+    case 1:
+        return 4;
+    case 4:
+        return 1;
+    case 2:
+        return 5;
+    case 5:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+void ShowCorrectionMessage(QWidget* parent, const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Chyba"), QString::fromStdString(text),
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace
+
+TProjekt1::TProjekt1(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
+    buildWindow();
+    comboBoxes_[ListReturnPeriod]->setCurrentIndex(ReturnPeriodItem100);
+    connectHandlers();
+    state_.CurrentProject.Filled.clear();
+    state_.CurrentProject.Rainfall.ReturnPeriodIndex = ReturnPeriodItem100;
+    updateVisibility();
+    computeButton_->setEnabled(false);
+}
+
+QSize TProjekt1::sizeHint() const {
+    return QWidget::sizeHint().expandedTo(QSize(622, 451));
+}
+
+// ---------------------------------------------------------------- access
+
+QLineEdit* TProjekt1::edit(int k) const {
+    return k >= 1 && k <= 26 ? edits_[static_cast<size_t>(k)] : nullptr;
+}
+QComboBox* TProjekt1::comboBox(int k) const {
+    return k >= 1 && k <= 5 ? comboBoxes_[static_cast<size_t>(k)] : nullptr;
+}
+QPlainTextEdit* TProjekt1::memo() const {
+    return memo_;
+}
+QPushButton* TProjekt1::computeButton() const {
+    return computeButton_;
+}
+QToolButton* TProjekt1::speedButton(int k) const {
+    return k >= 1 && k <= 7 ? speedButtons_[static_cast<size_t>(k)] : nullptr;
+}
+
+int TProjekt1::catchmentType() const {
+    return comboBoxes_[1]->currentIndex();
+}
+int TProjekt1::variant() const {
+    return comboBoxes_[2]->currentIndex();
+}
+int TProjekt1::returnPeriodItem() const {
+    return comboBoxes_[ListReturnPeriod]->currentIndex();
+}
+
+// ---------------------------------------------------------------- wiring
+
+void TProjekt1::connectHandlers() {
+    for (int k = 1; k <= 26; ++k) {
+        QLineEdit* field = edits_[static_cast<size_t>(k)];
+        if (std::find(NumericFields.begin(), NumericFields.end(), k) != NumericFields.end()) {
+            connect(field, &QLineEdit::textChanged, this, [this, k] { numericFieldChanged(k); });
+        } else {
+            connect(field, &QLineEdit::textChanged, this, [this] { inputChanged(); });
+        }
+    }
+    for (int k : FieldsWithExitRules) {
+        edits_[static_cast<size_t>(k)]->installEventFilter(this);
+    }
+    comboBoxes_[ListReturnPeriod]->installEventFilter(this);
+    connect(memo_, &QPlainTextEdit::textChanged, this, [this] { inputChanged(); });
+    connect(comboBoxes_[1], &QComboBox::currentIndexChanged, this, [this] { catchmentTypeChanged(); });
+    connect(comboBoxes_[2], &QComboBox::currentIndexChanged, this, [this] { variantChanged(); });
+    connect(comboBoxes_[ListReturnPeriod], &QComboBox::currentIndexChanged, this,
+            [this] { returnPeriodChanged(); });
+    for (int list : {ListCurveTypeL, ListCurveTypeR}) {
+        connect(comboBoxes_[static_cast<size_t>(list)], &QComboBox::currentIndexChanged, this,
+                [this, list] { curveTypeChanged(list); });
+    }
+    for (int k = 1; k <= 7; ++k) {
+        connect(speedButtons_[static_cast<size_t>(k)], &QToolButton::clicked, this,
+                [this, k] { speedButtonClicked(k); });
+    }
+    connect(computeButton_, &QPushButton::clicked, this, [this] { computeButtonClicked(); });
+}
+
+// ---------------------------------------------------------------- change handlers
+
+void TProjekt1::writeField(int k, const QString& text) {
+    const bool outer = programWrite_;
+    programWrite_ = true;
+    edits_[static_cast<size_t>(k)]->setText(text);
+    programWrite_ = outer;
+}
+
+void TProjekt1::numericFieldChanged(int k) {
+    if (rewriting_ || loading_) {
+        return;
+    }
+    QLineEdit* field = edits_[static_cast<size_t>(k)];
+    const QString text = field->text();
+    const int caret = static_cast<int>(text.left(field->cursorPosition()).toUcs4().size());
+    const FilteredText filtered =
+        FilterNumber(text.toStdString(), caret, programWrite_ ? 0 : NumericFieldMaxLength);
+    const QString cleaned = QString::fromStdString(filtered.Text);
+    if (cleaned != text) {
+        rewriting_ = true;
+        field->setText(cleaned);
+        field->setCursorPosition(filtered.Caret);
+        rewriting_ = false;
+    }
+    setMember(FieldMember(k), FieldCountsFilled(k, filtered.Text));
+    storeRainfallText(k, filtered.Text);
+    inputChanged();
+}
+
+void TProjekt1::storeRainfallText(int k, const std::string& text) {
+    auto& texts = state_.CurrentProject.Rainfall.Texts;
+    if (k == EditRainN) {
+        const int index = variant() == 0 ? 1 : returnPeriodItem();
+        if (index >= 0 && index < static_cast<int>(texts.size())) {
+            texts[static_cast<size_t>(index)] = text;
+        }
+    } else if (k == EditRain100) {
+        texts[5] = text;
+    } else if (IsRainKeyField(k)) {
+        texts[static_cast<size_t>(k - EditRain10 + 2)] = text;
+    }
+}
+
+void TProjekt1::setMember(int member, bool filled) {
+    if (member >= 0) {
+        state_.CurrentProject.Filled.set(member, filled);
+    }
+}
+
+void TProjekt1::refreshMembership() {
+    FilledInputs& filled = state_.CurrentProject.Filled;
+    filled.clear();
+    for (int k : NumericFields) {
+        setMember(FieldMember(k), FieldCountsFilled(k, edits_[static_cast<size_t>(k)]->text().toStdString()));
+    }
+    filled.set(ReturnPeriodMember, returnPeriodItem() >= 0);
+    filled.set(CnTypeMemberL, comboBoxes_[ListCurveTypeL]->currentIndex() >= 0);
+    filled.set(CnTypeMemberR, comboBoxes_[ListCurveTypeR]->currentIndex() >= 0);
+}
+
+void TProjekt1::inputChanged() {
+    if (loading_) {
+        return;
+    }
+    emit modified();
+    const bool enabled = ComputeEnabled(catchmentType(), variant(), state_.CurrentProject.Filled);
+    computeButton_->setEnabled(enabled);
+    if (enabled != computeEnabled_) {
+        computeEnabled_ = enabled;
+        emit computeStateChanged(enabled);
+    }
+}
+
+void TProjekt1::catchmentTypeChanged() {
+    if (loading_) {
+        return;
+    }
+    inputChanged();
+    updateVisibility();
+}
+
+void TProjekt1::variantChanged() {
+    if (loading_) {
+        return;
+    }
+    inputChanged();
+    // The rainfall fields show the texts kept for the variant's return periods.
+    const auto& texts = state_.CurrentProject.Rainfall.Texts;
+    if (variant() == 0) {
+        writeField(EditRainN, QString::fromStdString(texts[1]));
+        for (int k : {EditRain10, EditRain20, EditRain50}) {
+            writeField(k, QString::fromStdString(texts[static_cast<size_t>(k - EditRain10 + 2)]));
+        }
+    } else if (variant() == 1 && returnPeriodItem() >= 0) {
+        writeField(EditRainN, QString::fromStdString(texts[static_cast<size_t>(returnPeriodItem())]));
+    }
+    setRainLabelForVariant();
+    updateVisibility();
+}
+
+void TProjekt1::setRainLabelForVariant() {
+    labels_[8]->setText(RainLabelForVariant(variant()));
+}
+
+void TProjekt1::returnPeriodChanged() {
+    if (loading_) {
+        return;
+    }
+    const int item = returnPeriodItem();
+    setMember(ReturnPeriodMember, item >= 0);
+    speedButtons_[7]->setEnabled(item >= 0);
+    inputChanged();
+    state_.CurrentProject.Rainfall.ReturnPeriodIndex = item;
+    // Variant I keeps N = 5 in the N field whatever the (hidden) list shows.
+    if (item >= 0 && variant() != 0) {
+        writeField(EditRainN,
+                   QString::fromStdString(state_.CurrentProject.Rainfall.Texts[static_cast<size_t>(item)]));
+    }
+}
+
+void TProjekt1::curveTypeChanged(int list) {
+    if (loading_) {
+        return;
+    }
+    setMember(list == ListCurveTypeL ? CnTypeMemberL : CnTypeMemberR,
+              comboBoxes_[static_cast<size_t>(list)]->currentIndex() >= 0);
+    inputChanged();
+}
+
+void TProjekt1::updateVisibility() {
+    const int type = catchmentType();
+    const int chosen = variant();
+    const bool twoSlopes = type == 1;
+    const bool catchmentShown = type >= 0 && chosen >= 0;
+
+    variantGroup_->setVisible(type >= 0);
+    catchmentGroup_->setVisible(catchmentShown);
+    slopeGroup_->setVisible(catchmentShown);
+    computeButton_->setVisible(chosen >= 0);
+    slopeGroup_->setTitle(twoSlopes ? QStringLiteral("Dva svahy") : QStringLiteral("Jeden svah"));
+    leftColumn_->setTitle(twoSlopes ? QStringLiteral("Levý") : QString());
+    rightColumn_->setVisible(twoSlopes);
+
+    for (int k : NumericFields) {
+        const bool shown = EditShown(type, chosen, k);
+        edits_[static_cast<size_t>(k)]->setVisible(shown);
+        if (QWidget* cell = fieldCells_[static_cast<size_t>(k)]) {
+            cell->setVisible(shown);
+        }
+    }
+    // The curve-type rows.
+    fieldCells_[13]->setVisible(catchmentShown);
+    fieldCells_[20]->setVisible(catchmentShown && twoSlopes);
+
+    const auto showLabel = [this](int number, bool shown) {
+        labels_[static_cast<size_t>(number)]->setVisible(shown);
+    };
+    showLabel(7, ReturnPeriodShown(type, chosen));
+    comboBoxes_[ListReturnPeriod]->setVisible(ReturnPeriodShown(type, chosen));
+    showLabel(8, EditShown(type, chosen, EditRainN));
+    showLabel(9, EditShown(type, chosen, EditRain100));
+    for (int number : {21, 22, 23}) {
+        showLabel(number, EditShown(type, chosen, number + 3));
+    }
+    showLabel(15, EditShown(type, chosen, EditDurationL));
+    showLabel(16, EditShown(type, chosen, EditIntensityL));
+    speedButtons_[7]->setVisible(RainfallButtonShown(type, chosen));
+}
+
+// ---------------------------------------------------------------- project exchange
+
+void TProjekt1::clearProject() {
+    loading_ = true;
+    pendingExits_.clear();
+    Project& project = state_.CurrentProject;
+    project = Project{};
+    ResetProjectTables(project.Lookup, state_.Reference);
+    memo_->clear();
+    for (int list = 1; list <= 5; ++list) {
+        comboBoxes_[static_cast<size_t>(list)]->setCurrentIndex(list == ListReturnPeriod ? ReturnPeriodItem100
+                                                                                         : -1);
+    }
+    for (int k = 1; k <= 26; ++k) {
+        edits_[static_cast<size_t>(k)]->clear();
+    }
+    loading_ = false;
+
+    project.Rainfall.ReturnPeriodIndex = ReturnPeriodItem100;
+    project.Filled.clear();
+    for (int k = 1; k <= 7; ++k) {
+        speedButtons_[static_cast<size_t>(k)]->setEnabled(true);
+    }
+    setWindowTitle(QString::fromUtf8(UntitledProjectCaption));
+    labels_[8]->setText(RainLabelForVariant(-1));
+    updateVisibility();
+    computeButton_->setEnabled(false);
+    if (computeEnabled_) {
+        computeEnabled_ = false;
+        emit computeStateChanged(false);
+    }
+}
+
+void TProjekt1::showProject() {
+    const Project project = state_.CurrentProject;
+    const ProjectTexts& texts = project.Texts;
+    auto number = [](const std::string& text) {
+        return FilterNumber(text, static_cast<int>(text.size()), 0).Text;
+    };
+
+    loading_ = true;
+    pendingExits_.clear();
+    memo_->setPlainText(QString::fromStdString(DescriptionText(texts.Description)));
+    comboBoxes_[1]->setCurrentIndex(ValidItem(texts.CatchmentType, 2));
+    comboBoxes_[2]->setCurrentIndex(ValidItem(texts.Variant, 3));
+    comboBoxes_[ListReturnPeriod]->setCurrentIndex(ValidItem(texts.ReturnPeriodItem, 6));
+    comboBoxes_[ListCurveTypeL]->setCurrentIndex(ValidItem(texts.CnTypeItemL, 3));
+    comboBoxes_[ListCurveTypeR]->setCurrentIndex(ValidItem(texts.CnTypeItemR, 3));
+
+    RainfallTexts rainfall;
+    for (size_t i = 0; i < rainfall.Texts.size(); ++i) {
+        rainfall.Texts[i] = number(project.Rainfall.Texts[i]);
+    }
+    rainfall.ReturnPeriodIndex = returnPeriodItem();
+
+    for (int k = 1; k <= 26; ++k) {
+        const std::string& text = texts.Edit[static_cast<size_t>(k)];
+        const bool numeric = std::find(NumericFields.begin(), NumericFields.end(), k) != NumericFields.end();
+        const bool hidden = k == 7 || k == 13 || k == 20;
+        edits_[static_cast<size_t>(k)]->setText(
+            hidden ? QString() : QString::fromStdString(numeric ? number(text) : text));
+    }
+    // The rainfall fields show the texts kept per return period.
+    const int shownPeriod = variant() == 0 ? 1 : rainfall.ReturnPeriodIndex;
+    edits_[EditRainN]->setText(shownPeriod >= 0
+                                   ? QString::fromStdString(rainfall.Texts[static_cast<size_t>(shownPeriod)])
+                                   : QString());
+    edits_[EditRain100]->setText(QString::fromStdString(rainfall.Texts[5]));
+    for (int k : {EditRain10, EditRain20, EditRain50}) {
+        edits_[static_cast<size_t>(k)]->setText(
+            QString::fromStdString(rainfall.Texts[static_cast<size_t>(k - EditRain10 + 2)]));
+    }
+    state_.CurrentProject.Rainfall = rainfall;
+    loading_ = false;
+
+    refreshMembership();
+    speedButtons_[7]->setEnabled(returnPeriodItem() >= 0);
+    setRainLabelForVariant();
+    updateVisibility();
+    inputChanged();
+}
+
+void TProjekt1::storeProject() {
+    ProjectTexts& texts = state_.CurrentProject.Texts;
+    texts.Description = DescriptionLines(memo_->toPlainText().toStdString());
+    texts.CatchmentType = catchmentType();
+    texts.Variant = variant();
+    texts.ReturnPeriodItem = returnPeriodItem();
+    texts.CnTypeItemL = comboBoxes_[ListCurveTypeL]->currentIndex();
+    texts.CnTypeItemR = comboBoxes_[ListCurveTypeR]->currentIndex();
+    for (int k = 1; k <= 26; ++k) {
+        texts.Edit[static_cast<size_t>(k)] = edits_[static_cast<size_t>(k)]->text().toStdString();
+    }
+    state_.CurrentProject.Rainfall.ReturnPeriodIndex = returnPeriodItem();
+}
+
+void TProjekt1::setFieldText(int k, const QString& text) {
+    if (edit(k) == nullptr) {
+        return;
+    }
+    writeField(k, text);
+    if (std::find(FieldsWithExitRules.begin(), FieldsWithExitRules.end(), k) != FieldsWithExitRules.end()) {
+        runExitCorrections(k);
+    }
+}
+
+// ---------------------------------------------------------------- leaving a field
+
+bool TProjekt1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        for (int k : {EditRain10, EditRain20, EditRain50}) {
+            if (watched == edits_[static_cast<size_t>(k)]) {
+                return filterRainKey(edits_[static_cast<size_t>(k)], static_cast<QKeyEvent*>(event));
+            }
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Switching to another application or opening a menu does not leave the field.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == comboBoxes_[ListReturnPeriod]) {
+                fieldLeft(ReturnPeriodListField);
+            }
+            for (int k : FieldsWithExitRules) {
+                if (watched == edits_[static_cast<size_t>(k)]) {
+                    fieldLeft(k);
+                }
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TProjekt1::filterRainKey(QLineEdit* field, QKeyEvent* event) {
+    const QString typed = event->text();
+    const bool shortcut = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (shortcut || typed.isEmpty() || (typed.size() == 1 && typed[0].isNull())) {
+        return false;
+    }
+    const char32_t key = typed.toUcs4().front();
+    if ((key < 0x20 && key != U'\b') || key == 0x7F) {
+        return false; // Enter, Tab, Delete and the like are not characters of the field
+    }
+    const auto accepted = RainKeyFilter(field->text().toStdString(), key);
+    if (!accepted) {
+        return true;
+    }
+    inputChanged();
+    if (static_cast<char32_t>(*accepted) != key) {
+        field->insert(QStringLiteral("."));
+        return true;
+    }
+    return false;
+}
+
+void TProjekt1::fieldLeft(int k) {
+    if (loading_ || !isVisible()) {
+        return;
+    }
+    pendingExits_.push_back(k);
+    QTimer::singleShot(0, this, [this] { runPendingExits(); });
+}
+
+void TProjekt1::runPendingExits() {
+    if (correcting_) {
+        return; // a message box of an earlier correction is open; its run goes on afterwards
+    }
+    correcting_ = true;
+    while (!pendingExits_.empty()) {
+        const int k = pendingExits_.front();
+        pendingExits_.pop_front();
+        runExitCorrections(k);
+    }
+    correcting_ = false;
+}
+
+void TProjekt1::runExitCorrections(int k) {
+    InputFieldTexts fields;
+    for (int i = 1; i <= 26; ++i) {
+        fields.Edit[static_cast<size_t>(i)] = edits_[static_cast<size_t>(i)]->text().toStdString();
+    }
+    fields.Variant = variant();
+    fields.ReturnPeriodItem = returnPeriodItem();
+    const std::vector<Correction> steps =
+        k == ReturnPeriodListField ? ReturnPeriodExitCorrections(fields) : ExitCorrections(k, fields);
+    for (const Correction& step : steps) {
+        if (step.Message != CorrectionMessage::None) {
+            ShowCorrectionMessage(this, CorrectionMessageText(step.Message));
+        }
+        writeField(step.Field, QString::fromStdString(step.Text));
+    }
+}
+
+// ---------------------------------------------------------------- buttons and closing
+
+void TProjekt1::speedButtonClicked(int k) {
+    if (k == 7) {
+        if (returnPeriodItem() >= 0) {
+            emit lookupRequested(7, state_.CurrentProject.Lookup.DialogForLeftSlope);
+        }
+        return;
+    }
+    const bool left = k <= 3;
+    state_.CurrentProject.Lookup.DialogForLeftSlope = left;
+    if (const int twin = TwinButton(k)) {
+        speedButtons_[static_cast<size_t>(twin)]->setEnabled(false);
+    }
+    emit lookupRequested(k, left);
+}
+
+void TProjekt1::lookupClosed(int speedButton) {
+    if (const int twin = TwinButton(speedButton)) {
+        speedButtons_[static_cast<size_t>(twin)]->setEnabled(true);
+    }
+}
+
+void TProjekt1::computeButtonClicked() {
+    // A value left just now is corrected before the computation reads it.
+    runPendingExits();
+    if (!computeButton_->isEnabled()) {
+        return;
+    }
+    storeProject();
+    emit computeRequested();
+}
+
+void TProjekt1::closeEvent(QCloseEvent* event) {
+    pendingExits_.clear();
+    storeProject();
+    emit closing();
+    QWidget::closeEvent(event);
+}
+
+} // namespace hydrim::gui
