@@ -6,6 +6,7 @@
 #include "app/ToolIcons.h"
 #include "project/Projekt.h"
 #include "resources/ResourceInit.h"
+#include "views/ViewHooks.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -64,6 +65,8 @@ THlavni::THlavni(AppState& state, QWidget* parent)
     buildToolBar();
     about_ = new TOAplikaci(this);
 
+    // The chart and time-series windows; a typed chart title modifies the project.
+    InstallViewHooks(*results_, [this] { setModified(true); });
     connect(results_.get(), &ResultWindows::opened, this, &THlavni::onResultOpened);
     connect(results_.get(), &ResultWindows::closed, this, &THlavni::onResultClosed);
     connect(results_.get(), &ResultWindows::shown, this, [this](ResultKind kind, bool) {
@@ -259,7 +262,7 @@ void THlavni::setToggle(int k, bool down) {
     button->setToolTip(QString::fromUtf8(down ? HintsOf(k).down : HintsOf(k).up));
 }
 
-void THlavni::onResultOpened(ResultKind kind, bool) {
+void THlavni::onResultOpened(ResultKind kind, bool variantI) {
     switch (kind) {
     case ResultKind::Table:
         menuItem(QStringLiteral("TiskTab1"))->setEnabled(true);
@@ -275,9 +278,10 @@ void THlavni::onResultOpened(ResultKind kind, bool) {
         menuItem(QStringLiteral("Casoverady1"))->setEnabled(true);
         speedButtons_[5]->setEnabled(true);
         setToggle(6, true);
-        hydrographSeparator_->setVisible(true);
-        menuItem(QStringLiteral("N1Hydrogram"))->setVisible(true);
-        menuItem(QStringLiteral("N2Hydrogram"))->setVisible(true);
+        // Only the Variant I chart has the hydrograph of the 1-day rainfall to switch to.
+        hydrographSeparator_->setVisible(variantI);
+        menuItem(QStringLiteral("N1Hydrogram"))->setVisible(variantI);
+        menuItem(QStringLiteral("N2Hydrogram"))->setVisible(variantI);
         break;
     case ResultKind::TimeSeries:
         setToggle(5, true);
@@ -302,6 +306,8 @@ void THlavni::onResultClosed(ResultKind kind, bool variantI) {
         menuItem(QStringLiteral("N2Tabulka1"))->setVisible(false);
         break;
     case ResultKind::Chart:
+        // The time series lists the hydrographs of the chart: it closes with it.
+        results_->close(ResultKind::TimeSeries, variantI);
         menuItem(QStringLiteral("Tiskgrafu1"))->setEnabled(false);
         menuItem(QStringLiteral("Casoverady1"))->setEnabled(false);
         speedButtons_[5]->setEnabled(false);
