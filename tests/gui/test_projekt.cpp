@@ -557,6 +557,27 @@ private slots:
         QCOMPARE(messages.texts(), QStringList({OutOfRange}));
     }
 
+    void tabbingMovesDownTheFieldsAndCorrects() {
+        MessageWatcher messages;
+        choose(0, 0);
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        edit(8)->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(edit(8)->hasFocus());
+        QTest::keyClicks(edit(8), "600");
+        QTest::keyClick(edit(8), Qt::Key_Tab);
+        QTRY_COMPARE(edit(8)->text(), QString("500"));
+        QCOMPARE(messages.texts(), QStringList({OutOfRange}));
+        QTRY_VERIFY(edit(24)->hasFocus()); // N = 10 follows N = 5
+        QTest::keyClick(edit(24), Qt::Key_Tab);
+        QTRY_VERIFY(edit(25)->hasFocus());
+        QTest::keyClick(edit(25), Qt::Key_Tab);
+        QTest::keyClick(edit(26), Qt::Key_Tab);
+        QTRY_VERIFY(edit(9)->hasFocus());
+        QTest::keyClick(edit(9), Qt::Key_Tab);
+        QTRY_VERIFY(edit(10)->hasFocus());
+    }
+
     void closingLetsTheMainWindowAsk() {
         QSignalSpy closing(window_.get(), &TProjekt1::closing);
         type(5, "1");

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -496,11 +498,19 @@ void TProjekt1::runExitCorrections(int k) {
     fields.ReturnPeriodItem = returnPeriodItem();
     const std::vector<Correction> steps =
         k == ReturnPeriodListField ? ReturnPeriodExitCorrections(fields) : ExitCorrections(k, fields);
+    // The message boxes take the focus; it goes back where the user moved it.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    bool messageShown = false;
     for (const Correction& step : steps) {
         if (step.Message != CorrectionMessage::None) {
             ShowCorrectionMessage(this, CorrectionMessageText(step.Message));
+            messageShown = true;
         }
         writeField(step.Field, QString::fromStdString(step.Text));
+    }
+    if (messageShown && focus && focus->window() == window()) {
+        focus->activateWindow();
+        focus->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -84,6 +84,7 @@ private:
     QWidget* buildCatchmentGroup();
     QWidget* buildSlopeGroup();
     void buildHiddenFields();
+    void setTabOrder();
     QLineEdit* makeEdit(int k);
     QToolButton* makeSpeedButton(int k, const QString& hint);
     QLabel* makeLabel(int number, const QString& text);

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace hydrim::gui {
 
@@ -109,6 +110,20 @@ void TProjekt1::buildWindow() {
     layout->addWidget(computeButton_, 2, 1, Qt::AlignRight | Qt::AlignBottom);
     layout->setRowStretch(1, 1);
     layout->setColumnStretch(1, 1);
+    setTabOrder();
+}
+
+void TProjekt1::setTabOrder() {
+    // Down the valley line and rainfall (N = 5, 10, 20, 50, then 100), then
+    // down the left slope and the right slope.
+    const std::vector<QWidget*> order = {
+        comboBoxes_[1], comboBoxes_[2], memo_,      edits_[5],  edits_[6],     comboBoxes_[3], edits_[8],
+        edits_[24],     edits_[25],     edits_[26], edits_[9],  edits_[10],    edits_[11],     edits_[12],
+        comboBoxes_[4], edits_[14],     edits_[15], edits_[16], edits_[17],    edits_[18],     edits_[19],
+        comboBoxes_[5], edits_[21],     edits_[22], edits_[23], computeButton_};
+    for (size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 QWidget* TProjekt1::buildParametersGroup() {
