@@ -1,0 +1,73 @@
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace hydrim {
+namespace {
+
+using test::Example;
+using test::RunCli;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back(); // CSV rows end with CR LF
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(CliTable, CatchmentSummaryAsCsvHasTheFiveReturnPeriodsAndScaledVolumes) {
+    const test::CliRun run = RunCli("table " + Example("variant1-two-slopes.snp") + " --sheet 8 --csv");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = Lines(run.out);
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "Výstup Povodí");
+    EXPECT_EQ(lines[2].substr(0, lines[2].find(";[")), "N;5;10;20;50;100");
+    EXPECT_EQ(lines[3].rfind("Qmax;", 0), 0u);
+    // The volume rows carry the power of ten inserted into their unit.
+    EXPECT_NE(lines[4].find("[103.m3]"), std::string::npos);
+}
+
+TEST(CliTable, EveryVariantPrintsItsSheetAndBadSheetsAreUsageErrors) {
+    for (const char* example :
+         {"variant1-one-slope.snp", "variant2-two-slopes.snp", "variant3-one-slope.snp"}) {
+        const test::CliRun run = RunCli(std::string("table ") + Example(example));
+        EXPECT_EQ(run.status, 0) << example << ": " << run.err;
+        EXPECT_NE(run.out.find("Povodí"), std::string::npos) << example;
+    }
+    EXPECT_EQ(RunCli("table " + Example("variant1-two-slopes.snp") + " --sheet 9").status, 2);
+    EXPECT_EQ(RunCli("table " + Example("variant1-two-slopes.snp") + " --sheet x").status, 2);
+    EXPECT_EQ(RunCli("table examples/does-not-exist.snp").status, 1);
+}
+
+TEST(CliTimeseries, DailyListingHasNoRainColumnAndHoursRunPast24) {
+    const test::CliRun run =
+        RunCli("timeseries " + Example("variant1-two-slopes.snp") + " --n 100 --daily --csv");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = Lines(run.out);
+    ASSERT_GT(lines.size(), 1445u);
+    EXPECT_EQ(lines[0], "Časové řady;Povodí;Levý svah;Pravý svah");
+    EXPECT_EQ(lines[1], "Čas [hod:min];[m3.s-1];[m3.s-1];[m3.s-1]");
+    EXPECT_EQ(lines[2].rfind("00:01;", 0), 0u);
+    // Row r is labelled with minute r - 1: the 1441st data row reads 24:00, not 00:00.
+    EXPECT_EQ(lines[1441].rfind("24:00;", 0), 0u);
+}
+
+TEST(CliTimeseries, DesignRainListingStartsWithTheRainColumn) {
+    const test::CliRun run = RunCli("timeseries " + Example("variant2-one-slope.snp") + " --csv");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = Lines(run.out);
+    ASSERT_GT(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "Časové řady;Srážka;Povodí");
+    EXPECT_EQ(RunCli("timeseries " + Example("variant2-one-slope.snp") + " --n 7").status, 2);
+}
+
+} // namespace
+} // namespace hydrim
