@@ -126,6 +126,13 @@ TextFileLines ReadTextFileLines(const std::string& path, size_t maxBytes) {
         result.error = FileMessage("Místo souboru je zadán adresář", path, 0);
         return result;
     }
+    // A pipe or a device would block the reader or never end; only a
+    // regular file (or a link to one) is read.
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        result.error = FileMessage("Nejde o běžný soubor", path, 0);
+        return result;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         result.error = FileMessage("Soubor nelze otevřít", path, errno);
