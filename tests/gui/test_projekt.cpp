@@ -541,6 +541,25 @@ private slots:
         QVERIFY(filled(8));
     }
 
+    void aRainfallRowIsWrittenWithoutSpuriousMessages() {
+        MessageWatcher messages;
+        choose(0, 0);
+        type(9, "50");
+        window_->setFieldTexts({{8, "61.2"}, {24, "72.4"}, {25, "80.1"}, {26, "91.3"}, {9, "104.5"}});
+        QCOMPARE(edit(26)->text(), QString("91.3"));
+        QCOMPARE(edit(9)->text(), QString("104.5"));
+        QVERIFY(messages.texts().isEmpty());
+        QVERIFY(window_->computeButton()->isEnabled() ==
+                false); // the valley line and slope are still missing
+        for (int m = 3; m <= 7; ++m) {
+            QVERIFY(filled(m));
+        }
+        // Values out of order are still put right.
+        window_->setFieldTexts({{8, "120"}, {9, "110"}});
+        QCOMPARE(edit(9)->text(), QString("120"));
+        QCOMPARE(messages.texts(), QStringList({Rain100}));
+    }
+
     void computeRunsOnCorrectedValues() {
         MessageWatcher messages;
         fillVariantIOneSlope();

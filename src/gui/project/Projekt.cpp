@@ -411,12 +411,20 @@ void TProjekt1::storeProject() {
 }
 
 void TProjekt1::setFieldText(int k, const QString& text) {
-    if (edit(k) == nullptr) {
-        return;
+    setFieldTexts({{k, text}});
+}
+
+void TProjekt1::setFieldTexts(const std::vector<std::pair<int, QString>>& values) {
+    for (const auto& [k, text] : values) {
+        if (edit(k) != nullptr) {
+            writeField(k, text);
+        }
     }
-    writeField(k, text);
-    if (std::find(FieldsWithExitRules.begin(), FieldsWithExitRules.end(), k) != FieldsWithExitRules.end()) {
-        runExitCorrections(k);
+    for (const auto& [k, text] : values) {
+        if (std::find(FieldsWithExitRules.begin(), FieldsWithExitRules.end(), k) !=
+            FieldsWithExitRules.end()) {
+            runExitCorrections(k);
+        }
     }
 }
 

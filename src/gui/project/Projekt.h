@@ -11,6 +11,8 @@
 #include <array>
 #include <deque>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QGroupBox;
@@ -55,6 +57,10 @@ public:
     // mark) and then the range corrections with their messages. Used when a
     // lookup dialog writes a value into a field.
     void setFieldText(int k, const QString& text);
+    // Writes several values at once (a rainfall row: N = 5 ... N = 100), then
+    // runs the range corrections of each, so that the N = 100 rule compares
+    // the new values with each other rather than with the old N = 100 value.
+    void setFieldTexts(const std::vector<std::pair<int, QString>>& values);
 
 public slots:
     // A lookup dialog opened by speedButton(k) was closed: its twin button on
