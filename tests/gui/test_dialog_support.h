@@ -143,9 +143,7 @@ inline void TypeIntoCell(hydrim::gui::LookupGrid* grid, int row, int column, con
     grid->finishEditing();
     grid->setCurrentCell(row, column);
     for (const char key : std::string(keys)) {
-        QWidget* editor = grid->state() == QAbstractItemView::EditingState
-                              ? grid->indexWidget(grid->currentIndex())
-                              : nullptr;
+        QWidget* editor = grid->cellEditor();
         QTest::keyClick(editor ? editor : grid, key);
     }
 }

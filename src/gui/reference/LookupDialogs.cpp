@@ -25,7 +25,7 @@ constexpr int LeftCurveTypeList = 4, RightCurveTypeList = 5;
 } // namespace
 
 LookupDialogs::LookupDialogs(AppState& state, const std::string& dataDir, QWidget* mainWindow)
-    : QObject(mainWindow), context_{state, nullptr} {
+    : context_{state, nullptr} {
     rainfall_ = new TSrazky1(context_, dataDir, mainWindow);
     moisture_ = new TPVPtab1(context_, mainWindow);
     roughness_ = new TGamatab1(context_, dataDir, mainWindow);
@@ -60,14 +60,43 @@ LookupDialogs::LookupDialogs(AppState& state, const std::string& dataDir, QWidge
 }
 
 LookupDialogs::~LookupDialogs() {
-    // With a main window the dialogs go with it; without one they are ours.
+    // The dialogs work with this manager's state: they may not outlive it.
     for (QDialog* dialog : dialogs())
-        if (!dialog->parent())
-            delete dialog;
+        delete dialog;
 }
 
 QList<QDialog*> LookupDialogs::dialogs() const {
-    return {rainfall_, moisture_, roughness_, pathChoice_, soilGroups_, soilUnits_, curveNumbers_};
+    QList<QDialog*> alive;
+    for (QDialog* dialog : std::initializer_list<QDialog*>{rainfall_, moisture_, roughness_, pathChoice_,
+                                                           soilGroups_, soilUnits_, curveNumbers_})
+        if (dialog)
+            alive.append(dialog);
+    return alive;
+}
+
+TSrazky1* LookupDialogs::rainfall() const {
+    return rainfall_;
+}
+TPVPtab1* LookupDialogs::moisture() const {
+    return moisture_;
+}
+TGamatab1* LookupDialogs::roughness() const {
+    return roughness_;
+}
+TCNrozhod1* LookupDialogs::pathChoice() const {
+    return pathChoice_;
+}
+THSPtab1* LookupDialogs::soilGroups() const {
+    return soilGroups_;
+}
+TBPEJtab1* LookupDialogs::soilUnits() const {
+    return soilUnits_;
+}
+TCNcis1* LookupDialogs::curveNumbers() const {
+    return curveNumbers_;
+}
+CnWizard* LookupDialogs::wizard() const {
+    return wizard_;
 }
 
 void LookupDialogs::attachLink(InputWindowLink* link) {
@@ -84,6 +113,8 @@ void LookupDialogs::closeAll() {
 }
 
 void LookupDialogs::openLookup(int speedButton, bool leftSlope) {
+    if (dialogs().size() != 7 || !wizard_)
+        return; // the main window is going away
     switch (speedButton) {
     case RoughnessLeft:
     case RoughnessRight:

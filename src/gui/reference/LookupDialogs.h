@@ -29,7 +29,9 @@ class LookupDialogs : public QObject {
     Q_OBJECT
 public:
     // Creates the seven dialogs, reading their tables from dataDir; read
-    // errors are reported together in one message box.
+    // errors are reported together in one message box. The dialogs are
+    // children of mainWindow; the manager itself is owned by its creator and
+    // takes the dialogs with it when it goes first.
     LookupDialogs(AppState& state, const std::string& dataDir, QWidget* mainWindow);
     ~LookupDialogs() override;
 
@@ -45,14 +47,14 @@ public:
 
     QStringList readErrors() const { return readErrors_; }
 
-    TSrazky1* rainfall() const { return rainfall_; }
-    TPVPtab1* moisture() const { return moisture_; }
-    TGamatab1* roughness() const { return roughness_; }
-    TCNrozhod1* pathChoice() const { return pathChoice_; }
-    THSPtab1* soilGroups() const { return soilGroups_; }
-    TBPEJtab1* soilUnits() const { return soilUnits_; }
-    TCNcis1* curveNumbers() const { return curveNumbers_; }
-    CnWizard* wizard() const { return wizard_; }
+    TSrazky1* rainfall() const;
+    TPVPtab1* moisture() const;
+    TGamatab1* roughness() const;
+    TCNrozhod1* pathChoice() const;
+    THSPtab1* soilGroups() const;
+    TBPEJtab1* soilUnits() const;
+    TCNcis1* curveNumbers() const;
+    CnWizard* wizard() const;
 
 private:
     void openRoughness(bool leftSlope);
@@ -67,14 +69,14 @@ private:
     QList<QMetaObject::Connection> windowConnections_;
     QStringList readErrors_;
 
-    TSrazky1* rainfall_ = nullptr;
-    TPVPtab1* moisture_ = nullptr;
-    TGamatab1* roughness_ = nullptr;
-    TCNrozhod1* pathChoice_ = nullptr;
-    THSPtab1* soilGroups_ = nullptr;
-    TBPEJtab1* soilUnits_ = nullptr;
-    TCNcis1* curveNumbers_ = nullptr;
-    CnWizard* wizard_ = nullptr;
+    QPointer<TSrazky1> rainfall_;
+    QPointer<TPVPtab1> moisture_;
+    QPointer<TGamatab1> roughness_;
+    QPointer<TCNrozhod1> pathChoice_;
+    QPointer<THSPtab1> soilGroups_;
+    QPointer<TBPEJtab1> soilUnits_;
+    QPointer<TCNcis1> curveNumbers_;
+    QPointer<CnWizard> wizard_;
 };
 
 } // namespace hydrim::gui

@@ -189,12 +189,26 @@ void LookupGrid::setGridColumnCount(int columns) {
 
 void LookupGrid::setEditableColumns(const QList<int>& columns) {
     editableColumns_ = columns;
+    updateFlags();
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
 }
 
 void LookupGrid::setRowEditable(int row, bool editable) {
     rowEditable_[row] = editable;
+    updateFlags();
+}
+
+void LookupGrid::updateFlags() {
+    for (int row = 0; row < rowCount(); ++row)
+        for (int column = 0; column < columnCount(); ++column)
+            if (QTableWidgetItem* cell = item(row, column)) {
+                Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+                if (isCellEditable(row, column))
+                    flags |= Qt::ItemIsEditable;
+                if (cell->flags() != flags)
+                    cell->setFlags(flags);
+            }
 }
 
 bool LookupGrid::isCellEditable(int row, int column) const {
@@ -240,6 +254,10 @@ void LookupGrid::finishEditing() {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+}
+
+QWidget* LookupGrid::cellEditor() const {
+    return state() == QAbstractItemView::EditingState ? indexWidget(currentIndex()) : nullptr;
 }
 
 void LookupGrid::cancelEditing() {

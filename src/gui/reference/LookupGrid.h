@@ -55,6 +55,8 @@ public:
     // far and dropping the editor (cancel).
     void finishEditing();
     void cancelEditing();
+    // The editor of the cell being edited, null when no cell is.
+    QWidget* cellEditor() const;
 
     // Width of all columns and height of all rows with the frame, without
     // scroll bars.
@@ -84,6 +86,7 @@ private:
     friend class LookupDelegate;
     void editorTextEdited(QLineEdit* editor, int row, int column);
     QString correctedWhenDone(int row, int column, const QString& text) const;
+    void updateFlags();
     bool hasEditableCells() const { return !editableColumns_.isEmpty(); }
 
     int fixedRows_;
