@@ -82,7 +82,14 @@ THlavni::THlavni(AppState& state, QWidget* parent)
     timer_->start();
 }
 
-THlavni::~THlavni() = default;
+THlavni::~THlavni() {
+    // The child windows outlive this part of the object while QWidget deletes
+    // them; nothing they signal may reach the main window's handlers then.
+    timer_->stop();
+    if (projekt_)
+        projekt_->disconnect(this);
+    results_->disconnect(this);
+}
 
 QAction* THlavni::addItem(QMenu* menu, const char* name, const QString& caption, void (THlavni::*slot)(),
                           const QKeySequence& shortcut) {

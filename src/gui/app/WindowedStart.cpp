@@ -5,7 +5,9 @@
 #include "app/ShippedData.h"
 #include "project/Startup.h"
 #include "project/TextCodec.h"
+#include "reference/LookupDialogs.h"
 #include "reference/ParTableFile.h"
+#include "views/PrintExportHooks.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,6 +48,10 @@ bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& 
     // input window (inside the main window), the about window.
     program.mainWindow = std::make_unique<THlavni>(state);
     THlavni& main = *program.mainWindow;
+    InstallPrintExportHooks(main);
+    auto lookup = std::make_shared<LookupDialogs>(state, dataDir, &main);
+    program.lookupDialogs = lookup;
+    main.setProjektCreatedHook([dialogs = lookup.get()](TProjekt1* projekt) { dialogs->attach(projekt); });
     main.createProjekt();
     main.show();
 

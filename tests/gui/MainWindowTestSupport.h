@@ -1,0 +1,122 @@
+// Helpers of the main-window and result-window tests: a started program in a
+// fresh working directory, answering message boxes and file dialogs as a
+// user would, and the example projects.
+#pragma once
+
+#include "app/Hlavni.h"
+#include "app/WindowedStart.h"
+#include "project/Projekt.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace hydrim::gui::testing {
+
+inline QString ExampleProject(const char* name) {
+    return QStringLiteral(HYDRIM_SOURCE_DIR "/examples/") + QString::fromLatin1(name);
+}
+
+// What a message box showed before it was answered.
+struct SeenMessage {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Answers the modal windows that appear from now on, one step each, in
+// order: a step gets the new modal window (a message box, a file dialog, ...).
+// Steps not taken by the end of a test mean a window never appeared.
+class ModalScript {
+public:
+    using Step = std::function<void(QWidget*)>;
+    explicit ModalScript(std::vector<Step> steps) : steps_(std::move(steps)) {
+        QObject::connect(&poll_, &QTimer::timeout, [this] { poll(); });
+        poll_.start(10);
+    }
+    size_t done() const { return next_; }
+    bool finished() const { return next_ == steps_.size(); }
+
+private:
+    void poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == last_ || next_ >= steps_.size())
+            return;
+        last_ = modal;
+        steps_[next_++](modal);
+    }
+    std::vector<Step> steps_;
+    size_t next_ = 0;
+    QPointer<QWidget> last_;
+    QTimer poll_;
+};
+
+// A step that records a message box and presses one of its buttons.
+inline ModalScript::Step Answer(QMessageBox::StandardButton button, SeenMessage* seen = nullptr) {
+    return [button, seen](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY2(box, "a message box was expected");
+        if (seen)
+            *seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        if (QAbstractButton* b = box->button(button))
+            b->click();
+        else
+            box->done(button);
+    };
+}
+
+// A step that chooses fileName in a file dialog (an empty name cancels it).
+inline ModalScript::Step ChooseFile(const QString& fileName) {
+    return [fileName](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY2(dialog, "a file dialog was expected");
+        if (fileName.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(fileName);
+        static_cast<QDialog*>(dialog)->accept(); // runs the file dialog's own accept
+    };
+}
+
+// Deletes the windows that were closed (Qt deletes them from the event loop).
+inline void FlushClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// The program as started in a fresh working directory with the shipped DATA.
+class StartedFixture {
+public:
+    explicit StartedFixture(const QString& decimalPoint = QStringLiteral(".")) {
+        options.workingDir = dir.path().toStdString();
+        options.localeDecimalPoint = decimalPoint;
+        started = StartProgram(state, options, program);
+    }
+    THlavni& main() { return *program.mainWindow; }
+    TProjekt1* projekt() { return program.mainWindow->projekt(); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    AppState state;
+    StartOptions options;
+    StartedProgram program;
+    bool started = false;
+};
+
+} // namespace hydrim::gui::testing

@@ -1,0 +1,480 @@
+// The main window driven as a user drives it: the start, the menus and tool
+// buttons and their states, the project file commands with their questions,
+// and closing the program.
+#include "MainWindowTestSupport.h"
+
+#include "app/AboutWindow.h"
+#include "project/Startup.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFontDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPrinterInfo>
+
+using namespace hydrim;
+using namespace hydrim::gui;
+using namespace hydrim::gui::testing;
+
+namespace {
+
+QString ReadAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(file.readAll());
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void startCreatesDirectoriesAndShowsAnEmptyProject();
+    void menuItemsHaveTheirCaptionsShortcutsAndStates();
+    void toolButtonsHaveTheirHints();
+    void startKeepsTheUsersDataFiles();
+    void startStopsWithoutParTable();
+    void startStopsOnABadDecimalSeparator();
+    void startStopsInARootDirectory();
+    void startOpensTheProjectNamedOnTheCommandLine();
+    void openingAWrongFileKeepsTheProjectAndAsksAgain();
+    void openingADamagedFileKeepsTheProject();
+    void typingMarksTheProjectModified();
+    void saveAsWritesTheFileAndClearsTheMark();
+    void saveOfANamedProjectWritesSilently();
+    void failedSaveKeepsTheProjectModified();
+    void newAsksToSaveAModifiedProject();
+    void newStopsWhenTheWantedSaveIsCancelled();
+    void closingTheInputWindowAsksAndDisablesItsCommands();
+    void newRecreatesAClosedInputWindowWithoutAsking();
+    void closingTheProgramWritesTheProjectDirectory();
+    void tableCommandNeedsCompleteInputs();
+    void printerCommandsWithoutPrinterSaySo();
+    void tableFontIsChosenForNewTables();
+    void aboutWindowShowsTheVersion();
+};
+
+void TestMainWindow::startCreatesDirectoriesAndShowsAnEmptyProject() {
+    StartedFixture f;
+    QVERIFY(f.started);
+    QCOMPARE(f.main().windowTitle(), QStringLiteral("Hydrim-SPIKA"));
+    QVERIFY(QDir(f.path(QStringLiteral("PROJEKTY"))).exists());
+    QVERIFY(QFile::exists(f.path(QStringLiteral("DATA/par.tab"))));
+    QVERIFY(QFile::exists(f.path(QStringLiteral("DATA/VarTab7.tab"))));
+    QCOMPARE(QString::fromStdString(f.state.ProjectDir),
+             QDir::toNativeSeparators(f.path(QStringLiteral("PROJEKTY"))));
+    QVERIFY(f.projekt());
+    QCOMPARE(f.projekt()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
+    QVERIFY(!f.projekt()->computeButton()->isVisible());
+    QVERIFY(!f.main().isModified());
+    QCOMPARE(f.main().mdiArea()->subWindowList().size(), 1);
+    // par.tab was read: a coefficient of the published table is in place.
+    QVERIFY(f.state.Par.at(3, 1)[0] != 0);
+}
+
+void TestMainWindow::menuItemsHaveTheirCaptionsShortcutsAndStates() {
+    StartedFixture f;
+    struct Item {
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+        bool enabled;
+        bool visible;
+    };
+    const Item items[] = {
+        {"Novy1", "&Nový", QKeySequence(Qt::CTRL | Qt::Key_N), true, true},
+        {"Zavrit1", "&Zavřít", {}, true, true}, // the input window exists after the start
+        {"Otevri1", "&Otevři", QKeySequence(Qt::CTRL | Qt::Key_O), true, true},
+        {"Uloz1", "&Ulož", QKeySequence(Qt::CTRL | Qt::Key_S), true, true},
+        {"Ulozjako1", "Ulož j&ako...", {}, true, true},
+        {"TiskTab1", "Tisk &tabulky", {}, false, true},
+        {"Tiskgrafu1", "Tisk &grafu", {}, false, true},
+        {"Konfiguracetisku1", "K&onfigurace tisku", {}, true, true},
+        {"Konec1", "&Konec", {}, true, true},
+        {"Kopiruj1", "Kopíruj", {}, true, true},
+        {"Kopiruj2", "Kopíruj+", {}, true, true},
+        {"Kopirujvse1", "Kopíruj vše", {}, true, true},
+        {"TabulkaM1", "&Tabulka", QKeySequence(Qt::CTRL | Qt::Key_T), true, true},
+        {"MenuGraf1", "&Graf", QKeySequence(Qt::CTRL | Qt::Key_G), false, true},
+        {"Casoverady1", "Časové řa&dy", QKeySequence(Qt::CTRL | Qt::Key_D), false, true},
+        {"N1Hydrogram", "&1 Hydrogram TPV vyvolaný výpočtovým déštěm", {}, true, false},
+        {"N2Hydrogram", "&2 Hydrogram TPV vyvolaný H1dN", {}, true, false},
+        {"N1Projekt1", "&1 Projekt", {}, true, true},
+        {"N2Tabulka1", "&2 Tabulka", {}, true, false},
+        {"N3Graf1", "&3 Graf", {}, true, false},
+        {"N4Casoverady1", "&4 Časové řady", {}, true, false},
+        {"Pismotabulky1", "Písmo tabulky", {}, true, true},
+        {"Oprogramu1", "O programu Hydrim - SPIKA", {}, true, true},
+    };
+    for (const Item& item : items) {
+        QAction* action = f.main().menuItem(QString::fromLatin1(item.name));
+        QVERIFY2(action, item.name);
+        QCOMPARE(action->text(), QString::fromUtf8(item.caption));
+        QCOMPARE(action->shortcut(), item.shortcut);
+        QVERIFY2(action->isVisible() == item.visible, item.name);
+        if (item.visible) // Qt reports hidden actions as disabled
+            QVERIFY2(action->isEnabled() == item.enabled, item.name);
+    }
+    QVERIFY(f.main().menuItem(QStringLiteral("N1Hydrogram"))->isChecked());
+    QVERIFY(f.main().menuItem(QStringLiteral("N1Projekt1"))->isChecked());
+    // "&Edituj" serves the time-series window only.
+    QVERIFY(!f.main().editMenu()->isEnabled());
+}
+
+void TestMainWindow::toolButtonsHaveTheirHints() {
+    StartedFixture f;
+    const struct {
+        int k;
+        const char* hint;
+        bool enabled;
+        bool checkable;
+    } buttons[] = {
+        {1, "Otevři projekt", true, false},
+        {2, "Nový projekt", true, false},
+        {3, "Ulož projekt", false, false},
+        {4, "Tisk výsledné tabulky", false, false},
+        {7, "Zobrazí tabulku výstupů", false, true},
+        {6, "Zoobrazí graf", false, true},
+        {5, "Zobrazí časové řady", false, true},
+        {8, "Export tabulky do MS Excelu", true, false},
+        {9, "Export časových řad do MS Excelu", true, false},
+    };
+    for (const auto& b : buttons) {
+        QToolButton* button = f.main().speedButton(b.k);
+        QVERIFY(button);
+        QCOMPARE(button->toolTip(), QString::fromUtf8(b.hint));
+        if (b.k < 8) // the hidden export buttons are disabled by their tool bar
+            QCOMPARE(button->isEnabled(), b.enabled);
+        QCOMPARE(button->isCheckable(), b.checkable);
+    }
+    QVERIFY(!f.main().speedButton(8)->isVisible());
+    QVERIFY(!f.main().speedButton(9)->isVisible());
+}
+
+void TestMainWindow::startKeepsTheUsersDataFiles() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("DATA")));
+    WriteAll(dir.filePath(QStringLiteral("DATA/Gama.tab")), "my own table\r\n");
+    AppState state;
+    StartOptions options;
+    options.workingDir = dir.path().toStdString();
+    options.localeDecimalPoint = QStringLiteral(",");
+    StartedProgram program;
+    QVERIFY(StartProgram(state, options, program));
+    QCOMPARE(ReadAll(dir.filePath(QStringLiteral("DATA/Gama.tab"))), QStringLiteral("my own table\r\n"));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("DATA/par.tab"))));
+    QCOMPARE(state.LocaleDecimalSeparator, ',');
+    QCOMPARE(state.InputDecimalSeparator, '.');
+}
+
+void TestMainWindow::startStopsWithoutParTable() {
+    QTemporaryDir dir;
+    // A directory where the table should be cannot be read as the table.
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("DATA/par.tab")));
+    AppState state;
+    StartOptions options;
+    options.workingDir = dir.path().toStdString();
+    options.localeDecimalPoint = QStringLiteral(".");
+    StartedProgram program;
+    SeenMessage seen;
+    ModalScript script({Answer(QMessageBox::Ok, &seen)});
+    QVERIFY(!StartProgram(state, options, program));
+    QVERIFY(script.finished());
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QVERIFY2(seen.text.contains(QStringLiteral("par.tab")), qPrintable(seen.text));
+}
+
+void TestMainWindow::startStopsOnABadDecimalSeparator() {
+    QTemporaryDir dir;
+    AppState state;
+    StartOptions options;
+    options.workingDir = dir.path().toStdString();
+    options.localeDecimalPoint = QStringLiteral("'");
+    StartedProgram program;
+    SeenMessage seen;
+    ModalScript script({Answer(QMessageBox::Ok, &seen)});
+    QVERIFY(!StartProgram(state, options, program));
+    QVERIFY(script.finished());
+    QCOMPARE(seen.text, QStringLiteral("Nastav si správný oddělovač desetinných čísel!"));
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+}
+
+void TestMainWindow::startStopsInARootDirectory() {
+    AppState state;
+    StartOptions options;
+    options.workingDir = "/";
+    options.localeDecimalPoint = QStringLiteral(".");
+    StartedProgram program;
+    SeenMessage seen;
+    ModalScript script({Answer(QMessageBox::Ok, &seen)});
+    QVERIFY(!StartProgram(state, options, program));
+    QVERIFY(script.finished());
+    QVERIFY(seen.text.startsWith(QStringLiteral("Tento program nelze spouštět z kořenového adresáře. ")));
+    QVERIFY(!program.mainWindow); // no window is created
+}
+
+void TestMainWindow::startOpensTheProjectNamedOnTheCommandLine() {
+    QTemporaryDir dir;
+    AppState state;
+    StartOptions options;
+    options.workingDir = dir.path().toStdString();
+    options.localeDecimalPoint = QStringLiteral(".");
+    options.projectFile = ExampleProject("variant2-one-slope.snp");
+    StartedProgram program;
+    QVERIFY(StartProgram(state, options, program));
+    TProjekt1* projekt = program.mainWindow->projekt();
+    QCOMPARE(projekt->windowTitle(), QDir::toNativeSeparators(options.projectFile));
+    QCOMPARE(projekt->comboBox(2)->currentIndex(), 1);
+    QVERIFY(!program.mainWindow->isModified());
+}
+
+void TestMainWindow::openingAWrongFileKeepsTheProjectAndAsksAgain() {
+    StartedFixture f;
+    const QString wrong = f.path(QStringLiteral("wrong.snp"));
+    WriteAll(wrong, "This is not a project\r\n1\r\n");
+    QTest::keyClicks(f.projekt()->edit(5), QStringLiteral("2.5"));
+    const QString before = f.projekt()->edit(5)->text();
+
+    SeenMessage ask, wrongType;
+    ModalScript script({Answer(QMessageBox::No, &ask), ChooseFile(wrong), Answer(QMessageBox::Ok, &wrongType),
+                        ChooseFile(QString())});
+    f.main().Otevri1Click();
+    QVERIFY(script.finished());
+    QCOMPARE(ask.text, QStringLiteral("Uložit provedené změny do projektu?"));
+    QCOMPARE(wrongType.text, QStringLiteral("Nesprávný typ souboru!!"));
+    QCOMPARE(wrongType.icon, QMessageBox::Critical);
+    QCOMPARE(f.projekt()->edit(5)->text(), before);
+    QCOMPARE(f.projekt()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
+    QVERIFY(f.main().isModified());
+    // The dialog's directory becomes the project directory.
+    QCOMPARE(QString::fromStdString(f.state.ProjectDir), QDir::toNativeSeparators(f.dir.path()));
+}
+
+void TestMainWindow::openingADamagedFileKeepsTheProject() {
+    StartedFixture f;
+    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-two-slopes.snp")),
+             THlavni::OpenResult::Opened);
+    const QString area = f.projekt()->edit(10)->text();
+    const QString damaged = f.path(QStringLiteral("damaged.snp"));
+    WriteAll(damaged, "SPIKA NP File\r\nnot a number\r\n");
+    SeenMessage seen;
+    ModalScript script({Answer(QMessageBox::Ok, &seen)});
+    QCOMPARE(f.main().openProjectFile(damaged), THlavni::OpenResult::Failed);
+    QVERIFY(script.finished());
+    QVERIFY2(seen.text.contains(QStringLiteral("damaged.snp")), qPrintable(seen.text));
+    QCOMPARE(f.projekt()->edit(10)->text(), area);
+    QCOMPARE(f.projekt()->windowTitle(), QDir::toNativeSeparators(ExampleProject("variant1-two-slopes.snp")));
+}
+
+void TestMainWindow::typingMarksTheProjectModified() {
+    StartedFixture f;
+    QVERIFY(!f.main().speedButton(3)->isEnabled());
+    f.projekt()->comboBox(1)->setCurrentIndex(0);
+    QVERIFY(f.main().speedButton(3)->isEnabled());
+    QVERIFY(f.main().windowTitle().endsWith(QLatin1Char('*')));
+}
+
+void TestMainWindow::saveAsWritesTheFileAndClearsTheMark() {
+    StartedFixture f;
+    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-two-slopes.snp")),
+             THlavni::OpenResult::Opened);
+    f.projekt()->edit(5)->setText(QStringLiteral("3.25"));
+    QVERIFY(f.main().isModified());
+
+    const QString chosen = f.path(QStringLiteral("PROJEKTY/Horni potok"));
+    ModalScript script({ChooseFile(chosen)});
+    QVERIFY(f.main().Ulozjako1Click());
+    QVERIFY(script.finished());
+    const QString written = chosen + QStringLiteral(".snp"); // the default suffix
+    QVERIFY(QFile::exists(written));
+    QCOMPARE(f.projekt()->windowTitle(), QDir::toNativeSeparators(written));
+    QVERIFY(!f.main().isModified());
+    QCOMPARE(f.main().windowTitle(), QStringLiteral("Hydrim-SPIKA"));
+
+    // Reading it back gives the same fields.
+    f.main().Novy1Click();
+    QVERIFY(f.projekt()->edit(5)->text().isEmpty());
+    QCOMPARE(f.main().openProjectFile(written), THlavni::OpenResult::Opened);
+    QCOMPARE(f.projekt()->edit(5)->text(), QStringLiteral("3.25"));
+    QCOMPARE(f.projekt()->comboBox(1)->currentIndex(), 1);
+}
+
+void TestMainWindow::saveOfANamedProjectWritesSilently() {
+    StartedFixture f;
+    const QString copy = f.path(QStringLiteral("copy.snp"));
+    QVERIFY(QFile::copy(ExampleProject("variant3-one-slope.snp"), copy));
+    QCOMPARE(f.main().openProjectFile(copy), THlavni::OpenResult::Opened);
+    f.projekt()->edit(6)->setText(QStringLiteral("7.5"));
+    ModalScript script({}); // no dialog may appear
+    QVERIFY(f.main().Uloz1Click());
+    QVERIFY(!f.main().isModified());
+    QVERIFY(ReadAll(copy).contains(QStringLiteral("\r\n7.5\r\n")));
+}
+
+void TestMainWindow::failedSaveKeepsTheProjectModified() {
+    StartedFixture f;
+    f.projekt()->edit(5)->setText(QStringLiteral("1.5"));
+    SeenMessage seen;
+    ModalScript script({Answer(QMessageBox::Ok, &seen)});
+    QVERIFY(!f.main().saveProjectTo(f.path(QStringLiteral("missing/dir/a.snp"))));
+    QVERIFY(script.finished());
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QVERIFY(!seen.text.isEmpty());
+    QVERIFY(f.main().isModified());
+    QCOMPARE(f.projekt()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
+}
+
+void TestMainWindow::newAsksToSaveAModifiedProject() {
+    StartedFixture f;
+    QCOMPARE(f.main().openProjectFile(ExampleProject("variant2-two-slopes.snp")),
+             THlavni::OpenResult::Opened);
+    f.projekt()->edit(5)->setText(QStringLiteral("4"));
+    SeenMessage seen;
+    ModalScript script({Answer(QMessageBox::No, &seen)});
+    f.main().Novy1Click();
+    QVERIFY(script.finished());
+    QCOMPARE(seen.text, QStringLiteral("Uložit provedené změny do projektu?"));
+    QVERIFY(seen.title.isEmpty());
+    QCOMPARE(seen.icon, QMessageBox::Question);
+    QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(f.projekt()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
+    QVERIFY(f.projekt()->edit(5)->text().isEmpty());
+    QCOMPARE(f.projekt()->comboBox(1)->currentIndex(), -1);
+    QVERIFY(!f.main().isModified());
+
+    // Not modified: no question.
+    ModalScript none({});
+    f.main().Novy1Click();
+    QCOMPARE(none.done(), size_t(0));
+}
+
+void TestMainWindow::newStopsWhenTheWantedSaveIsCancelled() {
+    StartedFixture f;
+    f.projekt()->edit(5)->setText(QStringLiteral("4"));
+    ModalScript script({Answer(QMessageBox::Yes), ChooseFile(QString())});
+    f.main().Novy1Click();
+    QVERIFY(script.finished());
+    // The user wanted the work kept: nothing was discarded.
+    QCOMPARE(f.projekt()->edit(5)->text(), QStringLiteral("4"));
+    QVERIFY(f.main().isModified());
+}
+
+void TestMainWindow::closingTheInputWindowAsksAndDisablesItsCommands() {
+    StartedFixture f;
+    f.projekt()->edit(5)->setText(QStringLiteral("4"));
+    SeenMessage seen;
+    ModalScript script({Answer(QMessageBox::No, &seen)});
+    f.main().Zavrit1Click();
+    FlushClosedWindows();
+    QVERIFY(script.finished());
+    QCOMPARE(seen.text, QStringLiteral("Uložit provedené změny do projektu?"));
+    QVERIFY(!f.projekt());
+    for (const char* name : {"Zavrit1", "Uloz1", "Ulozjako1"})
+        QVERIFY2(!f.main().menuItem(QString::fromLatin1(name))->isEnabled(), name);
+    QVERIFY(!f.main().isModified());
+    QVERIFY(!f.main().speedButton(7)->isEnabled());
+}
+
+void TestMainWindow::newRecreatesAClosedInputWindowWithoutAsking() {
+    StartedFixture f;
+    f.main().Zavrit1Click();
+    FlushClosedWindows();
+    QVERIFY(!f.projekt());
+    ModalScript none({});
+    f.main().Novy1Click();
+    QCOMPARE(none.done(), size_t(0));
+    QVERIFY(f.projekt());
+    QCOMPARE(f.projekt()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
+    QVERIFY(f.main().menuItem(QStringLiteral("Zavrit1"))->isEnabled());
+    // Opening works into the new window as well.
+    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
+}
+
+void TestMainWindow::closingTheProgramWritesTheProjectDirectory() {
+    StartedFixture f;
+    const QString elsewhere = f.path(QStringLiteral("elsewhere"));
+    QVERIFY(QDir().mkpath(elsewhere));
+    QVERIFY(QFile::copy(ExampleProject("variant1-one-slope.snp"), elsewhere + QStringLiteral("/p.snp")));
+    ModalScript script({ChooseFile(elsewhere + QStringLiteral("/p.snp"))});
+    f.main().Otevri1Click();
+    QVERIFY(script.finished());
+    QVERIFY(f.main().close());
+    const QString config = ReadAll(f.path(QStringLiteral("DATA/ADRES.CFG")));
+    QCOMPARE(config, QDir::toNativeSeparators(elsewhere) + QStringLiteral("\r\n"));
+}
+
+void TestMainWindow::tableCommandNeedsCompleteInputs() {
+    StartedFixture f;
+    f.main().Timer1Timer();
+    QVERIFY(!f.main().speedButton(7)->isEnabled());
+    f.main().TabulkaM1Click();
+    QVERIFY(!f.main().resultWindows().isOpen(ResultKind::Table, true));
+    QVERIFY(!f.main().resultWindows().isOpen(ResultKind::Table, false));
+    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
+    f.main().Timer1Timer();
+    QVERIFY(f.main().speedButton(7)->isEnabled());
+    QVERIFY(f.main().menuItem(QStringLiteral("TabulkaM1"))->isEnabled());
+}
+
+void TestMainWindow::printerCommandsWithoutPrinterSaySo() {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        QSKIP("a printer is installed on this machine");
+    StartedFixture f;
+    for (const char* name : {"Konfiguracetisku1", "TiskTab1", "Tiskgrafu1"}) {
+        SeenMessage seen;
+        ModalScript script({Answer(QMessageBox::Ok, &seen)});
+        f.main().menuItem(QString::fromLatin1(name))->setEnabled(true);
+        f.main().menuItem(QString::fromLatin1(name))->trigger();
+        QVERIFY2(script.finished(), name);
+        QCOMPARE(seen.text, QStringLiteral("Nejsou nainstalovány žádné tiskárny !!"));
+        QCOMPARE(seen.icon, QMessageBox::Information);
+    }
+}
+
+void TestMainWindow::tableFontIsChosenForNewTables() {
+    StartedFixture f;
+    QCOMPARE(f.main().tableFont().pointSize(), 12);
+    QFont chosen = f.main().tableFont();
+    chosen.setPointSize(14);
+    SeenMessage seen;
+    ModalScript script({[chosen](QWidget* modal) {
+                            auto* dialog = qobject_cast<QFontDialog*>(modal);
+                            QVERIFY(dialog);
+                            dialog->setCurrentFont(chosen);
+                            dialog->accept();
+                        },
+                        Answer(QMessageBox::Ok, &seen)});
+    f.main().Pismotabulky1Click();
+    QVERIFY(script.finished());
+    QCOMPARE(seen.text, QStringLiteral("Změna se projeví po vytvoření nové tabulky."));
+    QCOMPARE(f.main().tableFont().pointSize(), 14);
+}
+
+void TestMainWindow::aboutWindowShowsTheVersion() {
+    StartedFixture f;
+    QVERIFY(!f.main().aboutWindow()->isVisible());
+    f.main().menuItem(QStringLiteral("Oprogramu1"))->trigger();
+    TOAplikaci* about = f.main().aboutWindow();
+    QVERIFY(about->isVisible());
+    QVERIFY(!about->isModal());
+    QCOMPARE(about->windowTitle(), QStringLiteral("O Aplikaci"));
+    QStringList texts;
+    for (const QLabel* label : about->findChildren<QLabel*>())
+        texts << label->text();
+    QVERIFY(texts.contains(QStringLiteral("Hydrim - SPIKA, verze 6.0.4")));
+    QVERIFY(texts.contains(QStringLiteral("Program pro výpočet maximálních\nprůtoků na malých povodích")));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
