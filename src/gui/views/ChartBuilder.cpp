@@ -20,6 +20,10 @@ namespace {
 constexpr qint64 MillisecondsPerMinute = 60 * 1000;
 constexpr int MaxTimeTicks = 12;
 constexpr int MaxValueTicks = 10;
+// Room a tick label needs on the plot: the time labels side by side, the
+// value labels one above the other.
+constexpr qreal TimeLabelSpacing = 64.0;
+constexpr qreal ValueLabelSpacing = 28.0;
 constexpr double AxisHeadroom = 1.1;
 
 // The smallest "round" step (1, 2, 2.5 or 5 times a power of ten) that
@@ -47,15 +51,15 @@ int DecimalsOfStep(double step) {
 }
 
 // Clock-friendly steps of the time axis, in minutes.
-int RoundMinuteStep(int spanMinutes) {
+int RoundMinuteStep(int spanMinutes, int maxTicks) {
     static constexpr std::array<int, 16> steps = {1,   2,   5,   10,  15,  20,   30,   60,
                                                   120, 180, 240, 360, 720, 1440, 2880, 10080};
     for (int step : steps) {
-        if ((spanMinutes + step - 1) / step <= MaxTimeTicks) {
+        if ((spanMinutes + step - 1) / step <= maxTicks) {
             return step;
         }
     }
-    return steps.back() * ((spanMinutes / steps.back() + MaxTimeTicks - 1) / MaxTimeTicks);
+    return steps.back() * ((spanMinutes / steps.back() + maxTicks - 1) / maxTicks);
 }
 
 QLineSeries* MakeLineSeries(const char* name, const QString& title, const QColor& colour,
@@ -94,16 +98,35 @@ QAreaSeries* MakeRainBand(int duration, double intensity) {
     return band;
 }
 
+// Whole clock steps from minute 0 to the first step at or after the last point.
+void SetTimeTicks(QDateTimeAxis* axis, int lastMinute, int maxTicks) {
+    const int span = std::max(lastMinute, 1);
+    const int step = RoundMinuteStep(span, maxTicks);
+    const int intervals = std::max(1, (span + step - 1) / step);
+    axis->setRange(ChartTimeOrigin(), ChartTimeOrigin().addSecs(qint64(intervals) * step * 60));
+    axis->setTickCount(intervals + 1);
+}
+
+// Round steps from zero, printed with the decimals they need.
+void SetValueTicks(QValueAxis* axis, int maxTicks) {
+    const double step = RoundValueStep(axis->max(), maxTicks);
+    if (axis->tickInterval() == step) {
+        return;
+    }
+    axis->setTickInterval(step);
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(DecimalsOfStep(step)));
+}
+
+int LastMinute(const HydrographChartContent& content) {
+    return content.minutes.empty() ? 0 : content.minutes.back();
+}
+
 QDateTimeAxis* MakeTimeAxis(const HydrographChartContent& content) {
     auto* axis = new QDateTimeAxis;
     axis->setObjectName(TimeAxisName);
     axis->setTitleText(QStringLiteral("Čas [hod:min]"));
     axis->setFormat(QStringLiteral("hh:mm"));
-    const int lastMinute = content.minutes.empty() ? 0 : content.minutes.back();
-    const int step = RoundMinuteStep(std::max(lastMinute, 1));
-    const int intervals = std::max(1, (std::max(lastMinute, 1) + step - 1) / step);
-    axis->setRange(ChartTimeOrigin(), ChartTimeOrigin().addSecs(qint64(intervals) * step * 60));
-    axis->setTickCount(intervals + 1);
+    SetTimeTicks(axis, LastMinute(content), MaxTimeTicks);
     return axis;
 }
 
@@ -112,15 +135,29 @@ QValueAxis* MakeValueAxis(const char* name, const QString& title, double maximum
     axis->setObjectName(name);
     axis->setTitleText(title);
     axis->setRange(0.0, maximum);
-    const double step = RoundValueStep(maximum, MaxValueTicks);
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0.0);
-    axis->setTickInterval(step);
-    axis->setLabelFormat(QStringLiteral("%.%1f").arg(DecimalsOfStep(step)));
+    SetValueTicks(axis, MaxValueTicks);
     return axis;
 }
 
 } // namespace
+
+void FitAxisTicks(QChart* chart, const HydrographChartContent& content) {
+    const QSizeF plot = chart->plotArea().size();
+    if (plot.isEmpty()) {
+        return;
+    }
+    const int timeTicks = std::clamp(int(plot.width() / TimeLabelSpacing), 2, MaxTimeTicks);
+    const int valueTicks = std::clamp(int(plot.height() / ValueLabelSpacing), 2, MaxValueTicks);
+    for (QAbstractAxis* axis : chart->axes()) {
+        if (auto* time = qobject_cast<QDateTimeAxis*>(axis)) {
+            SetTimeTicks(time, LastMinute(content), timeTicks);
+        } else if (auto* value = qobject_cast<QValueAxis*>(axis)) {
+            SetValueTicks(value, valueTicks);
+        }
+    }
+}
 
 QDateTime ChartTimeOrigin() {
     // A January day: no daylight-saving change falls into the few weeks a

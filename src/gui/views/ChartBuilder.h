@@ -45,4 +45,8 @@ double IntensityAxisMaximum(double rainIntensity);
 // A new chart drawing content; the caller owns it.
 QChart* BuildHydrographChart(const HydrographChartContent& content);
 
+// Thins the axis ticks to what the chart's plot area has room for, so the
+// labels never crowd or get cut short in a small window.
+void FitAxisTicks(QChart* chart, const HydrographChartContent& content);
+
 } // namespace hydrim::gui

@@ -23,6 +23,7 @@ public:
     // hydrograph of the whole 1-day rainfall.
     bool showsDesignRain() const { return designRain_; }
     AppState& state() const { return state_; }
+    QSize sizeHint() const override { return {900, 620}; }
 
 signals:
     // The user typed a new chart title: the project counts as modified.

@@ -94,6 +94,12 @@ void HydrographChartView::placeDecorations() {
     if (current == nullptr || title_ == nullptr) {
         return;
     }
+    if (!fittingTicks_) {
+        // Fitting the ticks may move the plot area, which calls this again.
+        fittingTicks_ = true;
+        FitAxisTicks(current, content_);
+        fittingTicks_ = false;
+    }
     const QRectF area = current->rect();
     const QRectF titleBox = title_->boundingRect();
     title_->setPos(area.center().x() - titleBox.width() / 2, EdgeGap);

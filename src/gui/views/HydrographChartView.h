@@ -64,6 +64,7 @@ private:
     QGraphicsSimpleTextItem* returnPeriod_ = nullptr;
     TitleEditor* editor_ = nullptr;
     QMenu* contextMenu_ = nullptr;
+    bool fittingTicks_ = false;
 };
 
 } // namespace hydrim::gui

@@ -26,6 +26,7 @@ class TimeSeriesWindow : public QWidget {
 public:
     QTableView* table() const { return table_; }
     TimeSeriesModel* model() const { return model_; }
+    QSize sizeHint() const override { return {560, 560}; }
 
     // The selected rectangle in listing rows (row 0 and 1 are the header
     // rows, so data rows start at 2); the current cell when nothing is
