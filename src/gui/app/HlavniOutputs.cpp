@@ -78,7 +78,7 @@ void THlavni::computeProject() {
     QWidget* table = variantI ? static_cast<QWidget*>(new TTabulkaV1_f(state_, tableFont_))
                               : static_cast<QWidget*>(new TTabulka1(state_, tableFont_));
     ChildWindow* sub = results_->add(ResultKind::Table, variantI, table);
-    sub->resize(table->sizeHint());
+    sub->resize(sub->sizeHint().boundedTo(mdi_->viewport()->size()));
     sub->show();
     mdi_->setActiveSubWindow(sub);
 }

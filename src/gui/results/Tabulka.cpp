@@ -5,6 +5,7 @@
 #include "reference/LayoutFiles.h"
 #include "results/ResultGridView.h"
 
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -42,8 +43,10 @@ void TTabulka1::Kopirujtabulku1Click() {
 }
 
 QSize TTabulka1::sizeHint() const {
+    // Room for a vertical scroll bar; the window that shows it bounds the height.
     const QSize natural = grid_->naturalSize();
-    return {std::max(natural.width() + 20, 631), std::min(natural.height(), 620)};
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return {natural.width() + scrollBar, natural.height()};
 }
 
 } // namespace hydrim::gui

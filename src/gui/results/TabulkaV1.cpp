@@ -4,6 +4,8 @@
 #include "project/Startup.h"
 #include "results/ResultGridView.h"
 
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -55,9 +57,10 @@ QSize TTabulkaV1_f::sizeHint() const {
     QSize size(0, 0);
     for (const ResultGridView* view : grids_)
         size = size.expandedTo(view->naturalSize());
-    const int tabBar = tabs_->tabBar()->sizeHint().height();
-    // Tall output sheets scroll rather than fill a whole screen.
-    return {size.width() + 24, std::min(size.height(), 620) + tabBar + 8};
+    const QSize tabBar = tabs_->tabBar()->sizeHint();
+    // Room for a vertical scroll bar; the window that shows it bounds the height.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return {std::max(size.width() + scrollBar, tabBar.width()), size.height() + tabBar.height() + 4};
 }
 
 } // namespace hydrim::gui
