@@ -37,9 +37,9 @@ TBPEJtab1::TBPEJtab1(LookupContext& context, const std::string& dataDir, QWidget
     title->setFont(LookupFont(12, true));
     Button1 = new QPushButton(QStringLiteral(">> &Pokračuj"), this);
     Button2 = new QPushButton(QStringLiteral("&Zavřít"), this);
+    title->setContentsMargins(6, 0, 0, 2);
     auto* top = new QHBoxLayout;
     top->setContentsMargins(6, 2, 3, 2);
-    top->addWidget(title);
     top->addStretch();
     top->addWidget(Button1);
     top->addSpacing(1);
@@ -58,12 +58,14 @@ TBPEJtab1::TBPEJtab1(LookupContext& context, const std::string& dataDir, QWidget
         "- pokud jsou u hydrologických skupin uvedeny dva symboly, znamenají rozpětí variability\n"
         " (např. C - D; při menší četnosti výskytu je alternativa v závorce: B (C)),\n"
         " dané heterogenitou jednotky v zrnitosti či ulehlosti, eventuálně ve vodním režimu"));
-    notes->setFixedHeight(notes->fontMetrics().lineSpacing() * 5 + 12);
+    notes->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    notes->setFixedHeight(notes->fontMetrics().lineSpacing() * 6 + 12);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addLayout(top);
+    layout->addWidget(title);
     layout->addWidget(makeNote(
         QStringLiteral("Tabulka půdních jednotek neobsahuje žádné údaje. Doplňte soubor DATA/BPEJtab.tab.")));
     layout->addWidget(StringGrid1, 1);

@@ -151,7 +151,11 @@ void TCNcis1::sizeGrid() {
                 width = std::max(width, bold.horizontalAdvance(StringGrid1->text(row, column)) + 5);
         StringGrid1->setColumnWidth(column, width);
     }
-    StringGrid1->setColumnWidth(1, std::max(StringGrid1->columnWidth(1) - 20, 40));
+    // Column 1 is narrowed, as far as its header allows.
+    const int headerWidth = std::max(bold.horizontalAdvance(StringGrid1->text(0, 1)),
+                                     bold.horizontalAdvance(StringGrid1->text(1, 1))) +
+                            5;
+    StringGrid1->setColumnWidth(1, std::max(StringGrid1->columnWidth(1) - 20, headerWidth));
     // The land-use categories wrap inside their merged cells; they get at
     // least the width of their longest word.
     int wordWidth = StringGrid1->columnWidth(0);

@@ -34,6 +34,10 @@ TextLine PlainLine(const QString& text) {
 TextLine AreaHeaderLine(const QString& text) {
     if (text.isEmpty())
         return {};
+    // A table that writes the two itself ("[km2]") gets it raised, not doubled.
+    if (text.endsWith(QStringLiteral("2]")))
+        return {TextRun{text.left(text.size() - 2), false}, TextRun{QStringLiteral("2"), true},
+                TextRun{QStringLiteral("]"), false}};
     return {TextRun{text.left(text.size() - 1), false}, TextRun{QStringLiteral("2"), true},
             TextRun{text.right(1), false}};
 }

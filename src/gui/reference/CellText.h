@@ -24,7 +24,8 @@ QFont LookupFont(int pointSize, bool bold = false);
 // A plain line of one run.
 TextLine PlainLine(const QString& text);
 // "Plocha[km]" -> "Plocha[km", superscript "2", "]": the unit of an area
-// header, whose last character is preceded by a superscript two.
+// header, whose last character is preceded by a superscript two ("[km2]"
+// has its own two raised).
 TextLine AreaHeaderLine(const QString& text);
 // "mm.min-1" -> "mm.min", superscript "-1": every "-1" that follows a letter or
 // a "." is raised.

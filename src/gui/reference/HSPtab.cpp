@@ -32,6 +32,16 @@ QList<TextLine> CellLines(const QString& text) {
     return lines;
 }
 
+// A cell holding just the letter of a soil group.
+bool IsGroupLetter(const QString& text) {
+    const QString letter = text.trimmed();
+    return letter.size() == 1 && Letters.contains(letter);
+}
+
+QFont GroupFont(const QFont& font) {
+    return LookupFont(font.pointSize() + 2, true);
+}
+
 int LinesWidth(const QString& text, const QFont& font) {
     int width = 0;
     for (const TextLine& line : CellLines(text))
@@ -128,16 +138,14 @@ void THSPtab1::setUpDrawing() {
             DrawLines(painter, rect, lines, LookupFont(font.pointSize() + 1, true), lineHeight_);
             return true;
         }
-        if (column == 1) {
-            // The group letter, centred vertically.
-            const QFont bold = LookupFont(font.pointSize() + 2, true);
-            const QList<TextLine> lines = CellLines(text);
-            const int height = static_cast<int>(lines.size()) * lineHeight_;
-            DrawLines(painter, rect.adjusted(0, (rect.height() - height) / 2, 0, 0), lines, bold,
-                      lineHeight_);
+        if (IsGroupLetter(text)) {
+            // The group letter, bold and centred vertically.
+            const int height = QFontMetrics(GroupFont(font)).height();
+            DrawLines(painter, rect.adjusted(0, (rect.height() - height) / 2, 0, 0), {PlainLine(text)},
+                      GroupFont(font));
             return true;
         }
-        if (column == 0) {
+        if (column < AreaColumn) {
             DrawLines(painter, rect, CellLines(text), font, lineHeight_);
             return true;
         }
@@ -157,23 +165,25 @@ void THSPtab1::sizeGrid() {
     StringGrid1->setGridRowHeight(0, static_cast<int>(std::nearbyint(1.5 * lineHeight_)));
     StringGrid1->setGridRowHeight(1, static_cast<int>(std::nearbyint(2.2 * lineHeight_)));
 
-    const QFontMetrics metrics(font);
-    int descriptionWidth = metrics.horizontalAdvance(StringGrid1->text(5, 0).section(u':', 0, 0)) + 10;
-    int groupWidth = 0;
-    for (int row = 1; row < Rows; ++row) {
-        descriptionWidth = std::max(descriptionWidth, LinesWidth(StringGrid1->text(row, 0), font) + 10);
-        groupWidth = std::max(
-            groupWidth, LinesWidth(StringGrid1->text(row, 1), LookupFont(font.pointSize() + 2, true)) + 10);
-    }
+    // Each text column as wide as its widest line (the group letters in
+    // their larger font, the header in its bold one).
     const QFont header = LookupFont(font.pointSize() + 1, true);
-    StringGrid1->setColumnWidth(0, descriptionWidth);
-    StringGrid1->setColumnWidth(1, std::max(groupWidth, 40));
-    StringGrid1->setColumnWidth(2, std::max(LinesWidth(StringGrid1->text(1, 2), header) + 20, 90));
+    for (int column = 0; column < AreaColumn; ++column) {
+        int width = LinesWidth(StringGrid1->text(1, column), header) + 10;
+        for (int row = FirstGroupRow; row < Rows; ++row) {
+            const QString text = StringGrid1->text(row, column);
+            width = std::max(width, LinesWidth(text, IsGroupLetter(text) ? GroupFont(font) : font) + 10);
+        }
+        StringGrid1->setColumnWidth(column, width);
+    }
+    StringGrid1->setColumnWidth(AreaColumn,
+                                std::max(LinesWidth(StringGrid1->text(1, AreaColumn), header) + 20, 90));
     // The title spans the table; it must fit.
     const int titleWidth = LinesWidth(StringGrid1->text(0, 0), LookupFont(font.pointSize() + 2, true)) + 10;
     const int shortBy = titleWidth - StringGrid1->contentWidth();
+    const int widest = StringGrid1->columnWidth(0) >= StringGrid1->columnWidth(1) ? 0 : 1;
     if (shortBy > 0)
-        StringGrid1->setColumnWidth(0, descriptionWidth + shortBy);
+        StringGrid1->setColumnWidth(widest, StringGrid1->columnWidth(widest) + shortBy);
     StringGrid1->setFixedSize(StringGrid1->contentWidth() + (StringGrid1->columnCount() + 2) * GridLineWidth,
                               StringGrid1->contentHeight() + (Rows + 2) * GridLineWidth);
 }
@@ -187,6 +197,12 @@ void THSPtab1::placePanel() {
 
 void THSPtab1::resizeEvent(QResizeEvent* event) {
     LookupWindow::resizeEvent(event);
+    placePanel();
+}
+
+void THSPtab1::showEvent(QShowEvent* event) {
+    LookupWindow::showEvent(event);
+    layout()->activate();
     placePanel();
 }
 
@@ -224,9 +240,10 @@ void THSPtab1::openDecisionMode(const QString& originalGroup, const QString& cur
     }
     Button2->hide();
     Button3->hide();
-    placePanel();
     Panel1->show();
     showCentred();
+    layout()->activate();
+    placePanel();
 }
 
 void THSPtab1::radioClicked(int index) {

@@ -35,22 +35,28 @@ TPVPtab1::TPVPtab1(LookupContext& context, QWidget* parent) : LookupWindow(conte
         heading->setAlignment(Qt::AlignCenter);
     }
 
-    auto* radioBox = new QGroupBox(this);
+    // Both boxes carry a title line, so the radio items and the rainfall
+    // lines of each group stand on the same rows.
+    constexpr int RowHeight = 30;
+    auto* radioBox = new QGroupBox(QStringLiteral(" "), this);
     auto* radioLayout = new QVBoxLayout(radioBox);
+    radioLayout->setSpacing(0);
     RadioGroup1 = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         auto* item = new QRadioButton(QString::number(i + 1), radioBox);
+        item->setFixedHeight(RowHeight);
         RadioGroup1->addButton(item, i);
         radioLayout->addWidget(item);
     }
 
     auto* rainBox = new QGroupBox(QStringLiteral("Mimovegetační období           Vegetační období"), this);
     auto* rainLayout = new QVBoxLayout(rainBox);
+    rainLayout->setSpacing(0);
     for (const char* line :
          {"< 13                                     < 36", "13 - 28                                 36 - 53",
           "> 28                                     > 53"}) {
         auto* label = new QLabel(QString::fromUtf8(line), rainBox);
-        label->setMinimumHeight(radioBox->fontMetrics().height() + 6);
+        label->setFixedHeight(RowHeight);
         rainLayout->addWidget(label);
     }
 
