@@ -1,0 +1,134 @@
+// hydrim-cli export and pdf, run as a script would run them: exit codes,
+// the files they write (checked with unzip, pdfinfo and pdftotext) and no
+// file at all when they fail.
+#include "CliRunner.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+namespace hydrim {
+namespace {
+
+using test::Example;
+using test::Quote;
+using test::RunCli;
+
+class Scratch {
+public:
+    Scratch() {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() / ("hydrim-export-cli-" + std::to_string(random()));
+        std::filesystem::create_directories(path_);
+    }
+    ~Scratch() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    bool empty() const { return std::filesystem::is_empty(path_); }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string Capture(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r")) {
+        char buffer[4096];
+        size_t read = 0;
+        while ((read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+            text.append(buffer, read);
+        }
+        pclose(pipe);
+    }
+    return text;
+}
+
+bool Usable(const char* tool) {
+    return std::system((std::string("command -v ") + tool + " >/dev/null").c_str()) == 0;
+}
+
+TEST(CliExport, WritesTheResultTablesAndTheTimeSeries) {
+    Scratch dir;
+    const std::string tables = dir.file("tabulka.xlsx");
+    const test::CliRun run = RunCli("export " + Example("variant1-two-slopes.snp") + " -o " + Quote(tables));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::string workbook = Capture("unzip -p " + Quote(tables) + " xl/workbook.xml");
+    EXPECT_NE(workbook.find("<sheet name=\"Vstup\""), std::string::npos);
+    EXPECT_NE(workbook.find("<sheet name=\"Výstup Povodí\""), std::string::npos);
+
+    const std::string series = dir.file("rady.xlsx");
+    ASSERT_EQ(
+        RunCli("export " + Example("variant2-two-slopes.snp") + " --timeseries -o " + Quote(series)).status,
+        0);
+    const std::string listing = Capture("unzip -p " + Quote(series) + " xl/workbook.xml");
+    EXPECT_NE(listing.find("<sheet name=\"Časové řady\""), std::string::npos);
+    EXPECT_NE(listing.find("<sheet name=\"Graf\""), std::string::npos);
+    EXPECT_NE(Capture("unzip -p " + Quote(series) + " xl/charts/chart1.xml").find("<c:areaChart>"),
+              std::string::npos);
+
+    const std::string daily = dir.file("denni.xlsx");
+    ASSERT_EQ(
+        RunCli("export " + Example("variant1-one-slope.snp") + " --timeseries --daily -o " + Quote(daily))
+            .status,
+        0);
+    EXPECT_EQ(Capture("unzip -p " + Quote(daily) + " xl/charts/chart1.xml").find("<c:areaChart>"),
+              std::string::npos);
+}
+
+TEST(CliExport, UsageProblemsAndFailuresWriteNothing) {
+    Scratch dir;
+    const std::string out = dir.file("x.xlsx");
+    EXPECT_EQ(RunCli("export " + Example("variant1-one-slope.snp")).status, 2);
+    EXPECT_EQ(RunCli("export -o " + Quote(out)).status, 2);
+    EXPECT_EQ(RunCli("export " + Example("variant1-one-slope.snp") + " --daily -o " + Quote(out)).status, 2);
+    EXPECT_EQ(RunCli("export " + Example("variant1-one-slope.snp") + " --bogus -o " + Quote(out)).status, 2);
+
+    const test::CliRun noRunoff = RunCli("export " + Example("no-runoff.snp") + " -o " + Quote(out));
+    EXPECT_EQ(noRunoff.status, 1);
+    EXPECT_NE(noRunoff.err.find("nedojde k odtoku"), std::string::npos) << noRunoff.err;
+
+    const test::CliRun missing =
+        RunCli("export " + Example("variant1-one-slope.snp") + " -o " + Quote(dir.file("chybi/x.xlsx")));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("chybi/x.xlsx"), std::string::npos) << missing.err;
+    EXPECT_TRUE(dir.empty());
+}
+
+TEST(CliPdf, WritesOnePagePerTableAndChart) {
+    if (!Usable("pdfinfo") || !Usable("pdftotext")) {
+        GTEST_SKIP() << "poppler-utils missing";
+    }
+    const test::CliRun help = RunCli("help pdf");
+    if (help.status != 0) {
+        GTEST_SKIP() << "built without the desktop program";
+    }
+    Scratch dir;
+    const std::string pdf = dir.file("projekt.pdf");
+    const test::CliRun run = RunCli("pdf " + Example("variant1-two-slopes.snp") + " -o " + Quote(pdf));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string info = Capture("pdfinfo " + Quote(pdf));
+    std::smatch pages;
+    ASSERT_TRUE(std::regex_search(info, pages, std::regex("Pages:\\s+(\\d+)")));
+    EXPECT_EQ(pages[1], "13"); // eight table tabs and five return periods
+    const std::string first = Capture("pdftotext -f 1 -l 1 " + Quote(pdf) + " -");
+    EXPECT_NE(first.find("Identifikační údaje"), std::string::npos);
+    EXPECT_NE(first.find("Hydrim - SPIKA"), std::string::npos);
+    const std::string chart = Capture("pdftotext -f 9 -l 9 " + Quote(pdf) + " -");
+    EXPECT_NE(chart.find("N = 5 let"), std::string::npos);
+    EXPECT_NE(chart.find("Čas [hod:min]"), std::string::npos);
+
+    const std::string v3 = dir.file("v3.pdf");
+    ASSERT_EQ(RunCli("pdf " + Example("variant3-one-slope.snp") + " -o " + Quote(v3)).status, 0);
+    EXPECT_NE(Capture("pdfinfo " + Quote(v3)).find("Pages:           2"), std::string::npos);
+
+    EXPECT_EQ(RunCli("pdf " + Example("no-runoff.snp") + " -o " + Quote(dir.file("none.pdf"))).status, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("none.pdf")));
+    EXPECT_EQ(RunCli("pdf " + Example("variant3-one-slope.snp")).status, 2);
+}
+
+} // namespace
+} // namespace hydrim
