@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontDialog>
 #include <QLabel>
@@ -63,6 +64,7 @@ private slots:
     void printerCommandsWithoutPrinterSaySo();
     void tableFontIsChosenForNewTables();
     void aboutWindowShowsTheVersion();
+    void startIsQuick();
 };
 
 void TestMainWindow::startCreatesDirectoriesAndShowsAnEmptyProject() {
@@ -474,6 +476,25 @@ void TestMainWindow::aboutWindowShowsTheVersion() {
         texts << label->text();
     QVERIFY(texts.contains(QStringLiteral("Hydrim - SPIKA, verze 6.0.4")));
     QVERIFY(texts.contains(QStringLiteral("Program pro výpočet maximálních\nprůtoků na malých povodích")));
+}
+
+void TestMainWindow::startIsQuick() {
+    QTemporaryDir dir;
+    AppState state;
+    StartOptions options;
+    options.workingDir = dir.path().toStdString();
+    options.localeDecimalPoint = QStringLiteral(".");
+    options.projectFile = ExampleProject("variant1-two-slopes.snp");
+    StartedProgram program;
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(StartProgram(state, options, program));
+    const QPixmap painted = program.mainWindow->grab();
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY(!painted.isNull());
+    // Measured, not asserted: the timing depends on the machine.
+    qInfo("start with a first-start data copy and a project, painted: %lld ms",
+          static_cast<long long>(elapsed));
 }
 
 QTEST_MAIN(TestMainWindow)

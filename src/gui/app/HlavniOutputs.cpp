@@ -92,9 +92,13 @@ void THlavni::TabulkaM1Click() {
 }
 
 void THlavni::SpeedButton7Click() {
-    if (speedButtons_[7]->isChecked())
-        computeProject();
-    else
+    if (speedButtons_[7]->isChecked()) {
+        // The same road as "&Vypočítej": a value being typed is corrected first.
+        if (projekt_ && projekt_->computeButton()->isEnabled())
+            projekt_->computeButton()->click();
+        else
+            setToggle(7, false);
+    } else
         results_->close(ResultKind::Table, state_.LastResultVariantI);
 }
 
