@@ -83,6 +83,7 @@ private slots:
     void stackedLinesFillTheirCell();
     void geometryFollowsTheFontAndTheDevice();
     void viewMergesHidesAndCopies();
+    void mergedLabelGoesOnOnTheNextPage();
 };
 
 void TestResults::mergedCellsOfTheSummaryAndTheHeadings() {
@@ -226,6 +227,34 @@ void TestResults::viewMergesHidesAndCopies() {
     // The view asks for the room of all its visible columns and rows.
     const GridGeometry geometry = view.cellPainter().geometry(view.grid());
     QVERIFY(view.naturalSize().width() >= static_cast<int>(geometry.width()));
+}
+
+void TestResults::mergedLabelGoesOnOnTheNextPage() {
+    ResultGrid grid;
+    grid.Kind = GridKind::VariantISummary;
+    grid.Cells.assign(6, std::vector<std::string>{"", " Q", "peak", "", "", "", "", ""});
+    grid.Cells[2][0] = "  100";
+    grid.Spans = {{2, 3, 0, "  100"}};
+    grid.VisibleColumns.assign(8, true);
+    grid.WidthTexts.assign(8, "mmmm");
+    grid.RowLines.assign(6, 1);
+    CellPainter painter(TableFont());
+    const GridGeometry geometry = painter.geometry(grid);
+    const auto labelInk = [&](int firstRow, int endRow) {
+        QImage image(static_cast<int>(geometry.width()) + 1,
+                     static_cast<int>(geometry.height(firstRow, endRow)) + 1, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        painter.paintRows(p, QPointF(0, 0), grid, geometry, firstRow, endRow);
+        p.end();
+        // The inside of column 0, without its grid lines.
+        return InkBox(image.copy(2, 2, static_cast<int>(geometry.columnWidths[0]) - 4, image.height() - 4));
+    };
+    QVERIFY(labelInk(0, 6).has_value());
+    // A page that starts inside the merge still shows the label in its rows.
+    QVERIFY(labelInk(3, 6).has_value());
+    // A page after the merge has no label.
+    QVERIFY(!labelInk(5, 6).has_value());
 }
 
 QTEST_MAIN(TestResults)

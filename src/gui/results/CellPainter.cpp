@@ -179,14 +179,24 @@ void CellPainter::paintRows(QPainter& painter, const QPointF& origin, const Resu
     for (int r = firstRow; r < endRow; ++r) {
         const double top = origin.y() + geometry.height(firstRow, r);
         for (int c = 0; c < grid.ColumnCount(); ++c) {
-            const CellExtent extent = ExtentOf(grid, r, c);
+            CellExtent extent = ExtentOf(grid, r, c);
+            int owner = r;
+            if (extent.covered() && r == firstRow) {
+                // A merge that began on an earlier page goes on in its rows here.
+                while (owner > 0 && ExtentOf(grid, owner, c).covered())
+                    --owner;
+                extent = ExtentOf(grid, owner, c);
+                extent.rows -= r - owner;
+                if (extent.columns != 1 || extent.rows <= 0)
+                    continue;
+            }
             if (extent.covered() || geometry.columnWidths[static_cast<size_t>(c)] <= 0)
                 continue;
             const int lastColumn = std::min(c + extent.columns, grid.ColumnCount());
             const int lastRow = std::min(r + extent.rows, endRow);
             const QRectF cell(columnLeft(c), top, columnLeft(lastColumn) - columnLeft(c),
                               geometry.height(r, lastRow));
-            paintCell(painter, cell, grid, r, c);
+            paintCell(painter, cell, grid, owner, c);
             painter.save();
             painter.setPen(gridPen);
             painter.setBrush(Qt::NoBrush);
