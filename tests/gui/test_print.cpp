@@ -11,6 +11,7 @@
 #include "views/ExportWorkbook.h"
 #include "views/HydrographChartView.h"
 #include "views/PrintChartPage.h"
+#include "views/PrintExportHooks.h"
 #include "views/PrintJobs.h"
 #include "views/PrintTablePage.h"
 #include "views/ResultHydrographs.h"
@@ -20,6 +21,7 @@
 #include <QChart>
 #include <QFontMetricsF>
 #include <QLineSeries>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QPrinterInfo>
@@ -131,6 +133,7 @@ private slots:
     void exportClosesTheWaitWindowAndOpensTheWorkbook();
     void failedExportIsReportedAndLeavesNothing();
     void proposedWorkbookNames();
+    void pdfCommandsFollowThePrintCommands();
 };
 
 void PrintTest::tablePageFollowsThePageWidth() {
@@ -360,6 +363,36 @@ void PrintTest::proposedWorkbookNames() {
     QCOMPARE(ProposedWorkbookPath(QStringLiteral("Nepojmenovaný projekt"), "/jinde", QString(),
                                   QStringLiteral("Tabulka výsledků")),
              QStringLiteral("/jinde/Tabulka výsledků.xlsx"));
+}
+
+void PrintTest::pdfCommandsFollowThePrintCommands() {
+    AppState state;
+    THlavni main(state);
+    InstallPrintExportHooks(main);
+    const auto check = [&main](const char* printName, const char* pdfName) {
+        QAction* print = main.menuItem(QString::fromLatin1(printName));
+        auto* pdf = main.findChild<QAction*>(QString::fromLatin1(pdfName));
+        QVERIFY(print && pdf);
+        QVERIFY(!pdf->isEnabled());
+        print->setEnabled(true);
+        QVERIFY(pdf->isEnabled());
+        print->setEnabled(false);
+        QVERIFY(!pdf->isEnabled());
+        // Placed right after its print command in the same menu.
+        QMenu* menu = nullptr;
+        for (QObject* object : print->associatedObjects()) {
+            if (auto* found = qobject_cast<QMenu*>(object)) {
+                menu = found;
+            }
+        }
+        QVERIFY(menu);
+        const QList<QAction*> actions = menu->actions();
+        QCOMPARE(actions.indexOf(pdf), actions.indexOf(print) + 1);
+    };
+    check("TiskTab1", "UlozTabulkuPdf1");
+    check("Tiskgrafu1", "UlozGrafPdf1");
+    const ResultWindows::Hooks& hooks = main.resultWindows().hooks();
+    QVERIFY(hooks.printTable && hooks.printChart && hooks.exportTable && hooks.exportTimeSeries);
 }
 
 QTEST_MAIN(PrintTest)

@@ -101,6 +101,15 @@ int ProgressAfterSet(size_t done, size_t count) {
     return static_cast<int>(SavedProgress * done / count);
 }
 
+// A heading with its raised unit exponents, all in bold.
+std::vector<TextRun> BoldRuns(const char* text) {
+    std::vector<TextRun> runs = UnitRuns(text);
+    for (TextRun& run : runs) {
+        run.bold = true;
+    }
+    return runs;
+}
+
 // The rain axis reaches the intensity rounded to the nearest integer
 // (halves to even) plus one, like the chart window's right axis.
 double RainAxisMaximum(double intensity) {
@@ -137,9 +146,9 @@ private:
         name.bottom = Border::Thin;
         for (size_t k = 0; k < columns_.size(); ++k) {
             const int column = static_cast<int>(k);
-            WriteRuns(file_, sheet_, HeadingRow, column, UnitRuns(columns_[k].heading),
+            WriteRuns(file_, sheet_, HeadingRow, column, BoldRuns(columns_[k].heading),
                       file_.Format(heading));
-            WriteRuns(file_, sheet_, NameRow, column, UnitRuns(columns_[k].name), file_.Format(name));
+            WriteRuns(file_, sheet_, NameRow, column, BoldRuns(columns_[k].name), file_.Format(name));
             widths_.Note(column, columns_[k].heading);
         }
         timeFormat_ = file_.Format(NumberFormat(TimeFormat));

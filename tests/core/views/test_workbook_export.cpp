@@ -183,6 +183,12 @@ TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod)
         EXPECT_NE(styles.find(format), std::string::npos) << format;
     }
     const std::string strings = ZipPart(path, "xl/sharedStrings.xml");
+    // The discharge heading: bold, with its exponent raised.
+    const size_t unit = strings.find("<t>Průtok [m</t>");
+    ASSERT_NE(unit, std::string::npos);
+    const size_t properties = strings.rfind("<rPr>", unit);
+    EXPECT_NE(strings.substr(properties, unit - properties).find("<b/>"), std::string::npos);
+    EXPECT_NE(strings.find("<vertAlign val=\"superscript\"/>", unit), std::string::npos);
     for (const char* text : {"Čas [hod:min]", "Intenzita deště [mm/min]", "Výpočtový déšť", "Povodí",
                              "Levý svah", "Pravý svah"}) {
         EXPECT_NE(strings.find(text), std::string::npos) << text;
