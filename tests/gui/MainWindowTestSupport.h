@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -21,6 +22,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -46,6 +48,12 @@ class ModalScript {
 public:
     using Step = std::function<void(QWidget*)>;
     explicit ModalScript(std::vector<Step> steps) : steps_(std::move(steps)) {
+        // Modal windows already on screen (left over by an earlier test) are
+        // not this script's to answer.
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->isModal())
+                handled_.emplace_back(widget);
+        }
         QObject::connect(&poll_, &QTimer::timeout, [this] { poll(); });
         poll_.start(10);
     }
@@ -53,16 +61,33 @@ public:
     bool finished() const { return next_ == steps_.size(); }
 
 private:
+    bool handled(const QWidget* widget) const {
+        return std::any_of(handled_.begin(), handled_.end(),
+                           [widget](const QPointer<QWidget>& seen) { return seen == widget; });
+    }
+    // The newest modal window this script has not answered yet.
+    QWidget* nextModal() const {
+        QWidget* active = QApplication::activeModalWidget();
+        if (active && !handled(active))
+            return active;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->isModal() && !handled(widget))
+                return widget;
+        }
+        return nullptr;
+    }
     void poll() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == last_ || next_ >= steps_.size())
+        if (next_ >= steps_.size())
             return;
-        last_ = modal;
+        QWidget* modal = nextModal();
+        if (!modal)
+            return;
+        handled_.emplace_back(modal);
         steps_[next_++](modal);
     }
     std::vector<Step> steps_;
     size_t next_ = 0;
-    QPointer<QWidget> last_;
+    std::vector<QPointer<QWidget>> handled_;
     QTimer poll_;
 };
 
@@ -89,7 +114,15 @@ inline ModalScript::Step ChooseFile(const QString& fileName) {
             dialog->reject();
             return;
         }
-        dialog->selectFile(fileName);
+        // Choose the directory first and then type the name, as a user does:
+        // a name selected together with a new directory can be cleared again
+        // while the dialog is still loading that directory.
+        const QFileInfo chosen(fileName);
+        dialog->setDirectory(chosen.absolutePath());
+        if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            edit->setText(chosen.fileName());
+        else
+            dialog->selectFile(chosen.fileName());
         static_cast<QDialog*>(dialog)->accept(); // runs the file dialog's own accept
     };
 }
