@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -312,6 +313,24 @@ void TProjekt1::updateVisibility() {
     showLabel(15, EditShown(type, chosen, EditDurationL));
     showLabel(16, EditShown(type, chosen, EditIntensityL));
     speedButtons_[7]->setVisible(RainfallButtonShown(type, chosen));
+    growToFitContents();
+}
+
+void TProjekt1::growToFitContents() {
+    // Groups shown for a catchment type or variant need room: the frame
+    // around the window grows so that no label is cut, but never shrinks
+    // a size the user chose.
+    QWidget* frame = parentWidget() != nullptr ? parentWidget() : this;
+    if (!frame->isVisible()) {
+        return;
+    }
+    layout()->activate();
+    const QSize needed = sizeHint().expandedTo(minimumSizeHint());
+    const QSize extra = frame->size() - size();
+    const QSize wanted = (needed + extra).expandedTo(frame->size());
+    if (wanted != frame->size()) {
+        frame->resize(wanted);
+    }
 }
 
 // ---------------------------------------------------------------- project exchange

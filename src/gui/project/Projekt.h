@@ -83,6 +83,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void growToFitContents();
     // Building the window (ProjektLayout.cpp).
     void buildWindow();
     QWidget* buildParametersGroup();
