@@ -100,7 +100,13 @@ LookupOutcome SoilGroupFromAreas(const std::array<std::string, 4>& areasAtoD) {
     return outcome;
 }
 
-LookupOutcome SoilGroupFromUnits(const std::vector<AreaRow>& rows) {
+namespace {
+
+// Walks the rows with an area and weights each by the number its value stands
+// for; a row whose value stands for none fails with missingStatus.
+template <typename WeightOf>
+LookupOutcome WeightRowsByArea(const std::vector<AreaRow>& rows, WeightOf weightOf,
+                               LookupStatus missingStatus) {
     std::vector<Weighted> terms;
     for (const AreaRow& row : rows) {
         if (row.area.empty())
@@ -108,31 +114,27 @@ LookupOutcome SoilGroupFromUnits(const std::vector<AreaRow>& rows) {
         const std::optional<double> area = ParseDecimalText(row.area);
         if (!area)
             return Failure(LookupStatus::InvalidNumber, row.row);
-        const std::optional<double> weight = SoilUnitGroupWeight(row.value);
+        const std::optional<double> weight = weightOf(row.value);
         if (!weight)
-            return Failure(LookupStatus::MissingGroup, row.row);
+            return Failure(missingStatus, row.row);
         terms.push_back({*weight, *area});
     }
-    LookupOutcome outcome = WeightedMean(terms);
+    return WeightedMean(terms);
+}
+
+} // namespace
+
+LookupOutcome SoilGroupFromUnits(const std::vector<AreaRow>& rows) {
+    LookupOutcome outcome = WeightRowsByArea(rows, SoilUnitGroupWeight, LookupStatus::MissingGroup);
     if (outcome.ok())
         outcome.category = SoilGroupCategory(outcome.value);
     return outcome;
 }
 
 LookupOutcome WeightedCurveNumber(const std::vector<AreaRow>& rows) {
-    std::vector<Weighted> terms;
-    for (const AreaRow& row : rows) {
-        if (row.area.empty())
-            continue;
-        const std::optional<double> area = ParseDecimalText(row.area);
-        if (!area)
-            return Failure(LookupStatus::InvalidNumber, row.row);
-        const std::optional<double> curveNumber = ParseDecimalText(Trimmed(row.value));
-        if (!curveNumber)
-            return Failure(LookupStatus::MissingCurveNumber, row.row);
-        terms.push_back({*curveNumber, *area});
-    }
-    return WeightedMean(terms);
+    return WeightRowsByArea(
+        rows, [](const std::string& value) { return ParseDecimalText(Trimmed(value)); },
+        LookupStatus::MissingCurveNumber);
 }
 
 LookupOutcome WeightedRoughness(const std::vector<AreaRow>& rows) {

@@ -2,19 +2,15 @@
 
 #include "views/ResultHydrographs.h"
 
+#include "views/ReturnPeriodTabs.h"
+
 #include <QTabBar>
 #include <QVBoxLayout>
 
 namespace hydrim::gui {
 
 TGrafV1_f::TGrafV1_f(AppState& state, QWidget* parent) : ChartWindow(state, parent) {
-    tabs_ = new QTabBar(this);
-    tabs_->setObjectName(QStringLiteral("TabControl1"));
-    tabs_->setExpanding(false);
-    for (int i = 1; i < static_cast<int>(ReturnPeriods.size()); ++i) {
-        tabs_->addTab(QStringLiteral("N = %1").arg(ReturnPeriods[i]));
-    }
-    layout()->insertWidget(0, tabs_);
+    tabs_ = AddReturnPeriodTabs(this);
     DrawDesignHydrograph();
     connect(tabs_, &QTabBar::currentChanged, this, [this] { redraw(); });
 }

@@ -1,18 +1,14 @@
 #include "views/TVypisDatV1_f.h"
 
+#include "views/ReturnPeriodTabs.h"
+
 #include <QTabBar>
 #include <QVBoxLayout>
 
 namespace hydrim::gui {
 
 TVypisDatV1_f::TVypisDatV1_f(AppState& state, QWidget* parent) : TimeSeriesWindow(state, parent) {
-    tabs_ = new QTabBar(this);
-    tabs_->setObjectName(QStringLiteral("TabControl1"));
-    tabs_->setExpanding(false);
-    for (int i = 1; i < static_cast<int>(ReturnPeriods.size()); ++i) {
-        tabs_->addTab(QStringLiteral("N = %1").arg(ReturnPeriods[i]));
-    }
-    layout()->insertWidget(0, tabs_);
+    tabs_ = AddReturnPeriodTabs(this);
     refresh();
     connect(tabs_, &QTabBar::currentChanged, this, [this] { refresh(); });
 }
