@@ -1,28 +1,50 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the program need,
-# but only when one of them is missing (so a second run costs nothing).
+# but only when one of them is missing: a second run asks dpkg and nothing else.
+#
+# Every package whose files are read is named here or is a hard dependency
+# (Depends, never Recommends) of a named one:
+#   qt6-base-dev        Qt Core/Gui/Widgets/PrintSupport headers and CMake files
+#   libqt6opengl6-dev   Qt6OpenGL CMake files, which Qt6Charts' CMake files ask for
+#   qt6-charts-dev      the hydrograph charts
+#   qt6-svg-dev         the window icon (Qt6::Svg)
+#   libxlsxwriter-dev   workbooks; zlib1g-dev for the -lz its pkg-config file names
+#   fonts-liberation2   Liberation Serif, metric-compatible with Times New Roman,
+#                       the face of the printed and PDF pages
+#   fonts-dejavu-core   the interface's sans-serif face
+#   xvfb xauth          the window tests' display; poppler-utils and unzip read
+#                       PDFs and workbooks back in the tests
+#   clang libclang-rt-14-dev  the fuzz targets (libFuzzer)
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-charts-dev libqt6svg6-dev
-    libxlsxwriter-dev nlohmann-json3-dev
+    qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev
+    libxlsxwriter-dev zlib1g-dev nlohmann-json3-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth poppler-utils unzip fonts-dejavu-core
+    xvfb xauth poppler-utils unzip
+    fonts-liberation2 fonts-dejavu-core
 )
 
 missing=()
 for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    if ! dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q "install ok installed"; then
         missing+=("$p")
     fi
 done
+((${#missing[@]})) || exit 0
 
-if ((${#missing[@]})); then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+install_cmd=(apt-get install -y -qq --no-install-recommends "${missing[@]}")
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    echo "Missing packages; run as root: apt-get update && ${install_cmd[*]}" >&2
+    exit 1
 fi
+
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" "${install_cmd[@]}"
