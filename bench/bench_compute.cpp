@@ -1,8 +1,8 @@
 // Time of one complete computation of each variant, for projects built in
 // code over the shipped coefficient table.
-#include "hydrology/Compute.h"
-#include "project/TextCodec.h"
-#include "reference/ParTableFile.h"
+#include "core/hydrology/Compute.h"
+#include "core/project/TextCodec.h"
+#include "core/reference/ParTableFile.h"
 
 #include <benchmark/benchmark.h>
 

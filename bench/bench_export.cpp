@@ -2,11 +2,12 @@
 // slopes: the time series of the five return periods (five listing sheets
 // and five chart sheets, the case that must stay under two seconds) and the
 // eight result-table sheets.
-#include "hydrology/Compute.h"
-#include "project/ProjectFile.h"
-#include "project/TextCodec.h"
-#include "reference/ParTableFile.h"
-#include "views/WorkbookExport.h"
+#include "core/Engine.h"
+#include "core/hydrology/Compute.h"
+#include "core/project/ProjectFile.h"
+#include "core/project/TextCodec.h"
+#include "core/reference/ParTableFile.h"
+#include "export/WorkbookExport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -61,8 +62,8 @@ BENCHMARK(BM_VariantITimeSeriesExport)->Unit(benchmark::kMillisecond);
 
 void BM_VariantITableExport(benchmark::State& run) {
     const auto state = ComputedExample("variant1-two-slopes.snp");
-    std::string error;
-    const std::vector<ResultGrid> grids = ResultGridsOf(*state, DataDir, error);
+    Error error;
+    const std::vector<ResultGrid> grids = ResultGrids(*state, DataDir, error);
     const std::string path = Output("tables.xlsx");
     for (auto _ : run) {
         Check(WriteResultTableWorkbook(path, grids, '.'), run);

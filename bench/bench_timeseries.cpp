@@ -1,8 +1,8 @@
 // A 20 000-minute time series as text: the hydrograph ordinates of two
 // slopes, their sum and every row of the listing (the whole "Kopíruj vše"
 // text). The listing window must stay responsive at this length (< 50 ms).
-#include "views/CopyText.h"
-#include "views/TimeSeries.h"
+#include "core/series/CopyText.h"
+#include "core/series/TimeSeries.h"
 
 #include <benchmark/benchmark.h>
 

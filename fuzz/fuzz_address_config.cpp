@@ -3,8 +3,8 @@
 // directory back at exit and starting again keeps it.
 #include "FuzzSupport.h"
 
-#include "project/Startup.h"
-#include "project/TextCodec.h"
+#include "core/project/Startup.h"
+#include "core/project/TextCodec.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,9 +5,9 @@
 // the printer and the workbook do.
 #include "FuzzSupport.h"
 
-#include "reference/LayoutFiles.h"
-#include "results/CellMarkup.h"
-#include "results/ResultTable.h"
+#include "core/reference/LayoutFiles.h"
+#include "core/results/CellMarkup.h"
+#include "core/results/ResultTable.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // refused file leaves the table as it was.
 #include "FuzzSupport.h"
 
-#include "reference/ParTableFile.h"
+#include "core/reference/ParTableFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,9 +3,9 @@
 // read again, gives the same bytes and the same filled inputs once more.
 #include "FuzzSupport.h"
 
-#include "project/InputCheck.h"
-#include "project/ProjectFile.h"
-#include "project/TextCodec.h"
+#include "core/project/InputCheck.h"
+#include "core/project/ProjectFile.h"
+#include "core/project/TextCodec.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -5,8 +5,8 @@
 // roughness table may refuse a line (a range that is not a pair of numbers).
 #include "FuzzSupport.h"
 
-#include "project/ProjectData.h"
-#include "reference/ReferenceFiles.h"
+#include "core/project/ProjectData.h"
+#include "core/reference/ReferenceFiles.h"
 
 #include <cstddef>
 #include <cstdint>

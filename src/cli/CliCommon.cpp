@@ -1,11 +1,8 @@
-#include "CliCommon.h"
+#include "cli/CliCommon.h"
 
-#include "Commands.h"
-#include "project/InputCheck.h"
-#include "project/ProjectFile.h"
-#include "project/Startup.h"
-#include "project/TextCodec.h"
-#include "reference/ParTableFile.h"
+#include "cli/Commands.h"
+#include "core/project/Startup.h"
+#include "core/project/TextCodec.h"
 
 #include <algorithm>
 #include <charconv>
@@ -84,30 +81,6 @@ std::string DataDirectoryOption(const Arguments& parsed) {
     std::error_code ec;
     const std::string cwd = std::filesystem::current_path(ec).string();
     return JoinPath(ec ? std::string(".") : cwd, DataDirName);
-}
-
-int LoadProject(const std::string& projectFile, const std::string& dataDir, AppState& state) {
-    const ProjectReadResult read = ReadProjectFile(projectFile, state.CurrentProject);
-    if (!read.ok()) {
-        PrintError(read.status == ProjectReadResult::Status::WrongType
-                       ? read.message + " (\"" + projectFile + "\")"
-                       : read.message);
-        return ExitInvalidInput;
-    }
-    const std::vector<std::string> problems = CheckInputs(state.CurrentProject);
-    if (!problems.empty()) {
-        std::string message = "Projekt \"" + projectFile + "\" nelze spočítat:";
-        for (const std::string& problem : problems) {
-            message += " " + problem;
-        }
-        PrintError(message);
-        return ExitInvalidInput;
-    }
-    if (std::string error = ReadParTable(JoinPath(dataDir, ParTableFileName), state.Par); !error.empty()) {
-        PrintError(error);
-        return ExitInvalidInput;
-    }
-    return ExitOk;
 }
 
 std::string FormatReal(double value) {

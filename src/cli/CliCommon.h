@@ -1,9 +1,8 @@
 // Helpers shared by the commands of hydrim-cli: the command-line parser, the
-// data-directory option, loading and checking a project with the coefficient
-// table, error messages, and JSON output with reals to 17 significant digits.
+// data-directory option, error messages, and JSON output with reals to 17 significant digits.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <nlohmann/json.hpp>
 
@@ -37,11 +36,6 @@ int UsageError(const std::string& command, const std::string& problem);
 
 // The data directory: the --data option, else "DATA" below the working directory.
 std::string DataDirectoryOption(const Arguments& parsed);
-
-// Reads the project file and DIR/par.tab into state and checks the inputs as
-// the input window would. On any failure prints one line naming the problem
-// and returns ExitInvalidInput; else ExitOk.
-int LoadProject(const std::string& projectFile, const std::string& dataDir, AppState& state);
 
 // A real with 17 significant digits ("0.10000000000000001", "300.0"); a
 // value that is not finite gives "null".

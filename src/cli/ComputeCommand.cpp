@@ -1,9 +1,10 @@
 // hydrim-cli compute: reads a project, computes its variant and prints a
 // summary or every derived quantity and result as JSON.
-#include "CliCommon.h"
-#include "Commands.h"
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
+#include "cli/ComputedProject.h"
 
-#include "hydrology/Compute.h"
+#include "core/Engine.h"
 
 #include <array>
 #include <charconv>
@@ -170,7 +171,7 @@ void PutResultsVariant23(const AppState& s, ResultObject& out) {
 // are valid after a no-runoff stop too; the result set only when it is ok.
 json ResultDocument(const AppState& s, const ComputeOutcome& outcome) {
     const int variant = s.CurrentProject.Texts.Variant;
-    const bool twoSlopes = s.CurrentProject.Texts.CatchmentType == 1;
+    const bool twoSlopes = HasTwoSlopes(s.CurrentProject.Texts);
     ResultObject results(twoSlopes);
     if (variant == 0) {
         PutDerivedVariantI(s.Derived, results);
@@ -231,8 +232,8 @@ void PrintSummary(const std::string& projectFile, const AppState& s, const Compu
     const ProjectTexts& texts = s.CurrentProject.Texts;
     static const char* const variantNames[] = {"Varianta I", "Varianta II", "Varianta III"};
     std::cout << "Projekt: " << projectFile << '\n'
-              << variantNames[texts.Variant] << ", "
-              << (texts.CatchmentType == 1 ? "Dva svahy" : "Jeden svah") << '\n';
+              << variantNames[texts.Variant] << ", " << (HasTwoSlopes(texts) ? "Dva svahy" : "Jeden svah")
+              << '\n';
     if (!outcome.ok()) {
         std::cout << outcome.message << '\n';
         return;
@@ -266,15 +267,13 @@ int RunCompute(const std::vector<std::string>& args) {
                                                                : "more than one project file given");
     }
     const std::string& projectFile = parsed.positional.front();
-    auto state = std::make_unique<AppState>();
-    if (int status = LoadProject(projectFile, DataDirectoryOption(parsed), *state); status != ExitOk) {
-        return status;
+    const Computation computation = LoadAndCompute(projectFile, DataDirectoryOption(parsed));
+    const ComputeOutcome& outcome = computation.Outcome;
+    // A no-runoff stop is part of the summary and of the JSON document.
+    if (computation.LoadError || (!outcome.ok() && outcome.status != ComputeOutcome::Status::NoRunoff)) {
+        return ReportComputation(computation, projectFile, NoRunoff::IsAnAnswer);
     }
-    const ComputeOutcome outcome = ComputeProject(*state);
-    if (!outcome.ok() && outcome.status != ComputeOutcome::Status::NoRunoff) {
-        PrintError(outcome.message);
-        return ExitInvalidInput;
-    }
+    const AppState* state = computation.State.get();
     if (parsed.has("--json")) {
         std::cout << DumpJson(ResultDocument(*state, outcome)) << '\n';
     } else {

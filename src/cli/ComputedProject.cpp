@@ -1,41 +1,31 @@
-#include "ComputedProject.h"
+#include "cli/ComputedProject.h"
 
-#include "CliCommon.h"
-#include "Commands.h"
-
-#include "hydrology/Compute.h"
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
 
 #include <iostream>
 
 namespace hydrim::cli {
 
-ComputedProject LoadAndCompute(const std::string& projectFile, const std::string& dataDir) {
-    ComputedProject result;
-    result.state = std::make_unique<AppState>();
-    result.status = LoadProject(projectFile, dataDir, *result.state);
-    if (result.status != ExitOk) {
-        return result;
+int ReportComputation(const Computation& computation, const std::string& projectFile, NoRunoff noRunoff) {
+    if (computation.LoadError) {
+        PrintError(computation.LoadError.Message);
+        return ExitInvalidInput;
     }
-    const ComputeOutcome outcome = ComputeProject(*result.state);
+    const ComputeOutcome& outcome = computation.Outcome;
+    if (outcome.ok()) {
+        return ExitOk;
+    }
+    if (noRunoff == NoRunoff::IsAFailure) {
+        PrintError("\"" + projectFile + "\": " + outcome.message);
+        return ExitInvalidInput;
+    }
     if (outcome.status == ComputeOutcome::Status::NoRunoff) {
         std::cout << outcome.message << '\n';
-        return result;
+        return ExitOk;
     }
-    if (!outcome.ok()) {
-        PrintError(outcome.message);
-        result.status = ExitInvalidInput;
-        return result;
-    }
-    result.hasResults = true;
-    return result;
-}
-
-int Variant23Number(const AppState& state) {
-    return state.CurrentProject.Texts.Variant == 2 ? 3 : 2;
-}
-
-bool Variant23TwoSlopes(const AppState& state) {
-    return state.CurrentProject.Texts.CatchmentType > 0;
+    PrintError(outcome.message);
+    return ExitInvalidInput;
 }
 
 } // namespace hydrim::cli

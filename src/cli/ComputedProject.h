@@ -1,27 +1,19 @@
-// Loading and computing a project for the commands that print its results
-// (table, timeseries).
+// How the commands report a loaded and computed project (core/Engine.h).
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/Engine.h"
 
-#include <memory>
 #include <string>
 
 namespace hydrim::cli {
 
-struct ComputedProject {
-    std::unique_ptr<AppState> state;
-    int status = 0;          // exit status when the project cannot be shown
-    bool hasResults = false; // false after a no-runoff stop (its message is printed)
-};
+// A computation that stops for lack of runoff is an answer for the commands
+// that print results (its message goes to stdout, exit status ExitOk) and a
+// failure for the commands that write a file (nothing to write).
+enum class NoRunoff { IsAnAnswer, IsAFailure };
 
-// Loads the project with the tables of dataDir and computes its variant.
-// A no-runoff stop prints its message on stdout and yields no results with
-// status ExitOk; unreadable input prints one error line (ExitInvalidInput).
-ComputedProject LoadAndCompute(const std::string& projectFile, const std::string& dataDir);
-
-// Variant II / III projects: the variant number (2 or 3) and the slopes.
-int Variant23Number(const AppState& state);
-bool Variant23TwoSlopes(const AppState& state);
+// Prints what keeps the computation from having results and returns the
+// exit status; ExitOk without a word when it has them.
+int ReportComputation(const Computation& computation, const std::string& projectFile, NoRunoff noRunoff);
 
 } // namespace hydrim::cli

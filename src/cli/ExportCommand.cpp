@@ -1,29 +1,13 @@
 // hydrim-cli export: computes a project and writes its result tables, or
 // with --timeseries its time series and hydrograph charts, as a workbook.
-#include "ExportCommand.h"
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
+#include "cli/ComputedProject.h"
 
-#include "CliCommon.h"
-#include "Commands.h"
-
-#include "hydrology/Compute.h"
-#include "views/WorkbookExport.h"
-
-#include <iostream>
-#include <memory>
+#include "core/Engine.h"
+#include "export/WorkbookExport.h"
 
 namespace hydrim::cli {
-
-int LoadAndCompute(const std::string& projectFile, const std::string& dataDir, AppState& state) {
-    if (int status = LoadProject(projectFile, dataDir, state); status != ExitOk) {
-        return status;
-    }
-    const ComputeOutcome outcome = ComputeProject(state);
-    if (!outcome.ok()) {
-        PrintError("\"" + projectFile + "\": " + outcome.message);
-        return ExitInvalidInput;
-    }
-    return ExitOk;
-}
 
 namespace {
 
@@ -47,25 +31,26 @@ int RunExport(const std::vector<std::string>& args) {
     }
     const std::string& projectFile = parsed.positional.front();
     const std::string dataDir = DataDirectoryOption(parsed);
-    auto state = std::make_unique<AppState>();
-    if (int status = LoadAndCompute(projectFile, dataDir, *state); status != ExitOk) {
-        return status;
+    const Computation computation = LoadAndCompute(projectFile, dataDir);
+    if (!computation.hasResults()) {
+        return ReportComputation(computation, projectFile, NoRunoff::IsAFailure);
     }
-    std::string error;
+    AppState& state = *computation.State;
+    Error error;
     if (parsed.has("--timeseries")) {
-        state->HydrographFromDesignRain = !parsed.has("--daily");
-        const bool twoSlopes = state->CurrentProject.Texts.CatchmentType == 1;
-        error = WriteTimeSeriesWorkbook(output, state->LastResultVariantI
-                                                    ? VariantITimeSeriesSheets(*state)
-                                                    : Variant23TimeSeriesSheets(*state, twoSlopes));
+        state.HydrographFromDesignRain = !parsed.has("--daily");
+        error = {WriteTimeSeriesWorkbook(
+            output, state.LastResultVariantI
+                        ? VariantITimeSeriesSheets(state)
+                        : Variant23TimeSeriesSheets(state, HasTwoSlopes(state.CurrentProject.Texts)))};
     } else {
-        const std::vector<ResultGrid> grids = ResultGridsOf(*state, dataDir, error);
-        if (error.empty()) {
-            error = WriteResultTableWorkbook(output, grids, state->LocaleDecimalSeparator);
+        const std::vector<ResultGrid> grids = ResultGrids(state, dataDir, error);
+        if (!error) {
+            error = {WriteResultTableWorkbook(output, grids, state.LocaleDecimalSeparator)};
         }
     }
-    if (!error.empty()) {
-        PrintError(error);
+    if (error) {
+        PrintError(error.Message);
         return ExitInvalidInput;
     }
     return ExitOk;

@@ -1,54 +1,49 @@
 // hydrim-cli pdf: computes a project and writes its result tables and its
-// hydrograph charts as a PDF file, one page each, without a display.
-#include "ExportCommand.h"
+// hydrograph charts as a PDF file, one page each. The pages are drawn with
+// Qt by hydrim-pdf, a helper installed beside hydrim-cli, so the other
+// commands never load Qt.
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
 
-#include "CliCommon.h"
-#include "Commands.h"
-
-#include "views/PrintJobs.h"
-#include "views/ResultHydrographs.h"
-#include "views/WorkbookExport.h"
-
-#include <QApplication>
-#include <QtGlobal>
-
-#include <memory>
+#include <filesystem>
+#include <spawn.h>
+#include <sys/wait.h>
 
 namespace hydrim::cli {
 namespace {
 
-// The charts of the last computation: the design-rain hydrograph of each
-// return period (Variant I) or of the computation (Variants II / III).
-std::vector<gui::HydrographChartContent> ChartsOf(const AppState& state) {
-    const QString title = QString::fromStdString(state.CurrentProject.ChartTitle1);
-    std::vector<gui::HydrographChartContent> charts;
-    if (state.LastResultVariantI) {
-        for (int i = 1; i <= 5; ++i) {
-            charts.push_back(gui::VariantIChartContent(state, i, true));
+// hydrim-pdf in the directory of the running hydrim-cli; empty when there is none.
+std::string PdfWriterPath() {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) {
+        return {};
+    }
+    const std::filesystem::path writer = self.parent_path() / "hydrim-pdf";
+    return std::filesystem::exists(writer, ec) ? writer.string() : std::string();
+}
+
+// Runs the writer with its three arguments and returns its exit status.
+int RunPdfWriter(const std::string& writer, const std::string& projectFile, const std::string& output,
+                 const std::string& dataDir) {
+    std::vector<std::string> args{writer, projectFile, output, dataDir};
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    if (posix_spawn(&child, writer.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
+        PrintError("pdf: " + writer + " cannot be started");
+        return ExitInvalidInput;
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR) {
+            return ExitInvalidInput;
         }
-    } else {
-        charts.push_back(gui::Variant23ChartContent(state));
     }
-    for (gui::HydrographChartContent& chart : charts) {
-        chart.title = title;
-    }
-    return charts;
-}
-
-// The off-screen platform's notes about window hints are no news to a
-// script; only critical messages reach stderr.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        PrintError(message.toStdString());
-    }
-}
-
-gui::TablePrintSettings SettingsOf(const AppState& state) {
-    gui::TablePrintSettings settings;
-    for (const std::string& line : state.CurrentProject.Texts.Description) {
-        settings.description << QString::fromStdString(line);
-    }
-    return settings;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : ExitInvalidInput;
 }
 
 int RunPdf(const std::vector<std::string>& args) {
@@ -65,40 +60,12 @@ int RunPdf(const std::vector<std::string>& args) {
     if (output.empty()) {
         return UsageError("pdf", "no output file given (-o OUT.pdf)");
     }
-    const std::string dataDir = DataDirectoryOption(parsed);
-    auto state = std::make_unique<AppState>();
-    if (int status = LoadAndCompute(parsed.positional.front(), dataDir, *state); status != ExitOk) {
-        return status;
-    }
-    std::string layoutError;
-    const std::vector<ResultGrid> grids = ResultGridsOf(*state, dataDir, layoutError);
-    if (!layoutError.empty()) {
-        PrintError(layoutError);
+    const std::string writer = PdfWriterPath();
+    if (writer.empty()) {
+        PrintError("pdf: this installation has no PDF writer (hydrim-pdf, built with Qt, beside hydrim-cli)");
         return ExitInvalidInput;
     }
-
-    // No display is needed: the pages are drawn off screen.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietMessages);
-    int argc = 1;
-    char name[] = "hydrim-cli";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
-
-    const std::vector<gui::HydrographChartContent> charts = ChartsOf(*state);
-    std::vector<gui::PrintPage> pages;
-    for (const ResultGrid& grid : grids) {
-        pages.push_back(gui::PrintPage::Table(grid));
-    }
-    for (const gui::HydrographChartContent& chart : charts) {
-        pages.push_back(gui::PrintPage::Chart(chart));
-    }
-    const QString error = gui::WritePdf(QString::fromStdString(output), pages, SettingsOf(*state));
-    if (!error.isEmpty()) {
-        PrintError(error.toStdString());
-        return ExitInvalidInput;
-    }
-    return ExitOk;
+    return RunPdfWriter(writer, parsed.positional.front(), output, DataDirectoryOption(parsed));
 }
 
 const CommandRegistration

@@ -1,35 +1,16 @@
 // hydrim-cli table: prints the result grids of a project as the result
 // window shows them (symbol, description, values, unit), or as CSV.
-#include "CliCommon.h"
-#include "Commands.h"
-#include "ComputedProject.h"
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
+#include "cli/ComputedProject.h"
 
-#include "reference/LayoutFiles.h"
-#include "results/ResultTable.h"
+#include "core/Engine.h"
 
 #include <iostream>
 #include <vector>
 
 namespace hydrim::cli {
 namespace {
-
-std::vector<ResultGrid> GridsOf(const AppState& state, const std::string& dataDir) {
-    const char separator = state.LocaleDecimalSeparator;
-    if (state.LastResultVariantI) {
-        const VariantILayouts layouts = ReadVariantILayouts(dataDir);
-        if (!layouts.Error.empty()) {
-            PrintError(layouts.Error);
-        }
-        const auto grids = BuildVariantITables(state, layouts, separator);
-        return {grids.begin(), grids.end()};
-    }
-    const int variant = Variant23Number(state);
-    const LayoutText layout = ReadVariant23Layout(dataDir, variant);
-    if (!layout.ok()) {
-        PrintError(layout.Error);
-    }
-    return {BuildVariant23Table(state, layout, variant, Variant23TwoSlopes(state), separator)};
-}
 
 // The sheet number 1..count, or 0 for every sheet; -1 for a bad option.
 int SheetOption(const Arguments& parsed, int count) {
@@ -57,11 +38,16 @@ int RunTable(const std::vector<std::string>& args) {
                                                              : "more than one project file given");
     }
     const std::string dataDir = DataDirectoryOption(parsed);
-    const ComputedProject project = LoadAndCompute(parsed.positional.front(), dataDir);
-    if (!project.hasResults) {
-        return project.status;
+    const std::string& projectFile = parsed.positional.front();
+    const Computation computation = LoadAndCompute(projectFile, dataDir);
+    if (!computation.hasResults()) {
+        return ReportComputation(computation, projectFile, NoRunoff::IsAnAnswer);
     }
-    const std::vector<ResultGrid> grids = GridsOf(*project.state, dataDir);
+    Error layoutError;
+    const std::vector<ResultGrid> grids = ResultGrids(*computation.State, dataDir, layoutError);
+    if (layoutError) {
+        PrintError(layoutError.Message); // the rows without texts still show their values
+    }
     const int sheet = SheetOption(parsed, static_cast<int>(grids.size()));
     if (sheet < 0) {
         return UsageError("table",

@@ -1,10 +1,10 @@
 // hydrim-cli timeseries: prints the minute-by-minute listing of the
 // project's hydrograph as the time-series window shows it, or as CSV.
-#include "CliCommon.h"
-#include "Commands.h"
-#include "ComputedProject.h"
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
+#include "cli/ComputedProject.h"
 
-#include "views/TimeSeries.h"
+#include "core/series/TimeSeries.h"
 
 #include <iostream>
 
@@ -57,19 +57,18 @@ int RunTimeseries(const std::vector<std::string>& args) {
     if (index == 0) {
         return UsageError("timeseries", "--n must be one of 5, 10, 20, 50, 100");
     }
-    const ComputedProject project = LoadAndCompute(parsed.positional.front(), DataDirectoryOption(parsed));
-    if (!project.hasResults) {
-        return project.status;
+    const std::string& projectFile = parsed.positional.front();
+    const Computation computation = LoadAndCompute(projectFile, DataDirectoryOption(parsed));
+    if (!computation.hasResults()) {
+        return ReportComputation(computation, projectFile, NoRunoff::IsAnAnswer);
     }
-    AppState& state = *project.state;
+    AppState& state = *computation.State;
     if (!state.LastResultVariantI && (parsed.has("--daily") || !parsed.value("--n").empty())) {
         return UsageError("timeseries", "--n and --daily apply to Variant I projects only");
     }
     state.HydrographFromDesignRain = !parsed.has("--daily");
-    const TimeSeriesSource source = state.LastResultVariantI
-                                        ? VariantITimeSeries(state, index)
-                                        : Variant23TimeSeries(state, Variant23TwoSlopes(state));
-    PrintListing(TimeSeriesListing(source, state.LocaleDecimalSeparator), parsed.has("--csv"));
+    PrintListing(TimeSeriesListing(HydrographSeries(state, index), state.LocaleDecimalSeparator),
+                 parsed.has("--csv"));
     return ExitOk;
 }
 

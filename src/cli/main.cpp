@@ -1,8 +1,8 @@
 // hydrim-cli: the discharge computation of the desktop program for scripts
 // and batch runs. Each sub-command lives in a file of its own and registers
 // itself in the command table (Commands.h).
-#include "CliCommon.h"
-#include "Commands.h"
+#include "cli/CliCommon.h"
+#include "cli/Commands.h"
 
 #include <exception>
 #include <iostream>

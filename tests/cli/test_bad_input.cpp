@@ -4,9 +4,9 @@
 // says in Czech what is wrong: the same text the reader gives the window.
 #include "CliRunner.h"
 
-#include "project/ProjectFile.h"
-#include "project/TextCodec.h"
-#include "reference/ParTableFile.h"
+#include "core/project/ProjectFile.h"
+#include "core/project/TextCodec.h"
+#include "core/reference/ParTableFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "CliRunner.h"
 
-#include "project/ProjectFile.h"
+#include "core/project/ProjectFile.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -3,9 +3,9 @@
 // user would, and the example projects.
 #pragma once
 
-#include "app/Hlavni.h"
-#include "app/WindowedStart.h"
-#include "project/Projekt.h"
+#include "gui/app/Hlavni.h"
+#include "gui/app/WindowedStart.h"
+#include "gui/project/Projekt.h"
 
 #include <QApplication>
 #include <QCoreApplication>

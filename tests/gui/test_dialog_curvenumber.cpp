@@ -1,13 +1,13 @@
 // The curve-number wizard end to end: the path choice, the soil group and
 // soil unit tables with their decision panel, the curve number table, the
 // per-slope memory and its way through a project file.
-#include "project/ProjectFile.h"
-#include "reference/BPEJtab.h"
-#include "reference/CNcis.h"
-#include "reference/CNrozhod.h"
-#include "reference/CnWizard.h"
-#include "reference/HSPtab.h"
-#include "reference/LookupDialogs.h"
+#include "core/project/ProjectFile.h"
+#include "gui/reference/BPEJtab.h"
+#include "gui/reference/CNcis.h"
+#include "gui/reference/CNrozhod.h"
+#include "gui/reference/CnWizard.h"
+#include "gui/reference/HSPtab.h"
+#include "gui/reference/LookupDialogs.h"
 #include "test_dialog_support.h"
 
 #include <QLabel>

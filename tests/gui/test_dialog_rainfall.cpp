@@ -1,8 +1,8 @@
 // The rainfall table dialog end to end: value columns per variant, insertion
 // into the input window, letter search, the station memory and empty tables.
-#include "reference/LookupDialogs.h"
-#include "reference/LookupGrid.h"
-#include "reference/Srazky.h"
+#include "gui/reference/LookupDialogs.h"
+#include "gui/reference/LookupGrid.h"
+#include "gui/reference/Srazky.h"
 #include "test_dialog_support.h"
 
 #include <QLabel>

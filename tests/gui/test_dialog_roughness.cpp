@@ -1,10 +1,10 @@
 // The roughness and antecedent moisture dialogs end to end: typed cell
 // corrections, the weighted roughness and its insertion, per-slope memory,
 // the twin buttons, and the curve type chosen by a radio item.
-#include "reference/GamaTab.h"
-#include "reference/LookupDialogs.h"
-#include "reference/LookupGrid.h"
-#include "reference/PVPtab.h"
+#include "gui/reference/GamaTab.h"
+#include "gui/reference/LookupDialogs.h"
+#include "gui/reference/LookupGrid.h"
+#include "gui/reference/PVPtab.h"
 #include "test_dialog_support.h"
 
 #include <QLabel>

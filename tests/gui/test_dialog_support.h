@@ -3,9 +3,9 @@
 // records what the dialogs write into it, and a message recorder.
 #pragma once
 
-#include "project/TextCodec.h"
-#include "reference/LookupGrid.h"
-#include "reference/LookupWindow.h"
+#include "core/project/TextCodec.h"
+#include "gui/reference/LookupGrid.h"
+#include "gui/reference/LookupWindow.h"
 
 #include <QApplication>
 #include <QMap>

@@ -3,8 +3,8 @@
 // and closing the program.
 #include "MainWindowTestSupport.h"
 
-#include "app/AboutWindow.h"
-#include "project/Startup.h"
+#include "core/project/Startup.h"
+#include "gui/app/AboutWindow.h"
 
 #include <QAction>
 #include <QComboBox>

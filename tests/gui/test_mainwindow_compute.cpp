@@ -3,12 +3,12 @@
 // chart and time-series hooks, and how fast the table appears.
 #include "MainWindowTestSupport.h"
 
-#include "hydrology/Compute.h"
-#include "results/CellPainter.h"
-#include "results/NumberFormat.h"
-#include "results/ResultGridView.h"
-#include "results/Tabulka.h"
-#include "results/TabulkaV1.h"
+#include "core/hydrology/Compute.h"
+#include "core/results/NumberFormat.h"
+#include "gui/results/ResultGridView.h"
+#include "gui/results/Tabulka.h"
+#include "gui/results/TabulkaV1.h"
+#include "render/CellPainter.h"
 
 #include <QAction>
 #include <QClipboard>

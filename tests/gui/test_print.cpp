@@ -2,19 +2,20 @@
 // back with pdftotext / pdfinfo; the page composition on devices of two
 // resolutions; the no-printer message; the spreadsheet export's wait window
 // and error path.
-#include "app/Hlavni.h"
-#include "hydrology/Compute.h"
-#include "project/ProjectFile.h"
-#include "project/TextCodec.h"
-#include "reference/ParTableFile.h"
-#include "views/ChartBuilder.h"
-#include "views/ExportWorkbook.h"
-#include "views/HydrographChartView.h"
-#include "views/PrintChartPage.h"
-#include "views/PrintExportHooks.h"
-#include "views/PrintJobs.h"
-#include "views/PrintTablePage.h"
-#include "views/ResultHydrographs.h"
+#include "core/Engine.h"
+#include "core/hydrology/Compute.h"
+#include "core/project/ProjectFile.h"
+#include "core/project/TextCodec.h"
+#include "core/reference/ParTableFile.h"
+#include "gui/app/Hlavni.h"
+#include "gui/app/PrintExportHooks.h"
+#include "gui/views/ExportWorkbook.h"
+#include "gui/views/HydrographChartView.h"
+#include "render/ChartBuilder.h"
+#include "render/PrintChartPage.h"
+#include "render/PrintJobs.h"
+#include "render/PrintTablePage.h"
+#include "render/ResultHydrographs.h"
 
 #include <QAbstractAxis>
 #include <QApplication>
@@ -51,8 +52,8 @@ std::unique_ptr<AppState> Computed(const char* example) {
 }
 
 std::vector<ResultGrid> GridsOf(const AppState& state) {
-    std::string error;
-    return ResultGridsOf(state, DataDir.toStdString(), error);
+    Error error;
+    return ResultGrids(state, DataDir.toStdString(), error);
 }
 
 QString Run(const QString& program, const QStringList& arguments) {

@@ -1,8 +1,8 @@
 // The project input window driven as a user would: typing, pasting, leaving
 // fields, choosing lists, with the message boxes answered by a watcher.
-#include "project/Projekt.h"
+#include "gui/project/Projekt.h"
 
-#include "project/InputRules.h"
+#include "core/project/InputRules.h"
 
 #include <QApplication>
 #include <QClipboard>

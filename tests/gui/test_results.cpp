@@ -1,8 +1,8 @@
 // The result-table painter and grid view on small hand-made grids: merged
 // cells, row colours, lowered and raised runs, the Greek letter, stacked
 // lines, geometry on screen and on a high-resolution device, and copying.
-#include "results/CellPainter.h"
-#include "results/ResultGridView.h"
+#include "gui/results/ResultGridView.h"
+#include "render/CellPainter.h"
 
 #include <QApplication>
 #include <QClipboard>

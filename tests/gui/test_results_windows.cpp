@@ -3,11 +3,11 @@
 // HYDRIM_SCREENSHOT_DIR set, the pictures are kept there for a look.
 #include "MainWindowTestSupport.h"
 
-#include "app/AboutWindow.h"
-#include "app/ProgressWindow.h"
-#include "results/ResultGridView.h"
-#include "results/Tabulka.h"
-#include "results/TabulkaV1.h"
+#include "gui/app/AboutWindow.h"
+#include "gui/app/ProgressWindow.h"
+#include "gui/results/ResultGridView.h"
+#include "gui/results/Tabulka.h"
+#include "gui/results/TabulkaV1.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,11 +1,11 @@
 // The hydrograph chart windows: series against the hydrograph curve, axis
 // maxima, the design rain band, the two Variant I hydrographs, title editing
 // and copying the chart as a picture.
+#include "gui/views/HydrographChartView.h"
+#include "gui/views/TGraf1.h"
+#include "gui/views/TGrafV1_f.h"
+#include "render/ChartBuilder.h"
 #include "test_views_data.h"
-#include "views/ChartBuilder.h"
-#include "views/HydrographChartView.h"
-#include "views/TGraf1.h"
-#include "views/TGrafV1_f.h"
 
 #include <QAbstractAxis>
 #include <QAreaSeries>

@@ -2,16 +2,16 @@
 // closing them through the tool buttons and menus, the command states that
 // follow, the switch between the two Variant I hydrographs, the copy
 // commands of "&Edituj" and a typed chart title marking the project modified.
-#include "app/Hlavni.h"
-#include "app/WindowedStart.h"
-#include "project/ProjectFile.h"
-#include "views/Hydrograph.h"
-#include "views/HydrographChartView.h"
-#include "views/TGraf1.h"
-#include "views/TGrafV1_f.h"
-#include "views/TVypisDat1.h"
-#include "views/TVypisDatV1_f.h"
-#include "views/TimeSeriesModel.h"
+#include "core/project/ProjectFile.h"
+#include "core/series/HydrographOrdinates.h"
+#include "gui/app/Hlavni.h"
+#include "gui/app/WindowedStart.h"
+#include "gui/views/HydrographChartView.h"
+#include "gui/views/TGraf1.h"
+#include "gui/views/TGrafV1_f.h"
+#include "gui/views/TVypisDat1.h"
+#include "gui/views/TVypisDatV1_f.h"
+#include "gui/views/TimeSeriesModel.h"
 
 #include <QAction>
 #include <QAreaSeries>

@@ -2,7 +2,7 @@
 // time-series window tests.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
 // The time-series windows: columns and rows of both families, the unit row,
 // refreshing with the Variant I hydrograph and tab, long hydrographs, and
 // the three copy commands on a selection made with the mouse.
+#include "gui/views/TVypisDat1.h"
+#include "gui/views/TVypisDatV1_f.h"
+#include "gui/views/TimeSeriesModel.h"
+#include "gui/views/TwoRowHeader.h"
+#include "gui/views/UnitText.h"
 #include "test_views_data.h"
-#include "views/TVypisDat1.h"
-#include "views/TVypisDatV1_f.h"
-#include "views/TimeSeriesModel.h"
-#include "views/TwoRowHeader.h"
-#include "views/UnitText.h"
 
 #include <QClipboard>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "hydrology/Compute.h"
+#include "core/hydrology/Compute.h"
 
 namespace hydrim {
 

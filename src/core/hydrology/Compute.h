@@ -3,7 +3,7 @@
 // derives the slope parameters and fills the result set of its family.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <functional>
 #include <string>

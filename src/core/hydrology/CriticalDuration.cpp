@@ -1,6 +1,6 @@
-#include "hydrology/CriticalDuration.h"
+#include "core/hydrology/CriticalDuration.h"
 
-#include "hydrology/RainCoefficients.h"
+#include "core/hydrology/RainCoefficients.h"
 
 #include <cmath>
 

@@ -2,8 +2,8 @@
 // lets a slope reach equilibrium.
 #pragma once
 
-#include "hydrology/SlopeViews.h"
-#include "project/ProjectData.h"
+#include "core/hydrology/SlopeViews.h"
+#include "core/project/ProjectData.h"
 
 namespace hydrim {
 

@@ -1,6 +1,6 @@
-#include "hydrology/Hydrograph.h"
+#include "core/hydrology/Hydrograph.h"
 
-#include "hydrology/Minutes.h"
+#include "core/hydrology/Minutes.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "hydrology/InputPreparation.h"
+#include "core/hydrology/InputPreparation.h"
 
-#include "hydrology/RunoffFormulas.h"
-#include "hydrology/SlopeGeometry.h"
-#include "hydrology/TextNumbers.h"
+#include "core/hydrology/RunoffFormulas.h"
+#include "core/hydrology/SlopeGeometry.h"
+#include "core/hydrology/TextNumbers.h"
 
 namespace hydrim {
 
@@ -54,10 +54,6 @@ void DeriveLosses(DerivedParams& derived, Side side) {
 }
 
 } // namespace
-
-bool HasTwoSlopes(const ProjectTexts& texts) {
-    return texts.CatchmentType == 1;
-}
 
 int ReturnPeriodOfItem(int item) {
     if (item < 0 || item >= static_cast<int>(ReturnPeriodItems.size())) {

@@ -2,13 +2,10 @@
 // numeric inputs, and the slope parameters are derived from them.
 #pragma once
 
-#include "hydrology/SlopeViews.h"
-#include "project/ProjectData.h"
+#include "core/hydrology/SlopeViews.h"
+#include "core/project/ProjectData.h"
 
 namespace hydrim {
-
-// True when the catchment type is two slopes ("Dva svahy").
-bool HasTwoSlopes(const ProjectTexts& texts);
 
 // Return period N [years] of the return-period list item (0..5 -> 2..100);
 // 0 when no item is chosen.

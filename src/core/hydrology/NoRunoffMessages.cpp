@@ -1,4 +1,4 @@
-#include "hydrology/NoRunoffMessages.h"
+#include "core/hydrology/NoRunoffMessages.h"
 
 namespace hydrim {
 

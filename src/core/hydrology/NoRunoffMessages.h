@@ -1,7 +1,7 @@
 // The messages that end a computation whose slope yields no runoff.
 #pragma once
 
-#include "hydrology/SlopeViews.h"
+#include "core/hydrology/SlopeViews.h"
 
 #include <string>
 

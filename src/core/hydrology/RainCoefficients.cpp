@@ -1,4 +1,4 @@
-#include "hydrology/RainCoefficients.h"
+#include "core/hydrology/RainCoefficients.h"
 
 #include <cmath>
 

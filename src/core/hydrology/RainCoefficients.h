@@ -2,7 +2,7 @@
 // rainfall with the coefficients of the table "par.tab".
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 namespace hydrim {
 

@@ -1,13 +1,13 @@
 // One return period of Variant I: critical and design values of each slope,
 // the common design rain of two slopes and the catchment hydrograph.
-#include "hydrology/Hydrograph.h"
-#include "hydrology/InputPreparation.h"
-#include "hydrology/Minutes.h"
-#include "hydrology/NoRunoffMessages.h"
-#include "hydrology/RainCoefficients.h"
-#include "hydrology/RunoffFormulas.h"
-#include "hydrology/SlopeGeometry.h"
-#include "hydrology/VariantI.h"
+#include "core/hydrology/Hydrograph.h"
+#include "core/hydrology/InputPreparation.h"
+#include "core/hydrology/Minutes.h"
+#include "core/hydrology/NoRunoffMessages.h"
+#include "core/hydrology/RainCoefficients.h"
+#include "core/hydrology/RunoffFormulas.h"
+#include "core/hydrology/SlopeGeometry.h"
+#include "core/hydrology/VariantI.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "hydrology/RunoffFormulas.h"
+#include "core/hydrology/RunoffFormulas.h"
 
 #include <climits>
 #include <cmath>

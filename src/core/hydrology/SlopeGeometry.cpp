@@ -1,6 +1,6 @@
-#include "hydrology/SlopeGeometry.h"
+#include "core/hydrology/SlopeGeometry.h"
 
-#include "hydrology/RunoffFormulas.h"
+#include "core/hydrology/RunoffFormulas.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "hydrology/SlopeViews.h"
+#include "core/hydrology/SlopeViews.h"
 
 namespace hydrim {
 

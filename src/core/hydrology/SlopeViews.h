@@ -3,7 +3,7 @@
 // side, so that every per-slope step is written once for both sides.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 namespace hydrim {
 

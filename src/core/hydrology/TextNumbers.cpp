@@ -1,4 +1,4 @@
-#include "hydrology/TextNumbers.h"
+#include "core/hydrology/TextNumbers.h"
 
 #include <charconv>
 #include <climits>

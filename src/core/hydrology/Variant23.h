@@ -2,9 +2,9 @@
 // return period (II) or of given duration and intensity (III).
 #pragma once
 
-#include "hydrology/Compute.h"
-#include "hydrology/CriticalDuration.h"
-#include "hydrology/SlopeViews.h"
+#include "core/hydrology/Compute.h"
+#include "core/hydrology/CriticalDuration.h"
+#include "core/hydrology/SlopeViews.h"
 
 namespace hydrim {
 

@@ -1,12 +1,12 @@
 // Slope and catchment computation of Variants II and III.
-#include "hydrology/Hydrograph.h"
-#include "hydrology/InputPreparation.h"
-#include "hydrology/Minutes.h"
-#include "hydrology/NoRunoffMessages.h"
-#include "hydrology/RainCoefficients.h"
-#include "hydrology/RunoffFormulas.h"
-#include "hydrology/SlopeGeometry.h"
-#include "hydrology/Variant23.h"
+#include "core/hydrology/Hydrograph.h"
+#include "core/hydrology/InputPreparation.h"
+#include "core/hydrology/Minutes.h"
+#include "core/hydrology/NoRunoffMessages.h"
+#include "core/hydrology/RainCoefficients.h"
+#include "core/hydrology/RunoffFormulas.h"
+#include "core/hydrology/SlopeGeometry.h"
+#include "core/hydrology/Variant23.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 // Driver of Variants II and III: preparation, the critical-duration search of
 // Variant II, and the variant's slope and catchment computation.
-#include "hydrology/Compute.h"
-#include "hydrology/InputPreparation.h"
-#include "hydrology/NoRunoffMessages.h"
-#include "hydrology/RainCoefficients.h"
-#include "hydrology/Variant23.h"
+#include "core/hydrology/Compute.h"
+#include "core/hydrology/InputPreparation.h"
+#include "core/hydrology/NoRunoffMessages.h"
+#include "core/hydrology/RainCoefficients.h"
+#include "core/hydrology/Variant23.h"
 
 namespace hydrim {
 

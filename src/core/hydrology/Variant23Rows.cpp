@@ -1,4 +1,4 @@
-#include "hydrology/Variant23.h"
+#include "core/hydrology/Variant23.h"
 
 namespace hydrim {
 

@@ -3,9 +3,9 @@
 // slopes the common design rain that maximises the summed peak discharge.
 #pragma once
 
-#include "hydrology/Compute.h"
-#include "hydrology/CriticalDuration.h"
-#include "hydrology/SlopeViews.h"
+#include "core/hydrology/Compute.h"
+#include "core/hydrology/CriticalDuration.h"
+#include "core/hydrology/SlopeViews.h"
 
 #include <functional>
 

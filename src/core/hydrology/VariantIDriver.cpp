@@ -1,10 +1,10 @@
 // Variant I driver: preparation, the critical-duration search per return
 // period, and the per-return-period computation.
-#include "hydrology/Compute.h"
-#include "hydrology/InputPreparation.h"
-#include "hydrology/NoRunoffMessages.h"
-#include "hydrology/RainCoefficients.h"
-#include "hydrology/VariantI.h"
+#include "core/hydrology/Compute.h"
+#include "core/hydrology/InputPreparation.h"
+#include "core/hydrology/NoRunoffMessages.h"
+#include "core/hydrology/RainCoefficients.h"
+#include "core/hydrology/VariantI.h"
 
 namespace hydrim {
 

@@ -1,4 +1,4 @@
-#include "hydrology/VariantI.h"
+#include "core/hydrology/VariantI.h"
 
 namespace hydrim {
 

@@ -1,6 +1,6 @@
-#include "project/InputCheck.h"
+#include "core/project/InputCheck.h"
 
-#include "project/InputRules.h"
+#include "core/project/InputRules.h"
 
 #include <cmath>
 #include <string>
@@ -184,7 +184,7 @@ std::vector<std::string> CheckInputs(const Project& project) {
     if (!problems.empty()) {
         return problems;
     }
-    const bool twoSlopes = texts.CatchmentType == 1;
+    const bool twoSlopes = HasTwoSlopes(texts);
     CheckFields(texts,
                 {{EditValleyLength, "Délka údolnice [km]", Rule::Positive},
                  {EditValleySlope, "Sklon údolnice [%]", Rule::Positive}},

@@ -4,7 +4,7 @@
 // field's label, so a computation never runs on such inputs.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <string>
 #include <vector>

@@ -9,7 +9,7 @@
 // N = 2, 5, 10, 20, 50, 100; -1 none).
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <array>
 #include <optional>

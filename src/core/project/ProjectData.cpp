@@ -1,6 +1,14 @@
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 namespace hydrim {
+
+bool HasTwoSlopes(const ProjectTexts& texts) {
+    return texts.CatchmentType == 1;
+}
+
+int Variant23Number(const ProjectTexts& texts) {
+    return texts.Variant == 2 ? 3 : 2;
+}
 
 void ResetProjectTables(LookupState& lookup, const ReferenceTables& reference) {
     for (auto& slope : lookup.RoughnessInputs) {

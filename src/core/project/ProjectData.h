@@ -88,6 +88,12 @@ struct ProjectTexts {
     bool operator==(const ProjectTexts&) const = default;
 };
 
+// True when the catchment type is two slopes ("Dva svahy").
+bool HasTwoSlopes(const ProjectTexts& texts);
+
+// The number of the Variant II / III choice: 3 for Variant III, else 2.
+int Variant23Number(const ProjectTexts& texts);
+
 // Named edit fields (index into ProjectTexts::Edit).
 enum EditField : int {
     EditValleyLength = 5,

@@ -1,7 +1,7 @@
-#include "project/ProjectFile.h"
+#include "core/project/ProjectFile.h"
 
-#include "project/InputRules.h"
-#include "project/TextCodec.h"
+#include "core/project/InputRules.h"
+#include "core/project/TextCodec.h"
 
 #include <algorithm>
 #include <charconv>

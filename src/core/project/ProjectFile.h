@@ -3,7 +3,7 @@
 // as Windows-1250 text with CR LF line ends.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <string>
 #include <vector>

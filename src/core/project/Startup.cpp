@@ -1,6 +1,6 @@
-#include "project/Startup.h"
+#include "core/project/Startup.h"
 
-#include "project/TextCodec.h"
+#include "core/project/TextCodec.h"
 
 #include <cstdlib>
 #include <filesystem>

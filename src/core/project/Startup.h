@@ -3,7 +3,7 @@
 // "ADRES.CFG", and the decimal-separator rule of the user's locale.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <string>
 #include <string_view>

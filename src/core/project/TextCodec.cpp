@@ -1,4 +1,4 @@
-#include "project/TextCodec.h"
+#include "core/project/TextCodec.h"
 
 #include <array>
 #include <cerrno>
@@ -49,7 +49,11 @@ void AppendUtf8(std::string& out, char32_t cp) {
 char32_t NextCodePoint(std::string_view text, size_t& i) {
     const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(i);
-    int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    int length = lead < 0x80           ? 1
+                 : (lead >> 5) == 0x6  ? 2
+                 : (lead >> 4) == 0xE  ? 3
+                 : (lead >> 3) == 0x1E ? 4
+                                       : 0;
     if (length == 0 || i + static_cast<size_t>(length) > text.size()) {
         ++i;
         return 0xFFFD;

@@ -1,6 +1,6 @@
-#include "reference/LayoutFiles.h"
+#include "core/reference/LayoutFiles.h"
 
-#include "project/TextCodec.h"
+#include "core/project/TextCodec.h"
 
 namespace hydrim {
 

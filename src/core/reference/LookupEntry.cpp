@@ -1,4 +1,4 @@
-#include "reference/LookupEntry.h"
+#include "core/reference/LookupEntry.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "reference/LookupRainfall.h"
+#include "core/reference/LookupRainfall.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
-#include "reference/LookupWeighting.h"
+#include "core/reference/LookupWeighting.h"
 
-#include "reference/LookupEntry.h"
+#include "core/reference/LookupEntry.h"
 
 #include <cmath>
 #include <utility>

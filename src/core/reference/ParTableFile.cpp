@@ -1,6 +1,6 @@
-#include "reference/ParTableFile.h"
+#include "core/reference/ParTableFile.h"
 
-#include "project/TextCodec.h"
+#include "core/project/TextCodec.h"
 
 #include <charconv>
 

@@ -2,7 +2,7 @@
 // return-period groups in three duration bands, read at start.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "reference/ReferenceFiles.h"
+#include "core/reference/ReferenceFiles.h"
 
-#include "project/TextCodec.h"
-#include "reference/TableFields.h"
+#include "core/project/TextCodec.h"
+#include "core/reference/TableFields.h"
 
 namespace hydrim {
 namespace {

@@ -4,7 +4,7 @@
 // lookup dialog and the program-wide reference arrays.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "reference/TableFields.h"
+#include "core/reference/TableFields.h"
 
 #include <charconv>
 

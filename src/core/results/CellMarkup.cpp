@@ -1,4 +1,4 @@
-#include "results/CellMarkup.h"
+#include "core/results/CellMarkup.h"
 
 #include <map>
 

@@ -15,7 +15,7 @@
 // top.
 #pragma once
 
-#include "results/ResultTable.h"
+#include "core/results/ResultTable.h"
 
 #include <string>
 #include <string_view>

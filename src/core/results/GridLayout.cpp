@@ -1,4 +1,4 @@
-#include "results/GridLayout.h"
+#include "core/results/GridLayout.h"
 
 #include <cmath>
 

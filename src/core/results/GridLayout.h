@@ -3,7 +3,7 @@
 // one-slope column reduction and the volume scaling for display.
 #pragma once
 
-#include "results/ResultTable.h"
+#include "core/results/ResultTable.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "results/NumberFormat.h"
+#include "core/results/NumberFormat.h"
 
 #include <algorithm>
 #include <charconv>

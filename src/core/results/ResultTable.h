@@ -10,8 +10,8 @@
 // The engine's result sets are never modified: volumes are scaled on copies.
 #pragma once
 
-#include "project/ProjectData.h"
-#include "reference/LayoutFiles.h"
+#include "core/project/ProjectData.h"
+#include "core/reference/LayoutFiles.h"
 
 #include <array>
 #include <set>

@@ -1,7 +1,7 @@
 // The single result grid of Variants II and III.
-#include "results/GridLayout.h"
-#include "results/NumberFormat.h"
-#include "results/ResultTable.h"
+#include "core/results/GridLayout.h"
+#include "core/results/NumberFormat.h"
+#include "core/results/ResultTable.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // The eight Variant I grids: inputs, one output sheet per return period,
 // the slopes + catchment summary and the catchment summary.
-#include "results/GridLayout.h"
-#include "results/NumberFormat.h"
-#include "results/ResultTable.h"
+#include "core/results/GridLayout.h"
+#include "core/results/NumberFormat.h"
+#include "core/results/ResultTable.h"
 
 #include <algorithm>
 

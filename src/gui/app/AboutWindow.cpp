@@ -1,4 +1,4 @@
-#include "app/AboutWindow.h"
+#include "gui/app/AboutWindow.h"
 
 #include <QDialogButtonBox>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "app/HintTiming.h"
+#include "gui/app/HintTiming.h"
 
 #include <QApplication>
 #include <QHelpEvent>

@@ -1,12 +1,12 @@
 // The main window's construction, its command states and the timer.
-#include "app/Hlavni.h"
+#include "gui/app/Hlavni.h"
 
-#include "app/AboutWindow.h"
-#include "app/HintTiming.h"
-#include "app/ToolIcons.h"
-#include "project/Projekt.h"
-#include "resources/ResourceInit.h"
-#include "views/ViewHooks.h"
+#include "gui/app/AboutWindow.h"
+#include "gui/app/HintTiming.h"
+#include "gui/app/ToolIcons.h"
+#include "gui/app/ViewHooks.h"
+#include "gui/project/Projekt.h"
+#include "gui/resources/ResourceInit.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -5,8 +5,8 @@
 // print, export and copy commands to the window of the current results.
 #pragma once
 
-#include "app/ResultWindows.h"
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
+#include "gui/app/ResultWindows.h"
 
 #include <QFont>
 #include <QHash>
@@ -47,7 +47,6 @@ public:
     QAction* menuItem(const QString& name) const;
     QMenu* editMenu() const { return editMenu_; }
     const QFont& tableFont() const { return tableFont_; }
-    void setTableFont(const QFont& font) { tableFont_ = font; }
     bool isModified() const;
     // Called when the input window is (re)created, so the lookup dialogs can attach to it.
     void setProjektCreatedHook(std::function<void(TProjekt1*)> hook);
@@ -126,7 +125,6 @@ private:
     void onResultClosed(ResultKind kind, bool variantI);
     void setToggle(int k, bool down);
     void setExportButtonVisible(int k, bool visible);
-    void setViewOpen(ResultKind kind, bool open);
     // Opens or closes the chart / time-series window of the current results.
     void toggleView(ResultKind kind, bool open);
 

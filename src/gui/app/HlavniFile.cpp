@@ -1,11 +1,11 @@
 // The main window's project commands: New, Open, Save, Save as, Close, Exit,
 // and the input window's life.
-#include "app/Hlavni.h"
+#include "gui/app/Hlavni.h"
 
-#include "app/Messages.h"
-#include "project/ProjectFile.h"
-#include "project/Projekt.h"
-#include "project/Startup.h"
+#include "core/project/ProjectFile.h"
+#include "core/project/Startup.h"
+#include "gui/common/Messages.h"
+#include "gui/project/Projekt.h"
 
 #include <QAction>
 #include <QCloseEvent>

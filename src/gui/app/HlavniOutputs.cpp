@@ -1,15 +1,15 @@
 // The main window's output commands: the compute command, the result table,
 // chart and time-series toggles, the window list, printing, export, the
 // table font and the about window.
-#include "app/Hlavni.h"
+#include "gui/app/Hlavni.h"
 
-#include "app/AboutWindow.h"
-#include "app/Messages.h"
-#include "app/ProgressWindow.h"
-#include "hydrology/Compute.h"
-#include "project/Projekt.h"
-#include "results/Tabulka.h"
-#include "results/TabulkaV1.h"
+#include "core/hydrology/Compute.h"
+#include "gui/app/AboutWindow.h"
+#include "gui/app/ProgressWindow.h"
+#include "gui/common/Messages.h"
+#include "gui/project/Projekt.h"
+#include "gui/results/Tabulka.h"
+#include "gui/results/TabulkaV1.h"
 
 #include <QAction>
 #include <QFontDialog>

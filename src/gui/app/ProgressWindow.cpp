@@ -1,4 +1,4 @@
-#include "app/ProgressWindow.h"
+#include "gui/app/ProgressWindow.h"
 
 #include <QGuiApplication>
 #include <QProgressBar>

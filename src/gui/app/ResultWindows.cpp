@@ -1,4 +1,4 @@
-#include "app/ResultWindows.h"
+#include "gui/app/ResultWindows.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>

@@ -5,7 +5,7 @@
 // time-series, print and export features plug in through the hooks below.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <QMdiSubWindow>
 #include <QObject>

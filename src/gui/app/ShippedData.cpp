@@ -1,6 +1,6 @@
-#include "app/ShippedData.h"
+#include "gui/app/ShippedData.h"
 
-#include "reference/ParTableFile.h"
+#include "core/reference/ParTableFile.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "app/ToolIcons.h"
+#include "gui/app/ToolIcons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,13 +1,13 @@
-#include "app/WindowedStart.h"
+#include "gui/app/WindowedStart.h"
 
-#include "app/Hlavni.h"
-#include "app/Messages.h"
-#include "app/ShippedData.h"
-#include "project/Startup.h"
-#include "project/TextCodec.h"
-#include "reference/LookupDialogs.h"
-#include "reference/ParTableFile.h"
-#include "views/PrintExportHooks.h"
+#include "core/project/Startup.h"
+#include "core/project/TextCodec.h"
+#include "core/reference/ParTableFile.h"
+#include "gui/app/Hlavni.h"
+#include "gui/app/PrintExportHooks.h"
+#include "gui/app/ShippedData.h"
+#include "gui/common/Messages.h"
+#include "gui/reference/LookupDialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 // and an optional project named on the command line.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <QStringList>
 

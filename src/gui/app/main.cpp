@@ -1,8 +1,8 @@
 // The desktop program: the start sequence, then the message loop until the
 // main window closes.
-#include "app/Hlavni.h"
-#include "app/WindowedStart.h"
-#include "resources/ResourceInit.h"
+#include "gui/app/Hlavni.h"
+#include "gui/app/WindowedStart.h"
+#include "gui/resources/ResourceInit.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 // The behaviour of the project input window: change handlers, membership of
 // the filled inputs, visibility per catchment type and variant, corrections
 // on leaving a field, and the exchange with the program-wide project.
-#include "project/Projekt.h"
+#include "gui/project/Projekt.h"
 
-#include "project/InputRules.h"
+#include "core/project/InputRules.h"
 
 #include <algorithm>
 

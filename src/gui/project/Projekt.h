@@ -4,7 +4,7 @@
 // catchment type and variant need, and offers the compute button.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <QWidget>
 

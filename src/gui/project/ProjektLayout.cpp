@@ -1,7 +1,7 @@
 // The controls of the project input window and their arrangement: the
 // calculation parameters and the description on top, the valley line and
 // rainfall on the left, the slopes on the right, the compute button below.
-#include "project/Projekt.h"
+#include "gui/project/Projekt.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -4,8 +4,8 @@
 // after its group is decided; a unit without a group takes none.
 #pragma once
 
-#include "reference/LookupWindow.h"
-#include "reference/ReferenceFiles.h"
+#include "core/reference/ReferenceFiles.h"
+#include "gui/reference/LookupWindow.h"
 
 #include <array>
 #include <string>

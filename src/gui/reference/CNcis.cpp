@@ -1,8 +1,8 @@
-#include "reference/CNcis.h"
+#include "gui/reference/CNcis.h"
 
-#include "reference/CellText.h"
-#include "reference/LookupEntry.h"
-#include "reference/LookupGrid.h"
+#include "core/reference/LookupEntry.h"
+#include "gui/reference/CellText.h"
+#include "gui/reference/LookupGrid.h"
 
 #include <QFontMetrics>
 #include <QLabel>

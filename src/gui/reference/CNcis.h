@@ -3,9 +3,9 @@
 // per row and their area-weighted curve number.
 #pragma once
 
-#include "reference/LookupWindow.h"
-#include "reference/ReferenceFiles.h"
-#include "reference/ResultPanel.h"
+#include "core/reference/ReferenceFiles.h"
+#include "gui/reference/LookupWindow.h"
+#include "gui/reference/ResultPanel.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
-#include "reference/CNrozhod.h"
+#include "gui/reference/CNrozhod.h"
 
-#include "reference/CellText.h"
+#include "gui/reference/CellText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // from the main soil units.
 #pragma once
 
-#include "reference/LookupWindow.h"
+#include "gui/reference/LookupWindow.h"
 
 class QPushButton;
 

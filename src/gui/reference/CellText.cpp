@@ -1,4 +1,4 @@
-#include "reference/CellText.h"
+#include "gui/reference/CellText.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "reference/CnWizard.h"
+#include "gui/reference/CnWizard.h"
 
-#include "reference/BPEJtab.h"
-#include "reference/CNcis.h"
-#include "reference/CNrozhod.h"
-#include "reference/HSPtab.h"
-#include "reference/LookupGrid.h"
+#include "gui/reference/BPEJtab.h"
+#include "gui/reference/CNcis.h"
+#include "gui/reference/CNrozhod.h"
+#include "gui/reference/HSPtab.h"
+#include "gui/reference/LookupGrid.h"
 
 #include <QPushButton>
 

@@ -4,7 +4,7 @@
 // its windows is open.
 #pragma once
 
-#include "reference/LookupWindow.h"
+#include "gui/reference/LookupWindow.h"
 
 #include <QObject>
 
@@ -28,8 +28,6 @@ public:
     void closeAll();
     // Enables the CN buttons of the input window unless a window is open.
     void updateButtons();
-
-    int decisionRow() const { return decisionRow_; }
 
 private:
     void chooseFiltration();

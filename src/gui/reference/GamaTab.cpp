@@ -1,9 +1,9 @@
-#include "reference/GamaTab.h"
+#include "gui/reference/GamaTab.h"
 
-#include "reference/CellText.h"
-#include "reference/LookupEntry.h"
-#include "reference/LookupGrid.h"
-#include "reference/ReferenceFiles.h"
+#include "core/reference/LookupEntry.h"
+#include "core/reference/ReferenceFiles.h"
+#include "gui/reference/CellText.h"
+#include "gui/reference/LookupGrid.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -3,9 +3,9 @@
 // roughness of a slope.
 #pragma once
 
-#include "reference/LookupWindow.h"
-#include "reference/ReferenceFiles.h"
-#include "reference/ResultPanel.h"
+#include "core/reference/ReferenceFiles.h"
+#include "gui/reference/LookupWindow.h"
+#include "gui/reference/ResultPanel.h"
 
 #include <string>
 
@@ -19,7 +19,6 @@ public:
     TGamatab1(LookupContext& context, const std::string& dataDir, QWidget* parent);
 
     const std::string& readError() const { return readError_; }
-    bool hasClasses() const { return hasClasses_; }
 
     // Shows the entries of the dialog's slope and their weighted value.
     void openFor();

@@ -1,9 +1,9 @@
-#include "reference/HSPtab.h"
+#include "gui/reference/HSPtab.h"
 
-#include "reference/CellText.h"
-#include "reference/LookupEntry.h"
-#include "reference/LookupGrid.h"
-#include "reference/LookupWeighting.h"
+#include "core/reference/LookupEntry.h"
+#include "core/reference/LookupWeighting.h"
+#include "gui/reference/CellText.h"
+#include "gui/reference/LookupGrid.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

@@ -4,8 +4,8 @@
 // decides the group of a soil unit that lists an alternative.
 #pragma once
 
-#include "reference/LookupWindow.h"
-#include "reference/ReferenceFiles.h"
+#include "core/reference/ReferenceFiles.h"
+#include "gui/reference/LookupWindow.h"
 
 #include <array>
 #include <string>

@@ -1,13 +1,13 @@
-#include "reference/LookupDialogs.h"
+#include "gui/reference/LookupDialogs.h"
 
-#include "reference/BPEJtab.h"
-#include "reference/CNcis.h"
-#include "reference/CNrozhod.h"
-#include "reference/CnWizard.h"
-#include "reference/GamaTab.h"
-#include "reference/HSPtab.h"
-#include "reference/PVPtab.h"
-#include "reference/Srazky.h"
+#include "gui/reference/BPEJtab.h"
+#include "gui/reference/CNcis.h"
+#include "gui/reference/CNrozhod.h"
+#include "gui/reference/CnWizard.h"
+#include "gui/reference/GamaTab.h"
+#include "gui/reference/HSPtab.h"
+#include "gui/reference/PVPtab.h"
+#include "gui/reference/Srazky.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // one slope at a time, writing the chosen values back into the input window.
 #pragma once
 
-#include "reference/LookupWindow.h"
+#include "gui/reference/LookupWindow.h"
 
 #include <QMetaObject>
 #include <QObject>

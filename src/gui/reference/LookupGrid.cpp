@@ -1,7 +1,7 @@
-#include "reference/LookupGrid.h"
+#include "gui/reference/LookupGrid.h"
 
-#include "reference/CellText.h"
-#include "reference/LookupEntry.h"
+#include "core/reference/LookupEntry.h"
+#include "gui/reference/CellText.h"
 
 #include <QApplication>
 #include <QHeaderView>

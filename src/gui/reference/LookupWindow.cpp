@@ -1,4 +1,4 @@
-#include "reference/LookupWindow.h"
+#include "gui/reference/LookupWindow.h"
 
 #include <QGuiApplication>
 #include <QLabel>

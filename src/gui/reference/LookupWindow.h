@@ -3,7 +3,7 @@
 // its closing; the messages they show; and the link to the input window.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <QDialog>
 #include <QMessageBox>

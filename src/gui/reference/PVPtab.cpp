@@ -1,6 +1,6 @@
-#include "reference/PVPtab.h"
+#include "gui/reference/PVPtab.h"
 
-#include "reference/CellText.h"
+#include "gui/reference/CellText.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

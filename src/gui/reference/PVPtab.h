@@ -2,7 +2,7 @@
 // moisture groups, from which the slope's CN curve type is chosen.
 #pragma once
 
-#include "reference/LookupWindow.h"
+#include "gui/reference/LookupWindow.h"
 
 class QRadioButton;
 class QPushButton;

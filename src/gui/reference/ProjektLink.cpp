@@ -1,6 +1,6 @@
 // The lookup dialogs attached to the program's input window.
-#include "project/Projekt.h"
-#include "reference/LookupDialogs.h"
+#include "gui/project/Projekt.h"
+#include "gui/reference/LookupDialogs.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
-#include "reference/ResultPanel.h"
+#include "gui/reference/ResultPanel.h"
 
-#include "reference/CellText.h"
-#include "reference/LookupEntry.h"
+#include "core/reference/LookupEntry.h"
+#include "gui/reference/CellText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // "Vy&počti", "Hodnota:" with the result in red, "&Vložit" and "&Zavřít".
 #pragma once
 
-#include "reference/LookupWeighting.h"
+#include "core/reference/LookupWeighting.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "reference/Srazky.h"
+#include "gui/reference/Srazky.h"
 
-#include "reference/CellText.h"
-#include "reference/LookupGrid.h"
-#include "reference/LookupRainfall.h"
-#include "reference/ReferenceFiles.h"
+#include "core/reference/LookupRainfall.h"
+#include "core/reference/ReferenceFiles.h"
+#include "gui/reference/CellText.h"
+#include "gui/reference/LookupGrid.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

@@ -3,8 +3,8 @@
 // fields of the input window.
 #pragma once
 
-#include "reference/LookupWindow.h"
-#include "reference/ReferenceFiles.h"
+#include "core/reference/ReferenceFiles.h"
+#include "gui/reference/LookupWindow.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 // The icon is compiled into the static GUI library; the linker keeps it only
 // when something references its initializer, which this file does.
-#include "resources/ResourceInit.h"
+#include "gui/resources/ResourceInit.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "results/ResultGridView.h"
+#include "gui/results/ResultGridView.h"
 
 #include <QApplication>
 #include <QClipboard>

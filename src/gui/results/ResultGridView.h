@@ -3,8 +3,8 @@
 // the context menu "Kopíruj tabulku".
 #pragma once
 
-#include "results/CellPainter.h"
-#include "results/ResultTable.h"
+#include "core/results/ResultTable.h"
+#include "render/CellPainter.h"
 
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>

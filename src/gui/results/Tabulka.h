@@ -3,7 +3,7 @@
 // result set and the layout file of the variant.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <QWidget>
 

@@ -1,8 +1,9 @@
-#include "results/TabulkaV1.h"
+#include "gui/results/TabulkaV1.h"
 
-#include "app/Messages.h"
-#include "project/Startup.h"
-#include "results/ResultGridView.h"
+#include "core/Engine.h"
+#include "core/project/Startup.h"
+#include "gui/common/Messages.h"
+#include "gui/results/ResultGridView.h"
 
 #include <QStyle>
 #include <QTabBar>
@@ -20,8 +21,8 @@ TTabulkaV1_f::TTabulkaV1_f(const AppState& state, const QFont& tableFont, QWidge
     tabs_->setObjectName(QStringLiteral("TabControl1"));
     tabs_->setDocumentMode(true);
 
-    const VariantILayouts layouts = ReadVariantILayouts(DataDirectory(state));
-    std::array<ResultGrid, 8> grids = BuildVariantITables(state, layouts, state.LocaleDecimalSeparator);
+    Error error;
+    std::array<ResultGrid, 8> grids = VariantIGrids(state, DataDirectory(state), error);
     for (size_t i = 0; i < grids.size(); ++i) {
         const QString title = QString::fromStdString(grids[i].Title);
         auto* view = new ResultGridView(std::move(grids[i]), tableFont, tabs_);
@@ -36,8 +37,8 @@ TTabulkaV1_f::TTabulkaV1_f(const AppState& state, const QFont& tableFont, QWidge
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);
 
-    if (!layouts.Error.empty())
-        ShowError(this, QString::fromStdString(layouts.Error));
+    if (error)
+        ShowError(this, QString::fromStdString(error.Message));
 }
 
 ResultGridView* TTabulkaV1_f::grid(int k) const {

@@ -3,8 +3,8 @@
 // and the catchment summary) built from the Variant I result set.
 #pragma once
 
-#include "project/ProjectData.h"
-#include "results/ResultTable.h"
+#include "core/project/ProjectData.h"
+#include "core/results/ResultTable.h"
 
 #include <QWidget>
 

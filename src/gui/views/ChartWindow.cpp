@@ -1,6 +1,6 @@
-#include "views/ChartWindow.h"
+#include "gui/views/ChartWindow.h"
 
-#include "views/HydrographChartView.h"
+#include "gui/views/HydrographChartView.h"
 
 #include <QVBoxLayout>
 

@@ -2,8 +2,8 @@
 // by the user (kept in the project's chart titles) and the caption.
 #pragma once
 
-#include "project/ProjectData.h"
-#include "views/HydrographChartContent.h"
+#include "core/project/ProjectData.h"
+#include "render/HydrographChartContent.h"
 
 #include <QWidget>
 

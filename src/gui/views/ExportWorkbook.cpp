@@ -1,6 +1,6 @@
-#include "views/ExportWorkbook.h"
+#include "gui/views/ExportWorkbook.h"
 
-#include "app/Messages.h"
+#include "gui/common/Messages.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -7,9 +7,9 @@
 // application when there is one.
 #pragma once
 
-#include "project/ProjectData.h"
-#include "results/ResultTable.h"
-#include "views/WorkbookExport.h"
+#include "core/project/ProjectData.h"
+#include "core/results/ResultTable.h"
+#include "export/WorkbookExport.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,7 +1,8 @@
-#include "views/HydrographChartView.h"
+#include "gui/views/HydrographChartView.h"
 
-#include "views/ChartBuilder.h"
-#include "views/TitleEditor.h"
+#include "gui/views/TitleEditor.h"
+#include "render/ChartBuilder.h"
+#include "render/ChartDecorations.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -18,33 +19,8 @@
 
 namespace hydrim::gui {
 
-namespace {
-
-#ifndef HYDRIM_VERSION
-#define HYDRIM_VERSION "6.0.4"
-#endif
-
-const QString ProgramFooter = QStringLiteral("Hydrim - SPIKA, verze " HYDRIM_VERSION);
-// The return-period label ends where the right axis title's unit would end.
-const QString LabelOffsetText = QStringLiteral("  [mm.min-1]");
-constexpr qreal EdgeGap = 6.0;
-
-QFont TitleFont() {
-    QFont font = QApplication::font();
-    font.setPointSizeF(font.pointSizeF() * 1.4);
-    font.setBold(true);
-    return font;
-}
-
-QFont BoldFont() {
-    QFont font = QApplication::font();
-    font.setBold(true);
-    return font;
-}
-
-} // namespace
-
-HydrographChartView::HydrographChartView(QWidget* parent) : QChartView(parent) {
+HydrographChartView::HydrographChartView(QWidget* parent)
+    : QChartView(parent), decorations_(std::make_unique<ChartDecorations>()) {
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);
     setDragMode(QGraphicsView::NoDrag);
@@ -70,46 +46,10 @@ void HydrographChartView::setContent(const HydrographChartContent& content) {
     cancelTitleEdit();
     QChart* old = chart();
     QChart* built = BuildHydrographChart(content_);
-
-    title_ = new QGraphicsSimpleTextItem(content_.title, built);
-    title_->setFont(TitleFont());
-    footer_ = new QGraphicsSimpleTextItem(QStringLiteral("\n") + ProgramFooter, built);
-    returnPeriod_ = new QGraphicsSimpleTextItem(built);
-    returnPeriod_->setFont(BoldFont());
-    if (content_.returnPeriod > 0) {
-        returnPeriod_->setText(QStringLiteral("N = %1 let").arg(content_.returnPeriod));
-    }
-    const qreal titleHeight = QFontMetricsF(title_->font()).height();
-    const qreal footerHeight = footer_->boundingRect().height();
-    built->setMargins(QMargins(10, int(titleHeight + 2 * EdgeGap), 10, int(footerHeight + EdgeGap)));
-    connect(built, &QChart::plotAreaChanged, this, [this] { placeDecorations(); });
-
+    decorations_->attach(built, &content_);
     setChart(built);
     delete old;
-    placeDecorations();
-}
-
-void HydrographChartView::placeDecorations() {
-    QChart* current = chart();
-    if (current == nullptr || title_ == nullptr) {
-        return;
-    }
-    if (!fittingTicks_) {
-        // Fitting the ticks may move the plot area, which calls this again.
-        fittingTicks_ = true;
-        FitAxisTicks(current, content_);
-        fittingTicks_ = false;
-    }
-    const QRectF area = current->rect();
-    const QRectF titleBox = title_->boundingRect();
-    title_->setPos(area.center().x() - titleBox.width() / 2, EdgeGap);
-    const QRectF footerBox = footer_->boundingRect();
-    footer_->setPos(area.center().x() - footerBox.width() / 2,
-                    area.bottom() - footerBox.height() - EdgeGap / 2);
-    const qreal offset = QFontMetricsF(returnPeriod_->font()).horizontalAdvance(LabelOffsetText);
-    const qreal labelX = std::min(current->plotArea().right() - offset,
-                                  area.right() - returnPeriod_->boundingRect().width() - EdgeGap);
-    returnPeriod_->setPos(labelX, EdgeGap);
+    decorations_->place();
 }
 
 QString HydrographChartView::titleText() const {
@@ -117,18 +57,18 @@ QString HydrographChartView::titleText() const {
 }
 
 QRect HydrographChartView::titleRect() const {
-    if (title_ == nullptr) {
+    if (decorations_->title() == nullptr) {
         return {};
     }
-    return mapFromScene(title_->sceneBoundingRect()).boundingRect();
+    return mapFromScene(decorations_->title()->sceneBoundingRect()).boundingRect();
 }
 
 QString HydrographChartView::footerText() const {
-    return footer_ != nullptr ? footer_->text() : QString();
+    return decorations_->footerText();
 }
 
 QString HydrographChartView::returnPeriodLabel() const {
-    return returnPeriod_ != nullptr ? returnPeriod_->text() : QString();
+    return decorations_->returnPeriodLabel();
 }
 
 QLineEdit* HydrographChartView::titleEditor() const {
@@ -143,10 +83,11 @@ void HydrographChartView::beginTitleEdit() {
         box.setLeft(box.center().x() - minimumWidth / 2);
         box.setWidth(minimumWidth);
     }
-    const int height = QFontMetrics(title_->font()).height() + 6;
+    const QFont font = decorations_->title()->font();
+    const int height = QFontMetrics(font).height() + 6;
     box.setTop(box.center().y() - height / 2);
     box.setHeight(height);
-    editor_->setFont(title_->font());
+    editor_->setFont(font);
     editor_->setText(content_.title);
     editor_->setGeometry(box);
     editor_->selectAll();
@@ -161,8 +102,7 @@ void HydrographChartView::commitTitleEdit() {
         return; // an empty title keeps the old one
     }
     content_.title = text;
-    title_->setText(text);
-    placeDecorations();
+    decorations_->setTitle(text);
     emit titleEdited(text);
 }
 
@@ -195,7 +135,7 @@ void HydrographChartView::mousePressEvent(QMouseEvent* event) {
 
 void HydrographChartView::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
-    placeDecorations();
+    decorations_->place();
     if (editor_->isVisible()) {
         cancelTitleEdit();
     }
@@ -227,7 +167,7 @@ QMimeData* HydrographChartView::pictureMimeData() {
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));
         generator.setTitle(content_.title);
-        generator.setDescription(ProgramFooter);
+        generator.setDescription(ProgramFooter());
         QPainter painter(&generator);
         render(&painter, QRectF(QPointF(0, 0), QSizeF(size)), viewport()->rect());
     }

@@ -3,12 +3,13 @@
 // program, and copies the chart to the clipboard as a picture.
 #pragma once
 
-#include "views/HydrographChartContent.h"
+#include "render/HydrographChartContent.h"
 
 #include <QChartView>
 
+#include <memory>
+
 QT_BEGIN_NAMESPACE
-class QGraphicsSimpleTextItem;
 class QLineEdit;
 class QMimeData;
 class QMenu;
@@ -16,6 +17,7 @@ QT_END_NAMESPACE
 
 namespace hydrim::gui {
 
+class ChartDecorations;
 class TitleEditor;
 
 class HydrographChartView : public QChartView {
@@ -53,18 +55,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void placeDecorations();
     void commitTitleEdit();
     void cancelTitleEdit();
     QSize pictureSize() const;
 
     HydrographChartContent content_;
-    QGraphicsSimpleTextItem* title_ = nullptr;
-    QGraphicsSimpleTextItem* footer_ = nullptr;
-    QGraphicsSimpleTextItem* returnPeriod_ = nullptr;
+    std::unique_ptr<ChartDecorations> decorations_;
     TitleEditor* editor_ = nullptr;
     QMenu* contextMenu_ = nullptr;
-    bool fittingTicks_ = false;
 };
 
 } // namespace hydrim::gui

@@ -1,6 +1,6 @@
-#include "views/ReturnPeriodTabs.h"
+#include "gui/views/ReturnPeriodTabs.h"
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <QBoxLayout>
 #include <QTabBar>

@@ -1,6 +1,6 @@
-#include "views/TGraf1.h"
+#include "gui/views/TGraf1.h"
 
-#include "views/ResultHydrographs.h"
+#include "render/ResultHydrographs.h"
 
 namespace hydrim::gui {
 

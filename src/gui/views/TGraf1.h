@@ -2,7 +2,7 @@
 // the design rain for the slopes and the catchment.
 #pragma once
 
-#include "views/ChartWindow.h"
+#include "gui/views/ChartWindow.h"
 
 namespace hydrim::gui {
 

@@ -1,8 +1,8 @@
-#include "views/TGrafV1_f.h"
+#include "gui/views/TGrafV1_f.h"
 
-#include "views/ResultHydrographs.h"
+#include "render/ResultHydrographs.h"
 
-#include "views/ReturnPeriodTabs.h"
+#include "gui/views/ReturnPeriodTabs.h"
 
 #include <QTabBar>
 #include <QVBoxLayout>

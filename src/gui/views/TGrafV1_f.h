@@ -3,7 +3,7 @@
 // hydrograph carrying the runoff of the whole 1-day rainfall.
 #pragma once
 
-#include "views/ChartWindow.h"
+#include "gui/views/ChartWindow.h"
 
 QT_BEGIN_NAMESPACE
 class QTabBar;

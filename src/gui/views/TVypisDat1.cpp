@@ -1,9 +1,9 @@
-#include "views/TVypisDat1.h"
+#include "gui/views/TVypisDat1.h"
 
 namespace hydrim::gui {
 
 TVypisDat1::TVypisDat1(AppState& state, QWidget* parent) : TimeSeriesWindow(state, parent) {
-    const bool twoSlopes = state.CurrentProject.Texts.CatchmentType > 0;
+    const bool twoSlopes = HasTwoSlopes(state.CurrentProject.Texts);
     setListing(TimeSeriesListing(Variant23TimeSeries(state, twoSlopes), state.LocaleDecimalSeparator));
 }
 

@@ -1,7 +1,7 @@
 // The time-series listing of a Variant II or III computation.
 #pragma once
 
-#include "views/TimeSeriesWindow.h"
+#include "gui/views/TimeSeriesWindow.h"
 
 namespace hydrim::gui {
 

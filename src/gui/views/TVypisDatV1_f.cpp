@@ -1,6 +1,6 @@
-#include "views/TVypisDatV1_f.h"
+#include "gui/views/TVypisDatV1_f.h"
 
-#include "views/ReturnPeriodTabs.h"
+#include "gui/views/ReturnPeriodTabs.h"
 
 #include <QTabBar>
 #include <QVBoxLayout>

@@ -2,7 +2,7 @@
 // period, of the hydrograph the chart shows (design rain or 1-day rainfall).
 #pragma once
 
-#include "views/TimeSeriesWindow.h"
+#include "gui/views/TimeSeriesWindow.h"
 
 QT_BEGIN_NAMESPACE
 class QTabBar;

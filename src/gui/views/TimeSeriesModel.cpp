@@ -1,6 +1,6 @@
-#include "views/TimeSeriesModel.h"
+#include "gui/views/TimeSeriesModel.h"
 
-#include "views/TwoRowHeader.h"
+#include "gui/views/TwoRowHeader.h"
 
 namespace hydrim::gui {
 

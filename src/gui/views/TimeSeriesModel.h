@@ -4,7 +4,7 @@
 // its rows are scrolled into view.
 #pragma once
 
-#include "views/TimeSeries.h"
+#include "core/series/TimeSeries.h"
 
 #include <QAbstractTableModel>
 #include <QFont>

@@ -1,8 +1,8 @@
-#include "views/TimeSeriesWindow.h"
+#include "gui/views/TimeSeriesWindow.h"
 
-#include "views/TimeSeriesModel.h"
-#include "views/TwoRowHeader.h"
-#include "views/UnitText.h"
+#include "gui/views/TimeSeriesModel.h"
+#include "gui/views/TwoRowHeader.h"
+#include "gui/views/UnitText.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,8 +2,8 @@
 // header rows, and the three clipboard copies of its cells.
 #pragma once
 
-#include "project/ProjectData.h"
-#include "views/CopyText.h"
+#include "core/project/ProjectData.h"
+#include "core/series/CopyText.h"
 
 #include <QWidget>
 

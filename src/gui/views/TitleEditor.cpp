@@ -1,4 +1,4 @@
-#include "views/TitleEditor.h"
+#include "gui/views/TitleEditor.h"
 
 #include <QKeyEvent>
 

@@ -1,6 +1,6 @@
-#include "views/TwoRowHeader.h"
+#include "gui/views/TwoRowHeader.h"
 
-#include "views/UnitText.h"
+#include "gui/views/UnitText.h"
 
 #include <QPainter>
 #include <QStyleOptionHeader>

@@ -1,4 +1,4 @@
-#include "views/UnitText.h"
+#include "gui/views/UnitText.h"
 
 #include <QFontMetrics>
 #include <QPainter>

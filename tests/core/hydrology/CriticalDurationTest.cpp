@@ -1,8 +1,8 @@
 // The equilibrium test of a trial rain and the critical-duration search.
 #include "TestSupport.h"
 
-#include "hydrology/CriticalDuration.h"
-#include "hydrology/RainCoefficients.h"
+#include "core/hydrology/CriticalDuration.h"
+#include "core/hydrology/RainCoefficients.h"
 
 #include <gtest/gtest.h>
 

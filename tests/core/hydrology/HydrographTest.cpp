@@ -1,6 +1,6 @@
 // The gamma-shaped hydrograph: its volume, its length and the digit-by-digit
 // fitting of the shape exponent.
-#include "hydrology/Hydrograph.h"
+#include "core/hydrology/Hydrograph.h"
 
 #include <gtest/gtest.h>
 

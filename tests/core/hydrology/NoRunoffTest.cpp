@@ -2,8 +2,8 @@
 // must neither crash nor hang the engine.
 #include "TestSupport.h"
 
-#include "hydrology/Compute.h"
-#include "hydrology/NoRunoffMessages.h"
+#include "core/hydrology/Compute.h"
+#include "core/hydrology/NoRunoffMessages.h"
 
 #include <gtest/gtest.h>
 

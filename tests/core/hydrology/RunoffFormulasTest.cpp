@@ -2,10 +2,10 @@
 // slope geometry and equilibrium.
 #include "TestSupport.h"
 
-#include "hydrology/RainCoefficients.h"
-#include "hydrology/RunoffFormulas.h"
-#include "hydrology/SlopeGeometry.h"
-#include "hydrology/TextNumbers.h"
+#include "core/hydrology/RainCoefficients.h"
+#include "core/hydrology/RunoffFormulas.h"
+#include "core/hydrology/SlopeGeometry.h"
+#include "core/hydrology/TextNumbers.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // whole result sets against independently computed values.
 #pragma once
 
-#include "project/ProjectData.h"
+#include "core/project/ProjectData.h"
 
 #include <string>
 #include <utility>

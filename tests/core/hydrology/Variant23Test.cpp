@@ -2,7 +2,7 @@
 #include "ExpectedResults.h"
 #include "TestSupport.h"
 
-#include "hydrology/Compute.h"
+#include "core/hydrology/Compute.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "ExpectedResults.h"
 #include "TestSupport.h"
 
-#include "hydrology/Compute.h"
-#include "hydrology/VariantI.h"
+#include "core/hydrology/Compute.h"
+#include "core/hydrology/VariantI.h"
 
 #include <gtest/gtest.h>
 

@@ -7,12 +7,12 @@
 #include "TestSupport.h"
 #include "test_invariants_support.h"
 
-#include "hydrology/Compute.h"
-#include "hydrology/Hydrograph.h"
-#include "hydrology/Variant23.h"
-#include "hydrology/VariantI.h"
-#include "reference/LayoutFiles.h"
-#include "results/ResultTable.h"
+#include "core/hydrology/Compute.h"
+#include "core/hydrology/Hydrograph.h"
+#include "core/hydrology/Variant23.h"
+#include "core/hydrology/VariantI.h"
+#include "core/reference/LayoutFiles.h"
+#include "core/results/ResultTable.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 // rains that hardly run off).
 #pragma once
 
-#include "project/InputCheck.h"
-#include "project/ProjectData.h"
+#include "core/project/InputCheck.h"
+#include "core/project/ProjectData.h"
 
 #include <algorithm>
 #include <cmath>

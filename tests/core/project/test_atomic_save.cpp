@@ -5,8 +5,8 @@
 // editor do not change what is read.
 #include "TempDirectory.h"
 
-#include "project/ProjectFile.h"
-#include "project/TextCodec.h"
+#include "core/project/ProjectFile.h"
+#include "core/project/TextCodec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "project/InputCheck.h"
+#include "core/project/InputCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "project/InputRules.h"
+#include "core/project/InputRules.h"
 
 #include <gtest/gtest.h>
 

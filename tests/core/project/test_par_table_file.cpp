@@ -1,7 +1,7 @@
 #include "TempDirectory.h"
 
-#include "project/TextCodec.h"
-#include "reference/ParTableFile.h"
+#include "core/project/TextCodec.h"
+#include "core/reference/ParTableFile.h"
 
 #include <gtest/gtest.h>
 

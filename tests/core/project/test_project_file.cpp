@@ -1,7 +1,7 @@
 #include "TempDirectory.h"
 
-#include "project/ProjectFile.h"
-#include "project/TextCodec.h"
+#include "core/project/ProjectFile.h"
+#include "core/project/TextCodec.h"
 
 #include <gtest/gtest.h>
 

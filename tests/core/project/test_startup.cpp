@@ -1,7 +1,7 @@
 #include "TempDirectory.h"
 
-#include "project/Startup.h"
-#include "project/TextCodec.h"
+#include "core/project/Startup.h"
+#include "core/project/TextCodec.h"
 
 #include <gtest/gtest.h>
 

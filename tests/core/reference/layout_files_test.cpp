@@ -1,5 +1,5 @@
-#include "project/TextCodec.h"
-#include "reference/LayoutFiles.h"
+#include "core/project/TextCodec.h"
+#include "core/reference/LayoutFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "project/TextCodec.h"
-#include "reference/ReferenceFiles.h"
-#include "reference/TableFields.h"
+#include "core/project/TextCodec.h"
+#include "core/reference/ReferenceFiles.h"
+#include "core/reference/TableFields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Typing rules of the lookup grids: key filter, cell corrections, result text.
-#include "reference/LookupEntry.h"
+#include "core/reference/LookupEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +60,7 @@ TEST(LookupRoughnessCell, TypedSequencesInATwoDigitRange) {
     EXPECT_EQ(TypeKeys("12", range5to40), "12");
     EXPECT_EQ(TypeKeys("4", range5to40), "5");   // below the minimum at once
     EXPECT_EQ(TypeKeys("59", range5to40), "40"); // above the maximum
-    EXPECT_EQ(TypeKeys("1,", range5to40), "5"); // "1." is a number below 5
+    EXPECT_EQ(TypeKeys("1,", range5to40), "5");  // "1." is a number below 5
     EXPECT_EQ(CorrectRoughnessText(".", 5, 40), "5");
     EXPECT_EQ(CorrectRoughnessText("", 5, 40), "");
 }

@@ -1,5 +1,5 @@
 // Rainfall dialog rules: value columns per variant and the letter search.
-#include "reference/LookupRainfall.h"
+#include "core/reference/LookupRainfall.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Area-weighted soil group, curve number and roughness on small tables.
-#include "reference/LookupWeighting.h"
+#include "core/reference/LookupWeighting.h"
 
 #include <gtest/gtest.h>
 

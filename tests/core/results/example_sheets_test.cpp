@@ -2,10 +2,10 @@
 // checked by hand once (peaks against 16.67 · intensity · area, volumes
 // against 1000 · area · runoff depth, the power of ten in the unit cells).
 // Set HYDRIM_UPDATE_GOLDEN=1 to rewrite them after an intended change.
-#include "hydrology/Compute.h"
-#include "project/ProjectFile.h"
-#include "reference/ParTableFile.h"
-#include "results/ResultTable.h"
+#include "core/hydrology/Compute.h"
+#include "core/project/ProjectFile.h"
+#include "core/reference/ParTableFile.h"
+#include "core/results/ResultTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "results/NumberFormat.h"
+#include "core/results/NumberFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "results/CellMarkup.h"
-#include "results/ResultTable.h"
+#include "core/results/CellMarkup.h"
+#include "core/results/ResultTable.h"
 
 #include <gtest/gtest.h>
 

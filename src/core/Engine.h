@@ -1,0 +1,56 @@
+// The engine as the front ends use it: load a project with the tables of a
+// data directory, compute it, and read its result grids, hydrograph series
+// and warnings (the no-runoff message of Computation::Outcome). The domain
+// questions a front end asks of a project (two slopes, the Variant II / III
+// number) are answered in core/project/ProjectData.h.
+#pragma once
+
+#include "core/hydrology/Compute.h"
+#include "core/project/ProjectData.h"
+#include "core/results/ResultTable.h"
+#include "core/series/TimeSeries.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace hydrim {
+
+// A failure of the engine or of one of its file readers, as one message for
+// the user (Czech, naming the file where there is one); empty for success.
+struct Error {
+    std::string Message;
+    bool failed() const { return !Message.empty(); }
+    explicit operator bool() const { return failed(); }
+};
+
+// Reads the project file and dataDir/par.tab into state and checks the
+// inputs as the input window would.
+Error LoadProject(const std::string& projectFile, const std::string& dataDir, AppState& state);
+
+// A loaded and computed project.
+struct Computation {
+    std::unique_ptr<AppState> State = std::make_unique<AppState>();
+    Error LoadError;        // the project could not be read or checked: nothing was computed
+    ComputeOutcome Outcome; // after loading: Ok, NoRunoff (an answer, with its message) or InvalidInput
+    bool hasResults() const { return !LoadError && Outcome.ok(); }
+};
+
+// Loads the project and computes its variant.
+Computation LoadAndCompute(const std::string& projectFile, const std::string& dataDir);
+
+// The result grids of the last computation, as the result window shows
+// them: the eight Variant I grids, or the one Variant II / III grid. The
+// row texts come from the layout files of dataDir; a layout file that cannot
+// be read leaves its rows without texts and is named in error.
+std::vector<ResultGrid> ResultGrids(const AppState& state, const std::string& dataDir, Error& error);
+// The eight Variant I grids and the one Variant II / III grid on their own.
+std::array<ResultGrid, 8> VariantIGrids(const AppState& state, const std::string& dataDir, Error& error);
+ResultGrid Variant23Grid(const AppState& state, const std::string& dataDir, Error& error);
+
+// The hydrograph series of the last computation: Variant I return-period
+// index i = 1..5, or the Variant II / III hydrograph (i is then unused).
+TimeSeriesSource HydrographSeries(const AppState& state, int i);
+
+} // namespace hydrim

@@ -1,0 +1,187 @@
+#include "export/Workbook.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace hydrim {
+namespace {
+
+// A name beside the target that no other export of this process uses.
+std::string TemporaryNameFor(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    return target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+}
+
+std::uint8_t BorderStyle(Border border) {
+    switch (border) {
+    case Border::Thin:
+        return LXW_BORDER_THIN;
+    case Border::Medium:
+        return LXW_BORDER_MEDIUM;
+    case Border::None:
+        break;
+    }
+    return LXW_BORDER_NONE;
+}
+
+std::uint8_t AlignOf(CellFormat::Align align) {
+    switch (align) {
+    case CellFormat::Align::Left:
+        return LXW_ALIGN_LEFT;
+    case CellFormat::Align::Center:
+        return LXW_ALIGN_CENTER;
+    case CellFormat::Align::Right:
+        return LXW_ALIGN_RIGHT;
+    case CellFormat::Align::General:
+        break;
+    }
+    return LXW_ALIGN_NONE;
+}
+
+void RemoveQuietly(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+}
+
+} // namespace
+
+std::string WorkbookWriteError(const std::string& target, const std::string& reason) {
+    return "Sešit „" + target + "“ se nepodařilo zapsat: " + reason;
+}
+
+WorkbookFile::WorkbookFile(const std::string& target)
+    : target_(target), temporary_(TemporaryNameFor(target)) {
+    lxw_workbook_options options{};
+    options.use_zip64 = LXW_TRUE; // long hydrographs make large sheets
+    workbook_ = workbook_new_opt(temporary_.c_str(), &options);
+    if (!workbook_) {
+        error_ = WorkbookWriteError(target_, "nedostatek paměti");
+    }
+}
+
+WorkbookFile::~WorkbookFile() {
+    if (!committed_) {
+        if (workbook_) {
+            lxw_workbook_free(workbook_);
+        }
+        RemoveQuietly(temporary_);
+    }
+    for (const auto& cleanup : cleanups_) {
+        cleanup();
+    }
+}
+
+lxw_worksheet* WorkbookFile::AddWorksheet(const std::string& name) {
+    lxw_worksheet* sheet = workbook_ ? workbook_add_worksheet(workbook_, name.c_str()) : nullptr;
+    if (!sheet && !Failed()) {
+        error_ = WorkbookWriteError(target_, "list „" + name + "“ nelze vytvořit");
+    }
+    return sheet;
+}
+
+lxw_chartsheet* WorkbookFile::AddChartsheet(const std::string& name) {
+    lxw_chartsheet* sheet = workbook_ ? workbook_add_chartsheet(workbook_, name.c_str()) : nullptr;
+    if (!sheet && !Failed()) {
+        error_ = WorkbookWriteError(target_, "list grafu „" + name + "“ nelze vytvořit");
+    }
+    return sheet;
+}
+
+lxw_chart* WorkbookFile::AddChart(std::uint8_t type) {
+    lxw_chart* chart = workbook_ ? workbook_add_chart(workbook_, type) : nullptr;
+    if (!chart && !Failed()) {
+        error_ = WorkbookWriteError(target_, "graf nelze vytvořit");
+    }
+    return chart;
+}
+
+lxw_format* WorkbookFile::Format(const CellFormat& format) {
+    if (!workbook_) {
+        return nullptr;
+    }
+    const auto found = formats_.find(format);
+    if (found != formats_.end()) {
+        return found->second;
+    }
+    lxw_format* made = workbook_add_format(workbook_);
+    if (format.bold) {
+        format_set_bold(made);
+    }
+    if (format.fill != 0) {
+        format_set_pattern(made, LXW_PATTERN_SOLID);
+        format_set_bg_color(made, format.fill);
+    }
+    format_set_top(made, BorderStyle(format.top));
+    format_set_bottom(made, BorderStyle(format.bottom));
+    format_set_left(made, BorderStyle(format.left));
+    format_set_right(made, BorderStyle(format.right));
+    if (format.align != CellFormat::Align::General) {
+        format_set_align(made, AlignOf(format.align));
+    }
+    format_set_align(made, LXW_ALIGN_VERTICAL_CENTER);
+    if (format.wrap) {
+        format_set_text_wrap(made);
+    }
+    if (!format.numberFormat.empty()) {
+        format_set_num_format(made, format.numberFormat.c_str());
+    }
+    formats_.emplace(format, made);
+    return made;
+}
+
+lxw_format* WorkbookFile::RunFormat(bool bold, TextRun::Position position) {
+    if (!workbook_) {
+        return nullptr;
+    }
+    const auto key = std::make_pair(bold, static_cast<int>(position));
+    const auto found = runFormats_.find(key);
+    if (found != runFormats_.end()) {
+        return found->second;
+    }
+    lxw_format* made = workbook_add_format(workbook_);
+    if (bold) {
+        format_set_bold(made);
+    }
+    if (position == TextRun::Lowered) {
+        format_set_font_script(made, LXW_FONT_SUBSCRIPT);
+    } else if (position == TextRun::Raised) {
+        format_set_font_script(made, LXW_FONT_SUPERSCRIPT);
+    }
+    runFormats_.emplace(key, made);
+    return made;
+}
+
+void WorkbookFile::Check(lxw_error error, const std::string& what) {
+    if (error != LXW_NO_ERROR && !Failed()) {
+        error_ = WorkbookWriteError(target_, what + ": " + lxw_strerror(error));
+    }
+}
+
+std::string WorkbookFile::Commit() {
+    if (Failed()) {
+        return error_;
+    }
+    lxw_workbook* workbook = workbook_;
+    workbook_ = nullptr; // workbook_close frees it whatever it returns
+    const lxw_error closed = workbook_close(workbook);
+    if (closed != LXW_NO_ERROR) {
+        RemoveQuietly(temporary_);
+        error_ = WorkbookWriteError(target_, lxw_strerror(closed));
+        return error_;
+    }
+    if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        const std::string reason = std::strerror(errno);
+        RemoveQuietly(temporary_);
+        error_ = WorkbookWriteError(target_, reason);
+        return error_;
+    }
+    committed_ = true;
+    return {};
+}
+
+} // namespace hydrim

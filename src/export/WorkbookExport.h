@@ -1,0 +1,55 @@
+// Spreadsheet export: the result tables and the time series with their
+// charts, written as .xlsx workbooks. A workbook is written into a
+// temporary file beside the target and renamed over it at the end, so a
+// failure never leaves a half-written file behind.
+//
+// Result tables: one worksheet per result grid, named as the grid says
+// ("Vstup", "Výstup N=5", ... "Výstup Povodí" for Variant I, "Výstup" for
+// Variants II / III). Value cells become real numbers shown with the
+// decimals of the table; symbols and units keep their indices and exponents
+// as rich text; section rows are merged, bold and shaded; the table is
+// framed and its columns sized to their texts.
+//
+// Time series: per set a listing sheet (clock times as spreadsheet times
+// "hh:mm", the rain intensity and the discharges as numbers) followed by a
+// chart sheet (discharges by slope and catchment, the rain hanging from the
+// top on a reversed secondary axis).
+#pragma once
+
+#include "core/project/ProjectData.h"
+#include "core/results/ResultTable.h"
+#include "core/series/TimeSeries.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace hydrim {
+
+// Progress positions 0..1000, as the wait window shows them.
+using ExportProgress = std::function<void(int position)>;
+
+// Writes the grids, one worksheet each, in order. decimalSeparator is the
+// separator the grids' value texts were written with. Returns an empty text,
+// or a Czech message naming the file.
+std::string WriteResultTableWorkbook(const std::string& path, const std::vector<ResultGrid>& grids,
+                                     char decimalSeparator, const ExportProgress& progress = {});
+
+// One listing sheet and its chart sheet.
+struct TimeSeriesSheets {
+    std::string ListingSheet; // "Časové řady N=5" / "Časové řady"
+    std::string ChartSheet;   // "Graf N=5" / "Graf"
+    std::string ChartTitle;
+    TimeSeriesSource Source;
+};
+
+// Variant I: the five return periods, with the hydrograph the chart shows
+// (state.HydrographFromDesignRain) and its title.
+std::vector<TimeSeriesSheets> VariantITimeSeriesSheets(const AppState& state);
+// Variants II / III: the design-rain hydrograph.
+std::vector<TimeSeriesSheets> Variant23TimeSeriesSheets(const AppState& state, bool twoSlopes);
+
+std::string WriteTimeSeriesWorkbook(const std::string& path, const std::vector<TimeSeriesSheets>& sets,
+                                    const ExportProgress& progress = {});
+
+} // namespace hydrim

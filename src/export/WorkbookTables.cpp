@@ -1,0 +1,279 @@
+// The result tables as worksheets: grid cell (r, c) goes to sheet cell
+// (r, c) (hidden columns left out), value texts become numbers with the
+// decimals shown on screen, symbols and units keep their lowered and raised
+// parts, section rows are merged, bold and shaded, and the table is framed.
+#include "export/WorkbookCells.h"
+#include "export/WorkbookExport.h"
+
+#include <algorithm>
+#include <array>
+
+namespace hydrim {
+namespace {
+
+constexpr std::uint32_t HeadingFill = 0xCCFFFF; // light cyan (204, 255, 255)
+constexpr std::uint32_t PeakFill = 0xFFFFCC;    // light yellow (255, 255, 204)
+constexpr double LineHeight = 15.0;             // points per text line of a stacked cell
+
+// Progress after each sheet of the Variant I table export; the last sheet
+// brings it to 950.
+constexpr std::array<int, 7> VariantISheetProgress = {100, 250, 350, 500, 650, 750, 850};
+constexpr int SheetsDoneProgress = 950;
+constexpr int SavedProgress = 1000;
+
+int ProgressAfterSheet(size_t done, size_t count) {
+    if (done >= count) {
+        return SheetsDoneProgress;
+    }
+    if (count == VariantISheetProgress.size() + 1) {
+        return VariantISheetProgress[done - 1];
+    }
+    return static_cast<int>(SheetsDoneProgress * done / count);
+}
+
+// The grid as the sheet shows it: the visible columns, left to right.
+struct SheetLayout {
+    std::vector<int> columns; // grid column of each sheet column
+    int rows = 0;
+    int SheetColumnOf(int gridColumn) const {
+        const auto found = std::find(columns.begin(), columns.end(), gridColumn);
+        return found == columns.end() ? -1 : static_cast<int>(found - columns.begin());
+    }
+};
+
+SheetLayout LayoutOf(const ResultGrid& grid) {
+    SheetLayout layout;
+    layout.rows = grid.RowCount();
+    for (int c = 0; c < grid.ColumnCount(); ++c) {
+        const auto index = static_cast<size_t>(c);
+        if (index >= grid.VisibleColumns.size() || grid.VisibleColumns[index]) {
+            layout.columns.push_back(c);
+        }
+    }
+    return layout;
+}
+
+bool IsSectionRow(const ResultGrid& grid, int row) {
+    if (grid.Kind == GridKind::Variant23) {
+        return grid.HeadingAcrossRow(row);
+    }
+    return grid.IsBoldRow(row);
+}
+
+// Value cells are written as numbers: the value columns and every column
+// from the third on except the unit column.
+bool IsNumericColumn(const ResultGrid& grid, int column) {
+    if (column == grid.UnitColumn) {
+        return false;
+    }
+    return column >= 2 ||
+           std::find(grid.ValueColumns.begin(), grid.ValueColumns.end(), column) != grid.ValueColumns.end();
+}
+
+class TableSheetWriter {
+public:
+    TableSheetWriter(WorkbookFile& file, lxw_worksheet* sheet, const ResultGrid& grid, char separator)
+        : file_(file), sheet_(sheet), grid_(grid), separator_(separator), layout_(LayoutOf(grid)) {}
+
+    void Write() {
+        for (int row = 0; row < layout_.rows; ++row) {
+            if (IsSectionRow(grid_, row)) {
+                WriteSectionRow(row);
+            } else {
+                WriteRow(row);
+            }
+        }
+        WriteSpans();
+        widths_.Apply(file_, sheet_);
+    }
+
+private:
+    // The cell's format without its number format: bold and fill of the
+    // row, thin rules inside and a medium frame around the table.
+    CellFormat BaseFormat(int row, int sheetColumn, bool section) const {
+        const CellStyle style = RowStyle(grid_, row);
+        CellFormat format;
+        format.bold = style.bold || section;
+        if (section || style.background == CellStyle::Heading) {
+            format.fill = HeadingFill;
+        } else if (style.background == CellStyle::Peak) {
+            format.fill = PeakFill;
+        }
+        const int lastColumn = static_cast<int>(layout_.columns.size()) - 1;
+        format.top = row == 0 ? Border::Medium : Border::Thin;
+        format.bottom = row == layout_.rows - 1 ? Border::Medium : Border::Thin;
+        format.left = sheetColumn == 0 ? Border::Medium : Border::Thin;
+        format.right = sheetColumn == lastColumn ? Border::Medium : Border::Thin;
+        return format;
+    }
+
+    lxw_format* FormatAt(int row, int sheetColumn, bool section) {
+        return file_.Format(BaseFormat(row, sheetColumn, section));
+    }
+
+    void WriteRow(int row) {
+        for (size_t k = 0; k < layout_.columns.size(); ++k) {
+            WriteCell(row, static_cast<int>(k), false);
+        }
+    }
+
+    // A section row: the heading is merged across the columns up to the next
+    // cell with a text of its own (the column titles of row 0 keep their cells).
+    void WriteSectionRow(int row) {
+        const int count = static_cast<int>(layout_.columns.size());
+        int heading = 0;
+        while (heading < count && Runs(row, heading).empty()) {
+            ++heading;
+        }
+        int end = heading + 1;
+        while (end < count && Runs(row, end).empty()) {
+            ++end;
+        }
+        if (heading >= count || end - 1 == 0) {
+            for (int k = 0; k < count; ++k) {
+                WriteCell(row, k, true);
+            }
+            return;
+        }
+        Merge(row, row, 0, end - 1, Runs(row, heading), true);
+        for (int k = end; k < count; ++k) {
+            WriteCell(row, k, true);
+        }
+    }
+
+    // Merges a range, frames each of its cells and writes runs into it.
+    void Merge(int firstRow, int lastRow, int firstColumn, int lastColumn, const std::vector<TextRun>& runs,
+               bool section) {
+        file_.Check(worksheet_merge_range(sheet_, static_cast<lxw_row_t>(firstRow),
+                                          static_cast<lxw_col_t>(firstColumn),
+                                          static_cast<lxw_row_t>(lastRow), static_cast<lxw_col_t>(lastColumn),
+                                          "", FormatAt(firstRow, firstColumn, section)),
+                    "sloučení buněk");
+        for (int r = firstRow; r <= lastRow; ++r) {
+            for (int k = firstColumn; k <= lastColumn; ++k) {
+                if (r != firstRow || k != firstColumn) {
+                    file_.Check(worksheet_write_blank(sheet_, static_cast<lxw_row_t>(r),
+                                                      static_cast<lxw_col_t>(k), FormatAt(r, k, section)),
+                                "sloučená buňka");
+                }
+            }
+        }
+        WriteRuns(file_, sheet_, firstRow, firstColumn, runs, FormatAt(firstRow, firstColumn, section));
+    }
+
+    std::vector<TextRun> Runs(int row, int sheetColumn) const {
+        return CellRuns(grid_, row, layout_.columns[static_cast<size_t>(sheetColumn)]);
+    }
+
+    void WriteCell(int row, int sheetColumn, bool section) {
+        const int column = layout_.columns[static_cast<size_t>(sheetColumn)];
+        if (IsCoveredBySpan(row, column)) {
+            return;
+        }
+        for (const StackedCell& stacked : grid_.Stacked) {
+            if (stacked.Row == row && stacked.Column == column) {
+                WriteStacked(stacked, sheetColumn, section);
+                return;
+            }
+        }
+        const std::string& text = grid_.Cell(row, column);
+        if (IsNumericColumn(grid_, column)) {
+            if (const auto number = ParseDisplayedNumber(text, separator_)) {
+                CellFormat format = BaseFormat(row, sheetColumn, section);
+                format.numberFormat = number->format;
+                file_.Check(worksheet_write_number(sheet_, static_cast<lxw_row_t>(row),
+                                                   static_cast<lxw_col_t>(sheetColumn), number->value,
+                                                   file_.Format(format)),
+                            "číslo buňky");
+                widths_.Note(sheetColumn, text);
+                return;
+            }
+        }
+        const std::vector<TextRun> runs = CellRuns(grid_, row, column);
+        WriteRuns(file_, sheet_, row, sheetColumn, runs, FormatAt(row, sheetColumn, section));
+        widths_.Note(sheetColumn, JoinRuns(runs));
+    }
+
+    // Several lines one below another in one cell (the five return periods).
+    void WriteStacked(const StackedCell& stacked, int sheetColumn, bool section) {
+        std::string text;
+        size_t widest = 0;
+        for (const std::string& line : stacked.Lines) {
+            text += (text.empty() ? "" : "\n") + line;
+            widest = std::max(widest, CharacterCount(line));
+        }
+        CellFormat format = BaseFormat(stacked.Row, sheetColumn, section);
+        format.wrap = true;
+        const auto row = static_cast<lxw_row_t>(stacked.Row);
+        file_.Check(worksheet_write_string(sheet_, row, static_cast<lxw_col_t>(sheetColumn), text.c_str(),
+                                           file_.Format(format)),
+                    "víceřádková buňka");
+        const double lines = static_cast<double>(std::max<size_t>(1, stacked.Lines.size()));
+        file_.Check(worksheet_set_row(sheet_, row, lines * LineHeight, nullptr), "výška řádku");
+        widths_.Note(sheetColumn, widest);
+    }
+
+    bool IsCoveredBySpan(int row, int column) const {
+        return std::any_of(grid_.Spans.begin(), grid_.Spans.end(), [&](const CellSpan& span) {
+            return span.Column == column && row >= span.FirstRow && row < span.FirstRow + span.RowCount;
+        });
+    }
+
+    // A text painted once across several rows of a column (the return
+    // periods of the slopes + catchment summary) becomes a merged range.
+    void WriteSpans() {
+        for (const CellSpan& span : grid_.Spans) {
+            const int sheetColumn = layout_.SheetColumnOf(span.Column);
+            if (sheetColumn < 0 || span.RowCount < 1) {
+                continue;
+            }
+            const int lastRow = std::min(span.FirstRow + span.RowCount, layout_.rows) - 1;
+            const bool section = IsSectionRow(grid_, span.FirstRow);
+            std::vector<TextRun> runs;
+            if (!span.Text.empty()) {
+                runs.push_back({span.Text, TextRun::Normal, false, RowStyle(grid_, span.FirstRow).bold});
+            }
+            if (lastRow > span.FirstRow) {
+                Merge(span.FirstRow, lastRow, sheetColumn, sheetColumn, runs, section);
+            } else {
+                WriteRuns(file_, sheet_, span.FirstRow, sheetColumn, runs,
+                          FormatAt(span.FirstRow, sheetColumn, section));
+            }
+            widths_.Note(sheetColumn, span.Text);
+        }
+    }
+
+    WorkbookFile& file_;
+    lxw_worksheet* sheet_;
+    const ResultGrid& grid_;
+    char separator_;
+    SheetLayout layout_;
+    ColumnWidths widths_;
+};
+
+} // namespace
+
+std::string WriteResultTableWorkbook(const std::string& path, const std::vector<ResultGrid>& grids,
+                                     char decimalSeparator, const ExportProgress& progress) {
+    const auto report = [&progress](int position) {
+        if (progress) {
+            progress(position);
+        }
+    };
+    WorkbookFile file(path);
+    for (size_t k = 0; k < grids.size() && !file.Failed(); ++k) {
+        lxw_worksheet* sheet = file.AddWorksheet(grids[k].SheetName);
+        if (!sheet) {
+            break;
+        }
+        TableSheetWriter(file, sheet, grids[k], decimalSeparator).Write();
+        report(ProgressAfterSheet(k + 1, grids.size()));
+    }
+    std::string error = file.Commit();
+    if (error.empty()) {
+        report(SavedProgress);
+    }
+    return error;
+}
+
+} // namespace hydrim

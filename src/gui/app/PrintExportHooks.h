@@ -1,0 +1,40 @@
+// Plugs printing, the PDF files and the spreadsheet export into the main
+// window: the hooks of its result-window registry behind "Tisk &tabulky",
+// "Tisk &grafu", the export tool buttons, and the two commands "Uložit
+// tabulku jako PDF…" and "Uložit graf jako PDF…" placed after the print
+// items of the file menu and enabled with them.
+#pragma once
+
+#include "core/results/ResultTable.h"
+#include "render/HydrographChartContent.h"
+#include "render/PrintJobs.h"
+
+#include <QString>
+
+#include <vector>
+
+class QWidget;
+
+namespace hydrim::gui {
+
+class THlavni;
+
+void InstallPrintExportHooks(THlavni& main);
+
+// What the open windows hold: the grid of the selected tab (printing), all
+// grids of a result table window (export), the chart a chart window shows.
+// Null / empty for a window of another kind.
+const ResultGrid* SelectedGridOf(QWidget* tableWindow);
+std::vector<ResultGrid> AllGridsOf(QWidget* tableWindow);
+bool ChartContentOf(QWidget* chartWindow, HydrographChartContent& content);
+
+// The table font and description lines for printing a table window.
+TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow);
+
+// "Uložit … jako PDF…" without the dialog: writes the table of the selected
+// tab, or the chart, of the current results to path. Returns false after
+// showing the error.
+bool SaveTablePdf(THlavni& main, const QString& path);
+bool SaveChartPdf(THlavni& main, const QString& path);
+
+} // namespace hydrim::gui

@@ -1,0 +1,52 @@
+// Builds the hydrograph chart: the slope and catchment line series on a
+// clock-time axis, the discharge axis on the left, the inverted rain
+// intensity axis on the right with the design rain hanging from the top as a
+// light cyan band, and the legend below the plot.
+#pragma once
+
+#include "render/HydrographChartContent.h"
+
+#include <QDateTime>
+
+QT_BEGIN_NAMESPACE
+class QChart;
+QT_END_NAMESPACE
+
+namespace hydrim::gui {
+
+// Series and axis object names, so callers and tests can find them.
+inline constexpr const char* LeftSlopeSeriesName = "Series1";
+inline constexpr const char* RightSlopeSeriesName = "Series2";
+inline constexpr const char* CatchmentSeriesName = "Series3";
+inline constexpr const char* RainSeriesName = "Series4";
+inline constexpr const char* TimeAxisName = "BottomAxis";
+inline constexpr const char* DischargeAxisName = "LeftAxis";
+inline constexpr const char* IntensityAxisName = "RightAxis";
+
+// Light cyan of the design rain band.
+inline constexpr int RainBandRed = 204, RainBandGreen = 255, RainBandBlue = 255;
+
+// The chart's time origin: minute k of a hydrograph is this moment plus k
+// minutes, so the axis labels read the clock time (hh:mm) of the minute and
+// start again at 00:00 after each whole day.
+QDateTime ChartTimeOrigin();
+qint64 ChartTimeOfMinute(int minute);
+
+// The discharge axis maximum [m3/s]: 1.1 x the largest discharge of the
+// first series; with two slopes the larger of that and 1.1 x the largest
+// catchment discharge. A hydrograph without any flow gets 1.0 so the axis
+// keeps a usable range.
+double DischargeAxisMaximum(const HydrographChartContent& content);
+
+// The rain intensity axis maximum [mm/min]: intensity rounded to the nearest
+// integer (halves to even) plus one.
+double IntensityAxisMaximum(double rainIntensity);
+
+// A new chart drawing content; the caller owns it.
+QChart* BuildHydrographChart(const HydrographChartContent& content);
+
+// Thins the axis ticks to what the chart's plot area has room for, so the
+// labels never crowd or get cut short in a small window.
+void FitAxisTicks(QChart* chart, const HydrographChartContent& content);
+
+} // namespace hydrim::gui

@@ -1,0 +1,112 @@
+#include "render/PrintJobs.h"
+
+#include "render/PrintChartPage.h"
+#include "render/PrintTablePage.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include <cstdio>
+
+namespace hydrim::gui {
+
+namespace {
+
+constexpr int PdfResolution = 600;
+
+QPageLayout::Orientation OrientationFor(const PrintPage& page) {
+    return page.table ? QPageLayout::Portrait : QPageLayout::Landscape;
+}
+
+// Paints one page on a device that is already being painted on.
+void PaintPage(QPainter& painter, const PrintPage& page, const TablePrintSettings& settings) {
+    const QPaintDevice* device = painter.device();
+    const QSize size(device->width(), device->height());
+    if (page.table) {
+        const TablePageLayout layout = LayoutTablePage(*page.table, settings.font, *device, size,
+                                                       static_cast<int>(settings.description.size()));
+        PaintTablePage(painter, layout, *page.table, settings.description);
+    } else {
+        PaintChartPage(painter, size, page.chart);
+    }
+}
+
+QString PdfError(const QString& path, const QString& reason) {
+    return QStringLiteral("Soubor PDF „%1“ se nepodařilo zapsat: %2").arg(path, reason);
+}
+
+} // namespace
+
+QFont DefaultTableFont() {
+    return QFont(QStringLiteral("Times New Roman"), 12);
+}
+
+bool PrintPages(QPrinter& printer, const std::vector<PrintPage>& pages, const TablePrintSettings& settings) {
+    if (pages.empty()) {
+        return true;
+    }
+    const QPageLayout::Orientation remembered = printer.pageLayout().orientation();
+    bool ok = true;
+    {
+        printer.setPageOrientation(
+            OrientationFor(pages.front()) == QPageLayout::Landscape ? QPageLayout::Landscape : remembered);
+        QPainter painter;
+        if (!painter.begin(&printer)) {
+            ok = false;
+        } else {
+            for (size_t k = 0; k < pages.size(); ++k) {
+                if (k > 0) {
+                    printer.setPageOrientation(OrientationFor(pages[k]) == QPageLayout::Landscape
+                                                   ? QPageLayout::Landscape
+                                                   : remembered);
+                    printer.newPage();
+                }
+                PaintPage(painter, pages[k], settings);
+            }
+            painter.end();
+        }
+    }
+    printer.setPageOrientation(remembered);
+    return ok;
+}
+
+QString WritePdf(const QString& path, const std::vector<PrintPage>& pages,
+                 const TablePrintSettings& settings) {
+    const QString temporary = path + QStringLiteral(".~pdf.tmp");
+    QFile::remove(temporary);
+    {
+        QPdfWriter writer(temporary);
+        writer.setResolution(PdfResolution);
+        writer.setCreator(ProgramLine());
+        writer.setTitle(QFileInfo(path).completeBaseName());
+        const QPageLayout::Orientation first =
+            pages.empty() ? QPageLayout::Portrait : OrientationFor(pages.front());
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), first, QMarginsF()));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            QFile::remove(temporary);
+            return PdfError(path, QStringLiteral("soubor nelze vytvořit"));
+        }
+        for (size_t k = 0; k < pages.size(); ++k) {
+            if (k > 0) {
+                writer.setPageOrientation(OrientationFor(pages[k]));
+                writer.newPage();
+            }
+            PaintPage(painter, pages[k], settings);
+        }
+        painter.end();
+    }
+    // rename() replaces an existing file in one step.
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(temporary);
+        return PdfError(path, QStringLiteral("soubor nelze přejmenovat"));
+    }
+    return {};
+}
+
+} // namespace hydrim::gui

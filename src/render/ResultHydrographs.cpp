@@ -1,0 +1,59 @@
+#include "render/ResultHydrographs.h"
+
+#include "core/series/HydrographOrdinates.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace hydrim::gui {
+
+namespace {
+
+int ClampIndex(int i) {
+    return std::clamp(i, 1, static_cast<int>(ReturnPeriods.size()) - 1);
+}
+
+// Point k of every hydrograph stands at minute k.
+HydrographChartContent ContentOf(const HydrographSet& set) {
+    HydrographChartContent content;
+    content.twoSlopes = set.TwoSlopes;
+    content.minutes.resize(set.Length());
+    std::iota(content.minutes.begin(), content.minutes.end(), 0);
+    if (set.TwoSlopes) {
+        content.left = set.Left;
+        content.right = set.Right;
+        content.catchment = set.Catchment;
+    } else {
+        content.left = set.Catchment;
+    }
+    return content;
+}
+
+} // namespace
+
+HydrographChartContent VariantIChartContent(const AppState& state, int i, bool designRain) {
+    i = ClampIndex(i);
+    const HydrographParams left = VariantIHydrograph(state, i, Slope::Left, designRain);
+    HydrographChartContent content = ContentOf(
+        state.TwoSlopes ? CombineHydrographs(left, VariantIHydrograph(state, i, Slope::Right, designRain))
+                        : CombineHydrographs(left));
+    content.designRain = designRain;
+    content.rainDuration = state.VariantI.RainDurationC[static_cast<size_t>(i)];
+    content.rainIntensity = state.VariantI.RainIntensityC[static_cast<size_t>(i)];
+    content.returnPeriod = ReturnPeriods[static_cast<size_t>(i)];
+    return content;
+}
+
+HydrographChartContent Variant23ChartContent(const AppState& state) {
+    const bool twoSlopes = HasTwoSlopes(state.CurrentProject.Texts);
+    const HydrographParams left = Variant23Hydrograph(state, Slope::Left);
+    HydrographChartContent content =
+        ContentOf(twoSlopes ? CombineHydrographs(left, Variant23Hydrograph(state, Slope::Right))
+                            : CombineHydrographs(left));
+    content.designRain = true;
+    content.rainDuration = state.Inputs.RainDuration;
+    content.rainIntensity = state.Inputs.RainIntensity;
+    return content;
+}
+
+} // namespace hydrim::gui
