@@ -1,7 +1,8 @@
 #include "core/project/InputRules.h"
 
+#include "core/project/DecimalText.h"
+
 #include <algorithm>
-#include <charconv>
 #include <initializer_list>
 
 namespace hydrim {
@@ -246,13 +247,7 @@ std::optional<double> FieldValue(std::string_view text) {
     if (text.empty() || !IsDigit(static_cast<unsigned char>(text.front()))) {
         return std::nullopt;
     }
-    double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
+    return ParseDecimalText(text);
 }
 
 std::optional<char> RainKeyFilter(std::string_view fieldText, char32_t key) {

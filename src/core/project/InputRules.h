@@ -48,8 +48,9 @@ struct FilteredText {
 // last) are dropped until the text fits.
 FilteredText FilterNumber(const std::string& text, int caret, int maxLength = NumericFieldMaxLength);
 
-// The value of a field text as filtered above ("12", "1.5", "3."), or
-// nothing for an empty text or one that is not such a number.
+// The value of a field text as filtered above ("12", "1.5", "3."): a plain
+// decimal text (core/project/DecimalText.h) that starts with a digit, or
+// nothing.
 std::optional<double> FieldValue(std::string_view text);
 
 // The key filter of the N = 10, 20, 50 rainfall fields: the character to

@@ -3,6 +3,8 @@
 // written. Texts are UTF-8; numbers use the decimal point ".".
 #pragma once
 
+#include "core/project/DecimalText.h"
+
 #include <optional>
 #include <string>
 
@@ -16,13 +18,6 @@ inline constexpr char32_t KeyEscape = 27;
 // The key filter of every lookup grid: digits, ".", backspace, Enter and Esc
 // pass unchanged, "," becomes "."; every other key is discarded (nullopt).
 std::optional<char32_t> FilterLookupKey(char32_t key);
-
-// True when text is a plain decimal number: digits with at most one "." and
-// at least one digit ("12", "2.5", "3.", ".5"); no signs, blanks or exponents.
-bool IsDecimalText(const std::string& text);
-
-// The value of a plain decimal text, or nullopt when IsDecimalText is false.
-std::optional<double> ParseDecimalText(const std::string& text);
 
 // Area cells: a non-empty text that is not a decimal number loses its last
 // character ("2.5." -> "2.5", "." -> "").
