@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests and the program need,
-# but only when one of them is missing: a second run asks dpkg and nothing else.
+# Installs the Debian 12 packages the build, the tests and the program need
+# (and any further ones named as arguments), but only when one of them is missing: a second run asks dpkg and nothing else.
 #
 # Every package whose files are read is named here or is a hard dependency
 # (Depends, never Recommends) of a named one:
@@ -25,6 +25,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth poppler-utils unzip
     fonts-liberation2 fonts-dejavu-core
+    "$@"
 )
 
 missing=()

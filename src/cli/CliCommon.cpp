@@ -9,6 +9,7 @@
 #include <cmath>
 #include <filesystem>
 #include <iostream>
+#include <vector>
 
 namespace hydrim::cli {
 
@@ -74,13 +75,44 @@ int UsageError(const std::string& command, const std::string& problem) {
     return ExitUsage;
 }
 
+namespace {
+
+bool IsDirectory(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
+// The installed copy of DATA: beside the running executable (bin/../share),
+// so a relocated installation finds its own, else the configured prefix.
+std::vector<std::filesystem::path> InstalledDataDirectories() {
+    std::vector<std::filesystem::path> found;
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) {
+        found.push_back((self.parent_path() / ".." / "share" / "hydrim" / DataDirName).lexically_normal());
+    }
+    found.push_back(std::filesystem::path(HYDRIM_SHARE_DIR) / DataDirName);
+    return found;
+}
+
+} // namespace
+
 std::string DataDirectoryOption(const Arguments& parsed) {
     if (const std::string dir = parsed.value("--data"); !dir.empty()) {
         return dir;
     }
     std::error_code ec;
     const std::string cwd = std::filesystem::current_path(ec).string();
-    return JoinPath(ec ? std::string(".") : cwd, DataDirName);
+    const std::string local = JoinPath(ec ? std::string(".") : cwd, DataDirName);
+    if (IsDirectory(local)) {
+        return local;
+    }
+    for (const std::filesystem::path& installed : InstalledDataDirectories()) {
+        if (IsDirectory(installed)) {
+            return installed.string();
+        }
+    }
+    return local;
 }
 
 std::string FormatReal(double value) {

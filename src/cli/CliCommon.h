@@ -34,7 +34,8 @@ void PrintError(const std::string& message);
 // Prints a usage problem with the command's usage line; returns ExitUsage.
 int UsageError(const std::string& command, const std::string& problem);
 
-// The data directory: the --data option, else "DATA" below the working directory.
+// The data directory: the --data option, else "DATA" below the working
+// directory when there is one, else the installed data.
 std::string DataDirectoryOption(const Arguments& parsed);
 
 // A real with 17 significant digits ("0.10000000000000001", "300.0"); a

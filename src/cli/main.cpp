@@ -47,9 +47,12 @@ void PrintHelp(std::ostream& out) {
     for (const auto& [name, command] : CommandTable()) {
         out << "  " << command.usage << "\n" << Wrap(command.summary, 6);
     }
-    out << "\nDIR is the data directory holding par.tab and the tables (default: DATA below the\n"
-           "working directory). Exit status: 0 success (a no-runoff result included),\n"
-           "1 unreadable or invalid input, 2 bad usage.\n";
+    out << "\nDIR is the data directory holding par.tab and the tables. Without --data:\n"
+           "DATA below the working directory, else the installed data ("
+        << HYDRIM_SHARE_DIR
+        << "/DATA).\n"
+           "Exit status: 0 success (a no-runoff result included), 1 unreadable or invalid\n"
+           "input, 2 bad usage.\n";
 }
 
 void PrintCommandHelp(const hydrim::cli::Command& command) {

@@ -31,13 +31,14 @@ inline std::string Slurp(const std::filesystem::path& path) {
 }
 
 // Runs "hydrim-cli arguments" (arguments already quoted as needed) in the
-// working directory cwd.
-inline CliRun RunCli(const std::string& arguments, const std::string& cwd = HYDRIM_SOURCE_DIR) {
+// working directory cwd; program names another copy of hydrim-cli.
+inline CliRun RunCli(const std::string& arguments, const std::string& cwd = HYDRIM_SOURCE_DIR,
+                     const std::string& program = HYDRIM_CLI_PATH) {
     std::random_device random;
     const auto base = std::filesystem::temp_directory_path() / ("hydrim-cli-" + std::to_string(random()));
     const std::string out = base.string() + ".out", err = base.string() + ".err";
-    const std::string command = "cd " + Quote(cwd) + " && " + Quote(HYDRIM_CLI_PATH) + " " + arguments +
-                                " >" + Quote(out) + " 2>" + Quote(err);
+    const std::string command = "cd " + Quote(cwd) + " && " + Quote(program) + " " + arguments + " >" +
+                                Quote(out) + " 2>" + Quote(err);
     const int raw = std::system(command.c_str());
     CliRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

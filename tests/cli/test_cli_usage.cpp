@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <unistd.h>
 
 namespace hydrim {
 namespace {
@@ -53,10 +55,27 @@ TEST(CliUsage, MissingCoefficientTableExitsWithOneNamingIt) {
         RunCli("compute " + Example("variant2-one-slope.snp") + " --data /nonexistent-dir");
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("/nonexistent-dir/par.tab"), std::string::npos);
-    // Without --data the table is looked for in DATA below the working directory.
-    const test::CliRun elsewhere = RunCli("compute " + Example("variant2-one-slope.snp"), "/");
-    EXPECT_EQ(elsewhere.status, 1);
-    EXPECT_NE(elsewhere.err.find("/DATA/par.tab"), std::string::npos);
+}
+
+// Without --data: DATA below the working directory when there is one, else
+// the installed data beside the executable (bin/../share/hydrim/DATA).
+TEST(CliUsage, FindsTheInstalledDataWhenTheWorkingDirectoryHasNone) {
+    namespace fs = std::filesystem;
+    const fs::path prefix = fs::temp_directory_path() / ("hydrim-prefix-" + std::to_string(::getpid()));
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(prefix / "share/hydrim/DATA");
+    fs::create_directories(prefix / "work");
+    fs::copy_file(HYDRIM_CLI_PATH, prefix / "bin/hydrim-cli");
+    fs::copy_file(fs::path(HYDRIM_SOURCE_DIR) / "DATA/par.tab", prefix / "share/hydrim/DATA/par.tab");
+    const std::string cli = (prefix / "bin/hydrim-cli").string(), work = (prefix / "work").string();
+
+    const test::CliRun installed = RunCli("compute " + Example("variant2-one-slope.snp"), work, cli);
+    EXPECT_EQ(installed.status, 0) << installed.err;
+    fs::create_directory(prefix / "work/DATA");
+    const test::CliRun local = RunCli("compute " + Example("variant2-one-slope.snp"), work, cli);
+    EXPECT_EQ(local.status, 1);
+    EXPECT_NE(local.err.find(work + "/DATA/par.tab"), std::string::npos) << local.err;
+    fs::remove_all(prefix);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "test_dialog_support.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -58,6 +59,9 @@ private slots:
         TCNcis1* numbers = dialogs->curveNumbers();
         QVERIFY(numbers->isVisible());
         QVERIFY(!groups->isVisible());
+        // The note says which soil-group columns are not published values.
+        QVERIFY(numbers->findChild<QPlainTextEdit*>()->toPlainText().contains(
+            QStringLiteral("nejsou v publikované tabulce")));
         QCOMPARE(numbers->category(), 2);
         QCOMPARE(numbers->StringGrid1->text(1, 3), QStringLiteral(" pro A-B"));
         QCOMPARE(numbers->StringGrid1->text(10, 3), QStringLiteral("65"));

@@ -78,10 +78,17 @@ QSizeF PageSize(const QString& pdf, int n) {
     return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble()) : QSizeF();
 }
 
+// The text of page n, with the typographic ligatures a font may use
+// (U+FB00 "ff" .. U+FB06 "st") folded back into their letters.
 QString PageText(const QString& pdf, int n) {
-    return Run(QStringLiteral("pdftotext"),
-               {QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"), QString::number(n),
-                QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QString text = Run(QStringLiteral("pdftotext"),
+                       {QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"), QString::number(n),
+                        QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const char* letters[] = {"ff", "fi", "fl", "ffi", "ffl", "st", "st"};
+    for (int i = 0; i < 7; ++i) {
+        text.replace(QChar(0xFB00 + i), QLatin1String(letters[i]));
+    }
+    return text;
 }
 
 // Answers every message box that appears, remembering its text.

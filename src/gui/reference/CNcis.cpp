@@ -58,8 +58,10 @@ TCNcis1::TCNcis1(LookupContext& context, const std::string& dataDir, QWidget* pa
                        "Pr - pásově pěstované plodiny a příčně průlehované pozemky\n"
                        "Šp - špatné hydrol. podmínky omezující infiltraci vody do půdy a zvyšující odtok\n"
                        "Db - dobré hydrol. podmínky zvyšující infiltraci a snižující odtok\n"
-                       "Stř - střední hydrologické podmínky"));
-    legend->setFixedHeight(legend->fontMetrics().lineSpacing() * 7 + 12);
+                       "Stř - střední hydrologické podmínky\n"
+                       "Sloupce A - B, B - C a C - D nejsou v publikované tabulce (TR-55): jsou to průměry "
+                       "sousedních skupin, zaokrouhlené na celá čísla"));
+    legend->setFixedHeight(legend->fontMetrics().lineSpacing() * 8 + 12);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

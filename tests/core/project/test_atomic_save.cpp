@@ -4,6 +4,7 @@
 // back into the same bytes, and line ends or a byte-order mark of another
 // editor do not change what is read.
 #include "TempDirectory.h"
+#include "support/UnprivilegedChild.h"
 
 #include "core/project/ProjectFile.h"
 #include "core/project/TextCodec.h"
@@ -102,17 +103,23 @@ TEST(AtomicSave, AFailedTemporaryFileKeepsTheOldFile) {
     EXPECT_EQ(ReadBytes(target), old);
 }
 
+// Checked without root rights: the superuser may write into a read-only
+// directory.
 TEST(AtomicSave, AReadOnlyDirectoryKeepsTheOldFile) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "the superuser may write into a read-only directory";
-    }
     TempDirectory dir;
     const std::string old = "SPIKA NP File\r\n0\r\n";
     const std::string target = dir.write("projekt.snp", old);
-    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    const std::string error = WriteProjectFile(target, LargeProject());
-    fs::permissions(dir.path(), fs::perms::owner_all);
-    EXPECT_NE(error, "");
+    const uid_t user = test::UnprivilegedUser();
+    ASSERT_EQ(::chown(dir.path().c_str(), user, user), 0);
+    ASSERT_EQ(::chown(target.c_str(), user, user), 0);
+    const Project project = LargeProject();
+    const int failure = test::RunUnprivileged([&] {
+        fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+        const bool refused = !WriteProjectFile(target, project).empty();
+        fs::permissions(dir.path(), fs::perms::owner_all);
+        return refused ? 0 : 1;
+    });
+    EXPECT_EQ(failure, 0) << "the save into a read-only directory reported success";
     EXPECT_EQ(ReadBytes(target), old);
     ExpectOnlyFile(dir, "projekt.snp");
 }

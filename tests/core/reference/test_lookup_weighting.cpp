@@ -1,5 +1,6 @@
 // Area-weighted soil group, curve number and roughness on small tables.
 #include "core/reference/LookupWeighting.h"
+#include "core/reference/ReferenceFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -107,4 +108,43 @@ TEST(LookupRoughness, ZeroAreaIsReportedNotDividedBy) {
     EXPECT_EQ(WeightedRoughness({{2, "8", "0"}, {3, "9", ""}}).status, LookupStatus::ZeroArea);
     EXPECT_EQ(WeightedRoughness({{2, "8.", "1"}}).status, LookupStatus::Ok);
     EXPECT_EQ(WeightedRoughness({{2, "8", "1.."}}).status, LookupStatus::InvalidNumber);
+}
+
+// The shipped soil-unit table: every main soil unit 01–64 has a group, the
+// units with an alternative are exactly the rows the dialog lets the user
+// decide, and a slope spread over HPJ 14–64 weighs to the expected group and
+// curve number.
+TEST(LookupSoilUnits, ShippedTableGroupsEveryMainSoilUnit) {
+    ReferenceTables reference;
+    ASSERT_TRUE(ReadSoilUnitTable(HYDRIM_SOURCE_DIR "/DATA", reference).ok());
+    ASSERT_TRUE(ReadCurveNumberTable(HYDRIM_SOURCE_DIR "/DATA", reference).ok());
+    std::vector<int> decisionRows;
+    std::vector<AreaRow> hpj14to64;
+    for (int row = 3; row <= 66; ++row) {
+        const std::string& group = reference.SoilUnitGroupsOriginal[row];
+        if (SoilGroupNeedsDecision(group)) {
+            decisionRows.push_back(row);
+        } else {
+            EXPECT_TRUE(SoilUnitGroupWeight(group).has_value()) << "row " << row << ": " << group;
+        }
+        if (row >= 16) { // HPJ 14 and on; an alternative decided as the group outside the parentheses
+            const std::string letters = SoilGroupLetters(group);
+            const bool alternativeFirst = group.front() == '(';
+            const std::string decided = !SoilGroupNeedsDecision(group) ? group
+                                        : alternativeFirst             ? letters.substr(1, 1)
+                                                                       : letters.substr(0, 1);
+            hpj14to64.push_back({row, decided, "1"});
+        }
+    }
+    EXPECT_EQ(decisionRows, (std::vector<int>{5, 10, 17, 18, 19, 27, 28, 33, 34, 37, 39, 54, 55, 63}));
+    EXPECT_EQ(SoilGroupLetters(reference.SoilUnitGroupsOriginal[18]), "AB"); // HPJ 16 "(A) B"
+
+    const LookupOutcome group = SoilGroupFromUnits(hpj14to64);
+    ASSERT_TRUE(group.ok());
+    EXPECT_NEAR(group.value, 126.0 / 51.0, kExact); // n = 247
+    EXPECT_EQ(group.category, 4);                   // B-C
+    const auto& column = reference.CurveNumberTable[group.category];
+    const LookupOutcome cn = WeightedCurveNumber({{2, column[2], "1"}, {3, column[3], "3"}});
+    ASSERT_TRUE(cn.ok());
+    EXPECT_NEAR(cn.value, (89.0 + 3 * 88.0) / 4, kExact);
 }
