@@ -25,20 +25,11 @@ constexpr int CnLeft = 3, CnRight = 6;
 constexpr int HspArea = 2, UnitArea = 4, LandUseArea = 4;
 } // namespace
 
-class CurveNumberWizardTest : public QObject {
+class CurveNumberWizardTest : public QObject, private DialogFixture {
     Q_OBJECT
 private slots:
-    void init() {
-        QVERIFY(dir.isValid());
-        WriteAllTables(dir);
-        state = AppState();
-        dialogs = std::make_unique<LookupDialogs>(state, dir.path().toStdString(), nullptr);
-        dialogs->attachLink(&link);
-    }
-    void cleanup() {
-        dialogs.reset();
-        link = StubLink();
-    }
+    void init() { start(); }
+    void cleanup() { finish(); }
 
     void soilGroupsLeadToTheirCurveNumberColumn() {
         dialogs->openLookup(CnLeft, true);
@@ -230,12 +221,6 @@ private slots:
         QCOMPARE(again.curveNumbers()->areaText(20), QStringLiteral("3"));
         QCOMPARE(again.curveNumbers()->panel.value->text(), QStringLiteral("65.00"));
     }
-
-private:
-    QTemporaryDir dir;
-    AppState state;
-    StubLink link;
-    std::unique_ptr<LookupDialogs> dialogs;
 };
 
 QTEST_MAIN(CurveNumberWizardTest)

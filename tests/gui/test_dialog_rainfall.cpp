@@ -17,20 +17,11 @@ namespace {
 constexpr int RainfallButton = 7;
 }
 
-class RainfallDialogTest : public QObject {
+class RainfallDialogTest : public QObject, private DialogFixture {
     Q_OBJECT
 private slots:
-    void init() {
-        QVERIFY(dir.isValid());
-        WriteAllTables(dir);
-        state = AppState();
-        dialogs = std::make_unique<LookupDialogs>(state, dir.path().toStdString(), nullptr);
-        dialogs->attachLink(&link);
-    }
-    void cleanup() {
-        dialogs.reset();
-        link = StubLink();
-    }
+    void init() { start(); }
+    void cleanup() { finish(); }
 
     void variantOneShowsFiveReturnPeriodsAndInsertsThem() {
         link.combos = {{2, 0}, {3, 5}};
@@ -139,12 +130,6 @@ private slots:
         QCOMPARE(bare.readErrors().size(), 5);
         QVERIFY(recorder.last().contains(QStringLiteral("srazky.tab")));
     }
-
-private:
-    QTemporaryDir dir;
-    AppState state;
-    StubLink link;
-    std::unique_ptr<LookupDialogs> dialogs;
 };
 
 QTEST_MAIN(RainfallDialogTest)

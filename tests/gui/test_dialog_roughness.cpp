@@ -21,20 +21,11 @@ constexpr int RoughnessLeft = 1, MoistureLeft = 2, RoughnessRight = 4, MoistureR
 constexpr int ValueColumn = 3, AreaColumn = 4;
 } // namespace
 
-class RoughnessDialogTest : public QObject {
+class RoughnessDialogTest : public QObject, private DialogFixture {
     Q_OBJECT
 private slots:
-    void init() {
-        QVERIFY(dir.isValid());
-        WriteAllTables(dir);
-        state = AppState();
-        dialogs = std::make_unique<LookupDialogs>(state, dir.path().toStdString(), nullptr);
-        dialogs->attachLink(&link);
-    }
-    void cleanup() {
-        dialogs.reset();
-        link = StubLink();
-    }
+    void init() { start(); }
+    void cleanup() { finish(); }
 
     void typedValuesAreCorrectedWhileTyping_data() {
         QTest::addColumn<int>("row");
@@ -184,11 +175,6 @@ private:
     static void typeInto(LookupGrid* grid, int row, int column, const char* keys) {
         TypeIntoCell(grid, row, column, keys);
     }
-
-    QTemporaryDir dir;
-    AppState state;
-    StubLink link;
-    std::unique_ptr<LookupDialogs> dialogs;
 };
 
 QTEST_MAIN(RoughnessDialogTest)

@@ -3,7 +3,9 @@
 // records what the dialogs write into it, and a message recorder.
 #pragma once
 
+#include "core/project/ProjectData.h"
 #include "core/project/TextCodec.h"
+#include "gui/reference/LookupDialogs.h"
 #include "gui/reference/LookupGrid.h"
 #include "gui/reference/LookupWindow.h"
 
@@ -13,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -159,6 +162,28 @@ public:
     ~MessageRecorder() { hydrim::gui::SetLookupMessageSink({}); }
     QString last() const { return messages.isEmpty() ? QString() : messages.back().second; }
     QList<QPair<QMessageBox::Icon, QString>> messages;
+};
+
+// The lookup dialogs over the synthetic tables, attached to a stub input
+// window; a test class derives from it and calls start() and finish() from
+// QTest's init() and cleanup(), so each test function gets fresh dialogs.
+struct DialogFixture {
+    QTemporaryDir dir;
+    hydrim::AppState state;
+    StubLink link;
+    std::unique_ptr<hydrim::gui::LookupDialogs> dialogs;
+
+    void start() {
+        QVERIFY(dir.isValid());
+        WriteAllTables(dir);
+        state = hydrim::AppState();
+        dialogs = std::make_unique<hydrim::gui::LookupDialogs>(state, dir.path().toStdString(), nullptr);
+        dialogs->attachLink(&link);
+    }
+    void finish() {
+        dialogs.reset();
+        link = StubLink();
+    }
 };
 
 } // namespace dialogtest

@@ -13,6 +13,8 @@
 #include "gui/views/TVypisDatV1_f.h"
 #include "gui/views/TimeSeriesModel.h"
 
+#include "MainWindowTestSupport.h"
+
 #include <QAction>
 #include <QAreaSeries>
 #include <QChart>
@@ -28,34 +30,8 @@
 
 using namespace hydrim;
 using namespace hydrim::gui;
+using namespace hydrim::gui::testing;
 namespace {
-
-QString ExampleProject(const char* name) {
-    return QStringLiteral(HYDRIM_SOURCE_DIR "/examples/") + QString::fromLatin1(name);
-}
-
-// The program as started in a fresh working directory with the shipped data.
-struct StartedFixture {
-    StartedFixture() {
-        options.workingDir = dir.path().toStdString();
-        options.localeDecimalPoint = QStringLiteral(".");
-        started = StartProgram(state, options, program);
-    }
-    THlavni& main() { return *program.mainWindow; }
-    QString path(const QString& name) const { return dir.filePath(name); }
-
-    QTemporaryDir dir;
-    AppState state;
-    StartOptions options;
-    StartedProgram program;
-    bool started = false;
-};
-
-// Closed windows are deleted from the event loop.
-void FlushClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 QLineSeries* Series(ChartWindow* window, const char* name) {
     for (QAbstractSeries* series : window->chartView()->chart()->series()) {
