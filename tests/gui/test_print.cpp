@@ -375,8 +375,7 @@ void PrintTest::proposedWorkbookNames() {
 
 void PrintTest::pdfCommandsFollowThePrintCommands() {
     AppState state;
-    THlavni main(state);
-    InstallPrintExportHooks(main);
+    THlavni main(state); // wires its result windows itself
     const auto check = [&main](const char* printName, const char* pdfName) {
         QAction* print = main.menuItem(QString::fromLatin1(printName));
         auto* pdf = main.findChild<QAction*>(QString::fromLatin1(pdfName));

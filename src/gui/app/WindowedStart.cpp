@@ -4,7 +4,6 @@
 #include "core/project/TextCodec.h"
 #include "core/reference/ParTableFile.h"
 #include "gui/app/Hlavni.h"
-#include "gui/app/PrintExportHooks.h"
 #include "gui/app/ShippedData.h"
 #include "gui/common/Messages.h"
 #include "gui/reference/LookupDialogs.h"
@@ -48,7 +47,6 @@ bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& 
     // input window (inside the main window), the about window.
     program.mainWindow = std::make_unique<THlavni>(state);
     THlavni& main = *program.mainWindow;
-    InstallPrintExportHooks(main);
     auto lookup = std::make_shared<LookupDialogs>(state, dataDir, &main);
     program.lookupDialogs = lookup;
     main.setProjektCreatedHook([dialogs = lookup.get()](TProjekt1* projekt) { dialogs->attach(projekt); });
