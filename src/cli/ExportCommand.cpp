@@ -3,6 +3,7 @@
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "cli/ComputedProject.h"
+#include "cli/FileCommandLine.h"
 
 #include "core/Engine.h"
 #include "export/WorkbookExport.h"
@@ -12,24 +13,18 @@ namespace hydrim::cli {
 namespace {
 
 int RunExport(const std::vector<std::string>& args) {
-    Arguments parsed;
-    if (std::string problem =
-            ParseArguments(args, {"--data", "-o", "--output"}, {"--timeseries", "--daily"}, parsed);
-        !problem.empty()) {
-        return UsageError("export", problem);
+    FileCommandLine line;
+    if (const int status =
+            ParseFileCommandLine("export", args, {"--timeseries", "--daily"}, "OUT.xlsx", line);
+        status != ExitOk) {
+        return status;
     }
-    if (parsed.positional.size() != 1) {
-        return UsageError("export", parsed.positional.empty() ? "no project file given"
-                                                              : "more than one project file given");
-    }
-    const std::string output = parsed.value("-o", parsed.value("--output"));
-    if (output.empty()) {
-        return UsageError("export", "no output file given (-o OUT.xlsx)");
-    }
+    const Arguments& parsed = line.parsed;
     if (parsed.has("--daily") && !parsed.has("--timeseries")) {
         return UsageError("export", "--daily applies to --timeseries only");
     }
-    const std::string& projectFile = parsed.positional.front();
+    const std::string& projectFile = line.projectFile;
+    const std::string& output = line.output;
     const std::string dataDir = DataDirectoryOption(parsed);
     const Computation computation = LoadAndCompute(projectFile, dataDir);
     if (!computation.hasResults()) {

@@ -4,6 +4,7 @@
 // commands never load Qt.
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "cli/FileCommandLine.h"
 
 #include <filesystem>
 #include <spawn.h>
@@ -47,25 +48,16 @@ int RunPdfWriter(const std::string& writer, const std::string& projectFile, cons
 }
 
 int RunPdf(const std::vector<std::string>& args) {
-    Arguments parsed;
-    if (std::string problem = ParseArguments(args, {"--data", "-o", "--output"}, {}, parsed);
-        !problem.empty()) {
-        return UsageError("pdf", problem);
-    }
-    if (parsed.positional.size() != 1) {
-        return UsageError("pdf", parsed.positional.empty() ? "no project file given"
-                                                           : "more than one project file given");
-    }
-    const std::string output = parsed.value("-o", parsed.value("--output"));
-    if (output.empty()) {
-        return UsageError("pdf", "no output file given (-o OUT.pdf)");
+    FileCommandLine line;
+    if (const int status = ParseFileCommandLine("pdf", args, {}, "OUT.pdf", line); status != ExitOk) {
+        return status;
     }
     const std::string writer = PdfWriterPath();
     if (writer.empty()) {
         PrintError("pdf: this installation has no PDF writer (hydrim-pdf, built with Qt, beside hydrim-cli)");
         return ExitInvalidInput;
     }
-    return RunPdfWriter(writer, parsed.positional.front(), output, DataDirectoryOption(parsed));
+    return RunPdfWriter(writer, line.projectFile, line.output, DataDirectoryOption(line.parsed));
 }
 
 const CommandRegistration

@@ -3,6 +3,7 @@
 // Each ends at once with exit status 1 and one line that names the file and
 // says in Czech what is wrong: the same text the reader gives the window.
 #include "CliRunner.h"
+#include "support/TempDirectory.h"
 #include "support/UnprivilegedChild.h"
 
 #include "core/project/ProjectFile.h"
@@ -29,31 +30,15 @@ using test::RunCli;
 
 const fs::path Source = HYDRIM_SOURCE_DIR;
 
-class Scratch {
+// A scratch directory with a data directory holding a copy of the shipped par.tab.
+class Scratch : public test::TempDirectory {
 public:
-    Scratch() : path_(fs::temp_directory_path() / ("hydrim-bad-input-" + std::to_string(::getpid()))) {
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~Scratch() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    std::string write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(file(name), std::ios::binary) << bytes;
-        return file(name);
-    }
-    // A data directory holding a copy of the shipped par.tab.
     std::string dataWithParTable() const {
-        fs::create_directories(path_ / "DATA");
-        fs::copy_file(Source / "DATA" / "par.tab", path_ / "DATA" / "par.tab",
+        fs::create_directories(fs::path(path()) / "DATA");
+        fs::copy_file(Source / "DATA" / "par.tab", fs::path(path()) / "DATA" / "par.tab",
                       fs::copy_options::overwrite_existing);
-        return (path_ / "DATA").string();
+        return file("DATA");
     }
-
-private:
-    fs::path path_;
 };
 
 std::string Example(const std::string& name) {

@@ -2,6 +2,7 @@
 // the files they write (checked with unzip, pdfinfo and pdftotext) and no
 // file at all when they fail.
 #include "CliRunner.h"
+#include "support/TempDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -15,23 +16,7 @@ using test::Example;
 using test::Quote;
 using test::RunCli;
 
-class Scratch {
-public:
-    Scratch() {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() / ("hydrim-export-cli-" + std::to_string(random()));
-        std::filesystem::create_directories(path_);
-    }
-    ~Scratch() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    bool empty() const { return std::filesystem::is_empty(path_); }
-
-private:
-    std::filesystem::path path_;
-};
+using Scratch = test::TempDirectory;
 
 std::string Capture(const std::string& command) {
     std::string text;

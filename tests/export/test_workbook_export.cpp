@@ -5,6 +5,7 @@
 #include "export/WorkbookCells.h"
 #include "export/WorkbookExport.h"
 
+#include "support/TempDirectory.h"
 #include "test_workbook_support.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ std::vector<std::string> SheetNames(const std::string& zip) {
 TEST(WorkbookExport, VariantITablesGiveEightSheetsWithNumbersMergesAndFrames) {
     const auto state = ComputedExample("variant1-two-slopes.snp");
     const std::vector<ResultGrid> grids = GridsOf(*state);
-    test::ScratchDirectory dir;
+    test::TempDirectory dir;
     const std::string path = dir.file("tabulka.xlsx");
     ASSERT_EQ(WriteResultTableWorkbook(path, grids, '.'), "");
     ASSERT_TRUE(test::ZipIsSound(path));
@@ -107,7 +108,7 @@ TEST(WorkbookExport, VariantITablesGiveEightSheetsWithNumbersMergesAndFrames) {
 
 TEST(WorkbookExport, TheLocaleSeparatorOfTheTableGivesTheSameNumbers) {
     auto state = ComputedExample("variant1-one-slope.snp");
-    test::ScratchDirectory dir;
+    test::TempDirectory dir;
     ASSERT_EQ(WriteResultTableWorkbook(dir.file("point.xlsx"), GridsOf(*state), '.'), "");
     state->LocaleDecimalSeparator = ',';
     const std::vector<ResultGrid> commaGrids = GridsOf(*state);
@@ -129,7 +130,7 @@ TEST(WorkbookExport, TheLocaleSeparatorOfTheTableGivesTheSameNumbers) {
 
 TEST(WorkbookExport, Variant23TableIsOneSheetWithoutTheHiddenColumn) {
     const auto state = ComputedExample("variant2-one-slope.snp");
-    test::ScratchDirectory dir;
+    test::TempDirectory dir;
     const std::string path = dir.file("v2.xlsx");
     ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.'), "");
     EXPECT_EQ(SheetNames(path), (std::vector<std::string>{"Výstup"}));
@@ -147,7 +148,7 @@ TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod)
     const auto state = ComputedExample("variant1-two-slopes.snp");
     const std::vector<TimeSeriesSheets> sets = VariantITimeSeriesSheets(*state);
     ASSERT_EQ(sets.size(), 5u);
-    test::ScratchDirectory dir;
+    test::TempDirectory dir;
     const std::string path = dir.file("rady.xlsx");
     ASSERT_EQ(WriteTimeSeriesWorkbook(path, sets), "");
     ASSERT_TRUE(test::ZipIsSound(path));
@@ -216,7 +217,7 @@ TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod)
 TEST(WorkbookExport, TheDailyHydrographHasNoRainColumnAndNoRainAxis) {
     auto state = ComputedExample("variant1-two-slopes.snp");
     state->HydrographFromDesignRain = false;
-    test::ScratchDirectory dir;
+    test::TempDirectory dir;
     const std::string path = dir.file("daily.xlsx");
     ASSERT_EQ(WriteTimeSeriesWorkbook(path, VariantITimeSeriesSheets(*state)), "");
     const std::string chart = ZipPart(path, "xl/charts/chart1.xml");
@@ -228,7 +229,7 @@ TEST(WorkbookExport, TheDailyHydrographHasNoRainColumnAndNoRainAxis) {
 
 TEST(WorkbookExport, Variant23TimeSeriesOfOneSlope) {
     const auto state = ComputedExample("variant3-one-slope.snp");
-    test::ScratchDirectory dir;
+    test::TempDirectory dir;
     const std::string path = dir.file("v3.xlsx");
     ASSERT_EQ(WriteTimeSeriesWorkbook(path, Variant23TimeSeriesSheets(*state, false)), "");
     EXPECT_EQ(SheetNames(path), (std::vector<std::string>{"Časové řady", "Graf"}));
@@ -240,7 +241,7 @@ TEST(WorkbookExport, Variant23TimeSeriesOfOneSlope) {
 
 TEST(WorkbookExport, ProgressPassesTheMilestonesOfEachExport) {
     const auto state = ComputedExample("variant1-one-slope.snp");
-    test::ScratchDirectory dir;
+    test::TempDirectory dir;
     std::vector<int> positions;
     const auto record = [&positions](int position) { positions.push_back(position); };
     ASSERT_EQ(WriteResultTableWorkbook(dir.file("t.xlsx"), GridsOf(*state), '.', record), "");
@@ -253,7 +254,7 @@ TEST(WorkbookExport, ProgressPassesTheMilestonesOfEachExport) {
 TEST(WorkbookExport, AFailedWriteLeavesNoFileBehind) {
     const auto state = ComputedExample("variant2-one-slope.snp");
     const std::vector<ResultGrid> grids = GridsOf(*state);
-    test::ScratchDirectory dir;
+    test::TempDirectory dir;
 
     const std::string missing = dir.file("nowhere/tabulka.xlsx");
     const std::string error = WriteResultTableWorkbook(missing, grids, '.');
@@ -266,7 +267,7 @@ TEST(WorkbookExport, AFailedWriteLeavesNoFileBehind) {
     std::filesystem::create_directory(occupied);
     EXPECT_NE(WriteResultTableWorkbook(occupied, grids, '.'), "");
     EXPECT_TRUE(std::filesystem::is_directory(occupied));
-    EXPECT_EQ(dir.EntryCount(), 1u);
+    EXPECT_EQ(dir.entryCount(), 1u);
 
     // A sheet name the file format refuses stops the export the same way.
     std::vector<ResultGrid> badName = grids;
@@ -274,18 +275,18 @@ TEST(WorkbookExport, AFailedWriteLeavesNoFileBehind) {
     const std::string refused = dir.file("refused.xlsx");
     EXPECT_NE(WriteResultTableWorkbook(refused, badName, '.'), "");
     EXPECT_FALSE(std::filesystem::exists(refused));
-    EXPECT_EQ(dir.EntryCount(), 1u);
+    EXPECT_EQ(dir.entryCount(), 1u);
 }
 
 TEST(WorkbookExport, AnExistingWorkbookIsReplacedWhole) {
     const auto state = ComputedExample("variant2-two-slopes.snp");
-    test::ScratchDirectory dir;
+    test::TempDirectory dir;
     const std::string path = dir.file("v2.xlsx");
     ASSERT_EQ(WriteTimeSeriesWorkbook(path, Variant23TimeSeriesSheets(*state, true)), "");
     ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.'), "");
     EXPECT_TRUE(test::ZipIsSound(path));
     EXPECT_EQ(SheetNames(path), (std::vector<std::string>{"Výstup"}));
-    EXPECT_EQ(dir.EntryCount(), 1u);
+    EXPECT_EQ(dir.entryCount(), 1u);
 }
 
 } // namespace

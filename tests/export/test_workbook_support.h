@@ -89,25 +89,4 @@ inline double CellNumber(const std::string& sheet, const std::string& ref) {
     return std::stod(cell.substr(v + 3));
 }
 
-// A fresh directory removed with its contents at the end.
-class ScratchDirectory {
-public:
-    ScratchDirectory() {
-        std::random_device random;
-        path_ = std::filesystem::temp_directory_path() / ("hydrim-workbook-" + std::to_string(random()));
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    size_t EntryCount() const {
-        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(path_), {}));
-    }
-
-private:
-    std::filesystem::path path_;
-};
-
 } // namespace hydrim::test

@@ -3,7 +3,7 @@
 // process killed) leaves the old file as it was, every stored project reads
 // back into the same bytes, and line ends or a byte-order mark of another
 // editor do not change what is read.
-#include "TempDirectory.h"
+#include "support/TempDirectory.h"
 #include "support/UnprivilegedChild.h"
 
 #include "core/project/ProjectFile.h"

@@ -1,4 +1,4 @@
-#include "TempDirectory.h"
+#include "support/TempDirectory.h"
 
 #include "core/project/TextCodec.h"
 #include "core/reference/ParTableFile.h"

@@ -1,4 +1,4 @@
-#include "TempDirectory.h"
+#include "support/TempDirectory.h"
 
 #include "core/project/ProjectFile.h"
 #include "core/project/TextCodec.h"

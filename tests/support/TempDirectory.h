@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -25,6 +26,10 @@ public:
 
     std::string path() const { return path_.string(); }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
+    size_t entryCount() const {
+        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(path_), {}));
+    }
+    bool empty() const { return entryCount() == 0; }
 
     // Writes bytes as they stand (no encoding, no line-end conversion).
     std::string write(const std::string& name, const std::string& bytes) const {
