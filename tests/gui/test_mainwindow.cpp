@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPrinterInfo>
+#include <QSet>
 
 using namespace hydrim;
 using namespace hydrim::gui;
@@ -42,7 +43,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void startCreatesDirectoriesAndShowsAnEmptyProject();
-    void menuItemsHaveTheirCaptionsShortcutsAndStates();
+    void menuCommandsWaitForResultsAndShortcutsReachThem();
     void toolButtonsHaveTheirHints();
     void startKeepsTheUsersDataFiles();
     void startStopsWithoutParTable();
@@ -85,53 +86,48 @@ void TestMainWindow::startCreatesDirectoriesAndShowsAnEmptyProject() {
     QVERIFY(f.state.Par.at(3, 1)[0] != 0);
 }
 
-void TestMainWindow::menuItemsHaveTheirCaptionsShortcutsAndStates() {
+void TestMainWindow::menuCommandsWaitForResultsAndShortcutsReachThem() {
     StartedFixture f;
-    struct Item {
-        const char* name;
-        const char* caption;
-        QKeySequence shortcut;
-        bool enabled;
-        bool visible;
-    };
-    const Item items[] = {
-        {"Novy1", "&Nový", QKeySequence(Qt::CTRL | Qt::Key_N), true, true},
-        {"Zavrit1", "&Zavřít", {}, true, true}, // the input window exists after the start
-        {"Otevri1", "&Otevři", QKeySequence(Qt::CTRL | Qt::Key_O), true, true},
-        {"Uloz1", "&Ulož", QKeySequence(Qt::CTRL | Qt::Key_S), true, true},
-        {"Ulozjako1", "Ulož j&ako...", {}, true, true},
-        {"TiskTab1", "Tisk &tabulky", {}, false, true},
-        {"Tiskgrafu1", "Tisk &grafu", {}, false, true},
-        {"Konfiguracetisku1", "K&onfigurace tisku", {}, true, true},
-        {"Konec1", "&Konec", {}, true, true},
-        {"Kopiruj1", "Kopíruj", {}, true, true},
-        {"Kopiruj2", "Kopíruj+", {}, true, true},
-        {"Kopirujvse1", "Kopíruj vše", {}, true, true},
-        {"TabulkaM1", "&Tabulka", QKeySequence(Qt::CTRL | Qt::Key_T), true, true},
-        {"MenuGraf1", "&Graf", QKeySequence(Qt::CTRL | Qt::Key_G), false, true},
-        {"Casoverady1", "Časové řa&dy", QKeySequence(Qt::CTRL | Qt::Key_D), false, true},
-        {"N1Hydrogram", "&1 Hydrogram TPV vyvolaný výpočtovým déštěm", {}, true, false},
-        {"N2Hydrogram", "&2 Hydrogram TPV vyvolaný H1dN", {}, true, false},
-        {"N1Projekt1", "&1 Projekt", {}, true, true},
-        {"N2Tabulka1", "&2 Tabulka", {}, true, false},
-        {"N3Graf1", "&3 Graf", {}, true, false},
-        {"N4Casoverady1", "&4 Časové řady", {}, true, false},
-        {"Pismotabulky1", "Písmo tabulky", {}, true, true},
-        {"Oprogramu1", "O programu Hydrim - SPIKA", {}, true, true},
-    };
-    for (const Item& item : items) {
-        QAction* action = f.main().menuItem(QString::fromLatin1(item.name));
-        QVERIFY2(action, item.name);
-        QCOMPARE(action->text(), QString::fromUtf8(item.caption));
-        QCOMPARE(action->shortcut(), item.shortcut);
-        QVERIFY2(action->isVisible() == item.visible, item.name);
-        if (item.visible) // Qt reports hidden actions as disabled
-            QVERIFY2(action->isEnabled() == item.enabled, item.name);
+    THlavni& main = f.main();
+    const auto item = [&main](const char* name) { return main.menuItem(QString::fromLatin1(name)); };
+    // Before a computation there is nothing to print, chart or list, and the
+    // window menu names only the open input window; "&Edituj" serves the
+    // time-series window only.
+    for (const char* name : {"TiskTab1", "Tiskgrafu1", "MenuGraf1", "Casoverady1"})
+        QVERIFY2(!item(name)->isEnabled(), name);
+    for (const char* name : {"N2Tabulka1", "N3Graf1", "N4Casoverady1", "N1Hydrogram", "N2Hydrogram"})
+        QVERIFY2(!item(name)->isVisible(), name);
+    QVERIFY(item("N1Projekt1")->isChecked());
+    QVERIFY(!main.editMenu()->isEnabled());
+
+    // Each shortcut belongs to one command only.
+    QSet<QKeySequence> shortcuts;
+    int withShortcut = 0;
+    for (QAction* action : main.findChildren<QAction*>()) {
+        if (!action->shortcut().isEmpty()) {
+            shortcuts.insert(action->shortcut());
+            ++withShortcut;
+        }
     }
-    QVERIFY(f.main().menuItem(QStringLiteral("N1Hydrogram"))->isChecked());
-    QVERIFY(f.main().menuItem(QStringLiteral("N1Projekt1"))->isChecked());
-    // "&Edituj" serves the time-series window only.
-    QVERIFY(!f.main().editMenu()->isEnabled());
+    QCOMPARE(shortcuts.size(), withShortcut);
+
+    // Ctrl+G opens nothing without results; after a computation it opens
+    // the chart and Ctrl+D the time series of the results.
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_G));
+    QVERIFY(!main.resultWindows().isOpen(ResultKind::Chart, true));
+    QCOMPARE(main.openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
+    main.computeProject();
+    QTRY_VERIFY(item("MenuGraf1")->isEnabled());
+    QVERIFY(!main.resultWindows().isOpen(ResultKind::Chart, true));
+    QVERIFY(!main.resultWindows().isOpen(ResultKind::TimeSeries, true));
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_G));
+    QTRY_VERIFY(main.resultWindows().isOpen(ResultKind::Chart, true));
+    QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_D));
+    QTRY_VERIFY(main.resultWindows().isOpen(ResultKind::TimeSeries, true));
 }
 
 void TestMainWindow::toolButtonsHaveTheirHints() {
