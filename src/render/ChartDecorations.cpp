@@ -1,6 +1,7 @@
 #include "render/ChartDecorations.h"
 
 #include "render/ChartBuilder.h"
+#include "render/ProgramLine.h"
 
 #include <QApplication>
 #include <QChart>
@@ -12,10 +13,6 @@
 namespace hydrim::gui {
 
 namespace {
-
-#ifndef HYDRIM_VERSION
-#define HYDRIM_VERSION "6.0.4"
-#endif
 
 // The return-period label ends where the right axis title's unit would end.
 const QString LabelOffsetText = QStringLiteral("  [mm.min-1]");
@@ -36,16 +33,12 @@ QFont BoldFont() {
 
 } // namespace
 
-QString ProgramFooter() {
-    return QStringLiteral("Hydrim - SPIKA, verze " HYDRIM_VERSION);
-}
-
 void ChartDecorations::attach(QChart* chart, const HydrographChartContent* content) {
     chart_ = chart;
     content_ = content;
     title_ = new QGraphicsSimpleTextItem(content->title, chart);
     title_->setFont(TitleFont());
-    footer_ = new QGraphicsSimpleTextItem(QStringLiteral("\n") + ProgramFooter(), chart);
+    footer_ = new QGraphicsSimpleTextItem(QStringLiteral("\n") + ProgramLine(), chart);
     returnPeriod_ = new QGraphicsSimpleTextItem(chart);
     returnPeriod_->setFont(BoldFont());
     if (content->returnPeriod > 0) {

@@ -15,9 +15,6 @@ QT_END_NAMESPACE
 
 namespace hydrim::gui {
 
-// "Hydrim - SPIKA, verze …", the footer line of every chart.
-QString ProgramFooter();
-
 class ChartDecorations {
 public:
     // Adds the texts to chart, which draws content (the content must outlive

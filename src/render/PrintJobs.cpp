@@ -2,6 +2,7 @@
 
 #include "render/PrintChartPage.h"
 #include "render/PrintTablePage.h"
+#include "render/ProgramLine.h"
 
 #include <QFile>
 #include <QFileInfo>

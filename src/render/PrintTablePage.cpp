@@ -1,6 +1,7 @@
 #include "render/PrintTablePage.h"
 
 #include "render/CellPainter.h"
+#include "render/ProgramLine.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -14,10 +15,6 @@
 namespace hydrim::gui {
 
 namespace {
-
-#ifndef HYDRIM_VERSION
-#define HYDRIM_VERSION "6.0.4"
-#endif
 
 constexpr int LargestPointSize = 400;
 constexpr double LineSpacing = 1.1;
@@ -137,10 +134,6 @@ void PaintRules(QPainter& painter, const TablePageLayout& layout, const ResultGr
 QString TableReferenceText() {
     return QStringLiteral("  Povodí  ") + QStringLiteral(" Levý svah ") + QStringLiteral(" Pravý svah ") +
            QStringLiteral(" max iso 1-denní maximální srážkový úhrn pro N=100   [mm.min-1]");
-}
-
-QString ProgramLine() {
-    return QStringLiteral("Hydrim - SPIKA, verze " HYDRIM_VERSION);
 }
 
 double TablePageLayout::tableWidth() const {

@@ -20,8 +20,6 @@ namespace hydrim::gui {
 
 // The reference text whose width decides the printed font size.
 QString TableReferenceText();
-// "Hydrim - SPIKA, verze …", printed at half the top margin.
-QString ProgramLine();
 
 // Geometry of one table page in device pixels.
 struct TablePageLayout {

@@ -3,6 +3,7 @@
 #include "gui/views/TitleEditor.h"
 #include "render/ChartBuilder.h"
 #include "render/ChartDecorations.h"
+#include "render/ProgramLine.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -167,7 +168,7 @@ QMimeData* HydrographChartView::pictureMimeData() {
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));
         generator.setTitle(content_.title);
-        generator.setDescription(ProgramFooter());
+        generator.setDescription(ProgramLine());
         QPainter painter(&generator);
         render(&painter, QRectF(QPointF(0, 0), QSizeF(size)), viewport()->rect());
     }
