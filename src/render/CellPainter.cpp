@@ -9,7 +9,7 @@
 #include <cmath>
 #include <numeric>
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 namespace {
 
@@ -206,4 +206,4 @@ void CellPainter::paintRows(QPainter& painter, const QPointF& origin, const Resu
     }
 }
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

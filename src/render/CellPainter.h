@@ -18,7 +18,7 @@
 class QPainter;
 class QPaintDevice;
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 // How many rows and columns a cell covers: {1, 1} for a plain cell, more for
 // a merged one, {0, 0} for a cell that lies under another cell's merge.
@@ -67,4 +67,4 @@ private:
     QFont font_;
 };
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

@@ -13,7 +13,7 @@
 #include <array>
 #include <cmath>
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 namespace {
 
@@ -234,4 +234,4 @@ QChart* BuildHydrographChart(const HydrographChartContent& content) {
     return chart;
 }
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

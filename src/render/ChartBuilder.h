@@ -12,7 +12,7 @@ QT_BEGIN_NAMESPACE
 class QChart;
 QT_END_NAMESPACE
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 // Series and axis object names, so callers and tests can find them.
 inline constexpr const char* LeftSlopeSeriesName = "Series1";
@@ -49,4 +49,4 @@ QChart* BuildHydrographChart(const HydrographChartContent& content);
 // labels never crowd or get cut short in a small window.
 void FitAxisTicks(QChart* chart, const HydrographChartContent& content);
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

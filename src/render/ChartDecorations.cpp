@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 namespace {
 
@@ -87,4 +87,4 @@ QString ChartDecorations::returnPeriodLabel() const {
     return returnPeriod_ != nullptr ? returnPeriod_->text() : QString();
 }
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

@@ -13,7 +13,7 @@ class QChart;
 class QGraphicsSimpleTextItem;
 QT_END_NAMESPACE
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 class ChartDecorations {
 public:
@@ -40,4 +40,4 @@ private:
     QObject connections_; // ends the chart's calls to place() with this object
 };
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 struct HydrographChartContent {
     // Minute of each point (x), and the discharges [m3/s] per point. With one
@@ -28,4 +28,4 @@ struct HydrographChartContent {
     int returnPeriod = 0; // N [years] for the "N = … let" label; 0 = no label
 };
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

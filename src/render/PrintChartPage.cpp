@@ -14,7 +14,7 @@
 
 #include <cmath>
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 namespace {
 
@@ -79,4 +79,4 @@ void PaintChartPage(QPainter& painter, QSize pageSize, const HydrographChartCont
     painter.restore();
 }
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

@@ -11,7 +11,7 @@
 
 class QPainter;
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 // How much larger text and lines are printed than a chart drawn at the
 // page's physical size on screen.
@@ -28,4 +28,4 @@ QSize ChartLogicalSize(QSize target, double dpi);
 // device pixels large).
 void PaintChartPage(QPainter& painter, QSize pageSize, const HydrographChartContent& content);
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

@@ -14,7 +14,7 @@
 
 #include <cstdio>
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 namespace {
 
@@ -110,4 +110,4 @@ QString WritePdf(const QString& path, const std::vector<PrintPage>& pages,
     return {};
 }
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

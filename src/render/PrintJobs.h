@@ -16,7 +16,7 @@
 
 class QPrinter;
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 // The default result-table font: "Times New Roman", 12 points.
 QFont DefaultTableFont();
@@ -44,4 +44,4 @@ bool PrintPages(QPrinter& printer, const std::vector<PrintPage>& pages, const Ta
 QString WritePdf(const QString& path, const std::vector<PrintPage>& pages,
                  const TablePrintSettings& settings);
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

@@ -12,7 +12,7 @@
 #include <numeric>
 #include <set>
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 namespace {
 
@@ -214,4 +214,4 @@ void PaintTablePage(QPainter& painter, const TablePageLayout& layout, const Resu
     painter.restore();
 }
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

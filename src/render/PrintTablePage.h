@@ -16,7 +16,7 @@
 class QPainter;
 class QPaintDevice;
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 // The reference text whose width decides the printed font size.
 QString TableReferenceText();
@@ -54,4 +54,4 @@ TablePageLayout LayoutTablePage(const ResultGrid& grid, const QFont& tableFont, 
 void PaintTablePage(QPainter& painter, const TablePageLayout& layout, const ResultGrid& grid,
                     const QStringList& description);
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

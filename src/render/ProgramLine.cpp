@@ -1,9 +1,9 @@
 #include "render/ProgramLine.h"
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 QString ProgramLine() {
     return QStringLiteral("Hydrim - SPIKA, verze " HYDRIM_VERSION);
 }
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 QString ProgramLine();
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

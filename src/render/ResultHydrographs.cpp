@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 namespace {
 
@@ -56,4 +56,4 @@ HydrographChartContent Variant23ChartContent(const AppState& state) {
     return content;
 }
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

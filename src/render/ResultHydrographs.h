@@ -6,7 +6,7 @@
 #include "core/project/ProjectData.h"
 #include "render/HydrographChartContent.h"
 
-namespace hydrim::gui {
+namespace hydrim::render {
 
 // Variant I, return-period index i (1..5): the hydrographs of the design rain
 // (designRain true) or of the whole 1-day rainfall.
@@ -15,4 +15,4 @@ HydrographChartContent VariantIChartContent(const AppState& state, int i, bool d
 // Variants II and III: the hydrographs of the design rain.
 HydrographChartContent Variant23ChartContent(const AppState& state);
 
-} // namespace hydrim::gui
+} // namespace hydrim::render

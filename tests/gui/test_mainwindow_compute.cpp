@@ -110,8 +110,10 @@ void TestMainWindowCompute::variantIValuesAreTheEnginesResults() {
     QCOMPARE(sheet100->cellText(6, 3), QStringLiteral("  %1").arg(r.CriticalDurationL[5]));
     // The peak row is highlighted, the headings bold on light cyan.
     QCOMPARE(sheet100->grid().HighlightRow, 25);
-    QCOMPARE(CellPainter::backgroundColor(RowStyle(sheet100->grid(), 25).background), QColor(255, 255, 204));
-    QCOMPARE(CellPainter::backgroundColor(RowStyle(sheet100->grid(), 0).background), QColor(204, 255, 255));
+    QCOMPARE(render::CellPainter::backgroundColor(RowStyle(sheet100->grid(), 25).background),
+             QColor(255, 255, 204));
+    QCOMPARE(render::CellPainter::backgroundColor(RowStyle(sheet100->grid(), 0).background),
+             QColor(204, 255, 255));
     // The slopes + catchment summary merges the return-period labels.
     const ResultGridView* summary = table->grid(7);
     QCOMPARE(summary->rowSpan(2, 0), 3);

@@ -151,16 +151,18 @@ void PrintTest::tablePageFollowsThePageWidth() {
     QTemporaryDir dir;
     const auto device = A4Device(dir.filePath("a.pdf"), 600);
     const QSize page(device->width(), device->height());
-    const TablePageLayout layout = LayoutTablePage(grids[0], DefaultTableFont(), *device, page, 3);
+    const render::TablePageLayout layout =
+        render::LayoutTablePage(grids[0], render::DefaultTableFont(), *device, page, 3);
 
     QCOMPARE(layout.left, qRound(page.width() / 7.0));
     QCOMPARE(layout.top, qRound(page.width() / 10.0));
     // The font grew until the reference text reached W - 3T, and no further.
     const int available = page.width() - 3 * layout.top;
-    QVERIFY(QFontMetricsF(layout.font, device.get()).horizontalAdvance(TableReferenceText()) >= available);
+    QVERIFY(QFontMetricsF(layout.font, device.get()).horizontalAdvance(render::TableReferenceText()) >=
+            available);
     QFont smaller(layout.font);
     smaller.setPointSize(layout.font.pointSize() - 1);
-    QVERIFY(QFontMetricsF(smaller, device.get()).horizontalAdvance(TableReferenceText()) < available);
+    QVERIFY(QFontMetricsF(smaller, device.get()).horizontalAdvance(render::TableReferenceText()) < available);
     QCOMPARE(layout.lineHeight, qRound(1.1 * layout.textHeight));
     QCOMPARE(layout.framePen, qRound(layout.lineHeight / 9.0));
     QCOMPARE(layout.descriptionLines, 3);
@@ -174,7 +176,8 @@ void PrintTest::tablePageFollowsThePageWidth() {
     // Rules at the section starts inside the table (row 9 of the inputs sheet).
     QCOMPARE(layout.sectionBoundaries, std::vector<int>({9}));
     // The summary of slopes and catchment: rules between its blocks of three rows.
-    const TablePageLayout summary = LayoutTablePage(grids[6], DefaultTableFont(), *device, page, 0);
+    const render::TablePageLayout summary =
+        render::LayoutTablePage(grids[6], render::DefaultTableFont(), *device, page, 0);
     QCOMPARE(summary.sectionBoundaries, std::vector<int>({2, 5, 8, 11, 14}));
 }
 
@@ -185,10 +188,10 @@ void PrintTest::sameRelativeLayoutAtAHigherResolution() {
     QTemporaryDir dir;
     const auto low = A4Device(dir.filePath("low.pdf"), 300);
     const auto high = A4Device(dir.filePath("high.pdf"), 1200);
-    const TablePageLayout a =
-        LayoutTablePage(grid, DefaultTableFont(), *low, QSize(low->width(), low->height()), 2);
-    const TablePageLayout b =
-        LayoutTablePage(grid, DefaultTableFont(), *high, QSize(high->width(), high->height()), 2);
+    const render::TablePageLayout a = render::LayoutTablePage(grid, render::DefaultTableFont(), *low,
+                                                              QSize(low->width(), low->height()), 2);
+    const render::TablePageLayout b = render::LayoutTablePage(grid, render::DefaultTableFont(), *high,
+                                                              QSize(high->width(), high->height()), 2);
     QVERIFY(qAbs(a.font.pointSize() - b.font.pointSize()) <= 1);
     const double relativeTolerance = 0.03;
     QVERIFY(qAbs(a.tableWidth() / a.pageWidth - b.tableWidth() / b.pageWidth) < relativeTolerance);
@@ -202,19 +205,19 @@ void PrintTest::longDescriptionIsCutToTheRoomLeft() {
     const ResultGrid grid = GridsOf(*state).front();
     QTemporaryDir dir;
     const QString pdf = dir.filePath("long.pdf");
-    TablePrintSettings settings;
+    render::TablePrintSettings settings;
     for (int k = 1; k <= 80; ++k) {
         settings.description << QStringLiteral("Popis řádek %1").arg(k);
     }
     const auto device = A4Device(dir.filePath("probe.pdf"), 600);
-    const TablePageLayout layout =
-        LayoutTablePage(grid, settings.font, *device, QSize(device->width(), device->height()), 80);
+    const render::TablePageLayout layout =
+        render::LayoutTablePage(grid, settings.font, *device, QSize(device->width(), device->height()), 80);
     QVERIFY(layout.descriptionLines > 0);
     QVERIFY(layout.descriptionLines < 80);
     // The table still ends above the bottom margin.
     QVERIFY(layout.tableTop + layout.tableHeight() <= layout.pageHeight - layout.top);
 
-    QCOMPARE(WritePdf(pdf, {PrintPage::Table(grid)}, settings), QString());
+    QCOMPARE(render::WritePdf(pdf, {render::PrintPage::Table(grid)}, settings), QString());
     const QString text = PageText(pdf, 1);
     QVERIFY(text.contains(QStringLiteral("Popis řádek %1").arg(layout.descriptionLines)));
     QVERIFY(!text.contains(QStringLiteral("Popis řádek %1").arg(layout.descriptionLines + 1)));
@@ -224,19 +227,19 @@ void PrintTest::projectPdfHasOnePagePerTableAndChart() {
     const auto state = Computed("variant1-two-slopes.snp");
     QVERIFY(state);
     const std::vector<ResultGrid> grids = GridsOf(*state);
-    std::vector<PrintPage> pages;
+    std::vector<render::PrintPage> pages;
     for (const ResultGrid& grid : grids) {
-        pages.push_back(PrintPage::Table(grid));
+        pages.push_back(render::PrintPage::Table(grid));
     }
-    HydrographChartContent chart = VariantIChartContent(*state, 1, true);
+    render::HydrographChartContent chart = render::VariantIChartContent(*state, 1, true);
     chart.title = QStringLiteral("Hydrogram povodí");
-    pages.push_back(PrintPage::Chart(chart));
-    TablePrintSettings settings;
+    pages.push_back(render::PrintPage::Chart(chart));
+    render::TablePrintSettings settings;
     settings.description = {QStringLiteral("Povodí Zkušebního potoka"), QStringLiteral("profil nad obcí")};
 
     QTemporaryDir dir;
     const QString pdf = dir.filePath("projekt.pdf");
-    QCOMPARE(WritePdf(pdf, pages, settings), QString());
+    QCOMPARE(render::WritePdf(pdf, pages, settings), QString());
     QCOMPARE(PageCount(pdf), 9);
     const QString first = PageText(pdf, 1);
     for (const char* text : {"Identifikační údaje", "Povodí Zkušebního potoka", "profil nad obcí",
@@ -262,7 +265,7 @@ void PrintTest::chartPageLeavesTheScreenChartAlone() {
     HydrographChartView screen;
     screen.resize(640, 480);
     screen.show();
-    screen.setContent(Variant23ChartContent(*state));
+    screen.setContent(render::Variant23ChartContent(*state));
     QChart* chart = screen.chart();
     QVERIFY(chart);
     QList<qreal> widths;
@@ -277,7 +280,7 @@ void PrintTest::chartPageLeavesTheScreenChartAlone() {
     }
     QTemporaryDir dir;
     const QString pdf = dir.filePath("graf.pdf");
-    QCOMPARE(WritePdf(pdf, {PrintPage::Chart(screen.content())}, {}), QString());
+    QCOMPARE(render::WritePdf(pdf, {render::PrintPage::Chart(screen.content())}, {}), QString());
     QCOMPARE(PageCount(pdf), 1);
     QCOMPARE(screen.chart(), chart);
     QList<qreal> widthsAfter;
@@ -293,8 +296,8 @@ void PrintTest::chartPageLeavesTheScreenChartAlone() {
     QCOMPARE(widthsAfter, widths);
     QCOMPARE(gridColorsAfter, gridColors);
     // The printed chart fills the page less 5 % margins, drawn larger than on screen.
-    QCOMPARE(ChartPrintRect(QSize(1000, 700)), QRect(QPoint(50, 35), QPoint(950, 665)));
-    QVERIFY(ChartLogicalSize(QSize(960, 600), 96).width() < 960);
+    QCOMPARE(render::ChartPrintRect(QSize(1000, 700)), QRect(QPoint(50, 35), QPoint(950, 665)));
+    QVERIFY(render::ChartLogicalSize(QSize(960, 600), 96).width() < 960);
 }
 
 void PrintTest::noPrinterShowsTheMessage() {

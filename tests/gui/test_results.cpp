@@ -60,7 +60,7 @@ QImage PaintRuns(const std::vector<TextRun>& runs, const QFont& font) {
     QImage image(Width, Height, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    CellPainter(font).paintRuns(painter, QRectF(0, 0, Width, Height), runs);
+    render::CellPainter(font).paintRuns(painter, QRectF(0, 0, Width, Height), runs);
     painter.end();
     return image;
 }
@@ -91,12 +91,12 @@ void TestResults::mergedCellsOfTheSummaryAndTheHeadings() {
     summary.Kind = GridKind::VariantISummary;
     summary.Cells.assign(8, std::vector<std::string>(8));
     summary.Spans = {{2, 3, 0, "  5"}, {5, 3, 0, "  10"}};
-    QCOMPARE(ExtentOf(summary, 2, 0).rows, 3);
-    QVERIFY(ExtentOf(summary, 3, 0).covered());
-    QVERIFY(ExtentOf(summary, 4, 0).covered());
-    QCOMPARE(ExtentOf(summary, 5, 0).rows, 3);
-    QCOMPARE(ExtentOf(summary, 2, 1).rows, 1);
-    QCOMPARE(ExtentOf(summary, 1, 0).rows, 1);
+    QCOMPARE(render::ExtentOf(summary, 2, 0).rows, 3);
+    QVERIFY(render::ExtentOf(summary, 3, 0).covered());
+    QVERIFY(render::ExtentOf(summary, 4, 0).covered());
+    QCOMPARE(render::ExtentOf(summary, 5, 0).rows, 3);
+    QCOMPARE(render::ExtentOf(summary, 2, 1).rows, 1);
+    QCOMPARE(render::ExtentOf(summary, 1, 0).rows, 1);
 
     ResultGrid table;
     table.Kind = GridKind::Variant23;
@@ -104,18 +104,18 @@ void TestResults::mergedCellsOfTheSummaryAndTheHeadings() {
     table.Table23SectionRows = {0, 3};
     table.Table23TopHeadingRows = {0};
     // Row 0 keeps its column titles from column 2 on; a later heading spans the row.
-    QCOMPARE(ExtentOf(table, 0, 0).columns, 2);
-    QVERIFY(ExtentOf(table, 0, 1).covered());
-    QCOMPARE(ExtentOf(table, 0, 2).columns, 1);
-    QCOMPARE(ExtentOf(table, 3, 0).columns, 7);
-    QVERIFY(ExtentOf(table, 3, 4).covered());
-    QCOMPARE(ExtentOf(table, 4, 0).columns, 1);
+    QCOMPARE(render::ExtentOf(table, 0, 0).columns, 2);
+    QVERIFY(render::ExtentOf(table, 0, 1).covered());
+    QCOMPARE(render::ExtentOf(table, 0, 2).columns, 1);
+    QCOMPARE(render::ExtentOf(table, 3, 0).columns, 7);
+    QVERIFY(render::ExtentOf(table, 3, 4).covered());
+    QCOMPARE(render::ExtentOf(table, 4, 0).columns, 1);
 }
 
 void TestResults::rowBackgroundsArePainted() {
     const ResultGrid grid = SheetGrid();
-    CellPainter painter(TableFont());
-    const GridGeometry geometry = painter.geometry(grid);
+    render::CellPainter painter(TableFont());
+    const render::GridGeometry geometry = painter.geometry(grid);
     QImage image(static_cast<int>(geometry.width()) + 2, static_cast<int>(geometry.height(0, 3)) + 2,
                  QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -166,8 +166,8 @@ void TestResults::stackedLinesFillTheirCell() {
     grid.Cells[1][2] = "  5";
     grid.Stacked = {{1, 2, {"5", "10", "20", "50", "100"}}};
     grid.RowLines = {1, 5, 1};
-    CellPainter painter(TableFont());
-    const GridGeometry geometry = painter.geometry(grid);
+    render::CellPainter painter(TableFont());
+    const render::GridGeometry geometry = painter.geometry(grid);
     const QRectF cell(0, 0, geometry.columnWidths[2], geometry.rowHeights[1]);
     QImage image(static_cast<int>(cell.width()), static_cast<int>(cell.height()), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -185,8 +185,8 @@ void TestResults::geometryFollowsTheFontAndTheDevice() {
     ResultGrid grid = SheetGrid();
     grid.RowLines = {1, 5, 1};
     const QFont font = TableFont();
-    CellPainter painter(font);
-    const GridGeometry screen = painter.geometry(grid);
+    render::CellPainter painter(font);
+    const render::GridGeometry screen = painter.geometry(grid);
     QCOMPARE(screen.columnWidths[6], 0.0);
     const QFontMetricsF metrics(font);
     QCOMPARE(screen.columnWidths[2],
@@ -199,8 +199,8 @@ void TestResults::geometryFollowsTheFontAndTheDevice() {
     page.setDotsPerMeterX(page.dotsPerMeterX() * 2);
     page.setDotsPerMeterY(page.dotsPerMeterY() * 2);
     QFont pointFont(QStringLiteral("DejaVu Serif"), 12);
-    const GridGeometry onScreen = CellPainter(pointFont).geometry(grid, nullptr);
-    const GridGeometry onPage = CellPainter(pointFont).geometry(grid, &page);
+    const render::GridGeometry onScreen = render::CellPainter(pointFont).geometry(grid, nullptr);
+    const render::GridGeometry onPage = render::CellPainter(pointFont).geometry(grid, &page);
     const double ratio = page.logicalDpiY() / 96.0;
     QVERIFY(std::abs(onPage.rowHeights[0] - onScreen.rowHeights[0] * ratio) <= 2.0 * ratio);
     QVERIFY(onPage.width() > onScreen.width() * ratio * 0.8);
@@ -225,7 +225,7 @@ void TestResults::viewMergesHidesAndCopies() {
     QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(CopyTableText(view.grid())));
     QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("  45.7")));
     // The view asks for the room of all its visible columns and rows.
-    const GridGeometry geometry = view.cellPainter().geometry(view.grid());
+    const render::GridGeometry geometry = view.cellPainter().geometry(view.grid());
     QVERIFY(view.naturalSize().width() >= static_cast<int>(geometry.width()));
 }
 
@@ -238,8 +238,8 @@ void TestResults::mergedLabelGoesOnOnTheNextPage() {
     grid.VisibleColumns.assign(8, true);
     grid.WidthTexts.assign(8, "mmmm");
     grid.RowLines.assign(6, 1);
-    CellPainter painter(TableFont());
-    const GridGeometry geometry = painter.geometry(grid);
+    render::CellPainter painter(TableFont());
+    const render::GridGeometry geometry = painter.geometry(grid);
     const auto labelInk = [&](int firstRow, int endRow) {
         QImage image(static_cast<int>(geometry.width()) + 1,
                      static_cast<int>(geometry.height(firstRow, endRow)) + 1, QImage::Format_RGB32);

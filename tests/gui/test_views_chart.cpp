@@ -61,7 +61,7 @@ QStringList LegendEntries(QChart* chart) {
 }
 
 int MinuteOf(const QPointF& point) {
-    return int((qint64(point.x()) - ChartTimeOfMinute(0)) / 60000);
+    return int((qint64(point.x()) - render::ChartTimeOfMinute(0)) / 60000);
 }
 
 QString ClockOf(const QPointF& point) {
@@ -103,12 +103,12 @@ void ChartWindowTest::oneSlopeWithoutPondingFollowsTheCurve() {
     QCOMPARE(window.windowTitle(), QStringLiteral("Zobrazení hydrogramů"));
     QChart* chart = window.chartView()->chart();
 
-    auto* catchment = Find<QLineSeries>(chart, LeftSlopeSeriesName);
+    auto* catchment = Find<QLineSeries>(chart, render::LeftSlopeSeriesName);
     QVERIFY(catchment);
     QCOMPARE(catchment->name(), QStringLiteral("Povodí  "));
     QCOMPARE(catchment->pen().color(), QColor(Qt::red));
-    QVERIFY(!Find<QLineSeries>(chart, RightSlopeSeriesName));
-    QVERIFY(!Find<QLineSeries>(chart, CatchmentSeriesName));
+    QVERIFY(!Find<QLineSeries>(chart, render::RightSlopeSeriesName));
+    QVERIFY(!Find<QLineSeries>(chart, render::CatchmentSeriesName));
 
     const QList<QPointF> points = catchment->points();
     QCOMPARE(points.size(), s.P + s.T + s.B + s.F);
@@ -123,12 +123,12 @@ void ChartWindowTest::oneSlopeWithoutPondingFollowsTheCurve() {
     QCOMPARE(points[s.T].y(), s.Q);
     QCOMPARE(points[s.T + s.B].y(), s.Q);
 
-    auto* left = qobject_cast<QValueAxis*>(Axis(chart, DischargeAxisName));
+    auto* left = qobject_cast<QValueAxis*>(Axis(chart, render::DischargeAxisName));
     QVERIFY(left);
     QCOMPARE(left->titleText(), QStringLiteral("Průtok [m3/s]"));
     QVERIFY(std::abs(left->max() - 1.1 * s.Q) < Tolerance);
     QCOMPARE(left->min(), 0.0);
-    QCOMPARE(Axis(chart, TimeAxisName)->titleText(), QStringLiteral("Čas [hod:min]"));
+    QCOMPARE(Axis(chart, render::TimeAxisName)->titleText(), QStringLiteral("Čas [hod:min]"));
     QCOMPARE(LegendEntries(chart),
              (QStringList{QStringLiteral("Výpočtový déšť"), QStringLiteral("Povodí  ")}));
     QCOMPARE(window.chartView()->footerText(), QStringLiteral("\nHydrim - SPIKA, verze 6.0.4"));
@@ -141,7 +141,7 @@ void ChartWindowTest::dayRollOverRestartsTheClock() {
     testdata::SetVariant23(state, s, 60, 0.9);
     TGraf1 window(state);
     const QList<QPointF> points =
-        Find<QLineSeries>(window.chartView()->chart(), LeftSlopeSeriesName)->points();
+        Find<QLineSeries>(window.chartView()->chart(), render::LeftSlopeSeriesName)->points();
     QCOMPARE(points.size(), 1500);
     QCOMPARE(ClockOf(points[1439]), QStringLiteral("23:59"));
     QCOMPARE(ClockOf(points[1440]), QStringLiteral("00:00"));
@@ -158,9 +158,9 @@ void ChartWindowTest::twoSlopesOfDifferentLengthsAreSummedExactly() {
     testdata::SetVariant23Right(state, right);
     TGraf1 window(state);
     QChart* chart = window.chartView()->chart();
-    auto* s1 = Find<QLineSeries>(chart, LeftSlopeSeriesName);
-    auto* s2 = Find<QLineSeries>(chart, RightSlopeSeriesName);
-    auto* s3 = Find<QLineSeries>(chart, CatchmentSeriesName);
+    auto* s1 = Find<QLineSeries>(chart, render::LeftSlopeSeriesName);
+    auto* s2 = Find<QLineSeries>(chart, render::RightSlopeSeriesName);
+    auto* s3 = Find<QLineSeries>(chart, render::CatchmentSeriesName);
     QVERIFY(s1 && s2 && s3);
     QCOMPARE(s1->name(), QStringLiteral("Levý svah "));
     QCOMPARE(s2->name(), QStringLiteral("Pravý svah"));
@@ -181,7 +181,7 @@ void ChartWindowTest::twoSlopesOfDifferentLengthsAreSummedExactly() {
     }
     QVERIFY(p1[100].y() > 0.0);
 
-    auto* axis = qobject_cast<QValueAxis*>(Axis(chart, DischargeAxisName));
+    auto* axis = qobject_cast<QValueAxis*>(Axis(chart, render::DischargeAxisName));
     QVERIFY(std::abs(axis->max() - 1.1 * LargestY(p3)) < Tolerance);
     QVERIFY(axis->max() > 1.1 * LargestY(p1));
 }
@@ -191,7 +191,7 @@ void ChartWindowTest::rainBandHangsFromTheTopForTheRainDuration() {
     testdata::SetVariant23(state, Shape{10, 25, 0, 60, 2, 1, 1.0}, 35, 2.5);
     TGraf1 window(state);
     QChart* chart = window.chartView()->chart();
-    auto* right = qobject_cast<QValueAxis*>(Axis(chart, IntensityAxisName));
+    auto* right = qobject_cast<QValueAxis*>(Axis(chart, render::IntensityAxisName));
     QVERIFY(right);
     QVERIFY(right->isVisible());
     QVERIFY(right->isReverse()); // zero at the top
@@ -199,7 +199,7 @@ void ChartWindowTest::rainBandHangsFromTheTopForTheRainDuration() {
     QCOMPARE(right->max(), 3.0); // nint(2.5) = 2 (halves to even), plus one
     QCOMPARE(right->min(), 0.0);
 
-    auto* band = Find<QAreaSeries>(chart, RainSeriesName);
+    auto* band = Find<QAreaSeries>(chart, render::RainSeriesName);
     QVERIFY(band);
     QCOMPARE(band->name(), QStringLiteral("Výpočtový déšť"));
     QCOMPARE(band->brush().color(), QColor(204, 255, 255));
@@ -220,7 +220,8 @@ void ChartWindowTest::rainBandHangsFromTheTopForTheRainDuration() {
 
     state.Inputs.RainIntensity = 3.5; // nint(3.5) = 4
     window.DrawDesignHydrograph();
-    QCOMPARE(qobject_cast<QValueAxis*>(Axis(window.chartView()->chart(), IntensityAxisName))->max(), 5.0);
+    QCOMPARE(qobject_cast<QValueAxis*>(Axis(window.chartView()->chart(), render::IntensityAxisName))->max(),
+             5.0);
 }
 
 void ChartWindowTest::dailyHydrographHasNoRainAndItsOwnTitle() {
@@ -236,25 +237,25 @@ void ChartWindowTest::dailyHydrographHasNoRainAndItsOwnTitle() {
     QVERIFY(window.showsDesignRain());
     QVERIFY(state.HydrographFromDesignRain);
     QCOMPARE(view->titleText(), QStringLiteral("Hydrogram z návrhového deště"));
-    QCOMPARE(Find<QLineSeries>(view->chart(), LeftSlopeSeriesName)->points().size(), 70);
-    QVERIFY(Find<QAreaSeries>(view->chart(), RainSeriesName));
+    QCOMPARE(Find<QLineSeries>(view->chart(), render::LeftSlopeSeriesName)->points().size(), 70);
+    QVERIFY(Find<QAreaSeries>(view->chart(), render::RainSeriesName));
 
     window.DrawDailyHydrograph();
     QChart* chart = view->chart();
     QVERIFY(!state.HydrographFromDesignRain);
     QCOMPARE(view->titleText(), QStringLiteral("Hydrogram z H1d"));
-    QVERIFY(!Find<QAreaSeries>(chart, RainSeriesName));
-    QVERIFY(!Axis(chart, IntensityAxisName));
+    QVERIFY(!Find<QAreaSeries>(chart, render::RainSeriesName));
+    QVERIFY(!Axis(chart, render::IntensityAxisName));
     QVERIFY(!LegendEntries(chart).contains(QStringLiteral("Výpočtový déšť")));
-    const QList<QPointF> points = Find<QLineSeries>(chart, LeftSlopeSeriesName)->points();
+    const QList<QPointF> points = Find<QLineSeries>(chart, render::LeftSlopeSeriesName)->points();
     QCOMPARE(points.size(), 4 + 40 + 0 + 300);
     QVERIFY(std::abs(points[44].y() - 7.0) < Tolerance);
     QVERIFY(std::abs(points[200].y() - testdata::Discharge(daily, 200)) < Tolerance);
 
     window.DrawDesignHydrograph();
     QVERIFY(state.HydrographFromDesignRain);
-    QVERIFY(Find<QAreaSeries>(view->chart(), RainSeriesName));
-    QCOMPARE(Find<QLineSeries>(view->chart(), LeftSlopeSeriesName)->points().size(), 70);
+    QVERIFY(Find<QAreaSeries>(view->chart(), render::RainSeriesName));
+    QCOMPARE(Find<QLineSeries>(view->chart(), render::LeftSlopeSeriesName)->points().size(), 70);
 }
 
 void ChartWindowTest::tabsRedrawForTheirReturnPeriod() {
@@ -274,16 +275,17 @@ void ChartWindowTest::tabsRedrawForTheirReturnPeriod() {
     QCOMPARE(window.returnPeriodIndex(), 5);
     QCOMPARE(window.chartView()->returnPeriodLabel(), QStringLiteral("N = 100 let"));
     QChart* chart = window.chartView()->chart();
-    QCOMPARE(Find<QLineSeries>(chart, LeftSlopeSeriesName)->points().size(), 2 + 15 + 30);
-    QVERIFY(std::abs(qobject_cast<QValueAxis*>(Axis(chart, DischargeAxisName))->max() - 5.5) < Tolerance);
-    QCOMPARE(qobject_cast<QValueAxis*>(Axis(chart, IntensityAxisName))->max(),
+    QCOMPARE(Find<QLineSeries>(chart, render::LeftSlopeSeriesName)->points().size(), 2 + 15 + 30);
+    QVERIFY(std::abs(qobject_cast<QValueAxis*>(Axis(chart, render::DischargeAxisName))->max() - 5.5) <
+            Tolerance);
+    QCOMPARE(qobject_cast<QValueAxis*>(Axis(chart, render::IntensityAxisName))->max(),
              3.0); // nint(2.5) = 2, plus one
 
     // The tab keeps the hydrograph chosen in the menu.
     window.DrawDailyHydrograph();
     window.tabBar()->setCurrentIndex(2);
     QVERIFY(!window.showsDesignRain());
-    QVERIFY(!Axis(window.chartView()->chart(), IntensityAxisName));
+    QVERIFY(!Axis(window.chartView()->chart(), render::IntensityAxisName));
     QCOMPARE(window.chartView()->returnPeriodLabel(), QStringLiteral("N = 20 let"));
 }
 
@@ -291,8 +293,8 @@ void ChartWindowTest::emptyHydrographKeepsUsableAxes() {
     AppState state; // no results: every hydrograph parameter is zero
     TGraf1 window(state);
     QChart* chart = window.chartView()->chart();
-    QCOMPARE(Find<QLineSeries>(chart, LeftSlopeSeriesName)->points().size(), 0);
-    auto* left = qobject_cast<QValueAxis*>(Axis(chart, DischargeAxisName));
+    QCOMPARE(Find<QLineSeries>(chart, render::LeftSlopeSeriesName)->points().size(), 0);
+    auto* left = qobject_cast<QValueAxis*>(Axis(chart, render::DischargeAxisName));
     QVERIFY(left->max() > left->min());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -20,17 +20,17 @@ using namespace hydrim::cli;
 
 // The charts of the last computation: the design-rain hydrograph of each
 // return period (Variant I) or of the computation (Variants II / III).
-std::vector<gui::HydrographChartContent> ChartsOf(const AppState& state) {
+std::vector<render::HydrographChartContent> ChartsOf(const AppState& state) {
     const QString title = QString::fromStdString(state.CurrentProject.ChartTitle1);
-    std::vector<gui::HydrographChartContent> charts;
+    std::vector<render::HydrographChartContent> charts;
     if (state.LastResultVariantI) {
         for (int i = 1; i <= 5; ++i) {
-            charts.push_back(gui::VariantIChartContent(state, i, true));
+            charts.push_back(render::VariantIChartContent(state, i, true));
         }
     } else {
-        charts.push_back(gui::Variant23ChartContent(state));
+        charts.push_back(render::Variant23ChartContent(state));
     }
-    for (gui::HydrographChartContent& chart : charts) {
+    for (render::HydrographChartContent& chart : charts) {
         chart.title = title;
     }
     return charts;
@@ -44,8 +44,8 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     }
 }
 
-gui::TablePrintSettings SettingsOf(const AppState& state) {
-    gui::TablePrintSettings settings;
+render::TablePrintSettings SettingsOf(const AppState& state) {
+    render::TablePrintSettings settings;
     for (const std::string& line : state.CurrentProject.Texts.Description) {
         settings.description << QString::fromStdString(line);
     }
@@ -73,15 +73,15 @@ int WritePdf(const std::string& projectFile, const std::string& output, const st
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
 
-    const std::vector<gui::HydrographChartContent> charts = ChartsOf(state);
-    std::vector<gui::PrintPage> pages;
+    const std::vector<render::HydrographChartContent> charts = ChartsOf(state);
+    std::vector<render::PrintPage> pages;
     for (const ResultGrid& grid : grids) {
-        pages.push_back(gui::PrintPage::Table(grid));
+        pages.push_back(render::PrintPage::Table(grid));
     }
-    for (const gui::HydrographChartContent& chart : charts) {
-        pages.push_back(gui::PrintPage::Chart(chart));
+    for (const render::HydrographChartContent& chart : charts) {
+        pages.push_back(render::PrintPage::Chart(chart));
     }
-    const QString error = gui::WritePdf(QString::fromStdString(output), pages, SettingsOf(state));
+    const QString error = render::WritePdf(QString::fromStdString(output), pages, SettingsOf(state));
     if (!error.isEmpty()) {
         PrintError(error.toStdString());
         return ExitInvalidInput;

@@ -71,9 +71,9 @@ QString AskPdfPath(THlavni& main, const QString& suffix) {
     return dialog.selectedFiles().constFirst();
 }
 
-bool WritePages(THlavni& main, const QString& path, const std::vector<PrintPage>& pages,
-                const TablePrintSettings& settings) {
-    const QString error = WritePdf(path, pages, settings);
+bool WritePages(THlavni& main, const QString& path, const std::vector<render::PrintPage>& pages,
+                const render::TablePrintSettings& settings) {
+    const QString error = render::WritePdf(path, pages, settings);
     if (!error.isEmpty()) {
         ShowError(&main, error);
         return false;
@@ -83,15 +83,17 @@ bool WritePages(THlavni& main, const QString& path, const std::vector<PrintPage>
 
 void PrintTableWindow(THlavni& main, QWidget* window) {
     if (const ResultGrid* grid = SelectedGridOf(window)) {
-        if (!PrintPages(main.printer(), {PrintPage::Table(*grid)}, PrintSettingsOf(main, window))) {
+        if (!render::PrintPages(main.printer(), {render::PrintPage::Table(*grid)},
+                                PrintSettingsOf(main, window))) {
             ShowError(&main, QStringLiteral("Tiskárna nemohla zahájit tisk."));
         }
     }
 }
 
 void PrintChartWindow(THlavni& main, QWidget* window) {
-    HydrographChartContent content;
-    if (ChartContentOf(window, content) && !PrintPages(main.printer(), {PrintPage::Chart(content)}, {})) {
+    render::HydrographChartContent content;
+    if (ChartContentOf(window, content) &&
+        !render::PrintPages(main.printer(), {render::PrintPage::Chart(content)}, {})) {
         ShowError(&main, QStringLiteral("Tiskárna nemohla zahájit tisk."));
     }
 }
@@ -164,7 +166,7 @@ std::vector<ResultGrid> AllGridsOf(QWidget* tableWindow) {
     return grids;
 }
 
-bool ChartContentOf(QWidget* chartWindow, HydrographChartContent& content) {
+bool ChartContentOf(QWidget* chartWindow, render::HydrographChartContent& content) {
     auto* chart = qobject_cast<ChartWindow*>(chartWindow);
     if (!chart) {
         return false;
@@ -173,8 +175,8 @@ bool ChartContentOf(QWidget* chartWindow, HydrographChartContent& content) {
     return true;
 }
 
-TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) {
-    TablePrintSettings settings;
+render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) {
+    render::TablePrintSettings settings;
     if (const ResultGridView* view = SelectedView(tableWindow)) {
         settings.font = view->cellPainter().font();
     }
@@ -185,13 +187,13 @@ TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) {
 bool SaveTablePdf(THlavni& main, const QString& path) {
     QWidget* window = main.resultWindows().window(ResultKind::Table, main.state().LastResultVariantI);
     const ResultGrid* grid = SelectedGridOf(window);
-    return grid && WritePages(main, path, {PrintPage::Table(*grid)}, PrintSettingsOf(main, window));
+    return grid && WritePages(main, path, {render::PrintPage::Table(*grid)}, PrintSettingsOf(main, window));
 }
 
 bool SaveChartPdf(THlavni& main, const QString& path) {
-    HydrographChartContent content;
+    render::HydrographChartContent content;
     QWidget* window = main.resultWindows().window(ResultKind::Chart, main.state().LastResultVariantI);
-    return ChartContentOf(window, content) && WritePages(main, path, {PrintPage::Chart(content)}, {});
+    return ChartContentOf(window, content) && WritePages(main, path, {render::PrintPage::Chart(content)}, {});
 }
 
 void InstallPrintExportHooks(THlavni& main) {

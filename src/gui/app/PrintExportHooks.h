@@ -26,10 +26,10 @@ void InstallPrintExportHooks(THlavni& main);
 // Null / empty for a window of another kind.
 const ResultGrid* SelectedGridOf(QWidget* tableWindow);
 std::vector<ResultGrid> AllGridsOf(QWidget* tableWindow);
-bool ChartContentOf(QWidget* chartWindow, HydrographChartContent& content);
+bool ChartContentOf(QWidget* chartWindow, render::HydrographChartContent& content);
 
 // The table font and description lines for printing a table window.
-TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow);
+render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow);
 
 // "Uložit … jako PDF…" without the dialog: writes the table of the selected
 // tab, or the chart, of the current results to path. Returns false after

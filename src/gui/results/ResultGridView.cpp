@@ -27,7 +27,7 @@ QVariant ResultGridModel::data(const QModelIndex& index, int role) const {
     return QString::fromStdString(grid_.Cell(index.row(), index.column()));
 }
 
-ResultCellDelegate::ResultCellDelegate(const CellPainter& painter, QObject* parent)
+ResultCellDelegate::ResultCellDelegate(const render::CellPainter& painter, QObject* parent)
     : QStyledItemDelegate(parent), painter_(painter) {}
 
 void ResultCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -59,7 +59,7 @@ ResultGridView::ResultGridView(ResultGrid grid, const QFont& font, QWidget* pare
     setWordWrap(false);
 
     const ResultGrid& g = model_->grid();
-    const GridGeometry geometry = painter_.geometry(g);
+    const render::GridGeometry geometry = painter_.geometry(g);
     for (int c = 0; c < g.ColumnCount(); ++c) {
         const int width = static_cast<int>(std::lround(geometry.columnWidths[static_cast<size_t>(c)]));
         setColumnWidth(c, width);
@@ -69,7 +69,7 @@ ResultGridView::ResultGridView(ResultGrid grid, const QFont& font, QWidget* pare
         setRowHeight(r, static_cast<int>(std::lround(geometry.rowHeights[static_cast<size_t>(r)])));
     for (int r = 0; r < g.RowCount(); ++r) {
         for (int c = 0; c < g.ColumnCount(); ++c) {
-            const CellExtent extent = ExtentOf(g, r, c);
+            const render::CellExtent extent = render::ExtentOf(g, r, c);
             if (!extent.covered() && (extent.rows > 1 || extent.columns > 1))
                 setSpan(r, c, extent.rows, extent.columns);
         }

@@ -28,12 +28,12 @@ private:
 class ResultCellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    ResultCellDelegate(const CellPainter& painter, QObject* parent = nullptr);
+    ResultCellDelegate(const render::CellPainter& painter, QObject* parent = nullptr);
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
 private:
-    const CellPainter& painter_;
+    const render::CellPainter& painter_;
 };
 
 class ResultGridView : public QTableView {
@@ -42,7 +42,7 @@ public:
     ResultGridView(ResultGrid grid, const QFont& font, QWidget* parent = nullptr);
 
     const ResultGrid& grid() const { return model_->grid(); }
-    const CellPainter& cellPainter() const { return painter_; }
+    const render::CellPainter& cellPainter() const { return painter_; }
     QString cellText(int row, int column) const;
     // The width and height the grid needs without scroll bars.
     QSize naturalSize() const;
@@ -54,7 +54,7 @@ public slots:
     void copyTable();
 
 private:
-    CellPainter painter_;
+    render::CellPainter painter_;
     ResultGridModel* model_;
     QMenu* menu_;
 };

@@ -16,7 +16,7 @@ ChartWindow::ChartWindow(AppState& state, QWidget* parent) : QWidget(parent), st
     resize(900, 620);
 }
 
-void ChartWindow::draw(HydrographChartContent content) {
+void ChartWindow::draw(render::HydrographChartContent content) {
     designRain_ = content.designRain;
     state_.HydrographFromDesignRain = designRain_;
     const std::string& title =

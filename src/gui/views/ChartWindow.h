@@ -32,7 +32,7 @@ signals:
 protected:
     ChartWindow(AppState& state, QWidget* parent);
     // Draws content; its title is the stored title of that hydrograph.
-    void draw(HydrographChartContent content);
+    void draw(render::HydrographChartContent content);
     QVBoxLayout* layout() const { return layout_; }
 
     AppState& state_;

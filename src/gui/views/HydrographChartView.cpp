@@ -21,7 +21,7 @@
 namespace hydrim::gui {
 
 HydrographChartView::HydrographChartView(QWidget* parent)
-    : QChartView(parent), decorations_(std::make_unique<ChartDecorations>()) {
+    : QChartView(parent), decorations_(std::make_unique<render::ChartDecorations>()) {
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);
     setDragMode(QGraphicsView::NoDrag);
@@ -37,16 +37,16 @@ HydrographChartView::HydrographChartView(QWidget* parent)
     contextMenu_ = new QMenu(this);
     contextMenu_->addAction(QStringLiteral("Kopíruj graf"), this, &HydrographChartView::copyToClipboard);
 
-    setContent(HydrographChartContent{});
+    setContent(render::HydrographChartContent{});
 }
 
 HydrographChartView::~HydrographChartView() = default;
 
-void HydrographChartView::setContent(const HydrographChartContent& content) {
+void HydrographChartView::setContent(const render::HydrographChartContent& content) {
     content_ = content;
     cancelTitleEdit();
     QChart* old = chart();
-    QChart* built = BuildHydrographChart(content_);
+    QChart* built = render::BuildHydrographChart(content_);
     decorations_->attach(built, &content_);
     setChart(built);
     delete old;
@@ -168,7 +168,7 @@ QMimeData* HydrographChartView::pictureMimeData() {
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));
         generator.setTitle(content_.title);
-        generator.setDescription(ProgramLine());
+        generator.setDescription(render::ProgramLine());
         QPainter painter(&generator);
         render(&painter, QRectF(QPointF(0, 0), QSizeF(size)), viewport()->rect());
     }

@@ -15,9 +15,12 @@ class QMimeData;
 class QMenu;
 QT_END_NAMESPACE
 
+namespace hydrim::render {
+class ChartDecorations;
+} // namespace hydrim::render
+
 namespace hydrim::gui {
 
-class ChartDecorations;
 class TitleEditor;
 
 class HydrographChartView : public QChartView {
@@ -27,8 +30,8 @@ public:
     ~HydrographChartView() override;
 
     // Replaces the drawn chart by a new one built from content.
-    void setContent(const HydrographChartContent& content);
-    const HydrographChartContent& content() const { return content_; }
+    void setContent(const render::HydrographChartContent& content);
+    const render::HydrographChartContent& content() const { return content_; }
 
     QString titleText() const;
     // The title's rectangle in view (viewport) coordinates.
@@ -59,8 +62,8 @@ private:
     void cancelTitleEdit();
     QSize pictureSize() const;
 
-    HydrographChartContent content_;
-    std::unique_ptr<ChartDecorations> decorations_;
+    render::HydrographChartContent content_;
+    std::unique_ptr<render::ChartDecorations> decorations_;
     TitleEditor* editor_ = nullptr;
     QMenu* contextMenu_ = nullptr;
 };

@@ -9,7 +9,7 @@ TGraf1::TGraf1(AppState& state, QWidget* parent) : ChartWindow(state, parent) {
 }
 
 void TGraf1::DrawDesignHydrograph() {
-    draw(Variant23ChartContent(state_));
+    draw(render::Variant23ChartContent(state_));
 }
 
 } // namespace hydrim::gui

@@ -20,11 +20,11 @@ int TGrafV1_f::returnPeriodIndex() const {
 }
 
 void TGrafV1_f::DrawDesignHydrograph() {
-    draw(VariantIChartContent(state_, returnPeriodIndex(), true));
+    draw(render::VariantIChartContent(state_, returnPeriodIndex(), true));
 }
 
 void TGrafV1_f::DrawDailyHydrograph() {
-    draw(VariantIChartContent(state_, returnPeriodIndex(), false));
+    draw(render::VariantIChartContent(state_, returnPeriodIndex(), false));
 }
 
 void TGrafV1_f::redraw() {
