@@ -31,8 +31,4 @@ void ProgressWindow::setPosition(int position) {
         bar_->repaint();
 }
 
-int ProgressWindow::position() const {
-    return bar_->value();
-}
-
 } // namespace hydrim::gui

@@ -14,7 +14,6 @@ class ProgressWindow : public QWidget {
 public:
     explicit ProgressWindow(QWidget* parent = nullptr);
     void setPosition(int position);
-    int position() const;
     QProgressBar* bar() const { return bar_; }
 
 private:
