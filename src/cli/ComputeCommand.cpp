@@ -2,7 +2,7 @@
 // summary or every derived quantity and result as JSON.
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
-#include "cli/ComputedProject.h"
+#include "cli/ComputationReport.h"
 
 #include "core/Engine.h"
 

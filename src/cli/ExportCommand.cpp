@@ -2,7 +2,7 @@
 // with --timeseries its time series and hydrograph charts, as a workbook.
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
-#include "cli/ComputedProject.h"
+#include "cli/ComputationReport.h"
 #include "cli/FileCommandLine.h"
 
 #include "core/Engine.h"

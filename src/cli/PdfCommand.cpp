@@ -6,9 +6,13 @@
 #include "cli/Commands.h"
 #include "cli/FileCommandLine.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <spawn.h>
+#include <string>
 #include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace hydrim::cli {
 namespace {

@@ -2,7 +2,7 @@
 // window shows them (symbol, description, values, unit), or as CSV.
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
-#include "cli/ComputedProject.h"
+#include "cli/ComputationReport.h"
 
 #include "core/Engine.h"
 

@@ -2,9 +2,9 @@
 // project's hydrograph as the time-series window shows it, or as CSV.
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
-#include "cli/ComputedProject.h"
+#include "cli/ComputationReport.h"
 
-#include "core/series/TimeSeries.h"
+#include "core/Engine.h"
 
 #include <iostream>
 

@@ -4,7 +4,7 @@
 // screen, one page each; its messages read as those of hydrim-cli.
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
-#include "cli/ComputedProject.h"
+#include "cli/ComputationReport.h"
 
 #include "core/Engine.h"
 #include "render/PrintJobs.h"

@@ -1,4 +1,4 @@
-#include "cli/ComputedProject.h"
+#include "cli/ComputationReport.h"
 
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
