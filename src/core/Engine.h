@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/hydrology/Compute.h"
+#include "core/project/Error.h"
 #include "core/project/ProjectData.h"
 #include "core/results/ResultTable.h"
 #include "core/series/TimeSeries.h"
@@ -16,14 +17,6 @@
 #include <vector>
 
 namespace hydrim {
-
-// A failure of the engine or of one of its file readers, as one message for
-// the user (Czech, naming the file where there is one); empty for success.
-struct Error {
-    std::string Message;
-    bool failed() const { return !Message.empty(); }
-    explicit operator bool() const { return failed(); }
-};
 
 // Reads the project file and dataDir/par.tab into state and checks the
 // inputs as the input window would.
