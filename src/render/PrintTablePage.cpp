@@ -16,9 +16,6 @@ namespace hydrim::render {
 
 namespace {
 
-constexpr int LargestPointSize = 400;
-constexpr double LineSpacing = 1.1;
-constexpr int FramePenDivisor = 9;
 // The heading rows of the slopes + catchment summary end above row 2.
 constexpr int SummaryFirstBlockRow = 2;
 
@@ -145,6 +142,7 @@ double TablePageLayout::tableHeight() const {
 }
 
 int FittedPointSize(const QFont& tableFont, const QPaintDevice& device, int pageWidth) {
+    constexpr int LargestPointSize = 400; // the fitted size stops growing here
     const int available = pageWidth - 3 * Round(pageWidth / 10.0);
     const QString reference = TableReferenceText();
     QFont font(tableFont);
@@ -160,6 +158,8 @@ int FittedPointSize(const QFont& tableFont, const QPaintDevice& device, int page
 
 TablePageLayout LayoutTablePage(const ResultGrid& grid, const QFont& tableFont, const QPaintDevice& device,
                                 QSize pageSize, int descriptionCount) {
+    constexpr double LineSpacing = 1.1; // a printed line is this many text heights high
+    constexpr int FramePenDivisor = 9;  // the frame's pen is a line height divided by this
     TablePageLayout layout;
     layout.pageWidth = pageSize.width();
     layout.pageHeight = pageSize.height();
