@@ -179,7 +179,8 @@ TEST(ShippedTables, ReadCleanlyInTheirShapes) {
     EXPECT_TRUE(ReadSoilUnitTable(data, reference).ok());
     EXPECT_EQ(reference.SoilUnitGroupsOriginal[5], "B (C)"); // HPJ 03
     EXPECT_EQ(reference.SoilUnitGroupsOriginal[8], "C - D"); // HPJ 06
-    EXPECT_EQ(reference.SoilUnitGroupsOriginal[16], "");     // HPJ 14: no published group
+    EXPECT_EQ(reference.SoilUnitGroupsOriginal[16], "B");    // HPJ 14, from the public table
+    EXPECT_EQ(reference.SoilUnitGroupsOriginal[66], "C");    // HPJ 64
 }
 
 } // namespace
