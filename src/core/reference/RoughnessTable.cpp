@@ -67,14 +67,9 @@ std::vector<std::string> RoughnessTableLines(const TableRows& table) {
     std::vector<std::string> lines = ShippedHeader;
     for (size_t index = 0; index < std::min<size_t>(2, table.Header.size()); ++index)
         lines[index] = table.Header[index];
-    for (const TableRow& row : table.Rows) {
-        unsigned char lowest = 0, highest = 0;
-        std::string range = row.Fields[RoughnessRangeField];
-        if (RangeBounds(range, lowest, highest))
-            range = std::to_string(lowest) + "-" + std::to_string(highest);
+    for (const TableRow& row : table.Rows)
         lines.push_back(row.Fields[RoughnessDescriptionField] + ";" + row.Fields[RoughnessClassField] + "!" +
-                        range);
-    }
+                        row.Fields[RoughnessRangeField]);
     if (lines.size() < RoughnessFileLines)
         lines.resize(RoughnessFileLines);
     return lines;

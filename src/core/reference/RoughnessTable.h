@@ -32,8 +32,8 @@ TableRows ReadRoughnessLines(const std::vector<std::string>& lines);
 // ';' and a class without '!'.
 std::string CheckRoughnessClass(const TableRow& row);
 
-// The file's 17 lines: the header, the classes in their order (ranges
-// written as "a-b"), empty lines up to the 17th.
+// The file's 17 lines: the header, the classes in their order, empty lines
+// up to the 17th.
 std::vector<std::string> RoughnessTableLines(const TableRows& table);
 
 // The rows whose description cells the dialog merges, as (first, last)

@@ -66,11 +66,15 @@ std::string StationOf(const CsvRecord& record, TableRow& row) {
     if (layout->fileColumns)
         for (size_t field = StationNameField + 1; field < StationFieldCount; ++field)
             row.Fields[field] = CsvDecimal(record.Fields[field]).value_or(record.Fields[field]);
+    std::string reasons;
     for (size_t depth = 0; depth < StationDepthFields.size(); ++depth) {
         const std::string& text = record.Fields[DepthSource(*layout, depth)];
-        row.Fields[StationDepthFields[depth]] = CsvDecimal(text).value_or(text);
+        const std::optional<std::string> number = CsvDecimal(text);
+        if (!number && !text.empty())
+            AppendReason(reasons, "úhrn pro " + ReturnPeriodWords(depth) + " „" + text + "“ není číslo");
+        row.Fields[StationDepthFields[depth]] = number.value_or(text);
     }
-    return CheckStation(row);
+    return reasons.empty() ? CheckStation(row) : reasons;
 }
 
 } // namespace

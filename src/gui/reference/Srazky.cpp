@@ -64,7 +64,6 @@ TSrazky1::TSrazky1(LookupContext& context, const std::string& dataDir, QWidget* 
     Button2 = new QPushButton(QStringLiteral("Zavřít"), this);
     Button3 = new QPushButton(QStringLiteral("Upravit tabulku"), this);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Button3);
     buttons->addStretch();
     buttons->addWidget(Button1);
     buttons->addWidget(Button2);
@@ -76,6 +75,7 @@ TSrazky1::TSrazky1(LookupContext& context, const std::string& dataDir, QWidget* 
     layout->addWidget(makeNote(QString()));
     layout->addWidget(StringGrid1, 1);
     layout->addLayout(buttons);
+    layout->addWidget(Button3, 0, Qt::AlignLeft);
 
     connect(Button1, &QPushButton::clicked, this, &TSrazky1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);

@@ -72,11 +72,13 @@ public:
 };
 
 // The text a typed cell is stored as: blanks at the ends dropped, a decimal
-// comma taken as a point.
+// comma taken as a point, a range without blanks.
 QString StoredText(ColumnInput input, QString text) {
     text = text.trimmed();
     if (input == ColumnInput::Decimal)
         text.replace(u',', u'.');
+    if (input == ColumnInput::Range)
+        text.remove(u' ');
     return text;
 }
 

@@ -34,13 +34,13 @@ TEST(RoughnessTable, SavedClassesAreReadByTheProgramWithTheirBounds) {
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     TableRows table = ReadRoughnessLines({});
-    table.Rows = {{{"Les", "1", " 5 - 40"}, 0}, {{"", "2", "0-3"}, 0}, {{"Orná půda", "3", "7-7"}, 0}};
+    table.Rows = {{{"Les", "1", "5 - 40"}, 0}, {{"", "2", "0-3"}, 0}, {{"Orná půda", "3", "7-7"}, 0}};
     ASSERT_EQ(SaveEditableTable(dir.string(), RoughnessTableKind(), table), "");
     EXPECT_FALSE(std::filesystem::exists(dir / "Gama.tab.bak")); // there was no file before
 
     const TextFileLines file = ReadTextFileLines((dir / "Gama.tab").string());
     ASSERT_EQ(file.lines.size(), 17u);
-    EXPECT_EQ(file.lines[2], "Les;1!5-40");
+    EXPECT_EQ(file.lines[2], "Les;1!5 - 40");
     EXPECT_EQ(file.lines[4], "Orná půda;3!7-7");
     ReferenceTables reference;
     const TableReadResult read = ReadRoughnessTable(dir.string(), reference);
