@@ -111,8 +111,15 @@ CsvText ParseCsv(std::string_view bytes) {
                        "v kódování UTF-8 nebo Windows-1250.";
         return result;
     }
-    result.Separator = DetectSeparator(*text);
-    result.Records = SplitRecords(*text, result.Separator);
+    // A spreadsheet may name its separator on a first line "sep=;"; the line
+    // is then no data (it stays counted, so line numbers keep to the file).
+    std::string data = *text;
+    const bool named = data.starts_with("sep=") && data.size() > 4 &&
+                       (data.size() == 5 || data[5] == '\r' || data[5] == '\n');
+    result.Separator = named ? data[4] : DetectSeparator(data);
+    if (named)
+        data.erase(0, 5);
+    result.Records = SplitRecords(data, result.Separator);
     return result;
 }
 

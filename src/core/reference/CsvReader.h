@@ -23,8 +23,9 @@ struct CsvText {
     bool ok() const { return Error.empty(); }
 };
 
-// Splits the bytes of a CSV file into records. The separator is the first of
-// ';', TAB and ',' found outside quotes on the first line.
+// Splits the bytes of a CSV file into records. The separator is the one a
+// first line "sep=X" names, else the first of ';', TAB and ',' found outside
+// quotes on the first line.
 CsvText ParseCsv(std::string_view bytes);
 
 // Reads and parses a CSV file; a file that cannot be read, or one larger than

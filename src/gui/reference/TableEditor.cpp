@@ -47,7 +47,6 @@ public:
                 QRegularExpression(QStringLiteral("[0-9 ]*-?[0-9 ]*")), editor));
             break;
         case ColumnInput::Text:
-            editor->setMaxLength(80);
             break;
         }
         return editor;

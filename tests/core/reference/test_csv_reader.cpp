@@ -58,6 +58,13 @@ TEST(CsvReader, Utf8WithCommasAndAQuotedFieldOverTwoLines) {
     EXPECT_EQ(LinesOf(csv), (std::vector<size_t>{1, 2, 4}));
 }
 
+TEST(CsvReader, ASeparatorNamedOnTheFirstLineIsUsed) {
+    const CsvText csv = ParseCsv("sep=,\r\nBrno;Jih,30\r\n");
+    EXPECT_EQ(csv.Separator, ',');
+    EXPECT_EQ(FieldsOf(csv), (std::vector<std::vector<std::string>>{{"Brno;Jih", "30"}}));
+    EXPECT_EQ(LinesOf(csv), (std::vector<size_t>{2}));
+}
+
 TEST(CsvReader, Utf16IsRefusedWithAReason) {
     const CsvText csv = ParseCsv(std::string("\xFF\xFEs\0t\0", 6));
     EXPECT_FALSE(csv.ok());
