@@ -190,6 +190,29 @@ private slots:
         QVERIFY(!editor->isModified());
     }
 
+    void entriesOfARemovedClassAreDropped() {
+        QTemporaryDir dir;
+        WriteAllTables(dir);
+        AppState state;
+        StubLink link;
+        MessageRecorder messages;
+        LookupDialogs dialogs(state, dir.path().toStdString(), nullptr);
+        dialogs.attachLink(&link);
+        dialogs.openLookup(RoughnessLeft, true);
+        TGamatab1* roughness = dialogs.roughness();
+        TypeIntoCell(roughness->StringGrid1, 16, 3, "10");
+        TypeIntoCell(roughness->StringGrid1, 16, 4, "1");
+        roughness->editButton->click();
+        TableEditor* editor = roughness->editor();
+        editor->grid->setCurrentCell(14, 1); // the class of row 16
+        editor->deleteButton->click();
+        QVERIFY(editor->save());
+        QVERIFY(!roughness->StringGrid1->isCellEditable(16, 3));
+        QVERIFY(roughness->StringGrid1->text(16, 3).isEmpty());
+        roughness->panel.compute->click();
+        QVERIFY(roughness->panel.value->text().isEmpty()); // nothing left to weight
+    }
+
     void handEditedWrongLinesAreReportedAndKept() {
         QTemporaryDir dir;
         WriteAllTables(dir);

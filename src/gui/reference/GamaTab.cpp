@@ -114,6 +114,11 @@ void TGamatab1::fillGrid(const TableGrid& table) {
         const bool hasClass = !StringGrid1->text(row, 1).isEmpty() || !StringGrid1->text(row, 2).isEmpty();
         StringGrid1->setRowEditable(row, hasClass);
         hasClasses_ = hasClasses_ || hasClass;
+        if (!hasClass) {
+            // A row left without a class by an edited table takes no entries.
+            StringGrid1->setText(row, ValueColumn, QString());
+            StringGrid1->setText(row, AreaColumn, QString());
+        }
     }
 }
 
