@@ -9,7 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-20}
-targets=(fuzz_project_file fuzz_par_table fuzz_address_config fuzz_reference_tables fuzz_layout_files)
+targets=(fuzz_project_file fuzz_par_table fuzz_address_config fuzz_reference_tables fuzz_layout_files
+         fuzz_table_import)
 
 if ! command -v clang++ >/dev/null; then
     echo "fuzz-smoke: clang++ is not installed (scripts/deps.sh installs it)" >&2

@@ -44,8 +44,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at text[i]; advances i. Malformed bytes decode
-// as U+FFFD one byte at a time.
+} // namespace
+
 char32_t NextCodePoint(std::string_view text, size_t& i) {
     const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(i);
@@ -71,6 +71,8 @@ char32_t NextCodePoint(std::string_view text, size_t& i) {
     return cp;
 }
 
+namespace {
+
 char EncodeCodePoint(char32_t cp) {
     if (cp < 0x80) {
         return static_cast<char>(cp);
@@ -83,7 +85,8 @@ char EncodeCodePoint(char32_t cp) {
     return '?';
 }
 
-// True when every sequence of text is a well-formed UTF-8 character.
+} // namespace
+
 bool IsUtf8(std::string_view text) {
     for (size_t i = 0; i < text.size();) {
         const size_t start = i;
@@ -93,6 +96,8 @@ bool IsUtf8(std::string_view text) {
     }
     return true;
 }
+
+namespace {
 
 std::string FileMessage(const std::string& what, const std::string& path, int err) {
     std::string message = what + " \"" + path + "\"";

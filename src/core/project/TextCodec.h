@@ -14,6 +14,13 @@ namespace hydrim {
 // survives a decode/encode round trip unchanged.
 std::string DecodeCp1250(std::string_view bytes);
 
+// Decodes one UTF-8 sequence at text[i] and advances i. Malformed bytes
+// decode as U+FFFD one byte at a time.
+char32_t NextCodePoint(std::string_view text, size_t& i);
+
+// True when every sequence of text is a well-formed UTF-8 character.
+bool IsUtf8(std::string_view text);
+
 // UTF-8 -> Windows-1250. Characters the code page cannot hold become '?'.
 std::string EncodeCp1250(std::string_view utf8);
 

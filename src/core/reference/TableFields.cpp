@@ -1,22 +1,15 @@
 #include "core/reference/TableFields.h"
 
+#include "core/reference/TableRows.h"
+
 #include <charconv>
 
 namespace hydrim {
 namespace {
 
-std::string Trim(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 // A whole number 0..255, or false.
 bool ParseByte(const std::string& text, unsigned char& value) {
-    const std::string trimmed = Trim(text);
+    const std::string trimmed = TrimBlanks(text);
     int number = -1;
     const char* end = trimmed.data() + trimmed.size();
     const auto [stop, error] = std::from_chars(trimmed.data(), end, number);

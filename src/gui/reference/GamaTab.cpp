@@ -2,16 +2,18 @@
 
 #include "core/reference/LookupEntry.h"
 #include "core/reference/ReferenceFiles.h"
+#include "core/reference/RoughnessTable.h"
 #include "gui/reference/CellText.h"
 #include "gui/reference/LookupGrid.h"
+#include "gui/reference/TableEditor.h"
 
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <array>
 #include <cmath>
 
 namespace hydrim::gui {
@@ -26,14 +28,16 @@ constexpr int DefaultColumnWidth = 64;
 constexpr int GridLineWidth = 1;
 constexpr double SmallestRoughness = 1.0;
 
-// Rows of the class descriptions merged in column 0: first and last row.
-constexpr std::array<std::pair<int, int>, 5> DescriptionGroups = {
-    {{2, 4}, {5, 6}, {7, 8}, {9, 10}, {11, 16}}};
+constexpr const char* EmptyTableText =
+    "Tabulka doporučených hodnot drsnosti neobsahuje žádné třídy povrchu. Doplníte je tlačítkem "
+    "„Upravit tabulku“: druh povrchu, třídu a rozsah hodnot γ zapíšete ručně („Přidat řádek“), nebo je "
+    "načtete ze souboru CSV uloženého z tabulkového procesoru („Import z CSV…“). Tabulka se uloží do "
+    "DATA/Gama.tab.";
 
 } // namespace
 
 TGamatab1::TGamatab1(LookupContext& context, const std::string& dataDir, QWidget* parent)
-    : LookupWindow(context, parent) {
+    : LookupWindow(context, parent), dataDir_(dataDir) {
     setWindowTitle(QStringLiteral("Drsnost"));
     StringGrid1 = new LookupGrid(Rows, 5, 2, 3, this);
     StringGrid1->setFont(LookupFont(12));
@@ -48,17 +52,17 @@ TGamatab1::TGamatab1(LookupContext& context, const std::string& dataDir, QWidget
     auto* top = new QWidget(this);
     top->setLayout(panel.layout);
     layout->addWidget(top);
-    layout->addWidget(makeNote(QStringLiteral("Tabulka doporučených hodnot drsnosti neobsahuje žádné třídy "
-                                              "povrchu. Doplňte soubor DATA/Gama.tab.")));
+    layout->addWidget(makeNote(QString()));
     layout->addWidget(StringGrid1);
+    editButton = new QPushButton(QStringLiteral("Upravit tabulku"), this);
+    auto* bottom = new QHBoxLayout;
+    bottom->setContentsMargins(4, 4, 4, 4);
+    bottom->addWidget(editButton);
+    bottom->addStretch();
+    layout->addLayout(bottom);
 
-    const TableReadResult table = ReadRoughnessTable(dataDir, context_.state.Reference);
-    readError_ = table.Error;
-    fillGrid(table.Grid);
-    note()->setVisible(!hasClasses_);
-    panel.compute->setEnabled(hasClasses_);
     setUpDrawing();
-    sizeGrid();
+    readTable();
 
     StringGrid1->setCorrections(
         [this](int row, int column, const QString& text) { return correctTyped(row, column, text); },
@@ -74,7 +78,28 @@ TGamatab1::TGamatab1(LookupContext& context, const std::string& dataDir, QWidget
     connect(panel.compute, &QPushButton::clicked, this, &TGamatab1::BitBtn1Click);
     connect(panel.insert, &QPushButton::clicked, this, &TGamatab1::Button1Click);
     connect(panel.close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(editButton, &QPushButton::clicked, this, &TGamatab1::editTable);
+}
+
+void TGamatab1::readTable() {
+    const TableReadResult table = ReadRoughnessTable(dataDir_, context_.state.Reference);
+    readError_ = table.Error;
+    fillGrid(table.Grid);
+    const LoadedTable check = LoadEditableTable(dataDir_, RoughnessTableKind());
+    note()->setText(TableFileNote(EmptyTableText, !hasClasses_, check.Table.Problems, RoughnessFileName));
+    note()->setVisible(!note()->text().isEmpty());
+    panel.compute->setEnabled(hasClasses_);
+    mergeDescriptions();
+    sizeGrid();
     fixSizeToContent();
+}
+
+TableEditor* TGamatab1::editor() const {
+    return editor_;
+}
+
+void TGamatab1::editTable() {
+    OpenTableEditor(editor_, RoughnessTableKind(), dataDir_, this, [this] { readTable(); });
 }
 
 void TGamatab1::fillGrid(const TableGrid& table) {
@@ -84,16 +109,33 @@ void TGamatab1::fillGrid(const TableGrid& table) {
                                  QString::fromStdString(table.cell(static_cast<size_t>(row), column)));
     StringGrid1->setText(1, ValueColumn, QStringLiteral("Hodnota"));
     StringGrid1->setText(1, AreaColumn, QStringLiteral("Plocha[km]"));
+    hasClasses_ = false;
     for (int row = FirstClassRow; row < Rows; ++row) {
         const bool hasClass = !StringGrid1->text(row, 1).isEmpty() || !StringGrid1->text(row, 2).isEmpty();
         StringGrid1->setRowEditable(row, hasClass);
         hasClasses_ = hasClasses_ || hasClass;
+        if (!hasClass) {
+            // A row left without a class by an edited table takes no entries.
+            StringGrid1->setText(row, ValueColumn, QString());
+            StringGrid1->setText(row, AreaColumn, QString());
+        }
     }
 }
 
+void TGamatab1::mergeDescriptions() {
+    // The description cells merge over the classes they describe, as the
+    // table's rows have them.
+    StringGrid1->clearSpans();
+    std::vector<std::pair<std::string, bool>> rows;
+    for (int row = FirstClassRow; row < Rows; ++row)
+        rows.emplace_back(StringGrid1->text(row, 0).toStdString(),
+                          StringGrid1->isCellEditable(row, ValueColumn));
+    for (const auto& [first, last] : DescriptionGroups(rows))
+        StringGrid1->setSpan(FirstClassRow + static_cast<int>(first), 0, static_cast<int>(last - first) + 1,
+                             1);
+}
+
 void TGamatab1::setUpDrawing() {
-    for (const auto& [first, last] : DescriptionGroups)
-        StringGrid1->setSpan(first, 0, last - first + 1, 1);
     StringGrid1->setFixedSpan(0, 0, 1, 5);
     StringGrid1->setCellPainter([this](QPainter& painter, const QRect& rect, int row, int column) {
         const QString text = StringGrid1->text(row, column);

@@ -7,11 +7,16 @@
 #include "gui/reference/LookupWindow.h"
 #include "gui/reference/ResultPanel.h"
 
+#include <QPointer>
+
 #include <string>
+
+class QPushButton;
 
 namespace hydrim::gui {
 
 class LookupGrid;
+class TableEditor;
 
 class TGamatab1 : public LookupWindow {
     Q_OBJECT
@@ -19,26 +24,37 @@ public:
     TGamatab1(LookupContext& context, const std::string& dataDir, QWidget* parent);
 
     const std::string& readError() const { return readError_; }
+    bool hasClasses() const { return hasClasses_; }
 
     // Shows the entries of the dialog's slope and their weighted value.
     void openFor();
 
     LookupGrid* StringGrid1 = nullptr;
     ResultPanel panel;
+    QPushButton* editButton = nullptr; // "Upravit tabulku"
+
+    // The table editor while it is open.
+    TableEditor* editor() const;
 
 public slots:
     void BitBtn1Click(); // "Vy&počti"
     void Button1Click(); // "&Vložit"
+    // "Upravit tabulku": the class table's editor; a saved table is shown at once.
+    void editTable();
 
 private:
+    void readTable();
     void fillGrid(const TableGrid& table);
+    void mergeDescriptions();
     void setUpDrawing();
     void sizeGrid();
     void compute(bool report);
     QString correctTyped(int row, int column, const QString& text) const;
 
+    std::string dataDir_;
     std::string readError_;
     bool hasClasses_ = false;
+    QPointer<TableEditor> editor_;
 };
 
 } // namespace hydrim::gui

@@ -2,8 +2,10 @@
 
 #include "core/reference/LookupRainfall.h"
 #include "core/reference/ReferenceFiles.h"
+#include "core/reference/StationTable.h"
 #include "gui/reference/CellText.h"
 #include "gui/reference/LookupGrid.h"
+#include "gui/reference/TableEditor.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -25,10 +27,15 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+constexpr const char* EmptyTableText =
+    "Tabulka srážkových úhrnů neobsahuje žádné stanice. Doplníte je tlačítkem „Upravit tabulku“: "
+    "stanice a jejich úhrny zapíšete ručně („Přidat řádek“), nebo je načtete ze souboru CSV uloženého "
+    "z tabulkového procesoru („Import z CSV…“). Tabulka se uloží do DATA/srazky.tab.";
+
 } // namespace
 
 TSrazky1::TSrazky1(LookupContext& context, const std::string& dataDir, QWidget* parent)
-    : LookupWindow(context, parent) {
+    : LookupWindow(context, parent), dataDir_(dataDir) {
     setWindowTitle(QStringLiteral("Srážkové úhrny"));
     auto* title = new QLabel(QStringLiteral("Hodnoty maximálních 1-denních srážkových úhrnů"), this);
     QFont titleFont = LookupFont(12, true);
@@ -55,6 +62,7 @@ TSrazky1::TSrazky1(LookupContext& context, const std::string& dataDir, QWidget* 
 
     Button1 = new QPushButton(QStringLiteral("Vložit"), this);
     Button2 = new QPushButton(QStringLiteral("Zavřít"), this);
+    Button3 = new QPushButton(QStringLiteral("Upravit tabulku"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(Button1);
@@ -64,24 +72,39 @@ TSrazky1::TSrazky1(LookupContext& context, const std::string& dataDir, QWidget* 
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(title);
     layout->addWidget(band_);
-    layout->addWidget(makeNote(QStringLiteral(
-        "Tabulka srážkových úhrnů neobsahuje žádné stanice. Doplňte soubor DATA/srazky.tab.")));
+    layout->addWidget(makeNote(QString()));
     layout->addWidget(StringGrid1, 1);
     layout->addLayout(buttons);
+    layout->addWidget(Button3, 0, Qt::AlignLeft);
 
     connect(Button1, &QPushButton::clicked, this, &TSrazky1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Button3, &QPushButton::clicked, this, &TSrazky1::Button3Click);
     connect(StringGrid1, &LookupGrid::letterTyped, this, &TSrazky1::StringGrid1KeyPress);
     connect(StringGrid1, &QTableWidget::currentCellChanged, this, &TSrazky1::updateInsertButton);
 
-    const TableReadResult table = ReadRainfallTable(dataDir, context_.state.Reference);
+    readTable();
+    setFixedHeight(screenHeightLess40());
+}
+
+void TSrazky1::readTable() {
+    const TableReadResult table = ReadRainfallTable(dataDir_, context_.state.Reference);
     readError_ = table.Error;
     fillGrid(table.Grid);
-    note()->setVisible(!hasStations());
+    const LoadedTable check = LoadEditableTable(dataDir_, StationTableKind());
+    note()->setText(TableFileNote(EmptyTableText, !hasStations(), check.Table.Problems, StationFileName));
+    note()->setVisible(!note()->text().isEmpty());
     sizeColumns();
-    setValueColumns({1, 9});
-    setFixedHeight(screenHeightLess40());
+    setValueColumns(valueColumns_);
     updateInsertButton();
+}
+
+TableEditor* TSrazky1::editor() const {
+    return editor_;
+}
+
+void TSrazky1::Button3Click() {
+    OpenTableEditor(editor_, StationTableKind(), dataDir_, this, [this] { readTable(); });
 }
 
 void TSrazky1::fillGrid(const TableGrid& table) {
@@ -152,7 +175,8 @@ void TSrazky1::goToRow(int row) {
 
 void TSrazky1::openFor(int variantItem, int returnPeriodItem) {
     variantItem_ = variantItem;
-    setValueColumns(RainfallDialogColumns(variantItem, returnPeriodItem));
+    valueColumns_ = RainfallDialogColumns(variantItem, returnPeriodItem);
+    setValueColumns(valueColumns_);
     goToRow(context_.lookup().RainfallStationRow);
     showCentred();
     StringGrid1->setFocus();

@@ -6,6 +6,8 @@
 #include "core/reference/ReferenceFiles.h"
 #include "gui/reference/LookupWindow.h"
 
+#include <QPointer>
+
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@ class QLabel;
 namespace hydrim::gui {
 
 class LookupGrid;
+class TableEditor;
 
 class TSrazky1 : public LookupWindow {
     Q_OBJECT
@@ -33,14 +36,21 @@ public:
     LookupGrid* StringGrid1 = nullptr;
     QPushButton* Button1 = nullptr; // "Vložit"
     QPushButton* Button2 = nullptr; // "Zavřít"
+    QPushButton* Button3 = nullptr; // "Upravit tabulku"
+
+    // The table editor while it is open.
+    TableEditor* editor() const;
 
 public slots:
     // "Vložit": the current station's values into the input window.
     void Button1Click();
     // Jumps to the first station at or after the typed initial.
     void StringGrid1KeyPress(QChar letter);
+    // "Upravit tabulku": the station table's editor; a saved table is shown at once.
+    void Button3Click();
 
 private:
+    void readTable();
     void fillGrid(const TableGrid& table);
     void setValueColumns(const std::vector<int>& valueColumns);
     void sizeColumns();
@@ -49,7 +59,10 @@ private:
     void goToRow(int row);
     void updateInsertButton();
 
+    std::string dataDir_;
     std::vector<std::string> names_;
+    std::vector<int> valueColumns_ = {1, 9};
+    QPointer<TableEditor> editor_;
     int variantItem_ = 0;
     int valueColumnWidth_ = 64;
     std::string readError_;

@@ -1,0 +1,40 @@
+// CSV text as a Czech spreadsheet writes it: UTF-8 (with or without a
+// byte-order mark) or Windows-1250, fields separated by ';' (or by TAB or
+// ','), fields in double quotes with "" for a quote inside, numbers with a
+// decimal comma or point.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hydrim {
+
+struct CsvRecord {
+    size_t Line = 0;                 // the line the record begins on, 1-based
+    std::vector<std::string> Fields; // UTF-8, blanks around each field removed
+};
+
+struct CsvText {
+    std::vector<CsvRecord> Records; // blank records left out, trailing empty fields dropped
+    char Separator = ';';
+    std::string Error; // Czech; the text could not be read
+    bool ok() const { return Error.empty(); }
+};
+
+// Splits the bytes of a CSV file into records. The separator is the one a
+// first line "sep=X" names, else the first of ';', TAB and ',' found outside
+// quotes on the first line.
+CsvText ParseCsv(std::string_view bytes);
+
+// Reads and parses a CSV file; a file that cannot be read, or one larger than
+// a few megabytes, gives an error.
+CsvText ReadCsvFile(const std::string& path);
+
+// A decimal number with a decimal comma or point ("12,5", "045.50"), written
+// back with a point and without needless zeros ("12.5", "45.5"). Nothing for
+// any other text (signs, exponents, letters, thousands separators).
+std::optional<std::string> CsvDecimal(const std::string& text);
+
+} // namespace hydrim
