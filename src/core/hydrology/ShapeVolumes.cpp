@@ -166,8 +166,8 @@ ShapeVolumes::Sum ShapeVolumes::PlainSum(double m) const {
     return Sum{m, plain.Volume, 0.0, plain.Length, true};
 }
 
-const ShapeVolumes::Sum& ShapeVolumes::At(double m) {
-    for (const Sum& s : sums_) {
+ShapeVolumes::Sum& ShapeVolumes::At(double m) {
+    for (Sum& s : sums_) {
         if (s.m == m) {
             return s;
         }
@@ -180,37 +180,35 @@ const ShapeVolumes::Sum& ShapeVolumes::At(double m) {
     return sums_.back();
 }
 
-bool ShapeVolumes::Exceeds(double m) {
-    Sum s = At(m);
+double ShapeVolumes::PlainVolume(double m) {
+    Sum& s = At(m);
     if (!s.exact) {
-        if (s.volume - s.bound > target_) {
-            return true;
-        }
-        if (s.volume + s.bound <= target_) {
-            return false;
-        }
         s = PlainSum(m);
-        std::replace_if(
-            sums_.begin(), sums_.end(), [m](const Sum& x) { return x.m == m; }, s);
     }
-    return s.volume > target_;
+    return s.volume;
+}
+
+bool ShapeVolumes::Exceeds(double m) {
+    const Sum& s = At(m);
+    if (!s.exact && s.volume - s.bound > target_) {
+        return true;
+    }
+    if (!s.exact && s.volume + s.bound <= target_) {
+        return false;
+    }
+    return PlainVolume(m) > target_;
 }
 
 bool ShapeVolumes::WithinTolerance(double m, double tolerance) {
-    Sum s = At(m);
-    if (!s.exact) {
-        const double gap = std::fabs(target_ - s.volume);
-        if (gap + s.bound < tolerance) {
-            return true;
-        }
-        if (gap - s.bound > tolerance) {
-            return false;
-        }
-        s = PlainSum(m);
-        std::replace_if(
-            sums_.begin(), sums_.end(), [m](const Sum& x) { return x.m == m; }, s);
+    const Sum& s = At(m);
+    const double gap = std::fabs(target_ - s.volume);
+    if (!s.exact && gap + s.bound < tolerance) {
+        return true;
     }
-    return std::fabs(target_ - s.volume) <= tolerance;
+    if (!s.exact && gap - s.bound > tolerance) {
+        return false;
+    }
+    return std::fabs(target_ - PlainVolume(m)) <= tolerance;
 }
 
 int ShapeVolumes::Length(double m) {

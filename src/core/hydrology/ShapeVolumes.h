@@ -39,7 +39,9 @@ private:
         bool exact = false;
     };
 
-    const Sum& At(double m);
+    Sum& At(double m);
+    // The plain volume at m, which then replaces the fast one.
+    double PlainVolume(double m);
     Sum FastSum(double m) const;
     Sum PlainSum(double m) const;
     // Adds ordinates first..first+count-1 of a block to s; true when the
