@@ -44,9 +44,9 @@ private:
     double PlainVolume(double m);
     Sum FastSum(double m) const;
     Sum PlainSum(double m) const;
-    // Adds ordinates first..first+count-1 of a block to s; true when the
-    // falling limb ended in it (s.length set).
-    bool AddBlock(Sum& s, int first, int count, const double* q) const;
+    // Adds ordinates first..first+count-1 of a block (with their sum and
+    // least value) to s; true when the falling limb ended in it (s.length set).
+    bool AddBlock(Sum& s, int first, int count, const double* q, double blockSum, double blockLeast) const;
     bool EndsHere(double m, int k, double q) const;
 
     int tr_;
