@@ -34,12 +34,9 @@ struct BlockSummary {
 // whole lanes), with exp(a) for a <= 0 (and a little above) taken to a
 // relative error below 1e-12 down to a = -708, and as 0 below that (where
 // exp(a) < 3.1e-308), and their sum and least value (padding lanes
-// included). Processors with AVX2 take the four lanes at once.
-#if defined(__x86_64__) && defined(__GNUC__)
-__attribute__((target_clones("avx2", "default")))
-#endif
-BlockSummary
-BlockOrdinatesOf(const double* c, double m, double qmax, int count, double* q) {
+// included).
+[[gnu::always_inline]] inline BlockSummary OrdinatesOfBlock(const double* c, double m, double qmax, int count,
+                                                            double* q) {
     using Doubles = double __attribute__((vector_size(8 * Lanes)));
     using Integers = long long __attribute__((vector_size(8 * Lanes)));
     const Doubles lowest = Doubles{} - 708.0;
@@ -81,6 +78,26 @@ BlockOrdinatesOf(const double* c, double m, double qmax, int count, double* q) {
         summary.least = std::min(summary.least, least[lane]);
     }
     return summary;
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// The same for processors with AVX2, which take the four lanes at once. The
+// choice is made here rather than by the loader (target_clones), which the
+// thread sanitizer does not survive.
+[[gnu::target("avx2")]] BlockSummary OrdinatesOfBlockAvx2(const double* c, double m, double qmax, int count,
+                                                          double* q) {
+    return OrdinatesOfBlock(c, m, qmax, count, q);
+}
+#endif
+
+BlockSummary BlockOrdinatesOf(const double* c, double m, double qmax, int count, double* q) {
+#if defined(__x86_64__) && defined(__GNUC__)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) {
+        return OrdinatesOfBlockAvx2(c, m, qmax, count, q);
+    }
+#endif
+    return OrdinatesOfBlock(c, m, qmax, count, q);
 }
 
 // ln k for k = 0..M (ln 0 stands as 0, unused), kept by each thread and
