@@ -198,13 +198,22 @@ bool ShapeVolumes::AddBlock(Sum& s, int first, int count, const double* q, doubl
 
 ShapeVolumes::Sum ShapeVolumes::FastSum(double m) const {
     Sum s{m, 0.0, 0.0, M_, false};
-    const double* parts = exponentParts_->data();
-    alignas(32) double q[BlockOrdinates];
-    for (int first = 1; first <= M_; first += BlockOrdinates) {
-        const int count = std::min(BlockOrdinates, M_ - first + 1);
-        const BlockSummary block = BlockOrdinatesOf(parts + first, m, qmax_, count, q);
-        if (AddBlock(s, first, count, q, block.sum, block.least)) {
-            break;
+    if (m == 0.0) {
+        // Every plain ordinate is Qmax exactly (x^0 = exp(0) = 1): the limb
+        // ends right after the peak or never.
+        if (qmax_ <= HydrographEndOrdinate && tr_ < M_) {
+            s.length = tr_ + 1;
+        }
+        s.volume = qmax_ * s.length;
+    } else {
+        const double* parts = exponentParts_->data();
+        alignas(32) double q[BlockOrdinates];
+        for (int first = 1; first <= M_; first += BlockOrdinates) {
+            const int count = std::min(BlockOrdinates, M_ - first + 1);
+            const BlockSummary block = BlockOrdinatesOf(parts + first, m, qmax_, count, q);
+            if (AddBlock(s, first, count, q, block.sum, block.least)) {
+                break;
+            }
         }
     }
     // s.volume holds the ordinate sum until here.
