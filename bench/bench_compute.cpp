@@ -1,6 +1,7 @@
 // Time of one complete computation of each variant, for projects built in
 // code over the shipped coefficient table.
 #include "core/hydrology/Compute.h"
+#include "core/project/ProjectFile.h"
 #include "core/project/TextCodec.h"
 #include "core/reference/ParTableFile.h"
 
@@ -69,6 +70,32 @@ void ComputeEach(benchmark::State& bench, int variant, bool rough = false) {
     }
 }
 
+// A hard two-slope project of bench/hard (long, flat hydrographs: rises near
+// 300 minutes, shape exponents below 0.1), written by make_hard_projects.py.
+AppState HardProject(int number) {
+    AppState state;
+    state.Par = ShippedParTable();
+    const std::string file = JoinPath(JoinPath(JoinPath(HYDRIM_SOURCE_DIR, "bench"), "hard"),
+                                      "hard-" + std::to_string(number) + ".snp");
+    if (!ReadProjectFile(file, state.CurrentProject).ok()) {
+        std::cerr << "cannot read " << file << '\n';
+        std::exit(1);
+    }
+    return state;
+}
+
+void VariantIHardProject(benchmark::State& bench) {
+    AppState state = HardProject(static_cast<int>(bench.range(0)));
+    for (auto _ : bench) {
+        const ComputeOutcome outcome = ComputeProject(state);
+        if (!outcome.ok()) {
+            bench.SkipWithError(outcome.message.c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(state.VariantI.PeakDischargeC[5]);
+    }
+}
+
 void VariantITwoSlopes(benchmark::State& bench) {
     ComputeEach(bench, 0);
 }
@@ -84,6 +111,7 @@ void VariantIIITwoSlopes(benchmark::State& bench) {
 
 BENCHMARK(VariantITwoSlopes)->Unit(benchmark::kMillisecond);
 BENCHMARK(VariantIRoughTwoSlopes)->Unit(benchmark::kMillisecond);
+BENCHMARK(VariantIHardProject)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
 BENCHMARK(VariantIITwoSlopes)->Unit(benchmark::kMillisecond);
 BENCHMARK(VariantIIITwoSlopes)->Unit(benchmark::kMillisecond);
 

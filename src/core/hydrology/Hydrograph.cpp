@@ -1,6 +1,9 @@
 #include "core/hydrology/Hydrograph.h"
 
 #include "core/hydrology/Minutes.h"
+#include "core/hydrology/ShapeVolumes.h"
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -8,49 +11,76 @@ namespace hydrim {
 
 namespace {
 
-// Ordinate at or below which the falling limb counts as died away [m3/s].
-constexpr double EndOrdinate = 0.005;
 // Volume difference at which the fitted exponent is fine enough [m3].
 constexpr double VolumeTolerance = 0.5;
 
-// One step of the digit-by-digit search: the exponent n / d, its volume and
-// the length of the last evaluation.
-struct FitState {
-    int n = 1;
-    int d = 1;
-    HydrographSum last;
-};
-
-HydrographSum VolumeAt(const FitState& s, int tr, int M, double qmax) {
-    return HydrographVolume(static_cast<double>(s.n) / s.d, tr, M, qmax);
+double Exponent(int n, int d) {
+    return static_cast<double>(n) / d;
 }
 
-// Raises n until the volume no longer exceeds the target. The volume falls as
-// the exponent grows, so this stops at n <= MaxShapeExponent * d at the latest
-// once the whole-exponent search has found a reachable target; the bound is
-// kept anyway so that no input can make it run away.
-void RaiseUntilWithinTarget(FitState& s, int tr, int M, double qmax, double target) {
-    const long long limit = static_cast<long long>(MaxShapeExponent) * s.d;
-    s.last = VolumeAt(s, tr, M, qmax);
-    while (s.last.Volume > target && s.n < limit) {
-        ++s.n;
-        s.last = VolumeAt(s, tr, M, qmax);
+// The n in (lo, hi) where the volume comes down to the target, taking the
+// reciprocal of the volume as a straight line between lo and hi (the volume
+// falls ever more slowly as the exponent grows, its reciprocal nearly evenly).
+int Interpolated(ShapeVolumes& volumes, int d, int lo, int hi, double target) {
+    const double above = 1.0 / volumes.ApproximateVolume(Exponent(lo, d));
+    const double below = 1.0 / volumes.ApproximateVolume(Exponent(hi, d));
+    const double share = (1.0 / target - above) / (below - above);
+    const double guess = std::ceil(lo + share * (hi - lo));
+    if (!std::isfinite(guess)) {
+        return lo + (hi - lo) / 2;
     }
+    return static_cast<int>(std::clamp(guess, lo + 1.0, hi - 1.0));
 }
 
-// Moves to the next digit: one step back (if above 0), ten times finer, and
-// up again until the volume is within the target.
-void RefineOneDigit(FitState& s, int tr, int M, double qmax, double target) {
-    if (s.n > 0) {
-        --s.n;
+// The smallest n in (lo, hi] whose volume V(n / d) does not exceed the
+// target, where V(lo / d) exceeds it and V(hi / d) does not. The volume falls
+// as the exponent grows, so this is the n that raising n one by one from lo
+// reaches. Each step probes the interpolated n and its neighbour towards the
+// answer; a step that does not halve the range is followed by a halving one.
+int SearchBetween(ShapeVolumes& volumes, int d, int lo, int hi, double target) {
+    bool halve = false;
+    while (hi - lo > 1) {
+        const int width = hi - lo;
+        const int n = halve ? lo + width / 2 : Interpolated(volumes, d, lo, hi, target);
+        if (volumes.Exceeds(Exponent(n, d))) {
+            lo = n;
+            if (n + 1 < hi) {
+                (volumes.Exceeds(Exponent(n + 1, d)) ? lo : hi) = n + 1;
+            }
+        } else {
+            hi = n;
+            if (n - 1 > lo) {
+                (volumes.Exceeds(Exponent(n - 1, d)) ? lo : hi) = n - 1;
+            }
+        }
+        halve = 2 * (hi - lo) > width;
     }
-    s.n *= 10;
-    s.d *= 10;
-    RaiseUntilWithinTarget(s, tr, M, qmax, target);
+    return hi;
 }
 
-HydrographShape ShapeOf(const FitState& s) {
-    return HydrographShape{s.n, s.d, s.last.Length, false};
+// Raising n one by one from first while V(n / d) exceeds the target, where
+// V(last / d) is known not to.
+int RaiseUntilWithinTarget(ShapeVolumes& volumes, int d, int first, int last, double target) {
+    if (!volumes.Exceeds(Exponent(first, d))) {
+        return first;
+    }
+    return SearchBetween(volumes, d, first, last, target);
+}
+
+// The smallest whole exponent from 1 up whose volume does not exceed the
+// target (MaxShapeExponent is known to meet it): doubling, then searching.
+int WholeExponent(ShapeVolumes& volumes, double target) {
+    int lo = 1;
+    if (!volumes.Exceeds(lo)) {
+        return lo;
+    }
+    for (;;) {
+        const int hi = std::min(2 * lo, MaxShapeExponent);
+        if (hi == MaxShapeExponent || !volumes.Exceeds(hi)) {
+            return SearchBetween(volumes, 1, lo, hi, target);
+        }
+        lo = hi;
+    }
 }
 
 } // namespace
@@ -86,7 +116,7 @@ HydrographSum HydrographVolume(double m, int tr, int M, double qmax) {
     for (int k = 1; k <= M; ++k) {
         const double q = HydrographOrdinate(m, tr, k, qmax);
         sum += q;
-        if (q <= EndOrdinate && k > tr) {
+        if (q <= HydrographEndOrdinate && k > tr) {
             result.Length = k;
             break;
         }
@@ -96,25 +126,28 @@ HydrographSum HydrographVolume(double m, int tr, int M, double qmax) {
 }
 
 HydrographShape FitHydrographShape(int tr, int M, double qmax, double target) {
+    ShapeVolumes volumes(tr, M, qmax, target);
     // A target below the volume of the steepest exponent allowed cannot be
     // met by any exponent of the search.
-    const HydrographSum steepest = HydrographVolume(MaxShapeExponent, tr, M, qmax);
-    if (steepest.Volume > target) {
-        return HydrographShape{MaxShapeExponent * 1000, 1000, steepest.Length, true};
+    if (volumes.Exceeds(MaxShapeExponent)) {
+        return HydrographShape{MaxShapeExponent * 1000, 1000, volumes.Length(MaxShapeExponent), true};
     }
-
-    FitState s;
-    RaiseUntilWithinTarget(s, tr, M, qmax, target);
+    int n = WholeExponent(volumes, target);
+    int d = 1;
+    // The next digit: one step back (if above 0), ten times finer, and up
+    // again until the volume is within the target, which it is at 10 n.
+    const auto refine = [&] {
+        const int first = 10 * std::max(n - 1, 0);
+        d *= 10;
+        n = RaiseUntilWithinTarget(volumes, d, first, 10 * n, target);
+    };
     for (int digit = 0; digit < 3; ++digit) {
-        RefineOneDigit(s, tr, M, qmax, target);
+        refine();
     }
-    for (int extra = 0; extra < 2; ++extra) {
-        if (std::fabs(target - s.last.Volume) <= VolumeTolerance) {
-            return ShapeOf(s);
-        }
-        RefineOneDigit(s, tr, M, qmax, target);
+    for (int extra = 0; extra < 2 && !volumes.WithinTolerance(Exponent(n, d), VolumeTolerance); ++extra) {
+        refine();
     }
-    return ShapeOf(s);
+    return HydrographShape{n, d, volumes.Length(Exponent(n, d)), false};
 }
 
 FittedHydrograph FitHydrographWithPlateau(int rise, int plateau, double qmax, double volume) {

@@ -11,6 +11,9 @@ namespace hydrim {
 // stops here instead of searching for ever.
 inline constexpr int MaxShapeExponent = 1000;
 
+// Ordinate at or below which the falling limb counts as died away [m3/s].
+inline constexpr double HydrographEndOrdinate = 0.005;
+
 // Ordinate of the hydrograph at minute k:
 //   m  shape exponent, tr  rise time [min], Qmax  peak discharge [m3/s]
 //   q(k) = Qmax (k / tr)^m exp(m (1 - k / tr))  [m3/s]
@@ -57,7 +60,9 @@ struct HydrographShape {
 // volume at the thousandths is more than 0.5 m3 off the target, one more
 // digit, and if still off, one more again. A target that even the exponent
 // MaxShapeExponent does not meet gives that exponent (as n = 1000 * Max,
-// d = 1000) with its length and Capped set.
+// d = 1000) with its length and Capped set. The result is exactly that of
+// raising n one by one at every digit and summing every volume in full, with
+// far fewer volumes, each summed in a faster form (see ShapeVolumes).
 HydrographShape FitHydrographShape(int tr, int M, double qmax, double target);
 
 // A fitted hydrograph with its plateau, in the form the result sets keep it.

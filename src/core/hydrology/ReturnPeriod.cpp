@@ -1,6 +1,7 @@
 // One return period of Variant I: critical and design values of each slope,
 // the common design rain of two slopes and the catchment hydrograph.
 #include "core/hydrology/Hydrograph.h"
+#include "core/hydrology/HydrographFits.h"
 #include "core/hydrology/InputPreparation.h"
 #include "core/hydrology/Minutes.h"
 #include "core/hydrology/NoRunoffMessages.h"
@@ -122,20 +123,13 @@ bool ComputeDesignValues(SlopeRun& s, double intensityExponent, double dailyRain
     return true;
 }
 
-// The hydrographs of the design rain and of the 1-day rainfall of a slope.
-void FitSlopeHydrographs(VariantISlopeRow& r) {
-    const FittedHydrograph design =
-        FitHydrographWithPlateau(r.RiseTime, r.PlateauTime, r.PeakDischarge, r.Volume);
-    r.ShapeNumerator = design.Numerator;
-    r.ShapeDivisor = design.Divisor;
-    r.FallTime = design.Fall;
-    r.HydrographLength = design.Length;
-    const FittedHydrograph daily =
-        FitHydrographWithPlateau(r.RiseTime, r.PlateauTime, r.PeakDischarge, r.DailyVolume);
-    r.DailyShapeNumerator = daily.Numerator;
-    r.DailyShapeDivisor = daily.Divisor;
-    r.DailyFallTime = daily.Fall;
-    r.DailyHydrographLength = daily.Length;
+// The hydrographs of the design rain and of the 1-day rainfall of a slope,
+// queued with the computation's other fits.
+void FitSlopeHydrographs(VariantISlopeRow& r, HydrographFits& fits) {
+    fits.Add(r.RiseTime, r.PlateauTime, r.PeakDischarge, r.Volume,
+             {&r.ShapeNumerator, &r.ShapeDivisor, &r.FallTime, &r.HydrographLength});
+    fits.Add(r.RiseTime, r.PlateauTime, r.PeakDischarge, r.DailyVolume,
+             {&r.DailyShapeNumerator, &r.DailyShapeDivisor, &r.DailyFallTime, &r.DailyHydrographLength});
 }
 
 // One trial of the combination search for one slope, with the catchment's
@@ -187,7 +181,7 @@ void SearchCommonDuration(AppState& state, int i, int group, SlopeRun& left, Slo
 //   teq = nint(sqrt(K / ie)), qp = ie, or Q^2 / K when t* < tc;
 //   rise = min(te, teq), plateau = te - rise.
 // Returns false (no runoff) when te <= 0.
-bool RecomputeAtCommonDuration(SlopeRun& s, double dailyRain) {
+bool RecomputeAtCommonDuration(SlopeRun& s, double dailyRain, HydrographFits& fits) {
     VariantISlopeRow& r = s.row;
     r.PondingTime = PondingTime(s.loss.InitialLoss, r.RainIntensity);
     r.ExcessDuration = MinutesBetween(r.RainDuration, r.PondingTime);
@@ -207,7 +201,7 @@ bool RecomputeAtCommonDuration(SlopeRun& s, double dailyRain) {
     r.PlateauTime = MinutesBetween(r.ExcessDuration, r.RiseTime);
     r.Volume = RunoffVolume(s.area, r.VolumeDepth);
     ComputeDailyRunoff(s, dailyRain);
-    FitSlopeHydrographs(r);
+    FitSlopeHydrographs(r, fits);
     return true;
 }
 
@@ -252,19 +246,20 @@ ComputeOutcome NoRunoffAt(int i, Side side, bool twoSlopes) {
                           VariantINoRunoffMessage(ReturnPeriods[static_cast<size_t>(i)], side, twoSlopes)};
 }
 
-ComputeOutcome ComputeOneSlope(AppState& state, int i, SlopeRun& left) {
+ComputeOutcome ComputeOneSlope(AppState& state, int i, SlopeRun& left, HydrographFits& fits) {
     state.VariantI.TotalArea = state.Inputs.AreaL;
     if (!ComputeDesignValues(left, state.Rain.RainIntensityExponent, state.Inputs.RainByN[i])) {
         return NoRunoffAt(i, Side::Left, false);
     }
-    FitSlopeHydrographs(left.row);
-    CopyOnlySlope(state.VariantI, i);
+    FitSlopeHydrographs(left.row, fits);
+    fits.Then([&results = state.VariantI, i] { CopyOnlySlope(results, i); });
     return {};
 }
 
 // Both slopes at the common duration t* found by the search; the catchment
 // peak stays the maximum of the search.
-ComputeOutcome RecomputeBothSlopes(AppState& state, int i, int group, SlopeRun& left, SlopeRun& right) {
+ComputeOutcome RecomputeBothSlopes(AppState& state, int i, int group, SlopeRun& left, SlopeRun& right,
+                                   HydrographFits& fits) {
     VariantIResults& res = state.VariantI;
     const double dailyRain = state.Inputs.RainByN[i];
     const int common = res.RainDurationC[i];
@@ -273,19 +268,20 @@ ComputeOutcome RecomputeBothSlopes(AppState& state, int i, int group, SlopeRun& 
     left.row.RainIntensity = RainIntensityFor(state.Rain, common);
     res.RainIntensityC[i] = left.row.RainIntensity;
     left.row.RainDepth = common * left.row.RainIntensity;
-    if (!RecomputeAtCommonDuration(left, dailyRain)) {
+    if (!RecomputeAtCommonDuration(left, dailyRain, fits)) {
         return NoRunoffAt(i, Side::Left, true);
     }
     right.row.RainDuration = common;
     right.row.RainIntensity = left.row.RainIntensity;
     right.row.RainDepth = left.row.RainDepth;
-    if (!RecomputeAtCommonDuration(right, dailyRain)) {
+    if (!RecomputeAtCommonDuration(right, dailyRain, fits)) {
         return NoRunoffAt(i, Side::Right, true);
     }
     return {};
 }
 
-ComputeOutcome ComputeTwoSlopes(AppState& state, int i, SlopeRun& left, SlopeRun& right) {
+ComputeOutcome ComputeTwoSlopes(AppState& state, int i, SlopeRun& left, SlopeRun& right,
+                                HydrographFits& fits) {
     VariantIResults& res = state.VariantI;
     const double dailyRain = state.Inputs.RainByN[i];
     res.TotalArea = state.Inputs.AreaL + state.Inputs.AreaR;
@@ -299,17 +295,17 @@ ComputeOutcome ComputeTwoSlopes(AppState& state, int i, SlopeRun& left, SlopeRun
         res.RainDurationC[i] = DesignRainCap;
         res.RainIntensityC[i] = left.row.RainIntensity;
         res.PeakDischargeC[i] = left.row.PeakDischarge + right.row.PeakDischarge;
-        FitSlopeHydrographs(left.row);
-        FitSlopeHydrographs(right.row);
+        FitSlopeHydrographs(left.row, fits);
+        FitSlopeHydrographs(right.row, fits);
     } else {
         const int group = ReturnPeriodGroup(ReturnPeriods[static_cast<size_t>(i)]);
         SearchCommonDuration(state, i, group, left, right);
-        const ComputeOutcome outcome = RecomputeBothSlopes(state, i, group, left, right);
+        const ComputeOutcome outcome = RecomputeBothSlopes(state, i, group, left, right, fits);
         if (!outcome.ok()) {
             return outcome;
         }
     }
-    CombineCatchment(res, i);
+    fits.Then([&res, i] { CombineCatchment(res, i); });
     return {};
 }
 
@@ -327,13 +323,13 @@ CommonDuration FindBestCommonDuration(int first, int last, const std::function<d
 }
 
 ComputeOutcome ComputeReturnPeriod(AppState& state, int i, const CriticalRain& left,
-                                   const CriticalRain& right) {
+                                   const CriticalRain& right, HydrographFits& fits) {
     SlopeRun leftRun = SlopeRunOf(state, Side::Left, i, left);
     if (!HasTwoSlopes(state.CurrentProject.Texts)) {
-        return ComputeOneSlope(state, i, leftRun);
+        return ComputeOneSlope(state, i, leftRun, fits);
     }
     SlopeRun rightRun = SlopeRunOf(state, Side::Right, i, right);
-    return ComputeTwoSlopes(state, i, leftRun, rightRun);
+    return ComputeTwoSlopes(state, i, leftRun, rightRun, fits);
 }
 
 } // namespace hydrim

@@ -5,6 +5,7 @@
 
 #include "core/hydrology/Compute.h"
 #include "core/hydrology/CriticalDuration.h"
+#include "core/hydrology/HydrographFits.h"
 #include "core/hydrology/SlopeViews.h"
 
 #include <functional>
@@ -67,8 +68,10 @@ CommonDuration FindBestCommonDuration(int first, int last, const std::function<d
 // Computes return period index i (1..5) from the critical rains the search
 // found for the left and (two slopes) the right slope. Returns a no-runoff
 // outcome, with the message of the slope concerned, when a design rain has no
-// excess; the entries of index i are then partly written.
+// excess; the entries of index i are then partly written. The hydrograph
+// fits, and the catchment values that read them, are queued on fits: the
+// entries are complete once fits has run.
 ComputeOutcome ComputeReturnPeriod(AppState& state, int i, const CriticalRain& left,
-                                   const CriticalRain& right);
+                                   const CriticalRain& right, HydrographFits& fits);
 
 } // namespace hydrim

@@ -23,6 +23,9 @@ SlopeLoss SlopeLossByN(DerivedParams& derived, Side side, int i) {
 ComputeOutcome ComputeVariantI(AppState& state, const ProgressCallback& progress) {
     PrepareVariantI(state);
     const bool twoSlopes = HasTwoSlopes(state.CurrentProject.Texts);
+    // The hydrograph fits of all return periods, done together at the end
+    // (and before a no-runoff stop returns, for the periods computed so far).
+    HydrographFits fits;
     for (int i = 1; i <= 5; ++i) {
         const int returnPeriod = ReturnPeriods[static_cast<size_t>(i)];
         const SlopeLoss left = SlopeLossByN(state.Derived, Side::Left, i);
@@ -31,21 +34,25 @@ ComputeOutcome ComputeVariantI(AppState& state, const ProgressCallback& progress
             FindCriticalDurations(state.Rain, state.Trial, state.Par, ReturnPeriodGroup(returnPeriod),
                                   state.Inputs.RainByN[i], left, twoSlopes ? &right : nullptr);
         if (!found.Left.Found) {
+            fits.Run();
             return ComputeOutcome{ComputeOutcome::Status::NoRunoff,
                                   VariantINoRunoffMessage(returnPeriod, Side::Left, twoSlopes)};
         }
         if (twoSlopes && !found.Right.Found) {
+            fits.Run();
             return ComputeOutcome{ComputeOutcome::Status::NoRunoff,
                                   VariantINoRunoffMessage(returnPeriod, Side::Right, twoSlopes)};
         }
-        const ComputeOutcome outcome = ComputeReturnPeriod(state, i, found.Left, found.Right);
+        const ComputeOutcome outcome = ComputeReturnPeriod(state, i, found.Left, found.Right, fits);
         if (!outcome.ok()) {
+            fits.Run();
             return outcome;
         }
         if (progress) {
             progress(ProgressPerReturnPeriod * i);
         }
     }
+    fits.Run();
     state.TwoSlopes = twoSlopes;
     return {};
 }
