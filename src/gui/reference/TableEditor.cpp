@@ -229,7 +229,12 @@ void TableEditor::addRow() {
     const int row = grid->currentRow() < 0 ? static_cast<int>(rows_.size()) : grid->currentRow() + 1;
     rows_.insert(rows_.begin() + row, TableRow{std::vector<std::string>(kind_.FieldCount), 0});
     refill();
-    grid->setCurrentCell(row, std::min(1, grid->columnCount() - 1));
+    // The new row is typed into at once, from its first text column.
+    const int column = std::min(1, grid->columnCount() - 1);
+    grid->setCurrentCell(row, column);
+    grid->setFocus();
+    if (QTableWidgetItem* item = grid->item(row, column))
+        grid->editItem(item);
 }
 
 void TableEditor::deleteRow() {
