@@ -110,7 +110,8 @@ private:
     QToolButton* addSpeedButton(int k, const QString& hint, bool toggle);
 
     // Asks "Uložit provedené změny do projektu?" when the project is modified.
-    // Returns false when the user wanted to save and the save did not happen.
+    // Returns false when the user cancelled the question, or wanted to save
+    // and the save did not happen: the command that asked stops then.
     bool askToSave();
     void setModified(bool modified);
     bool projektMayClose();
