@@ -94,7 +94,9 @@ public slots:
     void Kopiruj1Click();
     void Kopiruj2Click();
     void Kopirujvse1Click();
-    // The compute command ("&Vypočítej" and the table button pressed down).
+    // F9: presses the input window's compute button when it is shown and enabled.
+    void Vypocitej1Click();
+    // The compute command ("Vy&počítej" and the table button pressed down).
     void computeProject();
     // The 200 ms timer.
     void Timer1Timer();
