@@ -12,6 +12,7 @@
 #   fonts-liberation2   Liberation Serif, metric-compatible with Times New Roman,
 #                       the face of the printed and PDF pages
 #   fonts-dejavu-core   the interface's sans-serif face
+#   qt6-translations-l10n  Qt's Czech texts (qtbase_cs) of the standard dialogs
 #   xvfb xauth          the window tests' display; poppler-utils and unzip read
 #                       PDFs and workbooks back in the tests
 #   clang libclang-rt-14-dev  the fuzz targets (libFuzzer)
@@ -25,6 +26,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth poppler-utils unzip
     fonts-liberation2 fonts-dejavu-core
+    qt6-translations-l10n
     "$@"
 )
 

@@ -59,6 +59,7 @@ private slots:
     void newAsksToSaveAModifiedProject();
     void newStopsWhenTheWantedSaveIsCancelled();
     void closingTheInputWindowAsksAndDisablesItsCommands();
+    void cancellingTheQuestionKeepsTheWindowsOpen();
     void newRecreatesAClosedInputWindowWithoutAsking();
     void closingTheProgramWritesTheProjectDirectory();
     void tableCommandNeedsCompleteInputs();
@@ -345,7 +346,7 @@ void TestMainWindow::newAsksToSaveAModifiedProject() {
     QCOMPARE(seen.text, QStringLiteral("Uložit provedené změny do projektu?"));
     QVERIFY(seen.title.isEmpty());
     QCOMPARE(seen.icon, QMessageBox::Question);
-    QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     QCOMPARE(f.projekt()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
     QVERIFY(f.projekt()->edit(5)->text().isEmpty());
     QCOMPARE(f.projekt()->comboBox(1)->currentIndex(), -1);
@@ -382,6 +383,56 @@ void TestMainWindow::closingTheInputWindowAsksAndDisablesItsCommands() {
         QVERIFY2(!f.main().menuItem(QString::fromLatin1(name))->isEnabled(), name);
     QVERIFY(!f.main().isModified());
     QVERIFY(!f.main().speedButton(7)->isEnabled());
+}
+
+namespace {
+
+// A step that reads the question's button texts and then dismisses the box
+// as a user would without choosing: Esc, or the title bar's close button.
+ModalScript::Step Dismiss(bool escape, QStringList* buttonTexts) {
+    return [escape, buttonTexts](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY2(box, "a message box was expected");
+        for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
+            QVERIFY(box->button(button));
+            buttonTexts->append(box->button(button)->text().remove(QLatin1Char('&')));
+        }
+        if (escape)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->close();
+    };
+}
+
+} // namespace
+
+void TestMainWindow::cancellingTheQuestionKeepsTheWindowsOpen() {
+    StartedFixture f;
+    f.projekt()->edit(5)->setText(QStringLiteral("4"));
+    QStringList texts;
+    {
+        ModalScript script({Dismiss(true, &texts)});
+        f.main().Zavrit1Click();
+        FlushClosedWindows();
+        QVERIFY(script.finished());
+    }
+    QCOMPARE(texts, QStringList({QStringLiteral("Ano"), QStringLiteral("Ne"), QStringLiteral("Storno")}));
+    QVERIFY(f.projekt());
+    QCOMPARE(f.projekt()->edit(5)->text(), QStringLiteral("4"));
+    QVERIFY(f.main().isModified());
+
+    // The program stays as well, whether Esc or the close button answers.
+    for (bool escape : {true, false}) {
+        ModalScript script({Dismiss(escape, &texts)});
+        QVERIFY(!f.main().close());
+        QVERIFY(script.finished());
+        QVERIFY(f.main().isVisible());
+        QVERIFY(f.projekt());
+        QVERIFY(f.main().isModified());
+    }
+    ModalScript discard({Answer(QMessageBox::No)});
+    QVERIFY(f.main().close());
+    QVERIFY(discard.finished());
 }
 
 void TestMainWindow::newRecreatesAClosedInputWindowWithoutAsking() {

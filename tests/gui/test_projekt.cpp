@@ -134,9 +134,9 @@ private slots:
         QVERIFY(!child<QGroupBox>("GroupBox1")->isVisible());
         QVERIFY(!window_->computeButton()->isVisible());
         QVERIFY(!window_->computeButton()->isEnabled());
-        QCOMPARE(window_->computeButton()->text(), QString::fromUtf8("&Vypočítej"));
+        QCOMPARE(window_->computeButton()->text(), QString::fromUtf8("Vy&počítej"));
         QCOMPARE(window_->computeButton()->toolTip(),
-                 QString::fromUtf8("Provede výpočet dle vstupních parametrů"));
+                 QString::fromUtf8("Provede výpočet dle vstupních parametrů (F9)"));
         QCOMPARE(list(3)->currentText(), QString("100"));
         QCOMPARE(state_->CurrentProject.Rainfall.ReturnPeriodIndex, 5);
         QVERIFY(window_->speedButton(7)->isEnabled());

@@ -1,7 +1,8 @@
 // The chart and time-series windows inside the main window: opening and
 // closing them through the tool buttons and menus, the command states that
 // follow, the switch between the two Variant I hydrographs, the copy
-// commands of "&Edituj" and a typed chart title marking the project modified.
+// commands of "&Edituj" with their keys and a typed chart title marking the
+// project modified.
 #include "core/project/ProjectFile.h"
 #include "core/series/HydrographOrdinates.h"
 #include "gui/app/Hlavni.h"
@@ -188,9 +189,21 @@ void ViewCommandsTest::copyCommandsWorkOnTheActiveTimeSeries() {
     main.Kopirujvse1Click();
     QCOMPARE(QApplication::clipboard()->text().count('\r'), series->model()->rowCount() + 2);
 
+    // Ctrl+C and Ctrl+Shift+C reach the same commands from the grid.
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keySequence(series->table(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    QCOMPARE(QApplication::clipboard()->text(), cell + "\r");
+    QTest::keySequence(series->table(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    QCOMPARE(QApplication::clipboard()->text().count('\r'), 3);
+
     main.mdiArea()->setActiveSubWindow(main.resultWindows().subWindow(ResultKind::Chart, true));
     main.Timer1Timer();
     QVERIFY(!main.editMenu()->isEnabled());
+    // With another window in front Ctrl+C leaves the clipboard alone.
+    QApplication::clipboard()->setText(QStringLiteral("jiný text"));
+    QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_C));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("jiný text"));
 }
 
 void ViewCommandsTest::typedTitleMarksTheProjectModified() {

@@ -127,14 +127,22 @@ void THlavni::buildMenus() {
     addItem(file, "Konfiguracetisku1", QStringLiteral("K&onfigurace tisku"),
             &THlavni::Konfiguracetisku1Click);
     file->addSeparator();
-    addItem(file, "Konec1", QStringLiteral("&Konec"), &THlavni::Konec1Click);
+    addItem(file, "Konec1", QStringLiteral("&Konec"), &THlavni::Konec1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     editMenu_ = bar->addMenu(QStringLiteral("&Edituj"));
     editMenu_->setObjectName(QStringLiteral("Edituj1"));
-    addItem(editMenu_, "Kopiruj1", QStringLiteral("Kopíruj"), &THlavni::Kopiruj1Click);
-    addItem(editMenu_, "Kopiruj2", QStringLiteral("Kopíruj+"), &THlavni::Kopiruj2Click);
+    // The standard copy keys (Ctrl+Shift+C adds the time and header rows);
+    // "Kopíruj vše" has no standard key and gets none.
+    addItem(editMenu_, "Kopiruj1", QStringLiteral("Kopíruj"), &THlavni::Kopiruj1Click,
+            QKeySequence(Qt::CTRL | Qt::Key_C));
+    addItem(editMenu_, "Kopiruj2", QStringLiteral("Kopíruj+"), &THlavni::Kopiruj2Click,
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     addItem(editMenu_, "Kopirujvse1", QStringLiteral("Kopíruj vše"), &THlavni::Kopirujvse1Click);
     editMenu_->setEnabled(false);
+    for (QAction* copy : editMenu_->actions()) {
+        copy->setEnabled(false);
+    }
 
     QMenu* outputs = bar->addMenu(QStringLiteral("&Výstupy"));
     addItem(outputs, "TabulkaM1", QStringLiteral("&Tabulka"), &THlavni::TabulkaM1Click,
@@ -178,7 +186,18 @@ void THlavni::buildMenus() {
     addItem(options, "Pismotabulky1", QStringLiteral("Písmo tabulky"), &THlavni::Pismotabulky1Click);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Nápověda"));
-    addItem(help, "Oprogramu1", QStringLiteral("O programu Hydrim - SPIKA"), &THlavni::Oprogramu1Click);
+    addItem(help, "Oprogramu1", QStringLiteral("O programu Hydrim - SPIKA"), &THlavni::Oprogramu1Click,
+            QKeySequence(Qt::Key_F1));
+
+    // F9 computes from wherever the focus is in the main window; the action
+    // lives outside the menus, as the compute button lives in the input window.
+    QAction* compute = new QAction(QStringLiteral("Vypočítej"), this);
+    compute->setObjectName(QStringLiteral("Vypocitej1"));
+    compute->setShortcut(QKeySequence(Qt::Key_F9));
+    compute->setShortcutContext(Qt::WindowShortcut);
+    connect(compute, &QAction::triggered, this, &THlavni::Vypocitej1Click);
+    addAction(compute);
+    items_.insert(compute->objectName(), compute);
 }
 
 QToolButton* THlavni::addSpeedButton(int k, const QString& hint, bool toggle) {
@@ -347,6 +366,11 @@ void THlavni::Timer1Timer() {
     // 1. The copy commands serve the time-series window only.
     const bool seriesActive = isResult && kind == ResultKind::TimeSeries;
     editMenu_->setEnabled(seriesActive);
+    // A disabled menu leaves its items' shortcuts alive: Ctrl+C must not
+    // reach the time series from another window.
+    for (QAction* copy : editMenu_->actions()) {
+        copy->setEnabled(seriesActive);
+    }
     if (seriesActive)
         menuItem(QStringLiteral("N4Casoverady1"))->setChecked(true);
 

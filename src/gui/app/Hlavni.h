@@ -94,7 +94,9 @@ public slots:
     void Kopiruj1Click();
     void Kopiruj2Click();
     void Kopirujvse1Click();
-    // The compute command ("&Vypočítej" and the table button pressed down).
+    // F9: presses the input window's compute button when it is shown and enabled.
+    void Vypocitej1Click();
+    // The compute command ("Vy&počítej" and the table button pressed down).
     void computeProject();
     // The 200 ms timer.
     void Timer1Timer();
@@ -110,7 +112,8 @@ private:
     QToolButton* addSpeedButton(int k, const QString& hint, bool toggle);
 
     // Asks "Uložit provedené změny do projektu?" when the project is modified.
-    // Returns false when the user wanted to save and the save did not happen.
+    // Returns false when the user cancelled the question, or wanted to save
+    // and the save did not happen: the command that asked stops then.
     bool askToSave();
     void setModified(bool modified);
     bool projektMayClose();

@@ -82,8 +82,14 @@ void THlavni::onProjektClosed() {
 bool THlavni::askToSave() {
     if (!projekt_ || !isModified())
         return true;
-    if (!AskToSaveChanges(this))
+    switch (AskToSaveChanges(this)) {
+    case SaveAnswer::Discard:
         return true;
+    case SaveAnswer::Cancel:
+        return false;
+    case SaveAnswer::Save:
+        break;
+    }
     // A save that did not happen (cancelled dialog, write error) keeps the
     // work: the command that asked does not go on.
     return Uloz1Click();

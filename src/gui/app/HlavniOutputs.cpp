@@ -83,11 +83,25 @@ void THlavni::computeProject() {
     mdi_->setActiveSubWindow(sub);
 }
 
+void THlavni::Vypocitej1Click() {
+    // The same road as clicking "Vy&počítej": a value being typed is corrected first.
+    QPushButton* button = projekt_ ? projekt_->computeButton() : nullptr;
+    if (button && button->isVisible() && button->isEnabled()) {
+        button->click();
+    }
+}
+
 void THlavni::TabulkaM1Click() {
-    QToolButton* button = speedButtons_[7];
-    if (!button->isChecked() && !(projekt_ && projekt_->computeButton()->isEnabled()))
+    // Ctrl+T pressed again brings the open table forward rather than closing
+    // it: a second press by habit must not throw the results away.
+    if (speedButtons_[7]->isChecked()) {
+        N2Tabulka1Click();
         return;
-    setToggle(7, !button->isChecked());
+    }
+    if (!(projekt_ && projekt_->computeButton()->isEnabled())) {
+        return;
+    }
+    setToggle(7, true);
     SpeedButton7Click();
 }
 

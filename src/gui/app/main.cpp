@@ -1,6 +1,7 @@
 // The desktop program: the start sequence, then the message loop until the
 // main window closes.
 #include "gui/app/Hlavni.h"
+#include "gui/app/QtTranslations.h"
 #include "gui/app/WindowedStart.h"
 #include "gui/resources/ResourceInit.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     static hydrim::AppState state;
     QApplication app(argc, argv);
     hydrim::gui::InitResources();
+    hydrim::gui::InstallQtTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Hydrim 6.0"));
     QApplication::setApplicationVersion(QStringLiteral(HYDRIM_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("hydrim"));

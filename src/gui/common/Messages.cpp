@@ -1,6 +1,7 @@
 #include "gui/common/Messages.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace hydrim::gui {
 
@@ -26,11 +27,25 @@ void ShowError(QWidget* parent, const QString& text) {
     Show(parent, QMessageBox::Critical, QStringLiteral("Chyba"), text);
 }
 
-bool AskToSaveChanges(QWidget* parent) {
+SaveAnswer AskToSaveChanges(QWidget* parent) {
     QMessageBox box(QMessageBox::Question, QString(), QString::fromUtf8(SaveChangesQuestion),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setWindowModality(Qt::ApplicationModal);
-    return box.exec() == QMessageBox::Yes;
+    // The texts are set here rather than left to Qt's translations, whose
+    // Cancel reads "Zrušit" where Czech programs ask "Storno".
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ano"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Ne"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Storno"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return SaveAnswer::Save;
+    case QMessageBox::No:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
 }
 
 } // namespace hydrim::gui

@@ -12,9 +12,13 @@ void ShowInformation(QWidget* parent, const QString& text);
 void ShowWarning(QWidget* parent, const QString& text);
 void ShowError(QWidget* parent, const QString& text);
 
-// "Uložit provedené změny do projektu?" with Yes and No, a question icon and
-// an empty title, blocking the whole application. True when Yes was chosen.
-bool AskToSaveChanges(QWidget* parent);
+// The answers to the question that could discard work.
+enum class SaveAnswer { Save, Discard, Cancel };
+
+// "Uložit provedené změny do projektu?" with "Ano", "Ne" and "Storno", a
+// question icon and an empty title, blocking the whole application. Esc and
+// the box's close button answer Cancel: the command that asked does not go on.
+SaveAnswer AskToSaveChanges(QWidget* parent);
 
 inline const char* const SaveChangesQuestion = "Uložit provedené změny do projektu?";
 

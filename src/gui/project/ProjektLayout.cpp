@@ -36,7 +36,7 @@ const QString RoughnessHint = QStringLiteral("Tabulka doporučených hodnot drsn
 const QString MoistureHint = QStringLiteral("Skupiny předchozích vláhových podmínek");
 const QString CurveNumberHint = QStringLiteral("Průvodce určením čísla CN křivky ");
 const QString RainfallTableHint = QStringLiteral("Tabulka maximálních 1-denních srážkových úhrnů");
-const QString ComputeHint = QStringLiteral("Provede výpočet dle vstupních parametrů");
+const QString ComputeHint = QStringLiteral("Provede výpočet dle vstupních parametrů (F9)");
 
 // Room for five characters and the frame.
 int FieldWidth(const QWidget* widget) {
@@ -99,7 +99,8 @@ void TProjekt1::buildWindow() {
     addTopAligned(buildCatchmentGroup(), 0);
     addTopAligned(buildSlopeGroup(), 1);
 
-    computeButton_ = new QPushButton(QStringLiteral("&Vypočítej"), this);
+    // Alt+P: Alt+V opens the menu "&Výstupy".
+    computeButton_ = new QPushButton(QStringLiteral("Vy&počítej"), this);
     computeButton_->setObjectName(QStringLiteral("BitBtn1"));
     computeButton_->setToolTip(ComputeHint);
     computeButton_->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
