@@ -57,8 +57,8 @@ AppState TwoSlopeProject(int variant, bool rough = false) {
     return state;
 }
 
-void ComputeEach(benchmark::State& bench, int variant, bool rough = false) {
-    AppState state = TwoSlopeProject(variant, rough);
+// Computes the project once per iteration.
+void ComputeRepeatedly(benchmark::State& bench, AppState& state) {
     for (auto _ : bench) {
         const ComputeOutcome outcome = ComputeProject(state);
         if (!outcome.ok()) {
@@ -68,6 +68,11 @@ void ComputeEach(benchmark::State& bench, int variant, bool rough = false) {
         benchmark::DoNotOptimize(state.VariantI.PeakDischargeC[5]);
         benchmark::DoNotOptimize(state.Variant23.DesignPeakC);
     }
+}
+
+void ComputeEach(benchmark::State& bench, int variant, bool rough = false) {
+    AppState state = TwoSlopeProject(variant, rough);
+    ComputeRepeatedly(bench, state);
 }
 
 // A hard two-slope project of bench/hard (long, flat hydrographs: rises near
@@ -86,14 +91,7 @@ AppState HardProject(int number) {
 
 void VariantIHardProject(benchmark::State& bench) {
     AppState state = HardProject(static_cast<int>(bench.range(0)));
-    for (auto _ : bench) {
-        const ComputeOutcome outcome = ComputeProject(state);
-        if (!outcome.ok()) {
-            bench.SkipWithError(outcome.message.c_str());
-            break;
-        }
-        benchmark::DoNotOptimize(state.VariantI.PeakDischargeC[5]);
-    }
+    ComputeRepeatedly(bench, state);
 }
 
 void VariantITwoSlopes(benchmark::State& bench) {
