@@ -1,6 +1,7 @@
 // The engine as the front ends use it: load a project with the tables of a
 // data directory, compute it, and read its result grids, hydrograph series
-// and warnings (the no-runoff message of Computation::Outcome). The domain
+// and warnings (the no-runoff message of Computation::Outcome, and the
+// warnings of the results, which never block a computation). The domain
 // questions a front end asks of a project (two slopes, the Variant II / III
 // number) are answered in core/project/ProjectData.h.
 #pragma once
@@ -41,6 +42,11 @@ std::vector<ResultGrid> ResultGrids(const AppState& state, const std::string& da
 // The eight Variant I grids and the one Variant II / III grid on their own.
 std::array<ResultGrid, 8> VariantIGrids(const AppState& state, const std::string& dataDir, Error& error);
 ResultGrid Variant23Grid(const AppState& state, const std::string& dataDir, Error& error);
+
+// The warnings of the last computation (empty when there are none).
+inline const Warnings& ResultWarnings(const AppState& state) {
+    return state.Warnings;
+}
 
 // The hydrograph series of the last computation: Variant I return-period
 // index i = 1..5, or the Variant II / III hydrograph (i is then unused).

@@ -15,6 +15,7 @@ bool CatchmentTypeChosen(const ProjectTexts& texts) {
 
 ComputeOutcome ComputeProject(AppState& state, const ProgressCallback& progress) {
     const ProjectTexts& texts = state.CurrentProject.Texts;
+    state.Warnings.clear();
     if (!CatchmentTypeChosen(texts)) {
         return ComputeOutcome{ComputeOutcome::Status::InvalidInput, "Není zvolen typ povodí."};
     }

@@ -10,6 +10,8 @@
 // element 0 is unused.
 #pragma once
 
+#include "core/project/Warning.h"
+
 #include <array>
 #include <bitset>
 #include <string>
@@ -285,6 +287,8 @@ struct AppState {
     TrialValues Trial;
     VariantIResults VariantI;
     Variant23Results Variant23;
+    // The warnings of the last computation; emptied when a computation starts.
+    hydrim::Warnings Warnings;
 };
 
 // Empties the lookup-dialog entries of both slopes, restores the soil-unit
