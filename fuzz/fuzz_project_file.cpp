@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string before = JoinCrLf(ProjectFileLines(project));
     const ProjectReadResult read = ReadProjectFile(path, project);
     if (!read.ok()) {
-        fuzz::Require(!read.message.empty(), "a refused project file has a message");
+        fuzz::Require(!read.error.Message.empty(), "a refused project file has a message");
         fuzz::Require(JoinCrLf(ProjectFileLines(project)) == before, "a refused file changes nothing");
         return 0;
     }

@@ -68,7 +68,7 @@ const CommandRegistration
     registration("pdf",
                  {"pdf PROJECT.snp -o OUT.pdf [--data DIR]",
                   "Computes the project and writes its result tables and hydrograph charts as a PDF file, "
-                  "one page each, as they are printed.",
+                  "one page each, as they are printed, with the warnings of the computation below them.",
                   RunPdf});
 
 } // namespace

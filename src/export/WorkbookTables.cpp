@@ -4,6 +4,7 @@
 // parts, section rows are merged, bold and shaded, and the table is framed.
 #include "export/WorkbookCells.h"
 #include "export/WorkbookExport.h"
+#include "export/WorkbookWarnings.h"
 
 #include <algorithm>
 #include <array>
@@ -254,7 +255,8 @@ private:
 } // namespace
 
 std::string WriteResultTableWorkbook(const std::string& path, const std::vector<ResultGrid>& grids,
-                                     char decimalSeparator, const ExportProgress& progress) {
+                                     char decimalSeparator, const ExportProgress& progress,
+                                     const Warnings& warnings) {
     const auto report = [&progress](int position) {
         if (progress) {
             progress(position);
@@ -269,6 +271,7 @@ std::string WriteResultTableWorkbook(const std::string& path, const std::vector<
         TableSheetWriter(file, sheet, grids[k], decimalSeparator).Write();
         report(ProgressAfterSheet(k + 1, grids.size()));
     }
+    AddWarningsSheet(file, warnings);
     std::string error = file.Commit();
     if (error.empty()) {
         report(SavedProgress);

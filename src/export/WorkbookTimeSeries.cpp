@@ -5,6 +5,7 @@
 #include "export/WorkbookCells.h"
 #include "export/WorkbookCharts.h"
 #include "export/WorkbookExport.h"
+#include "export/WorkbookWarnings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -251,7 +252,7 @@ std::vector<TimeSeriesSheets> Variant23TimeSeriesSheets(const AppState& state, b
 }
 
 std::string WriteTimeSeriesWorkbook(const std::string& path, const std::vector<TimeSeriesSheets>& sets,
-                                    const ExportProgress& progress) {
+                                    const ExportProgress& progress, const Warnings& warnings) {
     const auto report = [&progress](int position) {
         if (progress) {
             progress(position);
@@ -268,6 +269,7 @@ std::string WriteTimeSeriesWorkbook(const std::string& path, const std::vector<T
         AddHydrographChartSheet(file, ChartOf(sets[k], listing.Columns(), lastRow));
         report(ProgressAfterSet(k + 1, sets.size()));
     }
+    AddWarningsSheet(file, warnings);
     std::string error = file.Commit();
     if (error.empty()) {
         report(SavedProgress);

@@ -7,7 +7,9 @@
 #include "cli/ComputationReport.h"
 
 #include "core/Engine.h"
+#include "core/results/WarningLists.h"
 #include "render/PrintJobs.h"
+#include "render/PrintNotes.h"
 #include "render/ResultHydrographs.h"
 
 #include <QApplication>
@@ -32,6 +34,7 @@ std::vector<render::HydrographChartContent> ChartsOf(const AppState& state) {
     }
     for (render::HydrographChartContent& chart : charts) {
         chart.title = title;
+        chart.notes = render::WarningTexts(WarningsOfReturnPeriod(ResultWarnings(state), chart.returnPeriod));
     }
     return charts;
 }
@@ -49,6 +52,7 @@ render::TablePrintSettings SettingsOf(const AppState& state) {
     for (const std::string& line : state.CurrentProject.Texts.Description) {
         settings.description << QString::fromStdString(line);
     }
+    settings.notes = render::WarningTexts(ResultWarnings(state));
     return settings;
 }
 

@@ -3,6 +3,7 @@
 
 #include "gui/app/AboutWindow.h"
 #include "gui/app/HintTiming.h"
+#include "gui/app/OutdatedResults.h"
 #include "gui/app/PrintExportHooks.h"
 #include "gui/app/ToolIcons.h"
 #include "gui/app/ViewHooks.h"
@@ -71,6 +72,7 @@ THlavni::THlavni(AppState& state, QWidget* parent)
     // printing, the PDF commands and the spreadsheet export.
     InstallViewHooks(*results_, [this] { setModified(true); });
     InstallPrintExportHooks(*this);
+    outdated_ = new OutdatedResults(*results_, this);
     connect(results_.get(), &ResultWindows::opened, this, &THlavni::onResultOpened);
     connect(results_.get(), &ResultWindows::closed, this, &THlavni::onResultClosed);
     connect(results_.get(), &ResultWindows::shown, this, [this](ResultKind kind, bool) {

@@ -1,8 +1,11 @@
 #include "gui/app/PrintExportHooks.h"
 
+#include "core/Engine.h"
+#include "core/results/WarningLists.h"
 #include "gui/app/Hlavni.h"
 #include "gui/app/ResultWindows.h"
 #include "gui/common/Messages.h"
+#include "gui/common/ResultNotice.h"
 #include "gui/project/Projekt.h"
 #include "gui/results/ResultGridView.h"
 #include "gui/results/Tabulka.h"
@@ -10,6 +13,7 @@
 #include "gui/views/ChartWindow.h"
 #include "gui/views/ExportWorkbook.h"
 #include "gui/views/HydrographChartView.h"
+#include "render/PrintNotes.h"
 
 #include <QAction>
 #include <QDir>
@@ -46,6 +50,12 @@ QStringList DescriptionOf(THlavni& main) {
         lines << QString::fromStdString(line);
     }
     return lines;
+}
+
+// The warnings a window shows, with its out-of-date mark, for its printout.
+QStringList NoteTexts(QWidget* window) {
+    const ResultNotice* notice = NoticeOf(window);
+    return notice ? render::WarningTexts(notice->shownWarnings()) : QStringList();
 }
 
 QString ProjectCaption(THlavni& main) {
@@ -107,12 +117,17 @@ void ExportTableWindow(THlavni& main, QWidget* window) {
         AskWorkbookPath(&main, ProposedWorkbookPath(ProjectCaption(main), main.state().ProjectDir, QString(),
                                                     QStringLiteral("Tabulka výsledků")));
     if (!path.isEmpty()) {
-        ExportTablesTo(&main, path, grids, main.state().LocaleDecimalSeparator);
+        const ResultNotice* notice = NoticeOf(window);
+        ExportTablesTo(&main, path, grids, main.state().LocaleDecimalSeparator,
+                       notice ? notice->shownWarnings() : ResultWarnings(main.state()));
     }
 }
 
-void ExportTimeSeriesWindow(THlavni& main, bool variantI) {
+void ExportTimeSeriesWindow(THlavni& main, QWidget* window, bool variantI) {
     const AppState& state = main.state();
+    // The workbook holds every return period: all the warnings, not those of the tab shown.
+    const ResultNotice* notice = NoticeOf(window);
+    const Warnings warnings = OutputWarnings(state.Warnings, notice && notice->isOutOfDate());
     const QString path = AskWorkbookPath(&main, ProposedWorkbookPath(ProjectCaption(main), state.ProjectDir,
                                                                      QStringLiteral(" - časové řady"),
                                                                      QStringLiteral("Časové řady")));
@@ -120,9 +135,9 @@ void ExportTimeSeriesWindow(THlavni& main, bool variantI) {
         return;
     }
     const bool twoSlopes = HasTwoSlopes(state.CurrentProject.Texts);
-    ExportTimeSeriesTo(&main, path,
-                       variantI ? VariantITimeSeriesSheets(state)
-                                : Variant23TimeSeriesSheets(state, twoSlopes));
+    ExportTimeSeriesTo(
+        &main, path, variantI ? VariantITimeSeriesSheets(state) : Variant23TimeSeriesSheets(state, twoSlopes),
+        warnings);
 }
 
 // A PDF command after a print item of the file menu, enabled with it.
@@ -172,6 +187,7 @@ bool ChartContentOf(QWidget* chartWindow, render::HydrographChartContent& conten
         return false;
     }
     content = chart->chartView()->content();
+    content.notes = NoteTexts(chart);
     return true;
 }
 
@@ -181,6 +197,7 @@ render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) 
         settings.font = view->cellPainter().font();
     }
     settings.description = DescriptionOf(main);
+    settings.notes = NoteTexts(tableWindow);
     return settings;
 }
 
@@ -202,7 +219,9 @@ void InstallPrintExportHooks(THlavni& main) {
     hooks.printTable = [window](QWidget* table, bool) { PrintTableWindow(*window, table); };
     hooks.printChart = [window](QWidget* chart, bool) { PrintChartWindow(*window, chart); };
     hooks.exportTable = [window](QWidget* table, bool) { ExportTableWindow(*window, table); };
-    hooks.exportTimeSeries = [window](QWidget*, bool variantI) { ExportTimeSeriesWindow(*window, variantI); };
+    hooks.exportTimeSeries = [window](QWidget* series, bool variantI) {
+        ExportTimeSeriesWindow(*window, series, variantI);
+    };
     AddPdfItem(main, QStringLiteral("TiskTab1"), QStringLiteral("UlozTabulkuPdf1"),
                QStringLiteral("Uložit tabulku jako PDF…"), [window] {
                    const QString path = AskPdfPath(*window, QStringLiteral("tabulka"));

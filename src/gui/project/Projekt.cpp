@@ -4,6 +4,7 @@
 #include "gui/project/Projekt.h"
 
 #include "core/project/InputRules.h"
+#include "gui/project/RainfallOrderWarning.h"
 
 #include <algorithm>
 
@@ -534,6 +535,9 @@ void TProjekt1::runExitCorrections(int k) {
             messageShown = true;
         }
         writeField(step.Field, QString::fromStdString(step.Text));
+    }
+    if (k != ReturnPeriodListField && WarnOfFallingRainfall(this, k, variant(), edits_)) {
+        messageShown = true;
     }
     if (messageShown && focus && focus->window() == window()) {
         focus->activateWindow();

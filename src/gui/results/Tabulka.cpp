@@ -3,6 +3,7 @@
 #include "core/Engine.h"
 #include "core/project/Startup.h"
 #include "gui/common/Messages.h"
+#include "gui/common/ResultNotice.h"
 #include "gui/results/ResultGridView.h"
 
 #include <QStyle>
@@ -21,6 +22,9 @@ TTabulka1::TTabulka1(const AppState& state, const QFont& tableFont, QWidget* par
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
+    notice_ = new ResultNotice(ResultNotice::Form::Box, this);
+    notice_->setWarnings(ResultWarnings(state));
+    layout->addWidget(notice_);
     if (error)
         ShowError(this, QString::fromStdString(error.Message));
 }
@@ -33,7 +37,8 @@ QSize TTabulka1::sizeHint() const {
     // Room for a vertical scroll bar; the window that shows it bounds the height.
     const QSize natural = grid_->naturalSize();
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    return {natural.width() + scrollBar, natural.height()};
+    const int noticeHeight = notice_->isHidden() ? 0 : notice_->sizeHint().height();
+    return {natural.width() + scrollBar, natural.height() + noticeHeight};
 }
 
 } // namespace hydrim::gui

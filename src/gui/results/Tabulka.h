@@ -10,6 +10,7 @@
 namespace hydrim::gui {
 
 class ResultGridView;
+class ResultNotice;
 
 class TTabulka1 : public QWidget {
     Q_OBJECT
@@ -17,6 +18,8 @@ public:
     TTabulka1(const AppState& state, const QFont& tableFont, QWidget* parent = nullptr);
 
     ResultGridView* grid() const { return grid_; }
+    // The warnings of the computation below the grid, and the out-of-date mark.
+    ResultNotice* notice() const { return notice_; }
     QSize sizeHint() const override;
 
 public slots:
@@ -24,6 +27,7 @@ public slots:
 
 private:
     ResultGridView* grid_;
+    ResultNotice* notice_;
 };
 
 } // namespace hydrim::gui

@@ -3,6 +3,7 @@
 #include "core/Engine.h"
 #include "core/project/Startup.h"
 #include "gui/common/Messages.h"
+#include "gui/common/ResultNotice.h"
 #include "gui/results/ResultGridView.h"
 
 #include <QStyle>
@@ -36,6 +37,9 @@ TTabulkaV1_f::TTabulkaV1_f(const AppState& state, const QFont& tableFont, QWidge
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);
+    notice_ = new ResultNotice(ResultNotice::Form::Box, this);
+    notice_->setWarnings(ResultWarnings(state));
+    layout->addWidget(notice_);
 
     if (error)
         ShowError(this, QString::fromStdString(error.Message));
@@ -61,7 +65,9 @@ QSize TTabulkaV1_f::sizeHint() const {
     const QSize tabBar = tabs_->tabBar()->sizeHint();
     // Room for a vertical scroll bar; the window that shows it bounds the height.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    return {std::max(size.width() + scrollBar, tabBar.width()), size.height() + tabBar.height() + 4};
+    const int noticeHeight = notice_->isHidden() ? 0 : notice_->sizeHint().height();
+    return {std::max(size.width() + scrollBar, tabBar.width()),
+            size.height() + tabBar.height() + 4 + noticeHeight};
 }
 
 } // namespace hydrim::gui

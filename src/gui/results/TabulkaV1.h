@@ -1,6 +1,7 @@
 // The Variant I result window "Tabulka výsledků": eight tabbed grids (the
 // inputs, one output sheet per return period, the slopes + catchment summary
-// and the catchment summary) built from the Variant I result set.
+// and the catchment summary) built from the Variant I result set, with the
+// warnings of the computation in a box below them.
 #pragma once
 
 #include "core/project/ProjectData.h"
@@ -15,6 +16,7 @@ class QTabWidget;
 namespace hydrim::gui {
 
 class ResultGridView;
+class ResultNotice;
 
 class TTabulkaV1_f : public QWidget {
     Q_OBJECT
@@ -29,6 +31,8 @@ public:
     ResultGridView* grid(int k) const;
     // The grid of the selected tab (what copy, print and export act on).
     ResultGridView* currentGrid() const;
+    // The warnings of the computation below the tabs, and the out-of-date mark.
+    ResultNotice* notice() const { return notice_; }
     QSize sizeHint() const override;
 
 public slots:
@@ -37,6 +41,7 @@ public slots:
 private:
     QTabWidget* tabs_;
     std::array<ResultGridView*, 8> grids_{};
+    ResultNotice* notice_ = nullptr;
 };
 
 } // namespace hydrim::gui

@@ -1,5 +1,7 @@
 #include "gui/views/TimeSeriesWindow.h"
 
+#include "core/results/WarningLists.h"
+#include "gui/common/ResultNotice.h"
 #include "gui/views/TimeSeriesModel.h"
 #include "gui/views/TwoRowHeader.h"
 #include "gui/views/UnitText.h"
@@ -51,10 +53,13 @@ TimeSeriesWindow::TimeSeriesWindow(AppState& state, QWidget* parent) : QWidget(p
     table_->setWordWrap(false);
     table_->setModel(model_);
     layout_->addWidget(table_);
+    notice_ = new ResultNotice(ResultNotice::Form::Line, this);
+    layout_->addWidget(notice_);
     resize(520, 560);
 }
 
-void TimeSeriesWindow::setListing(TimeSeriesListing listing) {
+void TimeSeriesWindow::setListing(TimeSeriesListing listing, int returnPeriod) {
+    notice_->setWarnings(WarningsOfReturnPeriod(state_.Warnings, returnPeriod));
     const QModelIndex current = table_->currentIndex();
     model_->setListing(std::move(listing));
     fitColumns();

@@ -17,6 +17,7 @@ QT_END_NAMESPACE
 namespace hydrim::gui {
 
 class TimeSeriesModel;
+class ResultNotice;
 
 // The "&Edituj" copy commands, numbered as the main window passes them.
 enum class CopyKind { Selection = 0, SelectionWithHeader = 1, All = 2 };
@@ -25,6 +26,9 @@ class TimeSeriesWindow : public QWidget {
     Q_OBJECT
 public:
     QTableView* table() const { return table_; }
+    // The warnings of the hydrograph listed in one line below the listing,
+    // and the out-of-date mark.
+    ResultNotice* notice() const { return notice_; }
     TimeSeriesModel* model() const { return model_; }
     QSize sizeHint() const override { return {560, 560}; }
 
@@ -41,7 +45,8 @@ public:
 
 protected:
     TimeSeriesWindow(AppState& state, QWidget* parent);
-    void setListing(TimeSeriesListing listing);
+    // Lists the hydrograph of return period N [years] (0: Variant II / III).
+    void setListing(TimeSeriesListing listing, int returnPeriod);
     QVBoxLayout* layout() const { return layout_; }
 
     AppState& state_;
@@ -51,6 +56,7 @@ private:
 
     QTableView* table_ = nullptr;
     TimeSeriesModel* model_ = nullptr;
+    ResultNotice* notice_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
 };
 
