@@ -144,6 +144,26 @@ TEST(WorkbookExport, Variant23TableIsOneSheetWithoutTheHiddenColumn) {
     }
 }
 
+TEST(WorkbookExport, WarningsGoOnALastSheetOfTheirOwn) {
+    const auto state = ComputedExample("variant2-one-slope.snp");
+    const Warnings warnings = {{"long-rain", "Déšť je delší než 1 den.", WarningSubject::LeftSlope, 0},
+                               {"volume", "Objem hydrogramu <1 %> nesedí.", WarningSubject::Catchment, 20}};
+    test::TempDirectory dir;
+    const std::string tables = dir.file("t.xlsx");
+    ASSERT_EQ(WriteResultTableWorkbook(tables, GridsOf(*state), '.', {}, warnings), "");
+    EXPECT_EQ(SheetNames(tables), (std::vector<std::string>{"Výstup", "Upozornění"}));
+    const std::string strings = ZipPart(tables, "xl/sharedStrings.xml");
+    EXPECT_NE(strings.find("Déšť je delší než 1 den."), std::string::npos);
+    EXPECT_NE(strings.find("Objem hydrogramu &lt;1 %&gt; nesedí."), std::string::npos);
+    EXPECT_NE(strings.find("levý svah"), std::string::npos);
+    EXPECT_EQ(CellNumber(ZipPart(tables, "xl/worksheets/sheet2.xml"), "C3"), 20.0);
+
+    const std::string series = dir.file("s.xlsx");
+    ASSERT_EQ(WriteTimeSeriesWorkbook(series, Variant23TimeSeriesSheets(*state, false), {}, warnings), "");
+    EXPECT_EQ(SheetNames(series), (std::vector<std::string>{"Časové řady", "Graf", "Upozornění"}));
+    ASSERT_TRUE(test::ZipIsSound(series));
+}
+
 TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod) {
     const auto state = ComputedExample("variant1-two-slopes.snp");
     const std::vector<TimeSeriesSheets> sets = VariantITimeSeriesSheets(*state);
