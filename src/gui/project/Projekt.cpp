@@ -513,6 +513,8 @@ void TProjekt1::runPendingExits() {
         const int k = pendingExits_.front();
         pendingExits_.pop_front();
         runExitCorrections(k);
+        // Only leaving a field warns: a lookup dialog's rainfall row is one value.
+        WarnOfFallingRainfall(this, k, variant(), edits_);
     }
     correcting_ = false;
 }
@@ -535,9 +537,6 @@ void TProjekt1::runExitCorrections(int k) {
             messageShown = true;
         }
         writeField(step.Field, QString::fromStdString(step.Text));
-    }
-    if (k != ReturnPeriodListField && WarnOfFallingRainfall(this, k, variant(), edits_)) {
-        messageShown = true;
     }
     if (messageShown && focus && focus->window() == window()) {
         focus->activateWindow();

@@ -3,6 +3,9 @@
 #include "core/project/RainfallOrder.h"
 #include "gui/common/Messages.h"
 
+#include <QApplication>
+#include <QPointer>
+
 namespace hydrim::gui {
 
 bool WarnOfFallingRainfall(QWidget* parent, int k, int variant, const std::array<QLineEdit*, 27>& edits) {
@@ -14,7 +17,12 @@ bool WarnOfFallingRainfall(QWidget* parent, int k, int variant, const std::array
     if (warning.empty()) {
         return false;
     }
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     ShowWarning(parent, QString::fromStdString(warning));
+    if (focus && parent && focus->window() == parent->window()) {
+        focus->activateWindow();
+        focus->setFocus(Qt::OtherFocusReason);
+    }
     return true;
 }
 

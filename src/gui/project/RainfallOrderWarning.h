@@ -9,7 +9,8 @@
 namespace hydrim::gui {
 
 // Shows the warning when leaving field EditK breaks the order of the
-// rainfall over the return periods; returns true when it was shown.
+// rainfall over the return periods (the focus then goes back where the user
+// moved it); returns true when it was shown.
 bool WarnOfFallingRainfall(QWidget* parent, int k, int variant, const std::array<QLineEdit*, 27>& edits);
 
 } // namespace hydrim::gui
