@@ -169,11 +169,13 @@ THlavni::OpenResult THlavni::openProjectFile(const QString& fileName) {
                                    CorrectionsNotice(corrections)};
     QStringList shown;
     for (const std::string& notice : notices) {
-        if (!notice.empty())
+        if (!notice.empty()) {
             shown << QString::fromStdString(notice);
+        }
     }
-    if (!shown.isEmpty())
+    if (!shown.isEmpty()) {
         ShowWarning(this, shown.join(QStringLiteral("\n\n")));
+    }
     return OpenResult::Opened;
 }
 
