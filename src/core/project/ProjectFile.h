@@ -12,6 +12,8 @@ namespace hydrim {
 
 inline const std::string ProjectFileHeader = "SPIKA NP File";
 inline const std::string WrongFileTypeMessage = "Nesprávný typ souboru!!";
+// The line that opens the optional identification block after the chart titles.
+inline const std::string IdentificationMarker = "Informace o povodí";
 
 struct ProjectReadResult {
     enum class Status { Ok, WrongType, Error };
@@ -24,7 +26,9 @@ struct ProjectReadResult {
 // A file that ends early (a truncated file) is read as far as it goes: the
 // missing texts and lookup cells are empty, missing list choices are "none"
 // (-1), a missing station row is 1, missing path flags are true and missing
-// chart titles are "Název grafu". A malformed or out-of-range integer item is
+// chart titles are "Název grafu". The identification texts (Edit1 to Edit4)
+// come from the optional block after the chart titles, and are empty without
+// one. A malformed or out-of-range integer item is
 // an error naming the file and the line.
 ProjectReadResult ReadProjectFile(const std::string& fileName, Project& project);
 
@@ -36,7 +40,8 @@ ProjectReadResult ParseProjectLines(const std::vector<std::string>& lines, const
 // Returns an empty string on success, else a Czech message naming the file.
 std::string WriteProjectFile(const std::string& fileName, const Project& project);
 
-// The lines of the project file, in the order of its layout (UTF-8).
+// The lines of the project file, in the order of its layout (UTF-8), and
+// the identification block when the project has an identification text.
 std::vector<std::string> ProjectFileLines(const Project& project);
 
 // The FilledInputs a project's texts give. The reading algorithm adds a
