@@ -273,9 +273,8 @@ private:
         if (report_.charts.empty()) {
             return;
         }
-        startPage();
-        heading(QStringLiteral("Hydrogramy"), 13, 0);
         const double height = ChartHeightShare * content_.width();
+        heading(QStringLiteral("Hydrogramy"), 13, height);
         const QSize layoutSize(static_cast<int>(content_.width() * ChartLayoutEnlargement),
                                static_cast<int>(height * ChartLayoutEnlargement));
         for (const HydrographChartContent& chart : report_.charts) {
@@ -292,8 +291,7 @@ private:
     }
 
     void method() {
-        startPage();
-        heading(QStringLiteral("Metoda výpočtu"), 13, 0);
+        heading(QStringLiteral("Metoda výpočtu"), 13, lineHeight(ReportFont(10)) * 6);
         for (const MethodParagraph& part : MethodParagraphs(report_.variant)) {
             heading(part.heading, 11, lineHeight(ReportFont(10)) * 2);
             paragraph(part.text, ReportFont(10));

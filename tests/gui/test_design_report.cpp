@@ -18,6 +18,8 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -195,6 +197,19 @@ void DesignReportTest::mainWindowReportsTheInputsOfTheComputationOnScreen() {
     QVERIFY(!first.contains(QStringLiteral("9.87")));
     Project example;
     QVERIFY(ReadProjectFile(ExampleProject("variant1-one-slope.snp").toStdString(), example).ok());
+    // The print job is shown in a preview first.
+    int previewPages = 0;
+    ModalScript script({[&previewPages](QWidget* modal) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+        QVERIFY2(preview, "a print preview was expected");
+        auto* pages = preview->findChild<QPrintPreviewWidget*>();
+        QVERIFY(pages);
+        previewPages = pages->pageCount();
+        preview->reject();
+    }});
+    f.main().findChild<QAction*>(QStringLiteral("ProtokolTisk1"))->trigger();
+    QVERIFY(script.finished());
+    QVERIFY(previewPages > 1);
     const QString valleyLength = QString::fromStdString(example.Texts.Edit[EditValleyLength]);
     QVERIFY(PageText(pdf, 1, true)
                 .simplified()
