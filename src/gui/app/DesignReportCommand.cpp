@@ -26,22 +26,8 @@ namespace {
 
 const QString MenuCaption = QStringLiteral("Protokol výpočtu");
 
-// The inputs and the time of the computation whose results are on screen.
-struct ComputedProject {
-    Project project;
-    QDateTime at;
-};
-
-// The snapshot taken when the last result table opened, kept by the main window.
-class ReportSnapshot : public QObject {
-    Q_OBJECT
-public:
-    using QObject::QObject;
-    std::optional<ComputedProject> computed;
-};
-
 std::optional<ComputedProject> Snapshot(THlavni& main) {
-    const auto* holder = main.findChild<ReportSnapshot*>(QString(), Qt::FindDirectChildrenOnly);
+    const auto* holder = main.findChild<ComputedProjectHolder*>(QString(), Qt::FindDirectChildrenOnly);
     return holder ? holder->computed : std::nullopt;
 }
 
@@ -140,7 +126,7 @@ bool SaveDesignReportPdf(THlavni& main, const QString& path) {
 
 void InstallDesignReportCommand(THlavni& main) {
     AddMenu(main);
-    auto* holder = new ReportSnapshot(&main);
+    auto* holder = new ComputedProjectHolder(&main);
     THlavni* window = &main;
     // A result table opens only after a computation: its inputs are kept
     // so that later typing does not reach the report of these results.
@@ -154,5 +140,3 @@ void InstallDesignReportCommand(THlavni& main) {
 }
 
 } // namespace hydrim::gui
-
-#include "DesignReportCommand.moc"

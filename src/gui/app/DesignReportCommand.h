@@ -5,11 +5,31 @@
 // the date of that computation, whatever was typed since.
 #pragma once
 
+#include "core/project/ProjectData.h"
+
+#include <QDateTime>
+#include <QObject>
 #include <QString>
+
+#include <optional>
 
 namespace hydrim::gui {
 
 class THlavni;
+
+// The inputs and the time of the computation whose results are on screen.
+struct ComputedProject {
+    Project project;
+    QDateTime at;
+};
+
+// Keeps the last ComputedProject for the main window it is a child of.
+class ComputedProjectHolder : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    std::optional<ComputedProject> computed;
+};
 
 void InstallDesignReportCommand(THlavni& main);
 
