@@ -196,6 +196,11 @@ TablePageLayout LayoutTablePage(const ResultGrid& grid, const QFont& tableFont, 
     return layout;
 }
 
+void PaintTableBody(QPainter& painter, const TablePageLayout& layout, const ResultGrid& grid) {
+    PaintCells(painter, layout, grid);
+    PaintRules(painter, layout, grid);
+}
+
 void PaintTablePage(QPainter& painter, const TablePageLayout& layout, const ResultGrid& grid,
                     const QStringList& description) {
     painter.save();
@@ -209,8 +214,7 @@ void PaintTablePage(QPainter& painter, const TablePageLayout& layout, const Resu
     for (int k = 0; k < layout.descriptionLines && k < description.size(); ++k) {
         DrawTextAt(painter, regular, layout.left, layout.top + (k + 1) * layout.lineHeight, description[k]);
     }
-    PaintCells(painter, layout, grid);
-    PaintRules(painter, layout, grid);
+    PaintTableBody(painter, layout, grid);
     painter.restore();
 }
 

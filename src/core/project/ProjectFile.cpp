@@ -255,6 +255,31 @@ bool ReadLookupState(ItemReader& in, LookupState& lookup, std::string& error) {
     return true;
 }
 
+// The identification texts (Edit1 to Edit4) follow the chart titles as an
+// optional block: a marker line and the four texts. Readers that stop after
+// the chart titles never see it, and a project without identification writes
+// no block, so its file keeps the layout it always had.
+void AppendIdentification(const ProjectTexts& texts, std::vector<std::string>& lines) {
+    const auto first = texts.Edit.begin() + EditIdentificationFirst;
+    const auto last = texts.Edit.begin() + EditIdentificationLast + 1;
+    if (std::all_of(first, last, [](const std::string& text) { return text.empty(); })) {
+        return;
+    }
+    lines.push_back(IdentificationMarker);
+    for (auto text = first; text != last; ++text) {
+        lines.push_back(OneLine(*text));
+    }
+}
+
+// Reads the optional identification block; without one the four texts are
+// empty (they belong to the file read, not to the project read before it).
+void ReadIdentification(ItemReader& in, ProjectTexts& texts) {
+    const bool present = !in.atEnd() && in.text() == IdentificationMarker;
+    for (int k = EditIdentificationFirst; k <= EditIdentificationLast; ++k) {
+        texts.Edit[static_cast<size_t>(k)] = present ? in.text() : std::string();
+    }
+}
+
 ProjectReadResult Failure(std::string message) {
     return {{std::move(message)}, false, {}};
 }
@@ -305,6 +330,7 @@ std::vector<std::string> ProjectFileLines(const Project& project) {
     }
     lines.push_back(OneLine(project.ChartTitle1));
     lines.push_back(OneLine(project.ChartTitle2));
+    AppendIdentification(texts, lines);
     return lines;
 }
 
@@ -379,6 +405,7 @@ ProjectReadResult ParseProjectLines(const std::vector<std::string>& lines, const
     }
     read.ChartTitle1 = in.atEnd() ? DefaultChartTitle : in.text();
     read.ChartTitle2 = in.atEnd() ? DefaultChartTitle : in.text();
+    ReadIdentification(in, read.Texts);
     read.Filled = DeriveFilledInputs(read);
     project = std::move(read);
     ProjectReadResult result;

@@ -13,6 +13,8 @@ namespace hydrim {
 
 inline const std::string ProjectFileHeader = "SPIKA NP File";
 inline const std::string WrongFileTypeMessage = "Nesprávný typ souboru!!";
+// The line that opens the optional identification block after the chart titles.
+inline const std::string IdentificationMarker = "Informace o povodí";
 
 // What reading a project file gave: the engine's error (empty when the file
 // was read), whether the file is no project file at all (its first line holds
@@ -30,9 +32,11 @@ struct ProjectReadResult {
 // missing texts and lookup cells are empty, missing list choices are "none"
 // (-1), a missing station row is 1, missing path flags are true and missing
 // chart titles are "Název grafu"; missingItems names what was missing (the
-// chart titles excepted, which older files do not have). A malformed or
-// out-of-range integer item is an error naming the file and the line and
-// quoting the line, shortened and with its control characters replaced.
+// chart titles excepted, which older files do not have). The identification
+// texts (Edit1 to Edit4) come from the optional block after the chart titles,
+// and are empty without one. A malformed or out-of-range integer item is an
+// error naming the file and the line and quoting the line, shortened and with
+// its control characters replaced.
 ProjectReadResult ReadProjectFile(const std::string& fileName, Project& project);
 
 // The same over lines already decoded; fileName only names the file in messages.
@@ -47,7 +51,8 @@ std::string MissingItemsNotice(const ProjectReadResult& read, const std::string&
 // Returns an empty string on success, else a Czech message naming the file.
 std::string WriteProjectFile(const std::string& fileName, const Project& project);
 
-// The lines of the project file, in the order of its layout (UTF-8).
+// The lines of the project file, in the order of its layout (UTF-8), and
+// the identification block when the project has an identification text.
 std::vector<std::string> ProjectFileLines(const Project& project);
 
 // The FilledInputs a project's texts give. The reading algorithm adds a

@@ -2,6 +2,7 @@
 #include "gui/app/Hlavni.h"
 
 #include "gui/app/AboutWindow.h"
+#include "gui/app/DesignReportCommand.h"
 #include "gui/app/HintTiming.h"
 #include "gui/app/OutdatedResults.h"
 #include "gui/app/PrintExportHooks.h"
@@ -69,10 +70,11 @@ THlavni::THlavni(AppState& state, QWidget* parent)
 
     // The result windows are wired here, in one place: the chart and
     // time-series windows (a typed chart title modifies the project), then
-    // printing, the PDF commands and the spreadsheet export.
+    // printing, the PDF commands, the spreadsheet export and the design report.
     InstallViewHooks(*results_, [this] { setModified(true); });
     InstallPrintExportHooks(*this);
     outdated_ = new OutdatedResults(*results_, this);
+    InstallDesignReportCommand(*this);
     connect(results_.get(), &ResultWindows::opened, this, &THlavni::onResultOpened);
     connect(results_.get(), &ResultWindows::closed, this, &THlavni::onResultClosed);
     connect(results_.get(), &ResultWindows::shown, this, [this](ResultKind kind, bool) {

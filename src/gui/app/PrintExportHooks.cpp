@@ -62,25 +62,6 @@ QString ProjectCaption(THlavni& main) {
     return main.projekt() ? main.projekt()->windowTitle() : QString();
 }
 
-QString AskPdfPath(THlavni& main, const QString& suffix) {
-    const QFileInfo project(ProjectCaption(main));
-    const bool named = project.isAbsolute();
-    const QString directory =
-        named ? project.absolutePath() : QString::fromStdString(main.state().ProjectDir);
-    const QString proposed =
-        QDir(directory).filePath((named ? project.completeBaseName() + QStringLiteral(" - ") : QString()) +
-                                 suffix + QStringLiteral(".pdf"));
-    QFileDialog dialog(&main, QStringLiteral("Uložit jako PDF"), proposed,
-                       QStringLiteral("Soubory PDF (*.pdf);;Všechny soubory (*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
-}
-
 bool WritePages(THlavni& main, const QString& path, const std::vector<render::PrintPage>& pages,
                 const render::TablePrintSettings& settings) {
     const QString error = render::WritePdf(path, pages, settings);
@@ -163,6 +144,25 @@ void AddPdfItem(THlavni& main, const QString& printItem, const QString& name, co
 }
 
 } // namespace
+
+QString AskPdfPath(THlavni& main, const QString& suffix) {
+    const QFileInfo project(ProjectCaption(main));
+    const bool named = project.isAbsolute();
+    const QString directory =
+        named ? project.absolutePath() : QString::fromStdString(main.state().ProjectDir);
+    const QString proposed =
+        QDir(directory).filePath((named ? project.completeBaseName() + QStringLiteral(" - ") : QString()) +
+                                 suffix + QStringLiteral(".pdf"));
+    QFileDialog dialog(&main, QStringLiteral("Uložit jako PDF"), proposed,
+                       QStringLiteral("Soubory PDF (*.pdf);;Všechny soubory (*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
 
 const ResultGrid* SelectedGridOf(QWidget* tableWindow) {
     const ResultGridView* view = SelectedView(tableWindow);

@@ -28,6 +28,10 @@ const ResultGrid* SelectedGridOf(QWidget* tableWindow);
 std::vector<ResultGrid> AllGridsOf(QWidget* tableWindow);
 bool ChartContentOf(QWidget* chartWindow, render::HydrographChartContent& content);
 
+// Asks where to save a PDF file, proposing "<project> - <suffix>.pdf" beside
+// the project file (or in the project directory). Empty when cancelled.
+QString AskPdfPath(THlavni& main, const QString& suffix);
+
 // The table font and description lines for printing a table window.
 render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow);
 

@@ -354,5 +354,40 @@ TEST(ProjectFile, FailedWriteReportsTheFileAndKeepsTheOldOne) {
     EXPECT_EQ(ReadBytes(dir.file("p.snp")), old);
 }
 
+TEST(ProjectFile, IdentificationFollowsTheChartTitlesOnlyWhenThereIsOne) {
+    TempDirectory dir;
+    // Files that never had an identification come back byte for byte.
+    for (const char* example : {"variant1-two-slopes.snp", "variant2-one-slope.snp", "no-runoff.snp"}) {
+        const std::string path = std::string(HYDRIM_SOURCE_DIR "/examples/") + example;
+        Project read;
+        read.Texts.Edit[2] = "z minulého projektu";
+        ASSERT_TRUE(ReadProjectFile(path, read).ok()) << example;
+        EXPECT_EQ(read.Texts.Edit[2], "") << example;
+        ASSERT_EQ(WriteProjectFile(dir.file("copy.snp"), read), "");
+        EXPECT_EQ(ReadBytes(dir.file("copy.snp")), ReadBytes(path)) << example;
+    }
+
+    Project p = FullProject();
+    const size_t plainLines = ProjectFileLines(p).size();
+    p.Texts.Edit[1] = "1-04-02-017";
+    p.Texts.Edit[3] = "nad soutokem " + CzechLetters;
+    p.Texts.Edit[4] = "Horní Ves";
+    const std::vector<std::string> lines = ReadTextFileLines((WriteAndRead(dir, p), dir.file("p.snp"))).lines;
+    ASSERT_EQ(lines.size(), plainLines + 5);
+    EXPECT_EQ(lines[plainLines - 1], ""); // ChartTitle2 stays where it was
+    EXPECT_EQ(lines[plainLines], "Informace o povodí");
+    Project read;
+    ASSERT_TRUE(ReadProjectFile(dir.file("p.snp"), read).ok());
+    EXPECT_EQ(read.Texts, p.Texts);
+    EXPECT_EQ(read.ChartTitle2, "");
+
+    // A block cut short leaves the missing texts empty.
+    const std::vector<std::string> head(lines.begin(), lines.end() - 2);
+    ASSERT_TRUE(ReadProjectFile(dir.write("cut.snp", JoinCrLf(head)), read).ok());
+    EXPECT_EQ(read.Texts.Edit[1], "1-04-02-017");
+    EXPECT_EQ(read.Texts.Edit[2], "");
+    EXPECT_EQ(read.Texts.Edit[4], "");
+}
+
 } // namespace
 } // namespace hydrim
