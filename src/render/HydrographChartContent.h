@@ -26,6 +26,11 @@ struct HydrographChartContent {
 
     QString title;
     int returnPeriod = 0; // N [years] for the "N = … let" label; 0 = no label
+
+    // The minutes the time axis shows, from shownFrom to shownTo; a negative
+    // shownTo gives the first view (ChartBuilder.h, FirstViewMinutes).
+    int shownFrom = 0;
+    int shownTo = -1;
 };
 
 } // namespace hydrim::render

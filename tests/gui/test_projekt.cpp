@@ -254,7 +254,8 @@ private slots:
         list(2)->setCurrentIndex(1); // Variant II
         settle();
         QVERIFY(list(3)->isVisible() && child<QLabel>("Label7")->isVisible());
-        QVERIFY(edit(15)->isVisible() && edit(22)->isVisible());
+        // The right slope's rain duration is the left one's: shown once.
+        QVERIFY(edit(15)->isVisible() && !edit(22)->isVisible());
         QVERIFY(!edit(16)->isVisible() && !edit(23)->isVisible() && !edit(24)->isVisible());
         QVERIFY(!child<QLabel>("Label21")->isVisible() && !child<QLabel>("Label16")->isVisible());
         QCOMPARE(child<QLabel>("Label8")->text(),
@@ -266,8 +267,12 @@ private slots:
         list(2)->setCurrentIndex(2); // Variant III
         QVERIFY(!edit(8)->isVisible() && !edit(9)->isVisible() && !list(3)->isVisible());
         QVERIFY(!window_->speedButton(7)->isVisible());
-        QVERIFY(edit(15)->isVisible() && edit(16)->isVisible() && edit(22)->isVisible() &&
-                edit(23)->isVisible());
+        QVERIFY(edit(15)->isVisible() && edit(16)->isVisible() && !edit(22)->isVisible() &&
+                !edit(23)->isVisible());
+        // Typed once, the rain holds for both slopes.
+        edit(16)->clear();
+        QTest::keyClicks(edit(16), "1.25");
+        QCOMPARE(edit(23)->text(), QStringLiteral("1.25"));
         QVERIFY(child<QLabel>("Label16")->isVisible());
     }
 

@@ -1,6 +1,7 @@
 #include "gui/app/PrintExportHooks.h"
 
 #include "gui/app/Hlavni.h"
+#include "gui/app/PrintPreview.h"
 #include "gui/app/ResultWindows.h"
 #include "gui/common/Messages.h"
 #include "gui/project/Projekt.h"
@@ -10,6 +11,8 @@
 #include "gui/views/ChartWindow.h"
 #include "gui/views/ExportWorkbook.h"
 #include "gui/views/HydrographChartView.h"
+#include "gui/views/TGrafV1_f.h"
+#include "render/ResultHydrographs.h"
 
 #include <QAction>
 #include <QDir>
@@ -81,20 +84,59 @@ bool WritePages(THlavni& main, const QString& path, const std::vector<render::Pr
     return true;
 }
 
+// A window of several tabs asks whether to print them all (the default for
+// the Variant I windows) or the shown one; nothing when the user cancels.
+std::optional<bool> AskAllTabs(THlavni& main, int tabs, const QString& caption) {
+    if (tabs <= 1) {
+        return false;
+    }
+    return AskPrintAllTabs(&main, caption, true);
+}
+
+// The grids to print: all tabs, or the selected one.
+std::vector<ResultGrid> TableGridsOf(QWidget* window, bool allTabs) {
+    if (allTabs) {
+        return AllGridsOf(window);
+    }
+    const ResultGrid* grid = SelectedGridOf(window);
+    return grid ? std::vector<ResultGrid>{*grid} : std::vector<ResultGrid>{};
+}
+
+std::vector<render::PrintPage> TablePages(const std::vector<ResultGrid>& grids) {
+    std::vector<render::PrintPage> pages;
+    for (const ResultGrid& grid : grids) {
+        pages.push_back(render::PrintPage::Table(grid));
+    }
+    return pages;
+}
+
+int TabCount(QWidget* window) {
+    return static_cast<int>(AllGridsOf(window).size());
+}
+
 void PrintTableWindow(THlavni& main, QWidget* window) {
-    if (const ResultGrid* grid = SelectedGridOf(window)) {
-        if (!render::PrintPages(main.printer(), {render::PrintPage::Table(*grid)},
-                                PrintSettingsOf(main, window))) {
-            ShowError(&main, QStringLiteral("Tiskárna nemohla zahájit tisk."));
-        }
+    const std::optional<bool> allTabs = AskAllTabs(main, TabCount(window), QStringLiteral("Tisk tabulky"));
+    if (!allTabs) {
+        return;
+    }
+    const std::vector<ResultGrid> grids = TableGridsOf(window, *allTabs);
+    if (!grids.empty()) {
+        ShowPrintPreview(&main, main.printer(), TablePages(grids), PrintSettingsOf(main, window),
+                         QStringLiteral("Náhled tisku tabulky"));
     }
 }
 
 void PrintChartWindow(THlavni& main, QWidget* window) {
-    render::HydrographChartContent content;
-    if (ChartContentOf(window, content) &&
-        !render::PrintPages(main.printer(), {render::PrintPage::Chart(content)}, {})) {
-        ShowError(&main, QStringLiteral("Tiskárna nemohla zahájit tisk."));
+    const std::optional<bool> allTabs = AskAllTabs(main, ChartTabCount(window), QStringLiteral("Tisk grafu"));
+    if (!allTabs) {
+        return;
+    }
+    std::vector<render::PrintPage> pages;
+    for (const render::HydrographChartContent& chart : ChartsOf(window, *allTabs)) {
+        pages.push_back(render::PrintPage::Chart(chart));
+    }
+    if (!pages.empty()) {
+        ShowPrintPreview(&main, main.printer(), pages, {}, QStringLiteral("Náhled tisku grafu"));
     }
 }
 
@@ -171,8 +213,29 @@ bool ChartContentOf(QWidget* chartWindow, render::HydrographChartContent& conten
     if (!chart) {
         return false;
     }
-    content = chart->chartView()->content();
+    content = chart->chartView()->contentAsShown();
     return true;
+}
+
+int ChartTabCount(QWidget* chartWindow) {
+    return qobject_cast<TGrafV1_f*>(chartWindow) ? 5 : (qobject_cast<ChartWindow*>(chartWindow) ? 1 : 0);
+}
+
+std::vector<render::HydrographChartContent> ChartsOf(QWidget* chartWindow, bool allTabs) {
+    render::HydrographChartContent shown;
+    if (!ChartContentOf(chartWindow, shown)) {
+        return {};
+    }
+    auto* variantI = qobject_cast<TGrafV1_f*>(chartWindow);
+    if (!allTabs || !variantI) {
+        return {shown};
+    }
+    std::vector<render::HydrographChartContent> charts;
+    for (int i = 1; i <= 5; ++i) {
+        charts.push_back(render::VariantIChartContent(variantI->state(), i, shown.designRain));
+        charts.back().title = shown.title;
+    }
+    return charts;
 }
 
 render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) {
@@ -184,16 +247,19 @@ render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) 
     return settings;
 }
 
-bool SaveTablePdf(THlavni& main, const QString& path) {
+bool SaveTablePdf(THlavni& main, const QString& path, bool allTabs) {
     QWidget* window = main.resultWindows().window(ResultKind::Table, main.state().LastResultVariantI);
-    const ResultGrid* grid = SelectedGridOf(window);
-    return grid && WritePages(main, path, {render::PrintPage::Table(*grid)}, PrintSettingsOf(main, window));
+    const std::vector<ResultGrid> grids = TableGridsOf(window, allTabs);
+    return !grids.empty() && WritePages(main, path, TablePages(grids), PrintSettingsOf(main, window));
 }
 
-bool SaveChartPdf(THlavni& main, const QString& path) {
-    render::HydrographChartContent content;
+bool SaveChartPdf(THlavni& main, const QString& path, bool allTabs) {
     QWidget* window = main.resultWindows().window(ResultKind::Chart, main.state().LastResultVariantI);
-    return ChartContentOf(window, content) && WritePages(main, path, {render::PrintPage::Chart(content)}, {});
+    std::vector<render::PrintPage> pages;
+    for (const render::HydrographChartContent& chart : ChartsOf(window, allTabs)) {
+        pages.push_back(render::PrintPage::Chart(chart));
+    }
+    return !pages.empty() && WritePages(main, path, pages, {});
 }
 
 void InstallPrintExportHooks(THlavni& main) {
@@ -205,16 +271,24 @@ void InstallPrintExportHooks(THlavni& main) {
     hooks.exportTimeSeries = [window](QWidget*, bool variantI) { ExportTimeSeriesWindow(*window, variantI); };
     AddPdfItem(main, QStringLiteral("TiskTab1"), QStringLiteral("UlozTabulkuPdf1"),
                QStringLiteral("Uložit tabulku jako PDF…"), [window] {
-                   const QString path = AskPdfPath(*window, QStringLiteral("tabulka"));
+                   QWidget* table =
+                       window->resultWindows().window(ResultKind::Table, window->state().LastResultVariantI);
+                   const std::optional<bool> allTabs =
+                       AskAllTabs(*window, TabCount(table), QStringLiteral("Uložit tabulku jako PDF"));
+                   const QString path = allTabs ? AskPdfPath(*window, QStringLiteral("tabulka")) : QString();
                    if (!path.isEmpty()) {
-                       SaveTablePdf(*window, path);
+                       SaveTablePdf(*window, path, *allTabs);
                    }
                });
     AddPdfItem(main, QStringLiteral("Tiskgrafu1"), QStringLiteral("UlozGrafPdf1"),
                QStringLiteral("Uložit graf jako PDF…"), [window] {
-                   const QString path = AskPdfPath(*window, QStringLiteral("graf"));
+                   QWidget* chart =
+                       window->resultWindows().window(ResultKind::Chart, window->state().LastResultVariantI);
+                   const std::optional<bool> allTabs =
+                       AskAllTabs(*window, ChartTabCount(chart), QStringLiteral("Uložit graf jako PDF"));
+                   const QString path = allTabs ? AskPdfPath(*window, QStringLiteral("graf")) : QString();
                    if (!path.isEmpty()) {
-                       SaveChartPdf(*window, path);
+                       SaveChartPdf(*window, path, *allTabs);
                    }
                });
 }

@@ -172,7 +172,18 @@ void TProjekt1::numericFieldChanged(int k) {
     }
     setMember(FieldMember(k), FieldCountsFilled(k, filtered.Text));
     storeRainfallText(k, filtered.Text);
+    mirrorRainToRightSlope(k);
     inputChanged();
+}
+
+void TProjekt1::mirrorRainToRightSlope(int k) {
+    // The right slope's rain duration and intensity are the left slope's:
+    // the window shows them once, so the hidden right fields follow.
+    const int right = k == EditDurationL ? EditDurationR : (k == EditIntensityL ? EditIntensityR : 0);
+    QLineEdit* mirror = right != 0 ? edits_[static_cast<size_t>(right)] : nullptr;
+    if (mirror && !mirror->isVisibleTo(this) && mirror->text() != edits_[static_cast<size_t>(k)]->text()) {
+        mirror->setText(edits_[static_cast<size_t>(k)]->text());
+    }
 }
 
 void TProjekt1::storeRainfallText(int k, const std::string& text) {
@@ -295,6 +306,11 @@ void TProjekt1::updateVisibility() {
         if (QWidget* cell = fieldCells_[static_cast<size_t>(k)]) {
             cell->setVisible(shown);
         }
+    }
+    // The rain of the right slope is the left slope's: shown once.
+    for (int k : {EditDurationR, EditIntensityR}) {
+        edits_[static_cast<size_t>(k)]->setVisible(false);
+        fieldCells_[static_cast<size_t>(k)]->setVisible(false);
     }
     // The curve-type rows.
     fieldCells_[13]->setVisible(catchmentShown);

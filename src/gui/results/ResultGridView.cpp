@@ -1,5 +1,7 @@
 #include "gui/results/ResultGridView.h"
 
+#include "gui/common/ColumnStretch.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -62,8 +64,12 @@ ResultGridView::ResultGridView(ResultGrid grid, const QFont& font, QWidget* pare
     const render::GridGeometry geometry = painter_.geometry(g);
     for (int c = 0; c < g.ColumnCount(); ++c) {
         const int width = static_cast<int>(std::lround(geometry.columnWidths[static_cast<size_t>(c)]));
+        naturalWidths_.push_back(width);
         setColumnWidth(c, width);
         setColumnHidden(c, width == 0);
+    }
+    for (int r = 0; r < g.FirstShownRow(); ++r) {
+        setRowHidden(r, true);
     }
     for (int r = 0; r < g.RowCount(); ++r)
         setRowHeight(r, static_cast<int>(std::lround(geometry.rowHeights[static_cast<size_t>(r)])));
@@ -89,16 +95,22 @@ QString ResultGridView::cellText(int row, int column) const {
 
 QSize ResultGridView::naturalSize() const {
     int width = 0;
-    for (int c = 0; c < model_->columnCount(); ++c)
-        width += isColumnHidden(c) ? 0 : columnWidth(c);
+    for (int natural : naturalWidths_)
+        width += natural;
     int height = 0;
     for (int r = 0; r < model_->rowCount(); ++r)
-        height += rowHeight(r);
+        height += isRowHidden(r) ? 0 : rowHeight(r);
     return {width + 2 * frameWidth() + 1, height + 2 * frameWidth() + 1};
 }
 
 QSize ResultGridView::sizeHint() const {
     return naturalSize();
+}
+
+void ResultGridView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    // The description column takes the room a wider window leaves.
+    StretchColumns(*this, naturalWidths_, grid().DescriptionColumn);
 }
 
 void ResultGridView::copyTable() {
