@@ -153,12 +153,19 @@ TEST(CliCompute, SummaryShowsPeakVolumeAndRainPerReturnPeriod) {
 TEST(CliCompute, WideNumbersOfTheSummaryNeverRunTogether) {
     Project project;
     ASSERT_TRUE(ReadProjectFile(HYDRIM_SOURCE_DIR "/examples/variant1-one-slope.snp", project).ok());
-    project.Texts.Edit[EditAreaL] = "900000";
+    // A large, wet catchment: volumes of hundreds of millions of m3.
+    project.Texts.Edit[EditAreaL] = "2000";
+    project.Texts.Edit[EditValleyLength] = "50";
+    project.Texts.Edit[EditCnL] = "99";
+    for (int k : {EditRainN, EditRain10, EditRain20, EditRain50, EditRain100}) {
+        project.Texts.Edit[static_cast<size_t>(k)] = "500";
+    }
     const std::string file = (std::filesystem::temp_directory_path() / "hydrim-cli-wide.snp").string();
     ASSERT_EQ(WriteProjectFile(file, project), "");
     const test::CliRun run = RunCli("compute " + test::Quote(file));
     std::filesystem::remove(file);
     ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_NE(run.out.find(" N [roky]"), std::string::npos) << run.out;
     std::istringstream lines(run.out.substr(run.out.find(" N [roky]")));
     std::string line;
     std::getline(lines, line);
