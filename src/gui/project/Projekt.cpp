@@ -177,8 +177,7 @@ void TProjekt1::numericFieldChanged(int k) {
 }
 
 void TProjekt1::mirrorRainToRightSlope(int k) {
-    // The right slope's rain duration and intensity are the left slope's:
-    // the window shows them once, so the hidden right fields follow.
+    // The hidden right fields of the rain follow the left ones.
     const int right = k == EditDurationL ? EditDurationR : (k == EditIntensityL ? EditIntensityR : 0);
     QLineEdit* mirror = right != 0 ? edits_[static_cast<size_t>(right)] : nullptr;
     if (mirror && !mirror->isVisibleTo(this) && mirror->text() != edits_[static_cast<size_t>(k)]->text()) {
@@ -301,16 +300,12 @@ void TProjekt1::updateVisibility() {
     rightColumn_->setVisible(twoSlopes);
 
     for (int k : NumericFields) {
-        const bool shown = EditShown(type, chosen, k);
+        // The right slope's rain is the left slope's: shown once.
+        const bool shown = EditShown(type, chosen, k) && k != EditDurationR && k != EditIntensityR;
         edits_[static_cast<size_t>(k)]->setVisible(shown);
         if (QWidget* cell = fieldCells_[static_cast<size_t>(k)]) {
             cell->setVisible(shown);
         }
-    }
-    // The rain of the right slope is the left slope's: shown once.
-    for (int k : {EditDurationR, EditIntensityR}) {
-        edits_[static_cast<size_t>(k)]->setVisible(false);
-        fieldCells_[static_cast<size_t>(k)]->setVisible(false);
     }
     // The curve-type rows.
     fieldCells_[13]->setVisible(catchmentShown);

@@ -24,8 +24,9 @@ int ResultGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ResultGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
+    }
     return QString::fromStdString(grid_.Cell(index.row(), index.column()));
 }
 
@@ -71,13 +72,15 @@ ResultGridView::ResultGridView(ResultGrid grid, const QFont& font, QWidget* pare
     for (int r = 0; r < g.FirstShownRow(); ++r) {
         setRowHidden(r, true);
     }
-    for (int r = 0; r < g.RowCount(); ++r)
+    for (int r = 0; r < g.RowCount(); ++r) {
         setRowHeight(r, static_cast<int>(std::lround(geometry.rowHeights[static_cast<size_t>(r)])));
+    }
     for (int r = 0; r < g.RowCount(); ++r) {
         for (int c = 0; c < g.ColumnCount(); ++c) {
             const render::CellExtent extent = render::ExtentOf(g, r, c);
-            if (!extent.covered() && (extent.rows > 1 || extent.columns > 1))
+            if (!extent.covered() && (extent.rows > 1 || extent.columns > 1)) {
                 setSpan(r, c, extent.rows, extent.columns);
+            }
         }
     }
 
@@ -95,11 +98,13 @@ QString ResultGridView::cellText(int row, int column) const {
 
 QSize ResultGridView::naturalSize() const {
     int width = 0;
-    for (int natural : naturalWidths_)
+    for (int natural : naturalWidths_) {
         width += natural;
+    }
     int height = 0;
-    for (int r = 0; r < model_->rowCount(); ++r)
+    for (int r = 0; r < model_->rowCount(); ++r) {
         height += isRowHidden(r) ? 0 : rowHeight(r);
+    }
     return {width + 2 * frameWidth() + 1, height + 2 * frameWidth() + 1};
 }
 
