@@ -362,12 +362,15 @@ void TestMainWindowCompute::variantIPrintsAllTabsAndItsGridsStretch() {
     f.main().menuItem(QStringLiteral("MenuGraf1"))->trigger();
     QVERIFY(f.main().resultWindows().isOpen(ResultKind::Chart, true));
     QStringList defaults;
+    QStringList shownTabs;
     std::vector<int> pages;
     bool onlyThisTab = false;
     SetPrintDialogRunner([&](QDialog& dialog) {
         if (auto* all = dialog.findChild<QRadioButton*>(QStringLiteral("VsechnyKarty"))) {
             defaults << (all->isChecked() ? QStringLiteral("all") : QStringLiteral("this"));
-            dialog.findChild<QRadioButton*>(QStringLiteral("TutoKartu"))->setChecked(onlyThisTab);
+            auto* shown = dialog.findChild<QRadioButton*>(QStringLiteral("TutoKartu"));
+            shownTabs << shown->text();
+            shown->setChecked(onlyThisTab);
             all->setChecked(!onlyThisTab);
             return int(QDialog::Accepted);
         }
@@ -384,6 +387,8 @@ void TestMainWindowCompute::variantIPrintsAllTabsAndItsGridsStretch() {
     f.main().Tiskgrafu1Click();
     SetPrintDialogRunner({});
     QCOMPARE(defaults, QStringList(3, QStringLiteral("all")));
+    QCOMPARE(shownTabs.first(), QStringLiteral("&jen tuto kartu (VSTUP)"));
+    QCOMPARE(shownTabs.last(), QStringLiteral("&jen tuto kartu (N = 5 let)"));
     QCOMPARE(pages, (std::vector<int>{8, 1, 5}));
 
     auto* table = qobject_cast<TTabulkaV1_f*>(f.main().resultWindows().window(ResultKind::Table, true));

@@ -1,5 +1,6 @@
 #include "gui/app/PrintExportHooks.h"
 
+#include "core/series/ChartTexts.h"
 #include "gui/app/Hlavni.h"
 #include "gui/app/PrintPreview.h"
 #include "gui/app/ResultWindows.h"
@@ -86,11 +87,22 @@ bool WritePages(THlavni& main, const QString& path, const std::vector<render::Pr
 
 // A window of several tabs asks whether to print them all (the default for
 // the Variant I windows) or the shown one; nothing when the user cancels.
-std::optional<bool> AskAllTabs(THlavni& main, int tabs, const QString& caption) {
+std::optional<bool> AskAllTabs(THlavni& main, int tabs, const QString& caption, const QString& shownTab) {
     if (tabs <= 1) {
         return false;
     }
-    return AskPrintAllTabs(&main, caption, true);
+    return AskPrintAllTabs(&main, caption, shownTab, true);
+}
+
+// The name of the shown tab of a table or chart window.
+QString ShownTabOf(QWidget* window) {
+    if (const ResultGrid* grid = SelectedGridOf(window)) {
+        return QString::fromStdString(grid->Title);
+    }
+    render::HydrographChartContent chart;
+    return ChartContentOf(window, chart) && chart.returnPeriod > 0
+               ? QString::fromStdString(ReturnPeriodCaption(chart.returnPeriod))
+               : QString();
 }
 
 // The grids to print: all tabs, or the selected one.
@@ -115,7 +127,8 @@ int TabCount(QWidget* window) {
 }
 
 void PrintTableWindow(THlavni& main, QWidget* window) {
-    const std::optional<bool> allTabs = AskAllTabs(main, TabCount(window), QStringLiteral("Tisk tabulky"));
+    const std::optional<bool> allTabs =
+        AskAllTabs(main, TabCount(window), QStringLiteral("Tisk tabulky"), ShownTabOf(window));
     if (!allTabs) {
         return;
     }
@@ -127,7 +140,8 @@ void PrintTableWindow(THlavni& main, QWidget* window) {
 }
 
 void PrintChartWindow(THlavni& main, QWidget* window) {
-    const std::optional<bool> allTabs = AskAllTabs(main, ChartTabCount(window), QStringLiteral("Tisk grafu"));
+    const std::optional<bool> allTabs =
+        AskAllTabs(main, ChartTabCount(window), QStringLiteral("Tisk grafu"), ShownTabOf(window));
     if (!allTabs) {
         return;
     }
@@ -274,7 +288,8 @@ void InstallPrintExportHooks(THlavni& main) {
                    QWidget* table =
                        window->resultWindows().window(ResultKind::Table, window->state().LastResultVariantI);
                    const std::optional<bool> allTabs =
-                       AskAllTabs(*window, TabCount(table), QStringLiteral("Uložit tabulku jako PDF"));
+                       AskAllTabs(*window, TabCount(table), QStringLiteral("Uložit tabulku jako PDF"),
+                                  ShownTabOf(table));
                    const QString path = allTabs ? AskPdfPath(*window, QStringLiteral("tabulka")) : QString();
                    if (!path.isEmpty()) {
                        SaveTablePdf(*window, path, *allTabs);
@@ -285,7 +300,8 @@ void InstallPrintExportHooks(THlavni& main) {
                    QWidget* chart =
                        window->resultWindows().window(ResultKind::Chart, window->state().LastResultVariantI);
                    const std::optional<bool> allTabs =
-                       AskAllTabs(*window, ChartTabCount(chart), QStringLiteral("Uložit graf jako PDF"));
+                       AskAllTabs(*window, ChartTabCount(chart), QStringLiteral("Uložit graf jako PDF"),
+                                  ShownTabOf(chart));
                    const QString path = allTabs ? AskPdfPath(*window, QStringLiteral("graf")) : QString();
                    if (!path.isEmpty()) {
                        SaveChartPdf(*window, path, *allTabs);

@@ -25,7 +25,8 @@ int Run(QDialog& dialog) {
 
 } // namespace
 
-std::optional<bool> AskPrintAllTabs(QWidget* parent, const QString& caption, bool allTabsFirst) {
+std::optional<bool> AskPrintAllTabs(QWidget* parent, const QString& caption, const QString& shownTab,
+                                    bool allTabsFirst) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("RozsahTisku"));
     dialog.setWindowTitle(caption);
@@ -33,7 +34,9 @@ std::optional<bool> AskPrintAllTabs(QWidget* parent, const QString& caption, boo
     layout->addWidget(new QLabel(QStringLiteral("Tisknout:"), &dialog));
     auto* all = new QRadioButton(QStringLiteral("&všechny karty"), &dialog);
     all->setObjectName(QStringLiteral("VsechnyKarty"));
-    auto* shown = new QRadioButton(QStringLiteral("&jen tuto kartu"), &dialog);
+    auto* shown = new QRadioButton(shownTab.isEmpty() ? QStringLiteral("&jen tuto kartu")
+                                                      : QStringLiteral("&jen tuto kartu (%1)").arg(shownTab),
+                                   &dialog);
     shown->setObjectName(QStringLiteral("TutoKartu"));
     (allTabsFirst ? all : shown)->setChecked(true);
     layout->addWidget(all);

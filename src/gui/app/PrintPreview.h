@@ -18,9 +18,11 @@ class QWidget;
 
 namespace hydrim::gui {
 
-// Asks "všechny karty" or "jen tuto kartu" under caption; allTabsFirst
-// chooses the default. True for all tabs, nothing when the user cancels.
-std::optional<bool> AskPrintAllTabs(QWidget* parent, const QString& caption, bool allTabsFirst);
+// Asks "všechny karty" or "jen tuto kartu" (named shownTab) under caption;
+// allTabsFirst chooses the default. True for all tabs, nothing when the user
+// cancels.
+std::optional<bool> AskPrintAllTabs(QWidget* parent, const QString& caption, const QString& shownTab,
+                                    bool allTabsFirst);
 
 // Shows the pages in a print preview titled caption; its print button
 // prints them on printer.
