@@ -30,6 +30,10 @@ struct HydrographChartContent {
 
     // Warnings printed below the chart (the window shows them in its own line).
     QStringList notes;
+    // The minutes the time axis shows, from shownFrom to shownTo; a negative
+    // shownTo gives the first view (ChartBuilder.h, FirstViewMinutes).
+    int shownFrom = 0;
+    int shownTo = -1;
 };
 
 } // namespace hydrim::render

@@ -132,6 +132,7 @@ TEST(CliPdf, WritesOnePagePerTableAndChart) {
     const std::string first = PdfPageText(pdf, 1);
     EXPECT_NE(first.find("Identifikační údaje"), std::string::npos);
     EXPECT_NE(first.find("Hydrim - SPIKA"), std::string::npos);
+    EXPECT_NE(first.find("Bezejmenný přítok Jihlavy u Třešti"), std::string::npos); // the description
     const std::string chart = PdfPageText(pdf, 9);
     EXPECT_NE(chart.find("N = 5 let"), std::string::npos);
     EXPECT_NE(chart.find("Čas [hod:min]"), std::string::npos);

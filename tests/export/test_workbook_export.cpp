@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 
@@ -104,6 +105,37 @@ TEST(WorkbookExport, VariantITablesGiveEightSheetsWithNumbersMergesAndFrames) {
 
     // Columns sized to their texts: the description column is the widest.
     EXPECT_NE(sheet.find("<col min=\"2\" max=\"2\" width=\"4"), std::string::npos);
+}
+
+TEST(WorkbookExport, TableCellsHoldOneTrimmedValueEach) {
+    const auto state = ComputedExample("variant1-two-slopes.snp");
+    test::TempDirectory dir;
+    const std::string path = dir.file("tabulka.xlsx");
+    ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.'), "");
+    // The five return periods of the inputs sheet: one cell each, the row's
+    // symbol, description and unit merged beside them; the rainfall follows.
+    const std::string inputs = ZipPart(path, "xl/worksheets/sheet1.xml");
+    const std::array<double, 5> periods = {5, 10, 20, 50, 100};
+    for (size_t k = 0; k < periods.size(); ++k) {
+        EXPECT_EQ(CellNumber(inputs, "C" + std::to_string(10 + k)), periods[k]) << k;
+    }
+    for (const char* merge : {"A10:A14", "B10:B14", "F10:F14"}) {
+        EXPECT_NE(inputs.find(std::string("<mergeCell ref=\"") + merge + "\"/>"), std::string::npos) << merge;
+    }
+    EXPECT_NEAR(CellNumber(inputs, "C15"), state->Inputs.RainByN[1], 0.05);
+    // The catchment summary starts with its first row of texts.
+    const std::string summary = ZipPart(path, "xl/worksheets/sheet8.xml");
+    EXPECT_NE(summary.find("<dimension ref=\"A1:G4\"/>"), std::string::npos);
+    EXPECT_NE(CellXml(summary, "A1").find("t=\"s\""), std::string::npos);
+    EXPECT_EQ(CellNumber(summary, "F1"), 100.0);
+    // No text keeps the blanks that align the grid on screen, and the power
+    // of ten of the volumes is a real exponent.
+    const std::string strings = ZipPart(path, "xl/sharedStrings.xml");
+    EXPECT_EQ(strings.find("xml:space=\"preserve\""), std::string::npos);
+    EXPECT_EQ(strings.find("  "), std::string::npos);
+    const size_t power = strings.find("<t>[10</t>");
+    ASSERT_NE(power, std::string::npos);
+    EXPECT_LT(strings.find("<vertAlign val=\"superscript\"/>", power), strings.find("<t>3</t>", power));
 }
 
 TEST(WorkbookExport, TheLocaleSeparatorOfTheTableGivesTheSameNumbers) {
@@ -201,7 +233,7 @@ TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod)
     EXPECT_EQ(CellXml(sheet, "A" + std::to_string(4 + points)), "");
 
     const std::string styles = ZipPart(path, "xl/styles.xml");
-    for (const char* format : {"formatCode=\"hh:mm\"", "formatCode=\"0.000\"", "formatCode=\"0.00\""}) {
+    for (const char* format : {"formatCode=\"[hh]:mm\"", "formatCode=\"0.000\"", "formatCode=\"0.00\""}) {
         EXPECT_NE(styles.find(format), std::string::npos) << format;
     }
     const std::string strings = ZipPart(path, "xl/sharedStrings.xml");
@@ -211,7 +243,7 @@ TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod)
     const size_t properties = strings.rfind("<rPr>", unit);
     EXPECT_NE(strings.substr(properties, unit - properties).find("<b/>"), std::string::npos);
     EXPECT_NE(strings.find("<vertAlign val=\"superscript\"/>", unit), std::string::npos);
-    for (const char* text : {"Čas [hod:min]", "Intenzita deště [mm/min]", "Výpočtový déšť", "Povodí",
+    for (const char* text : {"Čas [hod:min]", "Intenzita deště [mm.min", "Výpočtový déšť", "Povodí",
                              "Levý svah", "Pravý svah"}) {
         EXPECT_NE(strings.find(text), std::string::npos) << text;
     }
@@ -223,9 +255,9 @@ TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod)
         EXPECT_EQ(Count(chart, "<c:lineChart>"), 1u);
         EXPECT_EQ(Count(chart, "<c:ser>"), 4u);
         EXPECT_NE(chart.find("<c:orientation val=\"maxMin\"/>"), std::string::npos);
-        EXPECT_NE(chart.find("<c:numFmt formatCode=\"hh:mm\""), std::string::npos);
-        for (const char* text :
-             {"Čas [hod:min]", "Průtok [m3/s]", "Intenzita deště [mm/min]", "Výpočtový déšť"}) {
+        EXPECT_NE(chart.find("<c:numFmt formatCode=\"[hh]:mm\""), std::string::npos);
+        for (const char* text : {"Čas [hod:min]", "Průtok [m³.s⁻¹]", "Intenzita deště [mm.min⁻¹]",
+                                 "Výpočtový déšť", "Hydrogram TPV vyvolaný výpočtovým deštěm"}) {
             EXPECT_NE(chart.find(text), std::string::npos) << text;
         }
     }

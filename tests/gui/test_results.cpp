@@ -1,11 +1,14 @@
 // The result-table painter and grid view on small hand-made grids: merged
 // cells, row colours, lowered and raised runs, the Greek letter, stacked
 // lines, geometry on screen and on a high-resolution device, and copying.
+#include "gui/common/FontDialogStart.h"
 #include "gui/results/ResultGridView.h"
 #include "render/CellPainter.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
@@ -193,6 +196,11 @@ void TestResults::geometryFollowsTheFontAndTheDevice() {
              std::ceil(metrics.horizontalAdvance(QStringLiteral("  Povodí  "))) + 10.0);
     QVERIFY(screen.rowHeights[0] >= 21.0);
     QVERIFY(screen.rowHeights[1] >= 5 * metrics.height());
+    // The font dialog starts from the family the tables are drawn in, one it lists.
+    const QFont start = FontDialogStart(font);
+    QCOMPARE(start.family(), QFontInfo(font).family());
+    QVERIFY(QFontDatabase::families().contains(start.family()));
+    QCOMPARE(QFontInfo(start).family(), start.family());
 
     // A printer-like device of twice the resolution doubles the sizes.
     QImage page(10, 10, QImage::Format_RGB32);

@@ -6,6 +6,7 @@
 #include "core/hydrology/Compute.h"
 #include "gui/app/AboutWindow.h"
 #include "gui/app/ProgressWindow.h"
+#include "gui/common/FontDialogStart.h"
 #include "gui/common/Messages.h"
 #include "gui/project/Projekt.h"
 #include "gui/results/Tabulka.h"
@@ -214,11 +215,9 @@ void THlavni::N4Casoverady1Click() {
     activateChild(results_->subWindow(ResultKind::TimeSeries, state_.LastResultVariantI));
 }
 
+// Printing goes through a preview, which also serves a machine without a
+// printer (it prints into a PDF file there).
 void THlavni::TiskTab1Click() {
-    if (!PrinterInstalled()) {
-        ShowInformation(this, NoPrinterMessage);
-        return;
-    }
     const bool variantI = state_.LastResultVariantI;
     QWidget* table = results_->window(ResultKind::Table, variantI);
     if (table && results_->hooks().printTable)
@@ -226,10 +225,6 @@ void THlavni::TiskTab1Click() {
 }
 
 void THlavni::Tiskgrafu1Click() {
-    if (!PrinterInstalled()) {
-        ShowInformation(this, NoPrinterMessage);
-        return;
-    }
     const bool variantI = state_.LastResultVariantI;
     QWidget* chart = results_->window(ResultKind::Chart, variantI);
     if (chart && results_->hooks().printChart)
@@ -282,8 +277,8 @@ void THlavni::Kopirujvse1Click() {
 
 void THlavni::Pismotabulky1Click() {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, tableFont_, this, QStringLiteral("Písmo tabulky"),
-                                            QFontDialog::ScalableFonts);
+    const QFont font = QFontDialog::getFont(&ok, FontDialogStart(tableFont_), this,
+                                            QStringLiteral("Písmo tabulky"), QFontDialog::ScalableFonts);
     if (!ok)
         return;
     tableFont_ = font;

@@ -2,7 +2,9 @@
 
 #include "core/Engine.h"
 #include "core/results/WarningLists.h"
+#include "core/series/ChartTexts.h"
 #include "gui/app/Hlavni.h"
+#include "gui/app/PrintPreview.h"
 #include "gui/app/ResultWindows.h"
 #include "gui/common/Messages.h"
 #include "gui/common/ResultNotice.h"
@@ -13,7 +15,9 @@
 #include "gui/views/ChartWindow.h"
 #include "gui/views/ExportWorkbook.h"
 #include "gui/views/HydrographChartView.h"
+#include "gui/views/TGrafV1_f.h"
 #include "render/PrintNotes.h"
+#include "render/ResultHydrographs.h"
 
 #include <QAction>
 #include <QDir>
@@ -58,6 +62,14 @@ QStringList NoteTexts(QWidget* window) {
     return notice ? render::WarningTexts(notice->shownWarnings()) : QStringList();
 }
 
+// The notes printed below the chart of return period N of a chart window:
+// the warnings of N, after the out-of-date mark when the window shows it.
+QStringList ChartNotes(QWidget* chartWindow, const AppState& state, int returnPeriod) {
+    const ResultNotice* notice = NoticeOf(chartWindow);
+    return render::WarningTexts(OutputWarnings(WarningsOfReturnPeriod(state.Warnings, returnPeriod),
+                                               notice && notice->isOutOfDate()));
+}
+
 QString ProjectCaption(THlavni& main) {
     return main.projekt() ? main.projekt()->windowTitle() : QString();
 }
@@ -72,20 +84,72 @@ bool WritePages(THlavni& main, const QString& path, const std::vector<render::Pr
     return true;
 }
 
-void PrintTableWindow(THlavni& main, QWidget* window) {
+// A window of several tabs asks whether to print them all (the default for
+// the Variant I windows) or the shown one; nothing when the user cancels.
+std::optional<bool> AskAllTabs(THlavni& main, int tabs, const QString& caption, const QString& shownTab) {
+    if (tabs <= 1) {
+        return false;
+    }
+    return AskPrintAllTabs(&main, caption, shownTab, true);
+}
+
+// The name of the shown tab of a table or chart window.
+QString ShownTabOf(QWidget* window) {
     if (const ResultGrid* grid = SelectedGridOf(window)) {
-        if (!render::PrintPages(main.printer(), {render::PrintPage::Table(*grid)},
-                                PrintSettingsOf(main, window))) {
-            ShowError(&main, QStringLiteral("Tiskárna nemohla zahájit tisk."));
-        }
+        return QString::fromStdString(grid->Title);
+    }
+    render::HydrographChartContent chart;
+    return ChartContentOf(window, chart) && chart.returnPeriod > 0
+               ? QString::fromStdString(ReturnPeriodCaption(chart.returnPeriod))
+               : QString();
+}
+
+// The grids to print: all tabs, or the selected one.
+std::vector<ResultGrid> TableGridsOf(QWidget* window, bool allTabs) {
+    if (allTabs) {
+        return AllGridsOf(window);
+    }
+    const ResultGrid* grid = SelectedGridOf(window);
+    return grid ? std::vector<ResultGrid>{*grid} : std::vector<ResultGrid>{};
+}
+
+std::vector<render::PrintPage> TablePages(const std::vector<ResultGrid>& grids) {
+    std::vector<render::PrintPage> pages;
+    for (const ResultGrid& grid : grids) {
+        pages.push_back(render::PrintPage::Table(grid));
+    }
+    return pages;
+}
+
+int TabCount(QWidget* window) {
+    return static_cast<int>(AllGridsOf(window).size());
+}
+
+void PrintTableWindow(THlavni& main, QWidget* window) {
+    const std::optional<bool> allTabs =
+        AskAllTabs(main, TabCount(window), QStringLiteral("Tisk tabulky"), ShownTabOf(window));
+    if (!allTabs) {
+        return;
+    }
+    const std::vector<ResultGrid> grids = TableGridsOf(window, *allTabs);
+    if (!grids.empty()) {
+        ShowPrintPreview(&main, main.printer(), TablePages(grids), PrintSettingsOf(main, window),
+                         QStringLiteral("Náhled tisku tabulky"));
     }
 }
 
 void PrintChartWindow(THlavni& main, QWidget* window) {
-    render::HydrographChartContent content;
-    if (ChartContentOf(window, content) &&
-        !render::PrintPages(main.printer(), {render::PrintPage::Chart(content)}, {})) {
-        ShowError(&main, QStringLiteral("Tiskárna nemohla zahájit tisk."));
+    const std::optional<bool> allTabs =
+        AskAllTabs(main, ChartTabCount(window), QStringLiteral("Tisk grafu"), ShownTabOf(window));
+    if (!allTabs) {
+        return;
+    }
+    std::vector<render::PrintPage> pages;
+    for (const render::HydrographChartContent& chart : ChartsOf(window, *allTabs)) {
+        pages.push_back(render::PrintPage::Chart(chart));
+    }
+    if (!pages.empty()) {
+        ShowPrintPreview(&main, main.printer(), pages, {}, QStringLiteral("Náhled tisku grafu"));
     }
 }
 
@@ -186,9 +250,31 @@ bool ChartContentOf(QWidget* chartWindow, render::HydrographChartContent& conten
     if (!chart) {
         return false;
     }
-    content = chart->chartView()->content();
+    content = chart->chartView()->contentAsShown();
     content.notes = NoteTexts(chart);
     return true;
+}
+
+int ChartTabCount(QWidget* chartWindow) {
+    return qobject_cast<TGrafV1_f*>(chartWindow) ? 5 : (qobject_cast<ChartWindow*>(chartWindow) ? 1 : 0);
+}
+
+std::vector<render::HydrographChartContent> ChartsOf(QWidget* chartWindow, bool allTabs) {
+    render::HydrographChartContent shown;
+    if (!ChartContentOf(chartWindow, shown)) {
+        return {};
+    }
+    auto* variantI = qobject_cast<TGrafV1_f*>(chartWindow);
+    if (!allTabs || !variantI) {
+        return {shown};
+    }
+    std::vector<render::HydrographChartContent> charts;
+    for (int i = 1; i <= 5; ++i) {
+        charts.push_back(render::VariantIChartContent(variantI->state(), i, shown.designRain));
+        charts.back().title = shown.title;
+        charts.back().notes = ChartNotes(chartWindow, variantI->state(), ReturnPeriods[i]);
+    }
+    return charts;
 }
 
 render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) {
@@ -201,16 +287,19 @@ render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) 
     return settings;
 }
 
-bool SaveTablePdf(THlavni& main, const QString& path) {
+bool SaveTablePdf(THlavni& main, const QString& path, bool allTabs) {
     QWidget* window = main.resultWindows().window(ResultKind::Table, main.state().LastResultVariantI);
-    const ResultGrid* grid = SelectedGridOf(window);
-    return grid && WritePages(main, path, {render::PrintPage::Table(*grid)}, PrintSettingsOf(main, window));
+    const std::vector<ResultGrid> grids = TableGridsOf(window, allTabs);
+    return !grids.empty() && WritePages(main, path, TablePages(grids), PrintSettingsOf(main, window));
 }
 
-bool SaveChartPdf(THlavni& main, const QString& path) {
-    render::HydrographChartContent content;
+bool SaveChartPdf(THlavni& main, const QString& path, bool allTabs) {
     QWidget* window = main.resultWindows().window(ResultKind::Chart, main.state().LastResultVariantI);
-    return ChartContentOf(window, content) && WritePages(main, path, {render::PrintPage::Chart(content)}, {});
+    std::vector<render::PrintPage> pages;
+    for (const render::HydrographChartContent& chart : ChartsOf(window, allTabs)) {
+        pages.push_back(render::PrintPage::Chart(chart));
+    }
+    return !pages.empty() && WritePages(main, path, pages, {});
 }
 
 void InstallPrintExportHooks(THlavni& main) {
@@ -224,16 +313,26 @@ void InstallPrintExportHooks(THlavni& main) {
     };
     AddPdfItem(main, QStringLiteral("TiskTab1"), QStringLiteral("UlozTabulkuPdf1"),
                QStringLiteral("Uložit tabulku jako PDF…"), [window] {
-                   const QString path = AskPdfPath(*window, QStringLiteral("tabulka"));
+                   QWidget* table =
+                       window->resultWindows().window(ResultKind::Table, window->state().LastResultVariantI);
+                   const std::optional<bool> allTabs =
+                       AskAllTabs(*window, TabCount(table), QStringLiteral("Uložit tabulku jako PDF"),
+                                  ShownTabOf(table));
+                   const QString path = allTabs ? AskPdfPath(*window, QStringLiteral("tabulka")) : QString();
                    if (!path.isEmpty()) {
-                       SaveTablePdf(*window, path);
+                       SaveTablePdf(*window, path, *allTabs);
                    }
                });
     AddPdfItem(main, QStringLiteral("Tiskgrafu1"), QStringLiteral("UlozGrafPdf1"),
                QStringLiteral("Uložit graf jako PDF…"), [window] {
-                   const QString path = AskPdfPath(*window, QStringLiteral("graf"));
+                   QWidget* chart =
+                       window->resultWindows().window(ResultKind::Chart, window->state().LastResultVariantI);
+                   const std::optional<bool> allTabs =
+                       AskAllTabs(*window, ChartTabCount(chart), QStringLiteral("Uložit graf jako PDF"),
+                                  ShownTabOf(chart));
+                   const QString path = allTabs ? AskPdfPath(*window, QStringLiteral("graf")) : QString();
                    if (!path.isEmpty()) {
-                       SaveChartPdf(*window, path);
+                       SaveChartPdf(*window, path, *allTabs);
                    }
                });
 }
