@@ -4,10 +4,18 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include <algorithm>
 
 namespace hydrim::gui {
 
 namespace {
+
+// The title bar and frame a window manager adds around a dialog.
+constexpr int TitleBarAllowance = 40;
+constexpr int SmallestGridHeight = 120;
 
 LookupMessageSink& MessageSink() {
     static LookupMessageSink sink;
@@ -69,7 +77,20 @@ void LookupWindow::showCentred() {
 
 void LookupWindow::fixSizeToContent() {
     adjustSize();
-    setFixedSize(sizeHint());
+    QSize size = sizeHint();
+    // On a small screen (1366 x 768 and less) a table taller than the room
+    // left by the title bar scrolls inside a window that fits.
+    const int room = ScreenOf(this)->availableGeometry().height() - TitleBarAllowance;
+    auto* grid = findChild<QTableWidget*>();
+    if (size.height() > room && grid) {
+        const int cut = size.height() - room;
+        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        grid->setFixedSize(grid->maximumWidth() + grid->verticalScrollBar()->sizeHint().width(),
+                           std::max(grid->maximumHeight() - cut, SmallestGridHeight));
+        adjustSize();
+        size = sizeHint();
+    }
+    setFixedSize(size);
 }
 
 QLabel* LookupWindow::makeNote(const QString& text) {
@@ -80,7 +101,7 @@ QLabel* LookupWindow::makeNote(const QString& text) {
 }
 
 int LookupWindow::screenHeightLess40() const {
-    return ScreenOf(this)->availableGeometry().height() - 40;
+    return ScreenOf(this)->availableGeometry().height() - TitleBarAllowance;
 }
 
 } // namespace hydrim::gui
