@@ -2,8 +2,10 @@
 #include "gui/app/Hlavni.h"
 
 #include "gui/app/AboutWindow.h"
+#include "gui/app/HelpWindow.h"
 #include "gui/app/HintTiming.h"
 #include "gui/app/PrintExportHooks.h"
+#include "gui/app/ShippedData.h"
 #include "gui/app/ToolIcons.h"
 #include "gui/app/ViewHooks.h"
 #include "gui/project/Projekt.h"
@@ -12,11 +14,13 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -64,6 +68,9 @@ THlavni::THlavni(AppState& state, QWidget* parent)
 
     buildMenus();
     buildToolBar();
+    inputStatus_ = new QLabel(this);
+    inputStatus_->setObjectName(QStringLiteral("InputStatus"));
+    statusBar()->addWidget(inputStatus_, 1);
     about_ = new TOAplikaci(this);
 
     // The result windows are wired here, in one place: the chart and
@@ -127,6 +134,7 @@ void THlavni::buildMenus() {
     addItem(file, "Konfiguracetisku1", QStringLiteral("K&onfigurace tisku"),
             &THlavni::Konfiguracetisku1Click);
     file->addSeparator();
+    buildRecentItems(file);
     addItem(file, "Konec1", QStringLiteral("&Konec"), &THlavni::Konec1Click,
             QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -186,8 +194,9 @@ void THlavni::buildMenus() {
     addItem(options, "Pismotabulky1", QStringLiteral("Písmo tabulky"), &THlavni::Pismotabulky1Click);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Nápověda"));
-    addItem(help, "Oprogramu1", QStringLiteral("O programu Hydrim - SPIKA"), &THlavni::Oprogramu1Click,
+    addItem(help, "Prirucka1", QStringLiteral("&Uživatelská příručka"), &THlavni::Prirucka1Click,
             QKeySequence(Qt::Key_F1));
+    addItem(help, "Oprogramu1", QStringLiteral("O programu Hydrim - SPIKA"), &THlavni::Oprogramu1Click);
 
     // F9 computes from wherever the focus is in the main window; the action
     // lives outside the menus, as the compute button lives in the input window.
@@ -354,6 +363,36 @@ void THlavni::onResultClosed(ResultKind kind, bool variantI) {
         menuItem(QStringLiteral("N4Casoverady1"))->setVisible(false);
         setExportButtonVisible(9, false);
         break;
+    }
+}
+
+HelpWindow* THlavni::helpWindow() const {
+    return static_cast<HelpWindow*>(help_.data());
+}
+
+void THlavni::Prirucka1Click() {
+    if (!help_) {
+        const std::string dir = FindShippedFile(
+            ShippedCandidates(QCoreApplication::applicationDirPath().toStdString(), "help"), UserGuideFile);
+        help_ = new HelpWindow(dir, this);
+    }
+    helpWindow()->showGuide();
+}
+
+void THlavni::showInputProblems(const QStringList& problems) {
+    if (!projekt_) {
+        inputStatus_->clear();
+        inputStatus_->setToolTip(QString());
+    } else if (problems.isEmpty()) {
+        inputStatus_->setText(
+            QStringLiteral("Vstupní údaje jsou úplné: výpočet spustí tlačítko „Vypočítej“ nebo F9."));
+        inputStatus_->setToolTip(QString());
+    } else {
+        QString text = QStringLiteral("Výpočet zatím nelze spustit – ") + problems.constFirst();
+        if (problems.size() > 1)
+            text += QStringLiteral(" (a další: %1)").arg(problems.size() - 1);
+        inputStatus_->setText(text);
+        inputStatus_->setToolTip(problems.join(QLatin1Char('\n')));
     }
 }
 

@@ -6,8 +6,10 @@
 #include "core/project/Startup.h"
 #include "gui/common/Messages.h"
 #include "gui/project/Projekt.h"
+#include "gui/reference/TableEditor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -46,11 +48,13 @@ void THlavni::createProjekt() {
     connect(projekt, &TProjekt1::modified, this, [this] { setModified(true); });
     connect(projekt, &TProjekt1::computeRequested, this, &THlavni::computeProject);
     connect(projekt, &TProjekt1::computeStateChanged, this, [this](bool) { Timer1Timer(); });
+    connect(projekt, &TProjekt1::inputProblemsChanged, this, &THlavni::showInputProblems);
     projekt_ = projekt;
     projektWindow_ = sub;
     mdi_->addSubWindow(sub);
     projekt->clearProject();
     projekt->setWindowTitle(UnnamedProject);
+    showInputProblems(projekt->inputProblems());
     sub->show();
     for (const char* name : {"Zavrit1", "Uloz1", "Ulozjako1"})
         menuItem(QString::fromLatin1(name))->setEnabled(true);
@@ -77,6 +81,7 @@ void THlavni::onProjektClosed() {
         projekt_->computeButton()->hide();
     projekt_ = nullptr;
     projektWindow_ = nullptr;
+    showInputProblems({});
 }
 
 bool THlavni::askToSave() {
@@ -161,6 +166,7 @@ THlavni::OpenResult THlavni::openProjectFile(const QString& fileName) {
     projekt_->showProject();
     projekt_->setWindowTitle(FullName(fileName));
     setModified(false);
+    rememberRecentFile(fileName);
     Timer1Timer();
     return OpenResult::Opened;
 }
@@ -194,6 +200,7 @@ bool THlavni::saveProjectTo(const QString& fileName) {
     }
     projekt_->setWindowTitle(FullName(fileName));
     setModified(false);
+    rememberRecentFile(fileName);
     return true;
 }
 
@@ -206,8 +213,22 @@ void THlavni::Konec1Click() {
     close();
 }
 
+bool THlavni::tableEditorsMayClose() {
+    // An open table editor with unsaved rows asks its own question first;
+    // Storno there keeps the program running.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* editor = qobject_cast<TableEditor*>(window);
+        if (!editor || !editor->isVisible())
+            continue;
+        editor->reject();
+        if (editor->isVisible())
+            return false;
+    }
+    return true;
+}
+
 void THlavni::closeEvent(QCloseEvent* event) {
-    if (!askToSave()) {
+    if (!tableEditorsMayClose() || !askToSave()) {
         event->ignore();
         return;
     }

@@ -3,7 +3,9 @@
 // on leaving a field, and the exchange with the program-wide project.
 #include "gui/project/Projekt.h"
 
+#include "core/project/FieldInfo.h"
 #include "core/project/InputRules.h"
+#include "gui/project/CorrectionMessage.h"
 
 #include <algorithm>
 
@@ -16,7 +18,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -62,12 +63,6 @@ int TwinButton(int k) {
     default:
         return 0;
     }
-}
-
-void ShowCorrectionMessage(QWidget* parent, const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Chyba"), QString::fromStdString(text),
-                    QMessageBox::Ok, parent);
-    box.exec();
 }
 
 } // namespace
@@ -213,6 +208,7 @@ void TProjekt1::inputChanged() {
     emit modified();
     const bool enabled = ComputeEnabled(catchmentType(), variant(), state_.CurrentProject.Filled);
     computeButton_->setEnabled(enabled);
+    updateProblems();
     if (enabled != computeEnabled_) {
         computeEnabled_ = enabled;
         emit computeStateChanged(enabled);
@@ -313,6 +309,7 @@ void TProjekt1::updateVisibility() {
     showLabel(15, EditShown(type, chosen, EditDurationL));
     showLabel(16, EditShown(type, chosen, EditIntensityL));
     speedButtons_[7]->setVisible(RainfallButtonShown(type, chosen));
+    updateProblems();
     growToFitContents();
 }
 
@@ -360,6 +357,7 @@ void TProjekt1::clearProject() {
     labels_[8]->setText(RainLabelForVariant(-1));
     updateVisibility();
     computeButton_->setEnabled(false);
+    updateProblems();
     if (computeEnabled_) {
         computeEnabled_ = false;
         emit computeStateChanged(false);
@@ -415,8 +413,8 @@ void TProjekt1::showProject() {
     inputChanged();
 }
 
-void TProjekt1::storeProject() {
-    ProjectTexts& texts = state_.CurrentProject.Texts;
+ProjectTexts TProjekt1::windowTexts() const {
+    ProjectTexts texts = state_.CurrentProject.Texts;
     texts.Description = DescriptionLines(memo_->toPlainText().toStdString());
     texts.CatchmentType = catchmentType();
     texts.Variant = variant();
@@ -426,6 +424,11 @@ void TProjekt1::storeProject() {
     for (int k = 1; k <= 26; ++k) {
         texts.Edit[static_cast<size_t>(k)] = edits_[static_cast<size_t>(k)]->text().toStdString();
     }
+    return texts;
+}
+
+void TProjekt1::storeProject() {
+    state_.CurrentProject.Texts = windowTexts();
     state_.CurrentProject.Rainfall.ReturnPeriodIndex = returnPeriodItem();
 }
 
@@ -525,12 +528,17 @@ void TProjekt1::runExitCorrections(int k) {
     fields.ReturnPeriodItem = returnPeriodItem();
     const std::vector<Correction> steps =
         k == ReturnPeriodListField ? ReturnPeriodExitCorrections(fields) : ExitCorrections(k, fields);
-    // The message boxes take the focus; it goes back where the user moved it.
+    // The message boxes take the focus; it goes back where the user moved it,
+    // with what was typed meanwhile.
     const QPointer<QWidget> focus = QApplication::focusWidget();
+    KeptKeys typed;
     bool messageShown = false;
     for (const Correction& step : steps) {
         if (step.Message != CorrectionMessage::None) {
-            ShowCorrectionMessage(this, CorrectionMessageText(step.Message));
+            const std::string before = edits_[static_cast<size_t>(step.Field)]->text().toStdString();
+            ShowCorrectionMessage(
+                this, QString::fromStdString(CorrectionMessageText(step.Message)),
+                QString::fromStdString(CorrectionDetail(step, before, variant(), catchmentType())), typed);
             messageShown = true;
         }
         writeField(step.Field, QString::fromStdString(step.Text));
@@ -538,6 +546,7 @@ void TProjekt1::runExitCorrections(int k) {
     if (messageShown && focus && focus->window() == window()) {
         focus->activateWindow();
         focus->setFocus(Qt::OtherFocusReason);
+        typed.replayTo(focus);
     }
 }
 
