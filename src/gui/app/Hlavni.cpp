@@ -20,6 +20,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -60,7 +61,12 @@ THlavni::THlavni(AppState& state, QWidget* parent)
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
-    resize(1024, 740);
+    // The whole screen where it is larger, so that the result windows find
+    // room beside the input window; the title bar takes the rest.
+    QSize size(1024, 740);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.expandedTo(screen->availableGeometry().size() - QSize(0, 40));
+    resize(size);
 
     // FormCreate: the hint timing and the default table font.
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))

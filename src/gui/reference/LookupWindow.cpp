@@ -65,11 +65,15 @@ void LookupWindow::showCentred() {
     for (QPushButton* button : findChildren<QPushButton*>())
         if (!button->isDefault())
             button->setAutoDefault(false);
+    // Before its first showing the window has no frame yet: its title bar is
+    // reckoned in, so that a window as tall as the screen allows keeps its
+    // bottom on the screen.
     const QRect screen = ScreenOf(this)->availableGeometry();
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen.center());
-    move(frame.topLeft().x() < screen.left() ? screen.left() : frame.topLeft().x(),
-         frame.topLeft().y() < screen.top() ? screen.top() : frame.topLeft().y());
+    const QRect frame = frameGeometry();
+    const int decoration = frame.height() > height() ? frame.height() - height() : TitleBarAllowance;
+    const QSize outer(frame.width(), height() + decoration);
+    move(screen.left() + std::max(0, (screen.width() - outer.width()) / 2),
+         screen.top() + std::max(0, (screen.height() - outer.height()) / 2));
     show();
     raise();
     activateWindow();
