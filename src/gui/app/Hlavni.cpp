@@ -19,8 +19,8 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -64,8 +64,9 @@ THlavni::THlavni(AppState& state, QWidget* parent)
     // The whole screen where it is larger, so that the result windows find
     // room beside the input window; the title bar takes the rest.
     QSize size(1024, 740);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         size = size.expandedTo(screen->availableGeometry().size() - QSize(0, 40));
+    }
     resize(size);
 
     // FormCreate: the hint timing and the default table font.
@@ -395,8 +396,9 @@ void THlavni::showInputProblems(const QStringList& problems) {
         inputStatus_->setToolTip(QString());
     } else {
         QString text = QStringLiteral("Výpočet zatím nelze spustit – ") + problems.constFirst();
-        if (problems.size() > 1)
+        if (problems.size() > 1) {
             text += QStringLiteral(" (a další: %1)").arg(problems.size() - 1);
+        }
         inputStatus_->setText(text);
         inputStatus_->setToolTip(problems.join(QLatin1Char('\n')));
     }

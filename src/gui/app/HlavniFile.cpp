@@ -218,11 +218,13 @@ bool THlavni::tableEditorsMayClose() {
     // Storno there keeps the program running.
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* editor = qobject_cast<TableEditor*>(window);
-        if (!editor || !editor->isVisible())
+        if (!editor || !editor->isVisible()) {
             continue;
+        }
         editor->reject();
-        if (editor->isVisible())
+        if (editor->isVisible()) {
             return false;
+        }
     }
     return true;
 }

@@ -93,9 +93,11 @@ void THlavni::placeResultWindow(QMdiSubWindow* sub, QSize wanted) {
         return;
     }
     int cascade = 0;
-    for (QMdiSubWindow* other : mdi_->subWindowList())
-        if (other != sub && other != projektWindow_ && other->isVisible())
+    for (QMdiSubWindow* other : mdi_->subWindowList()) {
+        if (other != sub && other != projektWindow_ && other->isVisible()) {
             ++cascade;
+        }
+    }
     sub->setGeometry(PlaceBeside(projektWindow_->geometry(), wanted, area, cascade));
 }
 

@@ -23,8 +23,9 @@ const char* const RecentFilesName = "POSLEDNI.CFG";
 } // namespace
 
 QString THlavni::recentFilesPath() const {
-    if (state_.BaseDir.empty())
+    if (state_.BaseDir.empty()) {
         return {};
+    }
     return QString::fromStdString(JoinPath(DataDirectory(state_), RecentFilesName));
 }
 
@@ -46,8 +47,9 @@ void THlavni::buildRecentItems(QMenu* file) {
         const QStringList lines = QString::fromUtf8(stored.readAll()).split(QLatin1Char('\n'));
         for (const QString& line : lines) {
             const QString name = line.trimmed();
-            if (!name.isEmpty() && !recentFiles_.contains(name) && recentFiles_.size() < MaxRecentFiles)
+            if (!name.isEmpty() && !recentFiles_.contains(name) && recentFiles_.size() < MaxRecentFiles) {
                 recentFiles_ << name;
+            }
         }
     }
     showRecentFiles();
@@ -71,16 +73,19 @@ void THlavni::showRecentFiles() {
 void THlavni::rememberRecentFile(const QString& fileName, bool keep) {
     const QString name = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
     recentFiles_.removeAll(name);
-    if (keep)
+    if (keep) {
         recentFiles_.prepend(name);
-    while (recentFiles_.size() > MaxRecentFiles)
+    }
+    while (recentFiles_.size() > MaxRecentFiles) {
         recentFiles_.removeLast();
+    }
     showRecentFiles();
     // The list is a convenience: a directory that cannot be written keeps it
     // for this run only, without troubling the user.
     const QString path = recentFilesPath();
-    if (path.isEmpty())
+    if (path.isEmpty()) {
         return;
+    }
     QSaveFile out(path);
     if (out.open(QIODevice::WriteOnly | QIODevice::Text)) {
         out.write(recentFiles_.join(QLatin1Char('\n')).toUtf8() + '\n');
@@ -89,12 +94,14 @@ void THlavni::rememberRecentFile(const QString& fileName, bool keep) {
 }
 
 void THlavni::openRecentFile(int i) {
-    if (i < 0 || i >= recentFiles_.size() || !askToSave())
+    if (i < 0 || i >= recentFiles_.size() || !askToSave()) {
         return;
+    }
     const QString name = recentFiles_.at(i);
     state_.ProjectDir = QDir::toNativeSeparators(QFileInfo(name).absolutePath()).toStdString();
-    if (openProjectFile(name) != OpenResult::Opened)
+    if (openProjectFile(name) != OpenResult::Opened) {
         rememberRecentFile(name, false);
+    }
 }
 
 } // namespace hydrim::gui

@@ -107,12 +107,14 @@ void CnWizard::chooseSoilUnits() {
 }
 
 void CnWizard::warnOfAreaSum(const std::vector<std::string>& areas, QWidget* table) {
-    if (!context_.link)
+    if (!context_.link) {
         return;
+    }
     const QString slopeArea = context_.link->fieldText(leftSlope_ ? EditAreaL : EditAreaR);
     const std::string warning = AreaSumWarning(areas, slopeArea.toStdString());
-    if (!warning.empty())
+    if (!warning.empty()) {
         ShowLookupMessage(table, QMessageBox::Warning, QString::fromStdString(warning));
+    }
 }
 
 void CnWizard::showCurveNumbers(int category, QWidget* from) {
@@ -123,8 +125,9 @@ void CnWizard::showCurveNumbers(int category, QWidget* from) {
         const std::array<std::string, 4> groupAreas = groups_->areasAtoD();
         areas.assign(groupAreas.begin(), groupAreas.end());
     } else {
-        for (int row = 3; row <= 66; ++row)
+        for (int row = 3; row <= 66; ++row) {
             areas.push_back(units_->areaText(row).toStdString());
+        }
     }
     warnOfAreaSum(areas, from);
     numbers_->showCategory(category);
@@ -154,8 +157,9 @@ void CnWizard::back() {
 
 void CnWizard::insert() {
     std::vector<std::string> landUseAreas;
-    for (int row = 2; row <= 52; ++row)
+    for (int row = 2; row <= 52; ++row) {
         landUseAreas.push_back(numbers_->areaText(row).toStdString());
+    }
     warnOfAreaSum(landUseAreas, numbers_);
     LookupState& lookup = context_.lookup();
     const auto slope = SlopeIndex(leftSlope_);
