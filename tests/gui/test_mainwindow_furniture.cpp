@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 using namespace hydrim;
 using namespace hydrim::gui;
@@ -70,6 +71,28 @@ private slots:
         QCOMPARE(seen.icon, QMessageBox::Critical);
         QCOMPARE(f.main().recentFiles(), QStringList({QDir::toNativeSeparators(sample)}));
         QVERIFY(!f.main().menuItem("Posledni2")->isVisible());
+    }
+
+    void recentProjectsSurviveARestartAndSamplesComeOnlyOnce() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("PROJEKTY"));
+        StartOptions options;
+        options.workingDir = dir.path().toStdString();
+        options.localeDecimalPoint = QStringLiteral(".");
+        const QString project = ExampleProject("variant1-one-slope.snp");
+        {
+            AppState state;
+            StartedProgram program;
+            QVERIFY(StartProgram(state, options, program));
+            // The user's own project directory is left as it is.
+            QCOMPARE(QDir(dir.filePath("PROJEKTY")).entryList(QDir::Files), QStringList());
+            QCOMPARE(program.mainWindow->openProjectFile(project), THlavni::OpenResult::Opened);
+        }
+        AppState state;
+        StartedProgram program;
+        QVERIFY(StartProgram(state, options, program));
+        QCOMPARE(program.mainWindow->recentFiles(), QStringList({QDir::toNativeSeparators(project)}));
+        QVERIFY(program.mainWindow->menuItem("Posledni1")->isVisible());
     }
 
     void resultWindowsLeaveTheInputFieldsInView() {
