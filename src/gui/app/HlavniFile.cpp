@@ -8,8 +8,10 @@
 #include "gui/app/OutdatedResults.h"
 #include "gui/common/Messages.h"
 #include "gui/project/Projekt.h"
+#include "gui/reference/TableEditor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -49,11 +51,13 @@ void THlavni::createProjekt() {
     connect(projekt, &TProjekt1::computeRequested, this, &THlavni::computeProject);
     connect(projekt, &TProjekt1::computeStateChanged, this, [this](bool) { Timer1Timer(); });
     outdated_->watch(projekt);
+    connect(projekt, &TProjekt1::inputProblemsChanged, this, &THlavni::showInputProblems);
     projekt_ = projekt;
     projektWindow_ = sub;
     mdi_->addSubWindow(sub);
     projekt->clearProject();
     projekt->setWindowTitle(UnnamedProject);
+    showInputProblems(projekt->inputProblems());
     sub->show();
     for (const char* name : {"Zavrit1", "Uloz1", "Ulozjako1"})
         menuItem(QString::fromLatin1(name))->setEnabled(true);
@@ -80,6 +84,7 @@ void THlavni::onProjektClosed() {
         projekt_->computeButton()->hide();
     projekt_ = nullptr;
     projektWindow_ = nullptr;
+    showInputProblems({});
 }
 
 bool THlavni::askToSave() {
@@ -164,6 +169,7 @@ THlavni::OpenResult THlavni::openProjectFile(const QString& fileName) {
     projekt_->showProject();
     projekt_->setWindowTitle(FullName(fileName));
     setModified(!corrections.empty());
+    rememberRecentFile(fileName);
     Timer1Timer();
     const std::string notices[] = {MissingItemsNotice(read, FullName(fileName).toStdString()),
                                    CorrectionsNotice(corrections)};
@@ -208,6 +214,7 @@ bool THlavni::saveProjectTo(const QString& fileName) {
     }
     projekt_->setWindowTitle(FullName(fileName));
     setModified(false);
+    rememberRecentFile(fileName);
     return true;
 }
 
@@ -220,8 +227,24 @@ void THlavni::Konec1Click() {
     close();
 }
 
+bool THlavni::tableEditorsMayClose() {
+    // An open table editor with unsaved rows asks its own question first;
+    // Storno there keeps the program running.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* editor = qobject_cast<TableEditor*>(window);
+        if (!editor || !editor->isVisible()) {
+            continue;
+        }
+        editor->reject();
+        if (editor->isVisible()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void THlavni::closeEvent(QCloseEvent* event) {
-    if (!askToSave()) {
+    if (!tableEditorsMayClose() || !askToSave()) {
         event->ignore();
         return;
     }
