@@ -11,8 +11,6 @@ namespace hydrim {
 
 namespace {
 
-constexpr size_t LargestCsvFile = 8u * 1024u * 1024u;
-
 // UTF-8 text of the file's bytes; empty optional for UTF-16, which a
 // spreadsheet writes as "Unicode text" and which is not CSV.
 std::optional<std::string> DecodeCsv(std::string_view bytes) {
@@ -123,18 +121,21 @@ CsvText ParseCsv(std::string_view bytes) {
     return result;
 }
 
-CsvText ReadCsvFile(const std::string& path) {
+CsvText ReadCsvFile(const std::string& path, size_t largest) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         CsvText result;
         result.Error = "Soubor \"" + path + "\" nelze otevřít.";
         return result;
     }
+    // Read in blocks so that a large limit does not reserve its memory up front.
     std::string bytes;
-    bytes.resize(LargestCsvFile + 1);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<size_t>(in.gcount()));
-    if (bytes.size() > LargestCsvFile) {
+    std::string block(1u << 16, '\0');
+    while (bytes.size() <= largest &&
+           in.read(block.data(), static_cast<std::streamsize>(block.size())).gcount() > 0) {
+        bytes.append(block.data(), static_cast<size_t>(in.gcount()));
+    }
+    if (bytes.size() > largest) {
         CsvText result;
         result.Error = "Soubor \"" + path + "\" je pro tabulku příliš velký.";
         return result;

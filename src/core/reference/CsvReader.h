@@ -29,8 +29,8 @@ struct CsvText {
 CsvText ParseCsv(std::string_view bytes);
 
 // Reads and parses a CSV file; a file that cannot be read, or one larger than
-// a few megabytes, gives an error.
-CsvText ReadCsvFile(const std::string& path);
+// largest bytes (by default a few megabytes), gives an error.
+CsvText ReadCsvFile(const std::string& path, size_t largest = 8u * 1024u * 1024u);
 
 // A decimal number with a decimal comma or point ("12,5", "045.50"), written
 // back with a point and without needless zeros ("12.5", "45.5"). Nothing for
