@@ -47,6 +47,8 @@ struct RunOptions {
 };
 
 int RunBatch(const RunOptions& options) {
+    // Ctrl+C from here on stops the run with the summary of what is done.
+    const InterruptRequest interrupt;
     ParTable par;
     if (std::string problem = ReadParTable(JoinPath(options.dataDir, ParTableFileName), par);
         !problem.empty()) {
@@ -62,7 +64,6 @@ int RunBatch(const RunOptions& options) {
     }
     const size_t total = inputs.Items.size();
     BatchProgress progress(total, !options.quiet && StderrIsTerminal());
-    const InterruptRequest interrupt;
     size_t failed = 0;
     const size_t done = RunInOrder<CatchmentOutcome>(
         total, options.jobs, [&](size_t i) { return ComputeCatchment(inputs.Items[i], par); },

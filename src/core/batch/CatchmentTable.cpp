@@ -138,6 +138,9 @@ void ReadFields(RowReader& row, ProjectTexts& texts) {
     }
     // The window keeps the duration and intensity of both slopes equal.
     for (const int left : {EditDurationL, EditIntensityL}) {
+        if (texts.CatchmentType != 1) {
+            break;
+        }
         if (texts.Edit[static_cast<size_t>(left + 7)].empty()) {
             texts.Edit[static_cast<size_t>(left + 7)] = texts.Edit[static_cast<size_t>(left)];
         }
@@ -345,7 +348,9 @@ std::string TableTemplate() {
          {C::Name, "Svodnice nad rybníkem"},
          {C::Variant, "III"},
          {C::DurationL, "45"},
-         {C::IntensityL, "0.9"}},
+         {C::IntensityL, "0.9"},
+         {C::DurationR, "45"},
+         {C::IntensityR, "0.9"}},
     };
     std::string text = TableHeaderLine(';');
     for (size_t r = 0; r < rows.size(); ++r) {
