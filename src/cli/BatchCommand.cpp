@@ -127,6 +127,11 @@ int RunBatchCommand(const std::vector<std::string>& args) {
         return UsageError(Command, "--jobs takes a number of jobs (0 for all cores)");
     }
     std::error_code error;
+    for (const std::string& input : options.inputs) {
+        if (std::filesystem::equivalent(input, output, error)) {
+            return UsageError(Command, "the output \"" + output + "\" is an input");
+        }
+    }
     if (std::filesystem::exists(output, error) && !force) {
         return UsageError(Command, "\"" + output + "\" exists (use --force to replace it)");
     }
