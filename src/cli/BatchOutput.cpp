@@ -2,7 +2,6 @@
 
 #include "cli/CliCommon.h"
 #include "cli/ComputationJson.h"
-#include "core/batch/CatchmentTable.h"
 #include "export/SummaryWorkbook.h"
 
 #include <cerrno>
@@ -57,8 +56,7 @@ private:
 class CsvOutput : public SummaryOutput {
 public:
     CsvOutput(const std::string& path, char separator) : file_(path), separator_(separator) {
-        // The byte-order mark makes a spreadsheet read the UTF-8 names right.
-        file_.out() << "\xEF\xBB\xBF" << CsvLine(SummaryColumnHeaders(), separator_) << "\r\n";
+        file_.out() << SummaryCsvHeader(separator_);
     }
     std::string Problem() const override { return file_.problem(); }
     void Add(const CatchmentOutcome&, const std::vector<SummaryRow>& rows) override {
@@ -74,9 +72,7 @@ public:
     }
 
 private:
-    void write(const SummaryRow& row) {
-        file_.out() << CsvLine(SummaryCells(row, separator_ == ';'), separator_) << "\r\n";
-    }
+    void write(const SummaryRow& row) { file_.out() << SummaryCsvLine(row, separator_); }
     TemporaryTextFile file_;
     char separator_;
 };

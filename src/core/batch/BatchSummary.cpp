@@ -1,5 +1,7 @@
 #include "core/batch/BatchSummary.h"
 
+#include "core/batch/CatchmentTable.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -151,6 +153,14 @@ std::vector<std::string> SummaryCells(const SummaryRow& row, bool decimalComma) 
         cells.push_back(value ? Number(*value, decimalComma) : std::string());
     }
     return cells;
+}
+
+std::string SummaryCsvHeader(char separator) {
+    return "\xEF\xBB\xBF" + CsvLine(SummaryColumnHeaders(), separator) + "\r\n";
+}
+
+std::string SummaryCsvLine(const SummaryRow& row, char separator) {
+    return CsvLine(SummaryCells(row, separator == ';'), separator) + "\r\n";
 }
 
 } // namespace hydrim

@@ -72,4 +72,10 @@ SummaryRow PartialRow(size_t done, size_t total);
 // decimal comma when decimalComma is set; an empty cell for no value.
 std::vector<std::string> SummaryCells(const SummaryRow& row, bool decimalComma);
 
+// The CSV form of the summary, UTF-8 with a byte-order mark (so that a
+// spreadsheet reads the names right) and CR LF line ends: the header, and one
+// line per row; separator ';' writes decimal commas, ',' decimal points.
+std::string SummaryCsvHeader(char separator);
+std::string SummaryCsvLine(const SummaryRow& row, char separator);
+
 } // namespace hydrim
