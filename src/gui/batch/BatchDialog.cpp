@@ -16,6 +16,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <memory>
 
 namespace hydrim::gui {
@@ -104,6 +105,8 @@ void BatchDialog::buildLayout() {
     }
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->verticalHeader()->setVisible(false);
+    grid_->setWordWrap(false);
+    grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     layout->addWidget(grid_, 1);
 
     auto* bottom = new QHBoxLayout;
@@ -215,6 +218,13 @@ void BatchDialog::endRun(size_t done) {
         text += QStringLiteral(", chybné vstupy: %1").arg(failed_);
     }
     status_->setText(text);
+    // Measuring every cell of a long summary would hold the window up.
+    if (grid_->rowCount() <= 2000) {
+        grid_->resizeColumnsToContents();
+        const int message = static_cast<int>(SummaryTextColumns) - 1;
+        grid_->setColumnWidth(message,
+                              std::min(grid_->columnWidth(message), 40 * fontMetrics().averageCharWidth()));
+    }
     updateButtons();
     emit runFinished();
 }
