@@ -105,23 +105,12 @@ private:
             document["error"] = result.message;
             return document;
         }
-        document.update(ComputationJson(*computation.State, result));
+        document.update(ComputationDocument(*computation.State, result));
+        // Every catchment carries its warnings, an empty array when there are none.
         if (!document.contains("warnings")) {
             document["warnings"] = WarningsJson(ResultWarnings(*computation.State));
         }
         return document;
-    }
-    static json WarningsJson(const Warnings& warnings) {
-        json list = json::array();
-        for (const Warning& warning : warnings) {
-            const std::string slope = SubjectLetter(warning.Subject);
-            list.push_back(
-                {{"code", warning.Code},
-                 {"message", warning.Message},
-                 {"slope", slope.empty() ? json() : json(slope)},
-                 {"returnPeriod", warning.ReturnPeriod > 0 ? json(warning.ReturnPeriod) : json()}});
-        }
-        return list;
     }
     void write(const json& object) {
         file_.out() << (first_ ? "\n" : ",\n") << DumpJson(object);

@@ -158,7 +158,19 @@ void PutResultsVariant23(const AppState& s, ResultObject& out) {
 
 } // namespace
 
-json ComputationJson(const AppState& s, const ComputeOutcome& outcome) {
+json WarningsJson(const Warnings& warnings) {
+    json array = json::array();
+    for (const Warning& w : warnings) {
+        const std::string slope = SubjectLetter(w.Subject);
+        array.push_back({{"code", w.Code},
+                         {"message", w.Message},
+                         {"slope", slope.empty() ? json(nullptr) : json(slope)},
+                         {"returnPeriod", w.ReturnPeriod > 0 ? json(w.ReturnPeriod) : json(nullptr)}});
+    }
+    return array;
+}
+
+json ComputationDocument(const AppState& s, const ComputeOutcome& outcome) {
     const int variant = s.CurrentProject.Texts.Variant;
     const bool twoSlopes = HasTwoSlopes(s.CurrentProject.Texts);
     ResultObject results(twoSlopes);

@@ -10,8 +10,13 @@
 
 namespace hydrim::cli {
 
-// The derived slope parameters are valid after a no-runoff stop too; the
-// result set only when the outcome is ok.
-nlohmann::ordered_json ComputationJson(const AppState& s, const ComputeOutcome& outcome);
+// The document of a finished computation. The derived slope parameters are
+// valid after a no-runoff stop too; the result set only when it is ok.
+nlohmann::ordered_json ComputationDocument(const AppState& state, const ComputeOutcome& outcome);
+
+// The warnings of a computation as a JSON array of {"code", "message",
+// "slope": "L" | "R" | "C" | null, "returnPeriod": N | null}, empty when
+// there are none.
+nlohmann::ordered_json WarningsJson(const Warnings& warnings);
 
 } // namespace hydrim::cli

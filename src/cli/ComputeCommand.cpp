@@ -96,7 +96,7 @@ int RunCompute(const std::vector<std::string>& args) {
     }
     const AppState* state = computation.State.get();
     if (parsed.has("--json")) {
-        std::cout << DumpJson(ComputationJson(*state, outcome)) << '\n';
+        std::cout << DumpJson(ComputationDocument(*state, outcome)) << '\n';
     } else {
         PrintSummary(projectFile, *state, outcome);
     }

@@ -104,6 +104,10 @@ TEST(CliBatch, RefusesMisuseAndOverwritesOnlyWithForce) {
     EXPECT_EQ(RunCli("batch " + project + " -o " + Quote(dir.file("x.csv")) + " --jobs many").status, 2);
     EXPECT_EQ(RunCli("batch " + project + " -o " + Quote(out) + " --data DATA").status, 2);
     EXPECT_EQ(Slurp(out), "kept");
+    // A summary that cannot be written: exit status 1.
+    EXPECT_EQ(
+        RunCli("batch " + project + " -o " + Quote(dir.file("no/such/folder.csv")) + " --data DATA").status,
+        1);
     const test::CliRun forced = RunCli("batch " + project + " -o " + Quote(out) + " --force --data DATA");
     EXPECT_EQ(forced.status, 0) << forced.err;
     EXPECT_EQ(Lines(Slurp(out)).size(), 2u);
