@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -29,29 +31,61 @@ BatchItem Failed(const std::string& source, std::string message) {
     return item;
 }
 
+CatchmentTableFile::PackedRecord Pack(const CsvRecord& record) {
+    CatchmentTableFile::PackedRecord packed{record.Line, {}};
+    for (const std::string& field : record.Fields) {
+        const auto size = static_cast<std::uint32_t>(field.size());
+        packed.Fields.append(reinterpret_cast<const char*>(&size), sizeof size);
+        packed.Fields += field;
+    }
+    return packed;
+}
+
+CsvRecord Unpack(const CatchmentTableFile::PackedRecord& packed) {
+    CsvRecord record{packed.Line, {}};
+    for (size_t at = 0; at + sizeof(std::uint32_t) <= packed.Fields.size();) {
+        std::uint32_t size = 0;
+        std::memcpy(&size, packed.Fields.data() + at, sizeof size);
+        at += sizeof size;
+        record.Fields.push_back(packed.Fields.substr(at, size));
+        at += size;
+    }
+    return record;
+}
+
 void AddTable(const std::string& path, BatchInputs& inputs, bool first) {
     auto table = std::make_shared<CatchmentTableFile>();
     table->Path = path;
-    table->Csv = ReadCsvFile(path, LargestTable);
-    if (!table->Csv.ok()) {
-        inputs.Items.push_back(Failed(path, table->Csv.Error));
+    bool header = true;
+    Error headerProblem;
+    const CsvText read = ReadCsvFileRecords(path, LargestTable, [&](CsvRecord&& record) {
+        if (header) {
+            headerProblem = ParseTableHeader(record, table->Header);
+            header = false;
+        } else if (!headerProblem) {
+            table->Records.push_back(Pack(record));
+        }
+    });
+    if (!read.ok()) {
+        inputs.Items.push_back(Failed(path, read.Error));
         return;
     }
-    if (table->Csv.Records.empty()) {
+    if (header) {
         inputs.Items.push_back(Failed(path, "Tabulka \"" + path + "\" nemá řádek se jmény sloupců."));
         return;
     }
-    if (Error problem = ParseTableHeader(table->Csv.Records.front(), table->Header)) {
-        inputs.Items.push_back(Failed(path, "Tabulka \"" + path + "\", " + problem.Message));
+    if (headerProblem) {
+        inputs.Items.push_back(Failed(path, "Tabulka \"" + path + "\", " + headerProblem.Message));
         return;
     }
     if (first) {
-        inputs.Separator = table->Csv.Separator == ',' ? ',' : ';';
+        inputs.Separator = read.Separator == ',' ? ',' : ';';
     }
+    table->Records.shrink_to_fit();
     const std::shared_ptr<const CatchmentTableFile> shared = table;
-    for (size_t r = 1; r < shared->Csv.Records.size(); ++r) {
+    for (size_t r = 0; r < shared->Records.size(); ++r) {
         BatchItem item;
-        item.Source = path + ":" + std::to_string(shared->Csv.Records[r].Line);
+        item.Source = path + ":" + std::to_string(shared->Records[r].Line);
         item.Table = shared;
         item.Record = r;
         inputs.Items.push_back(std::move(item));
@@ -81,7 +115,7 @@ void AddFolder(const std::string& path, BatchInputs& inputs) {
 
 // Reads a table row into the project a file of the same texts would give.
 CatchmentInput ReadTableRow(const BatchItem& item) {
-    CatchmentRow row = ParseTableRow(item.Table->Header, item.Table->Csv.Records[item.Record]);
+    CatchmentRow row = ParseTableRow(item.Table->Header, Unpack(item.Table->Records[item.Record]));
     CatchmentInput input{row.Id, row.Name, {}, {}};
     if (row.Problem) {
         input.Problem = {"Tabulka \"" + item.Table->Path + "\", " + row.Problem.Message};

@@ -13,11 +13,17 @@
 
 namespace hydrim {
 
-// A catchment table as read, shared by the catchments of its rows.
+// A catchment table as read, shared by the catchments of its rows. The data
+// records are kept packed (each field's length, then its bytes), so that a
+// long table costs little more memory than its file.
 struct CatchmentTableFile {
+    struct PackedRecord {
+        size_t Line = 0;
+        std::string Fields;
+    };
     std::string Path;
-    CsvText Csv; // the first record is the header, the others catchments
     TableHeader Header;
+    std::vector<PackedRecord> Records;
 };
 
 // One catchment to compute: a project file, a row of a table, or an input
@@ -26,7 +32,7 @@ struct BatchItem {
     std::string Source;      // the file, or "table.csv:LINE"
     std::string ProjectFile; // a project file
     std::shared_ptr<const CatchmentTableFile> Table;
-    size_t Record = 0; // the table record of a row
+    size_t Record = 0; // the row's index in Table->Records
     Error Problem;
 };
 
