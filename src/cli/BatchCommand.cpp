@@ -70,6 +70,7 @@ int RunBatch(const RunOptions& options) {
         [&](size_t index, CatchmentOutcome&& outcome) {
             const std::vector<SummaryRow> rows = SummaryRows(outcome);
             if (rows.front().failed()) {
+                progress.Clear();
                 PrintError(rows.front().Message);
                 ++failed;
             }

@@ -42,6 +42,13 @@ void BatchProgress::Update(size_t done) {
     std::fflush(stderr);
 }
 
+void BatchProgress::Clear() {
+    if (show_) {
+        std::fputs("\r\033[K", stderr);
+        drawn_ = {};
+    }
+}
+
 void BatchProgress::Finish() {
     if (show_) {
         std::fputc('\n', stderr);

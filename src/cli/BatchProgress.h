@@ -15,6 +15,9 @@ public:
     BatchProgress(size_t total, bool show);
     // Redraws the line, at most a few times a second and at the end.
     void Update(size_t done);
+    // Clears the line, so that a message can take its place (the next
+    // update draws it again).
+    void Clear();
     // Ends the line.
     void Finish();
 
