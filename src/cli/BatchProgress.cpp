@@ -11,8 +11,10 @@ namespace {
 std::atomic<bool> interrupted{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler needs a lock-free flag");
 
+// The first Ctrl+C asks the run to stop; a second one ends the process at once.
 extern "C" void OnInterrupt(int) {
     interrupted = true;
+    std::signal(SIGINT, SIG_DFL);
 }
 
 std::string MinutesSeconds(double seconds) {

@@ -29,7 +29,8 @@ private:
     Clock::time_point drawn_{};
 };
 
-// While it lives, Ctrl+C (SIGINT) sets Requested() instead of ending the process.
+// While it lives, a first Ctrl+C (SIGINT) sets Requested() instead of ending
+// the process; a second one ends it.
 class InterruptRequest {
 public:
     InterruptRequest();
