@@ -133,6 +133,7 @@ void THlavni::buildMenus() {
     addItem(file, "Zavrit1", QStringLiteral("&Zavřít"), &THlavni::Zavrit1Click)->setEnabled(false);
     addItem(file, "Otevri1", QStringLiteral("&Otevři"), &THlavni::Otevri1Click,
             QKeySequence(Qt::CTRL | Qt::Key_O));
+    addItem(file, "DavkovyVypocet1", QStringLiteral("&Dávkový výpočet…"), &THlavni::DavkovyVypocet1Click);
     file->addSeparator();
     QAction* save =
         addItem(file, "Uloz1", QStringLiteral("&Ulož"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_S));

@@ -79,6 +79,8 @@ public slots:
     // Menu items and tool buttons.
     void Novy1Click();
     void Otevri1Click();
+    // Opens the batch run of many catchments ("Dávkový výpočet…").
+    void DavkovyVypocet1Click();
     bool Uloz1Click();
     bool Ulozjako1Click();
     void Zavrit1Click();

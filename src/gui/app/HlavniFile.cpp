@@ -6,6 +6,7 @@
 #include "core/project/ProjectFile.h"
 #include "core/project/Startup.h"
 #include "gui/app/OutdatedResults.h"
+#include "gui/batch/BatchDialog.h"
 #include "gui/common/Messages.h"
 #include "gui/project/Projekt.h"
 #include "gui/reference/TableEditor.h"
@@ -137,6 +138,13 @@ QString THlavni::chooseFileToSave() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+void THlavni::DavkovyVypocet1Click() {
+    // A window of its own, so the main window stays usable while it runs.
+    auto* dialog = new BatchDialog(state_.Par, QString::fromStdString(state_.ProjectDir), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 void THlavni::Otevri1Click() {
