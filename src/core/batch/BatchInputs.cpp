@@ -123,7 +123,7 @@ CatchmentInput ReadTableRow(const BatchItem& item) {
     }
     const ProjectReadResult read = ParseProjectLines(ProjectFileLines(row.Data), item.Source, input.Data);
     if (!read.ok()) {
-        input.Problem = {read.message};
+        input.Problem = read.error;
     }
     return input;
 }
