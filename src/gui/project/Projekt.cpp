@@ -350,6 +350,7 @@ void TProjekt1::clearProject() {
     for (int k = 1; k <= 26; ++k) {
         edits_[static_cast<size_t>(k)]->clear();
     }
+    setIdentificationLimits(project.Texts);
     loading_ = false;
 
     project.Rainfall.ReturnPeriodIndex = ReturnPeriodItem100;
@@ -383,6 +384,7 @@ void TProjekt1::showProject() {
     comboBoxes_[ListCurveTypeL]->setCurrentIndex(ValidItem(texts.CnTypeItemL, 3));
     comboBoxes_[ListCurveTypeR]->setCurrentIndex(ValidItem(texts.CnTypeItemR, 3));
 
+    setIdentificationLimits(texts);
     RainfallTexts rainfall;
     for (size_t i = 0; i < rainfall.Texts.size(); ++i) {
         rainfall.Texts[i] = number(project.Rainfall.Texts[i]);
@@ -414,6 +416,14 @@ void TProjekt1::showProject() {
     setRainLabelForVariant();
     updateVisibility();
     inputChanged();
+}
+
+void TProjekt1::setIdentificationLimits(const ProjectTexts& texts) {
+    for (int k = EditIdentificationFirst; k <= EditIdentificationLast; ++k) {
+        const auto length = QString::fromStdString(texts.Edit[static_cast<size_t>(k)]).size();
+        edits_[static_cast<size_t>(k)]->setMaxLength(
+            std::max(IdentificationMaxLength, static_cast<int>(length)));
+    }
 }
 
 void TProjekt1::storeProject() {

@@ -28,6 +28,9 @@ namespace hydrim::gui {
 
 // The caption of a project that has no file yet.
 inline const char* const UntitledProjectCaption = "Nepojmenovaný projekt";
+// The most characters typed into one identification text (Edit1 to Edit4);
+// a longer text read from a project file is shown and kept whole.
+inline constexpr int IdentificationMaxLength = 60;
 
 class TProjekt1 : public QWidget {
     Q_OBJECT
@@ -86,11 +89,15 @@ private:
     void growToFitContents();
     // Building the window (ProjektLayout.cpp).
     void buildWindow();
+    QWidget* buildIdentificationGroup();
     QWidget* buildParametersGroup();
     QWidget* buildDescriptionGroup();
     QWidget* buildCatchmentGroup();
     QWidget* buildSlopeGroup();
     void buildHiddenFields();
+    // Typing is limited to IdentificationMaxLength characters, but a longer
+    // identification text of a project file is not cut.
+    void setIdentificationLimits(const ProjectTexts& texts);
     void setTabOrder();
     QLineEdit* makeEdit(int k);
     QToolButton* makeSpeedButton(int k, const QString& hint);
