@@ -486,6 +486,7 @@ private slots:
         QCOMPARE(edit(1)->text(), QString("4-16-01-0120"));
         QCOMPARE(edit(2)->text(), QString::fromUtf8("Bezejmenný přítok Jihlavy"));
         QCOMPARE(edit(3)->text().toStdString(), longProfile);
+        QCOMPARE(edit(3)->cursorPosition(), 0); // its beginning in view
         QCOMPARE(edit(4)->text(), QString(IdentificationMaxLength, QChar('x')));
         window_->clearProject();
         type(3, QString(IdentificationMaxLength + 10, QChar('y')));

@@ -350,7 +350,7 @@ void TProjekt1::clearProject() {
     for (int k = 1; k <= 26; ++k) {
         edits_[static_cast<size_t>(k)]->clear();
     }
-    setIdentificationLimits(project.Texts);
+    showIdentification(project.Texts);
     loading_ = false;
 
     project.Rainfall.ReturnPeriodIndex = ReturnPeriodItem100;
@@ -384,7 +384,6 @@ void TProjekt1::showProject() {
     comboBoxes_[ListCurveTypeL]->setCurrentIndex(ValidItem(texts.CnTypeItemL, 3));
     comboBoxes_[ListCurveTypeR]->setCurrentIndex(ValidItem(texts.CnTypeItemR, 3));
 
-    setIdentificationLimits(texts);
     RainfallTexts rainfall;
     for (size_t i = 0; i < rainfall.Texts.size(); ++i) {
         rainfall.Texts[i] = number(project.Rainfall.Texts[i]);
@@ -408,6 +407,7 @@ void TProjekt1::showProject() {
         edits_[static_cast<size_t>(k)]->setText(
             QString::fromStdString(rainfall.Texts[static_cast<size_t>(k - EditRain10 + 2)]));
     }
+    showIdentification(texts);
     state_.CurrentProject.Rainfall = rainfall;
     loading_ = false;
 
@@ -418,11 +418,13 @@ void TProjekt1::showProject() {
     inputChanged();
 }
 
-void TProjekt1::setIdentificationLimits(const ProjectTexts& texts) {
+void TProjekt1::showIdentification(const ProjectTexts& texts) {
     for (int k = EditIdentificationFirst; k <= EditIdentificationLast; ++k) {
-        const auto length = QString::fromStdString(texts.Edit[static_cast<size_t>(k)]).size();
-        edits_[static_cast<size_t>(k)]->setMaxLength(
-            std::max(IdentificationMaxLength, static_cast<int>(length)));
+        QLineEdit* field = edits_[static_cast<size_t>(k)];
+        const QString text = QString::fromStdString(texts.Edit[static_cast<size_t>(k)]);
+        field->setMaxLength(std::max(IdentificationMaxLength, static_cast<int>(text.size())));
+        field->setText(text);
+        field->setCursorPosition(0); // a long name shows its beginning
     }
 }
 

@@ -95,9 +95,10 @@ private:
     QWidget* buildCatchmentGroup();
     QWidget* buildSlopeGroup();
     void buildHiddenFields();
-    // Typing is limited to IdentificationMaxLength characters, but a longer
-    // identification text of a project file is not cut.
-    void setIdentificationLimits(const ProjectTexts& texts);
+    // Shows the identification texts. Typing is limited to
+    // IdentificationMaxLength characters, but a longer text of a project file
+    // is shown whole.
+    void showIdentification(const ProjectTexts& texts);
     void setTabOrder();
     QLineEdit* makeEdit(int k);
     QToolButton* makeSpeedButton(int k, const QString& hint);
