@@ -119,13 +119,11 @@ void TProjekt1::buildWindow() {
 void TProjekt1::setTabOrder() {
     // Down the valley line and rainfall (N = 5, 10, 20, 50, then 100), then
     // down the left slope and the right slope.
-    std::vector<QWidget*> order = {
+    const std::vector<QWidget*> order = {
         comboBoxes_[1], comboBoxes_[2], memo_,      edits_[5],  edits_[6],     comboBoxes_[3], edits_[8],
         edits_[24],     edits_[25],     edits_[26], edits_[9],  edits_[10],    edits_[11],     edits_[12],
         comboBoxes_[4], edits_[14],     edits_[15], edits_[16], edits_[17],    edits_[18],     edits_[19],
         comboBoxes_[5], edits_[21],     edits_[22], edits_[23], computeButton_};
-    // The identification at the top comes first, row by row.
-    order.insert(order.begin(), {edits_[1], edits_[2], edits_[3], edits_[4]});
     for (size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
@@ -345,6 +343,15 @@ QWidget* TProjekt1::buildIdentificationGroup() {
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     return group;
+}
+
+void TProjekt1::showEvent(QShowEvent* event) {
+    // The window opens with the focus in its first field, so that its keys
+    // (Alt+P) work before the user clicks into it.
+    if (focusWidget() == nullptr) {
+        edits_[EditIdentificationFirst]->setFocus(Qt::OtherFocusReason);
+    }
+    QWidget::showEvent(event);
 }
 
 void TProjekt1::buildHiddenFields() {
