@@ -138,7 +138,9 @@ private:
         y_ += lineHeight(font) * 0.3;
     }
 
-    // Rows of label, value and unit in three columns.
+    // Rows of label, value and unit in three columns. A value without a unit
+    // (a name typed by the user) may take the unit's column too and wraps
+    // there rather than being cut.
     void lines(const std::vector<InputLine>& rows) {
         const QFont font = ReportFont(10);
         const double height = lineHeight(font);
@@ -147,19 +149,22 @@ private:
         for (const InputLine& row : rows) {
             const double labelHeight =
                 textHeight(Text(row.Label), font, valueLeft - content_.left() - height);
-            ensure(labelHeight);
+            const double valueWidth = (row.Unit.empty() ? content_.right() : unitLeft) - valueLeft;
+            const double valueHeight = textHeight(Text(row.Value), font, valueWidth);
+            const double rowHeight = std::max({height, labelHeight, valueHeight});
+            ensure(rowHeight);
             if (painter_) {
                 painter_->setFont(font);
                 painter_->setPen(Qt::black);
                 painter_->drawText(
                     QRectF(content_.left(), y_, valueLeft - content_.left() - height, labelHeight),
                     Qt::TextWordWrap, Text(row.Label));
-                painter_->drawText(QRectF(valueLeft, y_, unitLeft - valueLeft, height), Qt::AlignLeft,
-                                   Text(row.Value));
+                painter_->drawText(QRectF(valueLeft, y_, valueWidth, rowHeight),
+                                   Qt::AlignLeft | Qt::TextWordWrap, Text(row.Value));
                 painter_->drawText(QRectF(unitLeft, y_, content_.right() - unitLeft, height), Qt::AlignLeft,
                                    Text(row.Unit));
             }
-            y_ += std::max(height, labelHeight);
+            y_ += rowHeight;
         }
     }
 

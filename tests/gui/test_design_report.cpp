@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace hydrim;
@@ -99,6 +100,23 @@ int CheckPages(const QString& pdf) {
     return pages;
 }
 
+// The right end of the rightmost word on page n, as a share of the page width.
+double RightmostWordEnd(const QString& pdf, int n) {
+    const QString boxes = Poppler(QStringLiteral("pdftotext"),
+                                  {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(n),
+                                   QStringLiteral("-l"), QString::number(n), pdf, QStringLiteral("-")});
+    const auto page = QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\"")).match(boxes);
+    if (!page.hasMatch()) {
+        return -1;
+    }
+    double right = 0;
+    auto words = QRegularExpression(QStringLiteral("xMax=\"([0-9.]+)\"")).globalMatch(boxes);
+    while (words.hasNext()) {
+        right = std::max(right, words.next().captured(1).toDouble());
+    }
+    return right / page.captured(1).toDouble();
+}
+
 } // namespace
 
 class DesignReportTest : public QObject {
@@ -113,7 +131,8 @@ void DesignReportTest::variantIReportHoldsEveryTableValueAndNumbersItsPages() {
     auto state = Computed("variant1-two-slopes.snp");
     QVERIFY(state);
     state->CurrentProject.Texts.Edit[1] = "4-16-01-123";
-    state->CurrentProject.Texts.Edit[4] = "Třešť";
+    // A long name wraps within the right margin.
+    state->CurrentProject.Texts.Edit[4] = "Třešť, okres Jihlava, kraj Vysočina, katastrální území Třešť";
     const render::DesignReport report = ReportOf(*state);
     QCOMPARE(report.tables.size(), size_t(8));
     QCOMPARE(report.charts.size(), size_t(5));
@@ -124,6 +143,7 @@ void DesignReportTest::variantIReportHoldsEveryTableValueAndNumbersItsPages() {
     QVERIFY(pages >= 1 + 3 + 3); // inputs, eight tables, five charts
     QVERIFY(!QFile::exists(pdf + QStringLiteral(".~pdf.tmp")));
 
+    QVERIFY(RightmostWordEnd(pdf, 1) < 0.925);
     const QString first = PageText(pdf, 1);
     for (const char* text :
          {"Protokol výpočtu", "povodi.snp", "9. 3. 2026 14:05", "4-16-01-123", "Třešť",

@@ -3,6 +3,7 @@
 #include "gui/project/Projekt.h"
 
 #include "core/project/InputRules.h"
+#include "core/project/ProjectFile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -131,7 +133,7 @@ private slots:
         QVERIFY(!child<QGroupBox>("GroupBox5")->isVisible());
         QVERIFY(!child<QGroupBox>("GroupBox6")->isVisible());
         QVERIFY(!child<QGroupBox>("GroupBox7")->isVisible());
-        QVERIFY(!child<QGroupBox>("GroupBox1")->isVisible());
+        QVERIFY(child<QGroupBox>("GroupBox1")->isVisible()); // the identification, before any choice
         QVERIFY(!window_->computeButton()->isVisible());
         QVERIFY(!window_->computeButton()->isEnabled());
         QCOMPARE(window_->computeButton()->text(), QString::fromUtf8("Vy&počítej"));
@@ -456,6 +458,41 @@ private slots:
         window_->showProject();
         window_->storeProject();
         QCOMPARE(state_->CurrentProject.Texts, again.Texts);
+    }
+
+    // The identification texts are typed like any text, limited in length,
+    // and come back from the project file; a longer text of a file is not cut.
+    void identificationIsTypedSavedAndReadBack() {
+        QSignalSpy modified(window_.get(), &TProjekt1::modified);
+        type(1, "4-16-01-0120");
+        QVERIFY(modified.count() >= 1);
+        edit(2)->insert(QString::fromUtf8("Bezejmenný přítok Jihlavy")); // as an input method types
+        type(4, QString(IdentificationMaxLength + 10, QChar('x')));
+        QCOMPARE(edit(4)->text().size(), IdentificationMaxLength);
+        QVERIFY(!window_->computeButton()->isEnabled());
+        window_->storeProject();
+        const std::string longProfile(IdentificationMaxLength + 20, 'p');
+        state_->CurrentProject.Texts.Edit[3] = longProfile;
+
+        QTemporaryDir dir;
+        const std::string file = dir.filePath("identifikace.snp").toStdString();
+        QCOMPARE(WriteProjectFile(file, state_->CurrentProject), std::string());
+        window_->clearProject();
+        for (int k = 1; k <= 4; ++k) {
+            QCOMPARE(edit(k)->text(), QString());
+        }
+        Project read;
+        QVERIFY(ReadProjectFile(file, read).ok());
+        state_->CurrentProject = read;
+        window_->showProject();
+        QCOMPARE(edit(1)->text(), QString("4-16-01-0120"));
+        QCOMPARE(edit(2)->text(), QString::fromUtf8("Bezejmenný přítok Jihlavy"));
+        QCOMPARE(edit(3)->text().toStdString(), longProfile);
+        QCOMPARE(edit(3)->cursorPosition(), 0); // its beginning in view
+        QCOMPARE(edit(4)->text(), QString(IdentificationMaxLength, QChar('x')));
+        window_->clearProject();
+        type(3, QString(IdentificationMaxLength + 10, QChar('y')));
+        QCOMPARE(edit(3)->text().size(), IdentificationMaxLength);
     }
 
     void showingADamagedProjectKeepsFieldsNumeric() {

@@ -107,7 +107,11 @@ void TestResultNotices::changedInputsMarkTheResultsUntilTheNextComputation() {
     QVERIFY(table && chart);
     QVERIFY(!table->isOutOfDate() && !chart->isOutOfDate());
 
-    // The description is no input of the computation.
+    // The identification and the description modify the project but are no
+    // input of the computation.
+    QVERIFY(!f.main().isModified());
+    QTest::keyClicks(f.projekt()->edit(EditIdentificationFirst), QStringLiteral("4-16-01-0120"));
+    QVERIFY(f.main().isModified());
     f.projekt()->memo()->setPlainText(QStringLiteral("jiný popis"));
     QVERIFY(!table->isOutOfDate());
 

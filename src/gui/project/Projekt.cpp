@@ -358,6 +358,7 @@ void TProjekt1::clearProject() {
     for (int k = 1; k <= 26; ++k) {
         edits_[static_cast<size_t>(k)]->clear();
     }
+    showIdentification(project.Texts);
     loading_ = false;
 
     project.Rainfall.ReturnPeriodIndex = ReturnPeriodItem100;
@@ -415,6 +416,7 @@ void TProjekt1::showProject() {
         edits_[static_cast<size_t>(k)]->setText(
             QString::fromStdString(rainfall.Texts[static_cast<size_t>(k - EditRain10 + 2)]));
     }
+    showIdentification(texts);
     state_.CurrentProject.Rainfall = rainfall;
     loading_ = false;
 
@@ -423,6 +425,16 @@ void TProjekt1::showProject() {
     setRainLabelForVariant();
     updateVisibility();
     inputChanged();
+}
+
+void TProjekt1::showIdentification(const ProjectTexts& texts) {
+    for (int k = EditIdentificationFirst; k <= EditIdentificationLast; ++k) {
+        QLineEdit* field = edits_[static_cast<size_t>(k)];
+        const QString text = QString::fromStdString(texts.Edit[static_cast<size_t>(k)]);
+        field->setMaxLength(std::max(IdentificationMaxLength, static_cast<int>(text.size())));
+        field->setText(text);
+        field->setCursorPosition(0); // a long name shows its beginning
+    }
 }
 
 ProjectTexts TProjekt1::windowTexts() const {

@@ -29,6 +29,9 @@ namespace hydrim::gui {
 
 // The caption of a project that has no file yet.
 inline const char* const UntitledProjectCaption = "Nepojmenovaný projekt";
+// The most characters typed into one identification text (Edit1 to Edit4);
+// a longer text read from a project file is shown and kept whole.
+inline constexpr int IdentificationMaxLength = 60;
 
 class TProjekt1 : public QWidget {
     Q_OBJECT
@@ -89,17 +92,23 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void growToFitContents();
     // Building the window (ProjektLayout.cpp).
     void buildWindow();
+    QWidget* buildIdentificationGroup();
     QWidget* buildParametersGroup();
     QWidget* buildDescriptionGroup();
     QWidget* buildCatchmentGroup();
     QWidget* buildSlopeGroup();
     void buildHiddenFields();
+    // Shows the identification texts. Typing is limited to
+    // IdentificationMaxLength characters, but a longer text of a project file
+    // is shown whole.
+    void showIdentification(const ProjectTexts& texts);
     void setTabOrder();
     QLineEdit* makeEdit(int k);
     QToolButton* makeSpeedButton(int k, const QString& hint);

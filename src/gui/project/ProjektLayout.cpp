@@ -1,6 +1,7 @@
 // The controls of the project input window and their arrangement: the
-// calculation parameters and the description on top, the valley line and
-// rainfall on the left, the slopes on the right, the compute button below.
+// identification of the catchment across the top, the calculation parameters
+// and the description under it, the valley line and rainfall on the left,
+// the slopes on the right, the compute button below.
 #include "gui/project/Projekt.h"
 
 #include <QComboBox>
@@ -87,14 +88,15 @@ void TProjekt1::buildWindow() {
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setHorizontalSpacing(8);
     layout->setVerticalSpacing(6);
-    layout->addWidget(buildParametersGroup(), 0, 0);
-    layout->addWidget(buildDescriptionGroup(), 0, 1);
+    layout->addWidget(buildIdentificationGroup(), 0, 0, 1, 2);
+    layout->addWidget(buildParametersGroup(), 1, 0);
+    layout->addWidget(buildDescriptionGroup(), 1, 1);
     // The catchment and slope groups keep their own height, top-aligned.
     const auto addTopAligned = [layout](QWidget* group, int column) {
         auto* stack = new QVBoxLayout;
         stack->addWidget(group);
         stack->addStretch(1);
-        layout->addLayout(stack, 1, column);
+        layout->addLayout(stack, 2, column);
     };
     addTopAligned(buildCatchmentGroup(), 0);
     addTopAligned(buildSlopeGroup(), 1);
@@ -108,8 +110,8 @@ void TProjekt1::buildWindow() {
     auto policy = computeButton_->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     computeButton_->setSizePolicy(policy);
-    layout->addWidget(computeButton_, 2, 1, Qt::AlignRight | Qt::AlignBottom);
-    layout->setRowStretch(1, 1);
+    layout->addWidget(computeButton_, 3, 1, Qt::AlignRight | Qt::AlignBottom);
+    layout->setRowStretch(2, 1);
     layout->setColumnStretch(1, 1);
     setTabOrder();
 }
@@ -318,21 +320,44 @@ QWidget* TProjekt1::buildSlopeGroup() {
     return slopeGroup_;
 }
 
-void TProjekt1::buildHiddenFields() {
-    // The identification texts are kept with the project while it is open but
-    // never shown; Edit7, Edit13 and Edit20 hold nothing.
-    auto* identification = new QGroupBox(QStringLiteral("Informace o povodí"), this);
-    identification->setObjectName(QStringLiteral("GroupBox1"));
-    auto* form = new QGridLayout(identification);
+QWidget* TProjekt1::buildIdentificationGroup() {
+    // Two pairs of a caption and a text per row keep the group low, so the
+    // window still fits a small screen.
+    auto* group = new QGroupBox(QStringLiteral("Informace o povodí"), this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    auto* grid = new QGridLayout(group);
+    grid->setVerticalSpacing(5);
+    grid->setHorizontalSpacing(8);
     const QString captions[] = {QStringLiteral("Identifikační číslo"), QStringLiteral("Tok"),
                                 QStringLiteral("Závěrový profil"), QStringLiteral("Lokalita")};
-    for (int k = 1; k <= 4; ++k) {
-        form->addWidget(makeLabel(k, captions[k - 1]), k, 0);
+    for (int k = EditIdentificationFirst; k <= EditIdentificationLast; ++k) {
+        const int row = (k - EditIdentificationFirst) / 2;
+        const int column = (k - EditIdentificationFirst) % 2 * 2;
+        QLabel* label = makeLabel(k, captions[k - EditIdentificationFirst]);
         QLineEdit* field = makeEdit(k);
-        field->setParent(identification);
-        form->addWidget(field, k, 1);
+        field->setMinimumWidth(FieldWidth(field) * 3);
+        field->setMaximumWidth(QWIDGETSIZE_MAX);
+        field->setMaxLength(IdentificationMaxLength);
+        label->setBuddy(field);
+        grid->addWidget(label, row, column);
+        grid->addWidget(field, row, column + 1);
     }
-    identification->hide();
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    return group;
+}
+
+void TProjekt1::showEvent(QShowEvent* event) {
+    // The window opens with the focus in its first field, so that its keys
+    // (Alt+P) work before the user clicks into it.
+    if (focusWidget() == nullptr) {
+        edits_[EditIdentificationFirst]->setFocus(Qt::OtherFocusReason);
+    }
+    QWidget::showEvent(event);
+}
+
+void TProjekt1::buildHiddenFields() {
+    // Edit7, Edit13 and Edit20 hold nothing and are never shown.
     for (int k : {7, 13, 20}) {
         makeEdit(k)->hide();
     }
