@@ -88,7 +88,7 @@ bool TakeCappedRain(SlopeRun& s, double intensityExponent) {
     r.ExcessIntensity = r.RunoffDepth / r.ExcessDuration;
     r.EquilibriumTime = EquilibriumTime(s.loss.FlowCoef, r.ExcessIntensity);
     r.EquilibriumIntensity = EquilibriumIntensity(s.loss.FlowCoef, r.EquilibriumTime);
-    r.PeakIntensity = PeakIntensityBelowEquilibrium(r.RunoffDepth, s.loss.FlowCoef);
+    r.PeakIntensity = BoundedPeakIntensityBelowEquilibrium(r.RunoffDepth, s.loss.FlowCoef, r.ExcessDuration);
     return true;
 }
 
@@ -149,7 +149,8 @@ void TrialSlopePeak(SlopeRun& s, int t, double intensity, double depth, bool atE
         r.ExcessIntensity = hasExcess ? r.RunoffDepth / r.ExcessDuration : 0.0;
         r.PeakIntensity = r.ExcessIntensity;
     } else {
-        r.PeakIntensity = PeakIntensityBelowEquilibrium(r.RunoffDepth, s.loss.FlowCoef);
+        r.PeakIntensity =
+            BoundedPeakIntensityBelowEquilibrium(r.RunoffDepth, s.loss.FlowCoef, r.ExcessDuration);
     }
     r.PeakDischarge = PeakDischarge(r.PeakIntensity, s.area);
 }
@@ -193,9 +194,10 @@ bool RecomputeAtCommonDuration(SlopeRun& s, double dailyRain, HydrographFits& fi
     r.EquilibriumTime = EquilibriumTime(s.loss.FlowCoef, r.ExcessIntensity);
     r.EquilibriumIntensity = EquilibriumIntensity(s.loss.FlowCoef, r.EquilibriumTime);
     r.VolumeDepth = r.RunoffDepth;
-    r.PeakIntensity = r.RainDuration < r.CriticalDuration
-                          ? PeakIntensityBelowEquilibrium(r.RunoffDepth, s.loss.FlowCoef)
-                          : r.ExcessIntensity;
+    r.PeakIntensity =
+        r.RainDuration < r.CriticalDuration
+            ? BoundedPeakIntensityBelowEquilibrium(r.RunoffDepth, s.loss.FlowCoef, r.ExcessDuration)
+            : r.ExcessIntensity;
     r.PeakDischarge = PeakDischarge(r.PeakIntensity, s.area);
     r.RiseTime = std::min(r.ExcessDuration, r.EquilibriumTime);
     r.PlateauTime = MinutesBetween(r.ExcessDuration, r.RiseTime);

@@ -72,8 +72,10 @@ void ComputeDesignRunoff(Variant23Slope& s) {
 
 // Peak runoff intensity: the excess intensity, or Q^2 / K below equilibrium.
 void SetPeakIntensity(Variant23Slope& s, bool belowEquilibrium) {
-    s.DesignPeakIntensity = belowEquilibrium ? PeakIntensityBelowEquilibrium(s.DesignRunoff, s.Loss.FlowCoef)
-                                             : s.DesignExcessIntensity;
+    s.DesignPeakIntensity =
+        belowEquilibrium
+            ? BoundedPeakIntensityBelowEquilibrium(s.DesignRunoff, s.Loss.FlowCoef, s.DesignExcessDuration)
+            : s.DesignExcessIntensity;
 }
 
 // Rise = min(te, teq), plateau = te - rise, V = 1000 A Q.
