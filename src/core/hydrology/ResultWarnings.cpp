@@ -115,6 +115,10 @@ Warnings VariantIResultWarnings(AppState& state) {
         const CarriedVolumes right = CheckVariantISlope(
             VariantIRowOf(results, Side::Right, i), {WarningSubject::RightSlope, true, n}, dailyRain, out);
         const auto k = static_cast<size_t>(i);
+        const double slopePeaks = results.PeakDischargeL[k] + results.PeakDischargeR[k];
+        if (results.PeakDischargeC[k] > (1.0 + CatchmentPeakTolerance) * slopePeaks) {
+            out.push_back(CatchmentPeakWarning(n, results.PeakDischargeC[k], slopePeaks));
+        }
         CheckCatchmentHydrograph(left.Design + right.Design, results.VolumeC[k], n,
                                  HydrographKind::DesignRain, out);
         CheckCatchmentHydrograph(left.Daily + right.Daily, results.DailyVolumeC[k], n,

@@ -13,6 +13,14 @@ namespace hydrim {
 // volume W it is fitted to before the hydrograph is reported (1 %).
 inline constexpr double HydrographVolumeTolerance = 0.01;
 
+// Share by which the catchment peak of two slopes may exceed the sum of the
+// slopes' peaks (the most its hydrograph reaches) before it is reported
+// (10 %). The combination search takes the slope with the longer rain as
+// below equilibrium up to and including its critical duration, where it has
+// just reached equilibrium: a few per cent above the recomputed peaks is the
+// rounding of whole minutes there, and ordinary catchments show it.
+inline constexpr double CatchmentPeakTolerance = 0.1;
+
 // Longest rain for which the reduction of the 1-day rainfall holds [min].
 inline constexpr int OneDay = 1440;
 
@@ -35,9 +43,9 @@ Warnings InputWarnings(const AppState& state);
 
 // Warnings about the results of a finished Variant I computation: fitted
 // hydrographs that do not carry their volume, critical rains longer than one
-// day or deeper than the 1-day rainfall, and design rains capped below the
-// critical duration. (The state is only read; the slope views of the result
-// set bind to it as the computation's do.)
+// day or deeper than the 1-day rainfall, design rains capped below the
+// critical duration, and catchment peaks above what the slopes deliver. (The state is only read; the slope
+// views of the result set bind to it as the computation's do.)
 Warnings VariantIResultWarnings(AppState& state);
 
 // The same for a finished Variant II or III computation.

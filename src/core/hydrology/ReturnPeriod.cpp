@@ -9,6 +9,7 @@
 #include "core/hydrology/RunoffFormulas.h"
 #include "core/hydrology/SlopeGeometry.h"
 #include "core/hydrology/VariantI.h"
+#include "core/hydrology/WarningTexts.h"
 
 #include <algorithm>
 
@@ -244,8 +245,10 @@ void CopyOnlySlope(VariantIResults& res, int i) {
 }
 
 ComputeOutcome NoRunoffAt(int i, Side side, bool twoSlopes) {
-    return ComputeOutcome{ComputeOutcome::Status::NoRunoff,
-                          VariantINoRunoffMessage(ReturnPeriods[static_cast<size_t>(i)], side, twoSlopes)};
+    return ComputeOutcome{
+        ComputeOutcome::Status::NoRunoff,
+        WithReason(VariantINoRunoffMessage(ReturnPeriods[static_cast<size_t>(i)], side, twoSlopes),
+                   NoRunoffDesignRainTooShortReason())};
 }
 
 ComputeOutcome ComputeOneSlope(AppState& state, int i, SlopeRun& left, HydrographFits& fits) {

@@ -7,6 +7,7 @@
 #include "core/hydrology/RunoffFormulas.h"
 #include "core/hydrology/SlopeGeometry.h"
 #include "core/hydrology/Variant23.h"
+#include "core/hydrology/WarningTexts.h"
 
 #include <algorithm>
 
@@ -27,7 +28,8 @@ void Report(const ProgressCallback& progress, int position) {
 }
 
 ComputeOutcome NoRunoff(Side side, bool twoSlopes) {
-    return ComputeOutcome{ComputeOutcome::Status::NoRunoff, NoRunoffText(side, twoSlopes)};
+    return ComputeOutcome{ComputeOutcome::Status::NoRunoff,
+                          WithReason(NoRunoffText(side, twoSlopes), NoRunoffDesignRainTooShortReason())};
 }
 
 // Critical rain of a slope from the search (Variant II):

@@ -86,6 +86,15 @@ Warning HydrographVolumeWarning(const WarningPlace& place, HydrographKind kind, 
         place.Subject, place.ReturnPeriod);
 }
 
+Warning CatchmentPeakWarning(int returnPeriod, double catchmentPeak, double slopePeaks) {
+    return Make(CatchmentPeakCode,
+                "Kulminační průtok povodí (N = " + Years(returnPeriod) + ") " + Number(catchmentPeak, 3) +
+                    " m³/s je větší než součet kulminačních průtoků svahů " + Number(slopePeaks, 3) +
+                    " m³/s, kterého dosahuje hydrogram povodí: při hledání společného deště byl jeden svah "
+                    "počítán jako neustálený, ač ustáleného stavu dosáhl.",
+                WarningSubject::Catchment, returnPeriod);
+}
+
 Warning DurationOverDayWarning(const WarningPlace& place, int criticalDuration) {
     return Make(DurationOverDayCode,
                 "Kritická doba deště (" + PlaceText(place) + ") je " + std::to_string(criticalDuration) +

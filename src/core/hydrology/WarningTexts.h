@@ -17,6 +17,7 @@ inline const std::string DepthOverDailyRainCode = "depth-over-daily-rain";
 inline const std::string DesignRainCappedCode = "design-rain-capped";
 inline const std::string ImplausibleInputCode = "implausible-input";
 inline const std::string FallingRainfallCode = "rainfall-falling";
+inline const std::string CatchmentPeakCode = "catchment-peak";
 
 // What a result is about, as the sentences name it: the slope ("levý svah",
 // "pravý svah", "svah" for the only slope) or the catchment ("povodí"), and
@@ -33,6 +34,10 @@ enum class HydrographKind { DesignRain, DailyRain };
 // A fitted hydrograph whose volume differs from the runoff volume W [m3].
 Warning HydrographVolumeWarning(const WarningPlace& place, HydrographKind kind, double hydrographVolume,
                                 double runoffVolume);
+
+// A catchment peak [m3/s] above the sum of its slopes' peaks [m3/s], which
+// its hydrograph reaches at most.
+Warning CatchmentPeakWarning(int returnPeriod, double catchmentPeak, double slopePeaks);
 
 // A critical rain longer than one day [min].
 Warning DurationOverDayWarning(const WarningPlace& place, int criticalDuration);
