@@ -10,6 +10,7 @@ namespace hydrim {
 namespace {
 
 constexpr int VariantI = 0;
+constexpr int VariantII = 1;
 
 // Usual range of an input and the words the warning uses for it.
 struct UsualRange {
@@ -54,13 +55,17 @@ void CheckSlope(double gradient, double roughness, double width, WarningSubject 
 }
 
 // Variant I: each 1-day rainfall at least that of the shorter return period.
-// Variants II and III: the rainfall of N years at most that of 100 years.
+// Variant II: the rainfall of N years at most that of 100 years. (Variant III
+// gives its rain by intensity and uses neither.)
 void CheckRainfallOrder(const AppState& state, Warnings& out) {
     const NumericInputs& in = state.Inputs;
-    if (state.CurrentProject.Texts.Variant != VariantI) {
+    const int variant = state.CurrentProject.Texts.Variant;
+    if (variant == VariantII) {
         if (in.ReturnPeriod > 0 && in.ReturnPeriod < 100 && in.Rain100 < in.RainN) {
             out.push_back(FallingRainfallWarning(in.ReturnPeriod, in.RainN, 100, in.Rain100));
         }
+    }
+    if (variant != VariantI) {
         return;
     }
     for (size_t i = 2; i <= 5; ++i) {
