@@ -1,5 +1,7 @@
 #include "cli/ComputationJson.h"
 
+#include <string>
+
 namespace hydrim::cli {
 namespace {
 
@@ -192,6 +194,7 @@ json ComputationDocument(const AppState& s, const ComputeOutcome& outcome) {
         document["message"] = outcome.message;
     }
     document["results"] = results.object();
+    document["warnings"] = WarningsJson(ResultWarnings(s));
     return document;
 }
 

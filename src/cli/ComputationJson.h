@@ -1,7 +1,6 @@
-// The JSON document of a computation, as `hydrim-cli compute --json` prints
-// it and the batch command writes it per catchment: "variant", "twoSlopes",
-// "status" ("ok" or "no-runoff"), "message" (no-runoff only) and "results",
-// every derived quantity and result by name.
+// The JSON document of a computation, as "hydrim-cli compute --json" prints
+// it: the variant, the catchment type, the status (and the no-runoff
+// message), every derived quantity and result, and the warnings.
 #pragma once
 
 #include "core/Engine.h"
@@ -11,12 +10,12 @@
 namespace hydrim::cli {
 
 // The document of a finished computation. The derived slope parameters are
-// valid after a no-runoff stop too; the result set only when it is ok.
+// valid after a no-runoff stop too; the result set only when it is ok. The
+// "warnings" array holds {"code", "message", "slope": "L" | "R" | "C" | null,
+// "returnPeriod": N | null}, empty when there are none.
 nlohmann::ordered_json ComputationDocument(const AppState& state, const ComputeOutcome& outcome);
 
-// The warnings of a computation as a JSON array of {"code", "message",
-// "slope": "L" | "R" | "C" | null, "returnPeriod": N | null}, empty when
-// there are none.
+// The warnings alone, as the document's "warnings" array.
 nlohmann::ordered_json WarningsJson(const Warnings& warnings);
 
 } // namespace hydrim::cli

@@ -41,10 +41,33 @@ TEST(CliCompute, EveryExampleComputesAndTheNoRunoffOneGivesItsMessage) {
     }
     const json noRunoff = ComputeJson("no-runoff.snp");
     EXPECT_EQ(noRunoff["status"], "no-runoff");
-    EXPECT_EQ(noRunoff["message"], "Se zadanými parametry nedojde k odtoku z povodí!!");
+    EXPECT_EQ(
+        noRunoff["message"].get<std::string>().rfind("Se zadanými parametry nedojde k odtoku z povodí!!\n"
+                                                     "Příčina: ",
+                                                     0),
+        0u);
     const test::CliRun summary = RunCli("compute " + Example("no-runoff.snp"));
     EXPECT_EQ(summary.status, 0);
     EXPECT_NE(summary.out.find("nedojde k odtoku"), std::string::npos);
+}
+
+TEST(CliCompute, WarningsFollowTheSummaryAndFillTheJsonArray) {
+    const json warned = ComputeJson("variant3-two-slopes.snp")["warnings"];
+    ASSERT_EQ(warned.size(), 2u);
+    EXPECT_EQ(warned[0]["code"], "hydrograph-volume");
+    EXPECT_EQ(warned[0]["slope"], "L");
+    EXPECT_TRUE(warned[0]["returnPeriod"].is_null());
+    EXPECT_EQ(warned[1]["slope"], "C");
+    const json capped = ComputeJson("variant1-one-slope.snp")["warnings"];
+    ASSERT_FALSE(capped.empty());
+    EXPECT_EQ(capped[0]["returnPeriod"], 5);
+    EXPECT_TRUE(ComputeJson("variant2-one-slope.snp")["warnings"].empty());
+    EXPECT_TRUE(ComputeJson("no-runoff.snp")["warnings"].is_array());
+    const test::CliRun summary = RunCli("compute " + Example("variant3-two-slopes.snp"));
+    const size_t table = summary.out.find("Qmax");
+    const size_t warnings = summary.out.find("\nUpozornění:\n- Hydrogram návrhového deště (levý svah)");
+    EXPECT_NE(warnings, std::string::npos) << summary.out;
+    EXPECT_LT(table, warnings);
 }
 
 TEST(CliCompute, VariantOneGivesArraysOfTheFiveReturnPeriodsAndRightNamesOnlyForTwoSlopes) {

@@ -1,5 +1,7 @@
 #include "core/hydrology/Compute.h"
 
+#include "core/hydrology/ResultWarnings.h"
+
 namespace hydrim {
 
 namespace {
@@ -23,10 +25,17 @@ ComputeOutcome ComputeProject(AppState& state, const ProgressCallback& progress)
         return ComputeOutcome{ComputeOutcome::Status::InvalidInput, "Není zvolena varianta výpočtu."};
     }
     state.LastResultVariantI = texts.Variant == VariantI;
-    if (state.LastResultVariantI) {
-        return ComputeVariantI(state, progress);
+    const ComputeOutcome outcome =
+        state.LastResultVariantI ? ComputeVariantI(state, progress) : ComputeVariant23(state, progress);
+    if (outcome.status != ComputeOutcome::Status::InvalidInput) {
+        state.Warnings = InputWarnings(state);
     }
-    return ComputeVariant23(state, progress);
+    if (outcome.ok()) {
+        const Warnings results =
+            state.LastResultVariantI ? VariantIResultWarnings(state) : Variant23ResultWarnings(state);
+        state.Warnings.insert(state.Warnings.end(), results.begin(), results.end());
+    }
+    return outcome;
 }
 
 } // namespace hydrim

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/hydrology/SlopeViews.h"
+#include "core/project/ProjectData.h"
 
 #include <string>
 
@@ -21,5 +22,14 @@ const std::string& NoRunoffText(Side side, bool twoSlopes);
 // Variant I prefixes the text with its return period:
 // "Pro počet let N=" N "." line break, then the text.
 std::string VariantINoRunoffMessage(int returnPeriod, Side side, bool twoSlopes);
+
+// The message followed by a line with the reason (core/hydrology/WarningTexts.h).
+std::string WithReason(const std::string& message, const std::string& reason);
+
+// Why a slope with initial abstraction Ia [mm] passed no trial of the
+// critical-duration search, from the rain of its last trial: that rain does
+// not even exceed Ia (curve number and rainfall to check), or it does but the
+// runoff never reaches equilibrium (roughness, gradient, length to check).
+std::string FailedSearchReason(const RainState& lastTrialRain, double initialLoss);
 
 } // namespace hydrim

@@ -9,6 +9,7 @@
 #include "core/hydrology/RunoffFormulas.h"
 #include "core/hydrology/SlopeGeometry.h"
 #include "core/hydrology/VariantI.h"
+#include "core/hydrology/WarningTexts.h"
 
 #include <algorithm>
 
@@ -88,7 +89,7 @@ bool TakeCappedRain(SlopeRun& s, double intensityExponent) {
     r.ExcessIntensity = r.RunoffDepth / r.ExcessDuration;
     r.EquilibriumTime = EquilibriumTime(s.loss.FlowCoef, r.ExcessIntensity);
     r.EquilibriumIntensity = EquilibriumIntensity(s.loss.FlowCoef, r.EquilibriumTime);
-    r.PeakIntensity = PeakIntensityBelowEquilibrium(r.RunoffDepth, s.loss.FlowCoef);
+    r.PeakIntensity = BoundedPeakIntensityBelowEquilibrium(r.RunoffDepth, s.loss.FlowCoef, r.ExcessDuration);
     return true;
 }
 
@@ -149,7 +150,8 @@ void TrialSlopePeak(SlopeRun& s, int t, double intensity, double depth, bool atE
         r.ExcessIntensity = hasExcess ? r.RunoffDepth / r.ExcessDuration : 0.0;
         r.PeakIntensity = r.ExcessIntensity;
     } else {
-        r.PeakIntensity = PeakIntensityBelowEquilibrium(r.RunoffDepth, s.loss.FlowCoef);
+        r.PeakIntensity =
+            BoundedPeakIntensityBelowEquilibrium(r.RunoffDepth, s.loss.FlowCoef, r.ExcessDuration);
     }
     r.PeakDischarge = PeakDischarge(r.PeakIntensity, s.area);
 }
@@ -193,9 +195,10 @@ bool RecomputeAtCommonDuration(SlopeRun& s, double dailyRain, HydrographFits& fi
     r.EquilibriumTime = EquilibriumTime(s.loss.FlowCoef, r.ExcessIntensity);
     r.EquilibriumIntensity = EquilibriumIntensity(s.loss.FlowCoef, r.EquilibriumTime);
     r.VolumeDepth = r.RunoffDepth;
-    r.PeakIntensity = r.RainDuration < r.CriticalDuration
-                          ? PeakIntensityBelowEquilibrium(r.RunoffDepth, s.loss.FlowCoef)
-                          : r.ExcessIntensity;
+    r.PeakIntensity =
+        r.RainDuration < r.CriticalDuration
+            ? BoundedPeakIntensityBelowEquilibrium(r.RunoffDepth, s.loss.FlowCoef, r.ExcessDuration)
+            : r.ExcessIntensity;
     r.PeakDischarge = PeakDischarge(r.PeakIntensity, s.area);
     r.RiseTime = std::min(r.ExcessDuration, r.EquilibriumTime);
     r.PlateauTime = MinutesBetween(r.ExcessDuration, r.RiseTime);
@@ -242,8 +245,10 @@ void CopyOnlySlope(VariantIResults& res, int i) {
 }
 
 ComputeOutcome NoRunoffAt(int i, Side side, bool twoSlopes) {
-    return ComputeOutcome{ComputeOutcome::Status::NoRunoff,
-                          VariantINoRunoffMessage(ReturnPeriods[static_cast<size_t>(i)], side, twoSlopes)};
+    return ComputeOutcome{
+        ComputeOutcome::Status::NoRunoff,
+        WithReason(VariantINoRunoffMessage(ReturnPeriods[static_cast<size_t>(i)], side, twoSlopes),
+                   NoRunoffDesignRainTooShortReason())};
 }
 
 ComputeOutcome ComputeOneSlope(AppState& state, int i, SlopeRun& left, HydrographFits& fits) {

@@ -58,6 +58,15 @@ double PeakIntensityBelowEquilibrium(double runoffDepth, double flowCoef) {
     return runoffDepth * runoffDepth / flowCoef;
 }
 
+double BoundedPeakIntensityBelowEquilibrium(double runoffDepth, double flowCoef, int excessDuration) {
+    const double peak = PeakIntensityBelowEquilibrium(runoffDepth, flowCoef);
+    if (excessDuration <= 0) {
+        return peak;
+    }
+    const double excessIntensity = runoffDepth / excessDuration;
+    return peak > BelowEquilibriumPeakLimit * excessIntensity ? excessIntensity : peak;
+}
+
 double PeakDischarge(double peakIntensity, double area) {
     return 16.67 * peakIntensity * area;
 }

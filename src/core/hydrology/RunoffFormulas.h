@@ -48,6 +48,22 @@ int PondingTime(double initialLoss, double intensity);
 //   qp = Q^2 / K  [mm/min]
 double PeakIntensityBelowEquilibrium(double runoffDepth, double flowCoef);
 
+// How far the below-equilibrium peak Q^2 / K may exceed the excess intensity
+// Q / te before the slope counts as at equilibrium. Q^2 / K = ie (te / teq)^2
+// exceeds ie only when the excess outlasts the equilibrium time; at a critical
+// duration that happens by the rounding of the whole minutes, by a few per
+// cent. Twice ie means te > 1.4 teq: the slope has reached equilibrium
+// well before the rain ends, which a slope of tiny K (a strip a few metres
+// wide, a smooth or very steep surface) does within a minute, and there
+// Q^2 / K grows without bound (10^9 m3/s from a slope of 0.001 km2).
+inline constexpr double BelowEquilibriumPeakLimit = 2.0;
+
+// Peak runoff intensity of a slope taken as below equilibrium, with its
+// excess duration te [min]: Q^2 / K, or the equilibrium peak ie = Q / te when
+// Q^2 / K exceeds BelowEquilibriumPeakLimit times ie (a slope cannot deliver
+// more than its excess intensity). te <= 0 leaves Q^2 / K.
+double BoundedPeakIntensityBelowEquilibrium(double runoffDepth, double flowCoef, int excessDuration);
+
 // Peak discharge:  Qmax = 16.67 qp A  [m3/s]  (qp [mm/min], A [km2]).
 double PeakDischarge(double peakIntensity, double area);
 

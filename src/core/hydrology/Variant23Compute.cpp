@@ -7,6 +7,7 @@
 #include "core/hydrology/RunoffFormulas.h"
 #include "core/hydrology/SlopeGeometry.h"
 #include "core/hydrology/Variant23.h"
+#include "core/hydrology/WarningTexts.h"
 
 #include <algorithm>
 
@@ -27,7 +28,8 @@ void Report(const ProgressCallback& progress, int position) {
 }
 
 ComputeOutcome NoRunoff(Side side, bool twoSlopes) {
-    return ComputeOutcome{ComputeOutcome::Status::NoRunoff, NoRunoffText(side, twoSlopes)};
+    return ComputeOutcome{ComputeOutcome::Status::NoRunoff,
+                          WithReason(NoRunoffText(side, twoSlopes), NoRunoffDesignRainTooShortReason())};
 }
 
 // Critical rain of a slope from the search (Variant II):
@@ -72,8 +74,10 @@ void ComputeDesignRunoff(Variant23Slope& s) {
 
 // Peak runoff intensity: the excess intensity, or Q^2 / K below equilibrium.
 void SetPeakIntensity(Variant23Slope& s, bool belowEquilibrium) {
-    s.DesignPeakIntensity = belowEquilibrium ? PeakIntensityBelowEquilibrium(s.DesignRunoff, s.Loss.FlowCoef)
-                                             : s.DesignExcessIntensity;
+    s.DesignPeakIntensity =
+        belowEquilibrium
+            ? BoundedPeakIntensityBelowEquilibrium(s.DesignRunoff, s.Loss.FlowCoef, s.DesignExcessDuration)
+            : s.DesignExcessIntensity;
 }
 
 // Rise = min(te, teq), plateau = te - rise, V = 1000 A Q.

@@ -33,10 +33,14 @@ ComputeOutcome SearchCriticalDurations(AppState& state, bool twoSlopes) {
         StoreCriticalRain(found.Right, Variant23SlopeOf(state, Side::Right));
     }
     if (!found.Left.Found) {
-        return ComputeOutcome{ComputeOutcome::Status::NoRunoff, NoRunoffText(Side::Left, twoSlopes)};
+        return ComputeOutcome{ComputeOutcome::Status::NoRunoff,
+                              WithReason(NoRunoffText(Side::Left, twoSlopes),
+                                         FailedSearchReason(state.Rain, left.InitialLoss))};
     }
     if (twoSlopes && !found.Right.Found) {
-        return ComputeOutcome{ComputeOutcome::Status::NoRunoff, NoRunoffText(Side::Right, twoSlopes)};
+        return ComputeOutcome{ComputeOutcome::Status::NoRunoff,
+                              WithReason(NoRunoffText(Side::Right, twoSlopes),
+                                         FailedSearchReason(state.Rain, right.InitialLoss))};
     }
     return {};
 }

@@ -36,12 +36,14 @@ ComputeOutcome ComputeVariantI(AppState& state, const ProgressCallback& progress
         if (!found.Left.Found) {
             fits.Run();
             return ComputeOutcome{ComputeOutcome::Status::NoRunoff,
-                                  VariantINoRunoffMessage(returnPeriod, Side::Left, twoSlopes)};
+                                  WithReason(VariantINoRunoffMessage(returnPeriod, Side::Left, twoSlopes),
+                                             FailedSearchReason(state.Rain, left.InitialLoss))};
         }
         if (twoSlopes && !found.Right.Found) {
             fits.Run();
             return ComputeOutcome{ComputeOutcome::Status::NoRunoff,
-                                  VariantINoRunoffMessage(returnPeriod, Side::Right, twoSlopes)};
+                                  WithReason(VariantINoRunoffMessage(returnPeriod, Side::Right, twoSlopes),
+                                             FailedSearchReason(state.Rain, right.InitialLoss))};
         }
         const ComputeOutcome outcome = ComputeReturnPeriod(state, i, found.Left, found.Right, fits);
         if (!outcome.ok()) {

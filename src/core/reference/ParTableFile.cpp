@@ -11,6 +11,21 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The rest of a coefficient's line is ignored (a unit, a comment), but a
+// decimal point, comma or exponent followed by a digit would make the number
+// a real one whose integer part is not what the line says: "12.5", "1e3".
+bool ContinuesAsRealNumber(const char* end, const char* last) {
+    if (last - end < 2) {
+        return false;
+    }
+    const char c = end[0];
+    return (c == '.' || c == ',' || c == 'e' || c == 'E') && IsDigit(end[1]);
+}
+
 // Walks the lines of the table as a reader of integers does: blanks and
 // line breaks before a number are skipped, the rest of its line is dropped.
 class IntegerLineReader {
@@ -35,7 +50,7 @@ public:
             ++first; // a plus sign is allowed, as in any integer read from text
         }
         const auto [end, ec] = std::from_chars(first, last, value);
-        if (ec != std::errc() || (end != last && !IsBlank(*end))) {
+        if (ec != std::errc() || ContinuesAsRealNumber(end, last)) {
             error = "Chybný údaj v souboru \"" + fileName_ + "\" na řádku " + std::to_string(line_ + 1) +
                     ": \"" + text + "\" není celé číslo.";
             return false;

@@ -55,7 +55,11 @@ TableReadResult ReadRainfallTable(const std::string& dataDir, ReferenceTables& r
 TableReadResult ReadRoughnessTable(const std::string& dataDir, ReferenceTables& reference) {
     TableReadResult result;
     const auto lines = ReadTableLines(dataDir, "Gama.tab", RoughnessRows, result.Error);
-    std::string badRows;
+    // Classes not read keep no bounds (0 to 255).
+    for (size_t row = 2; row < lines.size(); ++row) {
+        reference.RoughnessMin[row] = 0;
+        reference.RoughnessMax[row] = 255;
+    }
     for (size_t row = 0; row < lines.size(); ++row) {
         const auto first = SplitFields(lines[row], ';', 1);
         const auto rest = SplitFields(first[1], '!', 1);
@@ -65,21 +69,18 @@ TableReadResult ReadRoughnessTable(const std::string& dataDir, ReferenceTables& 
         }
         unsigned char minimum = 0;
         unsigned char maximum = 0;
-        if (ParseRoughnessRange(rest[1], minimum, maximum)) {
-            reference.RoughnessMin[row] = minimum;
-            reference.RoughnessMax[row] = maximum;
-        } else {
-            // A range that is not "a-b" of whole numbers 0..255 leaves the
-            // class without bounds; the rest of the table is still read.
-            reference.RoughnessMin[row] = 0;
-            reference.RoughnessMax[row] = 255;
-            badRows += (badRows.empty() ? "" : ", ") + std::to_string(row + 1);
+        if (!ParseRoughnessRange(rest[1], minimum, maximum)) {
+            // A range that is not a whole number stops the reading: the
+            // later classes stay empty and without bounds.
+            result.Grid.Cells.resize(lines.size(), std::vector<std::string>(3));
+            if (result.Error.empty()) {
+                result.Error = "Soubor \"Gama.tab\": rozsah hodnot na řádku " + std::to_string(row + 1) +
+                               " není dvojice celých čísel 0 až 255; další řádky nebyly načteny.";
+            }
+            return result;
         }
-    }
-    if (result.Error.empty() && !badRows.empty()) {
-        result.Error = "Soubor \"Gama.tab\": rozsah hodnot není dvojice celých čísel 0 až 255 "
-                       "(řádek " +
-                       badRows + ").";
+        reference.RoughnessMin[row] = minimum;
+        reference.RoughnessMax[row] = maximum;
     }
     return result;
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace hydrim::test {
@@ -28,10 +29,14 @@ const std::string RightOfTwo = "Z pravého břehu nedojde při zadaných paramet
                                "Pro výpočet levého svahu zvolte typ povodí = Jeden svah.";
 const std::string OnlySlope = "Se zadanými parametry nedojde k odtoku z povodí!!";
 
+// The message is the given text, then one line with the reason.
 void ExpectNoRunoff(AppState& state, const std::string& message) {
     const ComputeOutcome outcome = ComputeProject(state);
     EXPECT_EQ(outcome.status, ComputeOutcome::Status::NoRunoff);
-    EXPECT_EQ(outcome.message, message);
+    EXPECT_EQ(outcome.message.substr(0, message.size() + 1), message + "\n");
+    const std::string reason = outcome.message.substr(std::min(outcome.message.size(), message.size() + 1));
+    EXPECT_EQ(reason.rfind("Příčina: ", 0), 0u) << outcome.message;
+    EXPECT_EQ(reason.find('\n'), std::string::npos);
 }
 
 TEST(NoRunoffVariantI, OnlySlopeNamesTheReturnPeriod) {

@@ -47,6 +47,8 @@ TEST(ParTableFile, BlankLinesAndBlanksBeforeANumberAreSkippedAndTheRestOfTheLine
     lines[1] = "112\tmocnitel";
     lines.insert(lines.begin() + 2, {"", "   "});
     lines[4] = "+113";
+    lines[6] = "211;a"; // text right after the number is the ignored rest too
+    lines[7] = "212mm";
     ParTable table;
     ASSERT_EQ(ParseParTable(lines, "par.tab", table), "");
     ExpectNumbered(table);

@@ -89,16 +89,16 @@ TEST_F(TableFiles, MissingFileIsReportedByNameAndLeavesTheTableEmpty) {
     EXPECT_NE(ReadSoilGroupTable(Dir()).Error.find("HSP.tab"), std::string::npos);
 }
 
-TEST_F(TableFiles, RoughnessRangesFillTheBoundsAndABadRangeIsReportedWithoutStopping) {
+TEST_F(TableFiles, RoughnessRangesFillTheBoundsAndABadRangeStopsTheReading) {
     std::vector<std::string> lines = {"Titulek g:druhý řádek;!", "Druh povrchu;Třída!g"};
     lines.push_back("orná půda;1!5");
     lines.push_back(";2!2-40");
-    lines.push_back("louka;3!x-7");
+    lines.push_back("louka;3!1.5-7");
     lines.push_back("les;4!10-20");
     Write("Gama.tab", lines);
     const TableReadResult result = ReadRoughnessTable(Dir(), reference_);
     EXPECT_NE(result.Error.find("Gama.tab"), std::string::npos);
-    EXPECT_NE(result.Error.find("5"), std::string::npos); // line 5 holds the bad range
+    EXPECT_NE(result.Error.find("řádku 5"), std::string::npos) << result.Error;
     EXPECT_EQ(result.Grid.cell(0, 0), "Titulek g:druhý řádek");
     EXPECT_EQ(result.Grid.cell(2, 0), "orná půda");
     EXPECT_EQ(result.Grid.cell(2, 2), "5");
@@ -106,8 +106,11 @@ TEST_F(TableFiles, RoughnessRangesFillTheBoundsAndABadRangeIsReportedWithoutStop
     EXPECT_EQ(reference_.RoughnessMax[2], 1);
     EXPECT_EQ(reference_.RoughnessMin[3], 2);
     EXPECT_EQ(reference_.RoughnessMax[3], 40);
-    EXPECT_EQ(reference_.RoughnessMin[5], 10);
-    EXPECT_EQ(reference_.RoughnessMax[5], 20);
+    // The bad line is shown as read; nothing after it is read.
+    EXPECT_EQ(result.Grid.cell(4, 2), "1.5-7");
+    EXPECT_EQ(result.Grid.cell(5, 0), "");
+    EXPECT_EQ(reference_.RoughnessMin[5], 0);
+    EXPECT_EQ(reference_.RoughnessMax[5], 255);
     EXPECT_EQ(result.Grid.Cells.size(), 17u);
 }
 

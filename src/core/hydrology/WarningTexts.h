@@ -1,0 +1,71 @@
+// The texts of the warnings of a computation and of the reasons added to a
+// no-runoff message: every sentence the user reads about a doubtful result is
+// worded here, in plain Czech, and nowhere in the formulas. Numbers are
+// written with a decimal point, as the inputs are typed.
+#pragma once
+
+#include "core/project/Warning.h"
+
+#include <string>
+
+namespace hydrim {
+
+// Stable codes of the warnings, for scripts reading the command line's JSON.
+inline const std::string HydrographVolumeCode = "hydrograph-volume";
+inline const std::string DurationOverDayCode = "duration-over-day";
+inline const std::string DepthOverDailyRainCode = "depth-over-daily-rain";
+inline const std::string DesignRainCappedCode = "design-rain-capped";
+inline const std::string ImplausibleInputCode = "implausible-input";
+inline const std::string FallingRainfallCode = "rainfall-falling";
+inline const std::string CatchmentPeakCode = "catchment-peak";
+
+// What a result is about, as the sentences name it: the slope ("levý svah",
+// "pravý svah", "svah" for the only slope) or the catchment ("povodí"), and
+// the return period N [years] (0: none, as in Variant III).
+struct WarningPlace {
+    WarningSubject Subject = WarningSubject::None;
+    bool TwoSlopes = false;
+    int ReturnPeriod = 0;
+};
+
+// Which hydrograph of a slope: of the design rain, or of the 1-day rainfall.
+enum class HydrographKind { DesignRain, DailyRain };
+
+// A fitted hydrograph whose volume differs from the runoff volume W [m3].
+Warning HydrographVolumeWarning(const WarningPlace& place, HydrographKind kind, double hydrographVolume,
+                                double runoffVolume);
+
+// A catchment peak [m3/s] above the sum of its slopes' peaks [m3/s], which
+// its hydrograph reaches at most.
+Warning CatchmentPeakWarning(int returnPeriod, double catchmentPeak, double slopePeaks);
+
+// A critical rain longer than one day [min].
+Warning DurationOverDayWarning(const WarningPlace& place, int criticalDuration);
+
+// A rain depth [mm] above the 1-day rainfall of its return period [mm];
+// critical: the depth of the critical rain, else of the design rain.
+Warning DepthOverDailyRainWarning(const WarningPlace& place, bool critical, double depth, double dailyRain);
+
+// A design rain capped at cap minutes below the critical duration [min].
+Warning DesignRainCappedWarning(const WarningPlace& place, int cap, int criticalDuration);
+
+// An input far outside small-catchment practice: what it is (e.g. "sklon
+// svahu"), its value and unit, and the usual range as text (e.g. "0.1 až 100 %").
+Warning ImplausibleInputWarning(WarningSubject subject, bool twoSlopes, const std::string& what, double value,
+                                const std::string& unit, const std::string& usualRange);
+
+// 1-day rainfalls [mm] that fall as the return period grows: the rainfall
+// of N years is below the one of the shorter period shorterN.
+Warning FallingRainfallWarning(int shorterN, double shorterRain, int n, double rain);
+
+// Second line of a no-runoff message: why no runoff was found and what to check.
+// The rain of the longest trial duration [min] does not even exceed the
+// initial abstraction Ia [mm].
+std::string NoRunoffRainBelowLossReason(int longestDuration, double initialLoss);
+// Rain exceeds the initial abstraction, but the slope does not reach
+// equilibrium within the longest trial duration [min].
+std::string NoRunoffNoEquilibriumReason(int longestDuration);
+// The design rain ends before runoff starts (ponding time >= rain duration).
+std::string NoRunoffDesignRainTooShortReason();
+
+} // namespace hydrim
