@@ -105,11 +105,7 @@ private:
             document["error"] = result.message;
             return document;
         }
-        document.update(ComputationDocument(*computation.State, result));
-        // Every catchment carries its warnings, an empty array when there are none.
-        if (!document.contains("warnings")) {
-            document["warnings"] = WarningsJson(ResultWarnings(*computation.State));
-        }
+        document.update(ComputationDocument(*computation.State, result)); // with its warnings
         return document;
     }
     void write(const json& object) {
