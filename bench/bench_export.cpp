@@ -38,9 +38,9 @@ std::string Output(const char* name) {
     return JoinPath("/tmp", std::string("hydrim-bench-") + name);
 }
 
-void Check(const std::string& error, benchmark::State& run) {
-    if (!error.empty()) {
-        run.SkipWithError(error.c_str());
+void Check(const Error& error, benchmark::State& run) {
+    if (error) {
+        run.SkipWithError(error.Message.c_str());
     }
 }
 

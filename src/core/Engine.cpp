@@ -37,7 +37,7 @@ Computation LoadAndCompute(const std::string& projectFile, const std::string& da
 
 std::array<ResultGrid, 8> VariantIGrids(const AppState& state, const std::string& dataDir, Error& error) {
     const VariantILayouts layouts = ReadVariantILayouts(dataDir);
-    error = {layouts.Error};
+    error = layouts.Error;
     return BuildVariantITables(state, layouts, state.LocaleDecimalSeparator);
 }
 
@@ -45,7 +45,7 @@ ResultGrid Variant23Grid(const AppState& state, const std::string& dataDir, Erro
     const ProjectTexts& texts = state.CurrentProject.Texts;
     const int variant = Variant23Number(texts);
     const LayoutText layout = ReadVariant23Layout(dataDir, variant);
-    error = {layout.Error};
+    error = layout.Error;
     return BuildVariant23Table(state, layout, variant, HasTwoSlopes(texts), state.LocaleDecimalSeparator);
 }
 

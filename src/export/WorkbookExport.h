@@ -16,6 +16,7 @@
 // top on a reversed secondary axis).
 #pragma once
 
+#include "core/project/Error.h"
 #include "core/project/ProjectData.h"
 #include "core/results/ResultTable.h"
 #include "core/series/TimeSeries.h"
@@ -30,10 +31,10 @@ namespace hydrim {
 using ExportProgress = std::function<void(int position)>;
 
 // Writes the grids, one worksheet each, in order. decimalSeparator is the
-// separator the grids' value texts were written with. Returns an empty text,
-// or a Czech message naming the file.
-std::string WriteResultTableWorkbook(const std::string& path, const std::vector<ResultGrid>& grids,
-                                     char decimalSeparator, const ExportProgress& progress = {});
+// separator the grids' value texts were written with. Fails with a Czech
+// message naming the file.
+Error WriteResultTableWorkbook(const std::string& path, const std::vector<ResultGrid>& grids,
+                               char decimalSeparator, const ExportProgress& progress = {});
 
 // One listing sheet and its chart sheet.
 struct TimeSeriesSheets {
@@ -49,7 +50,7 @@ std::vector<TimeSeriesSheets> VariantITimeSeriesSheets(const AppState& state);
 // Variants II / III: the design-rain hydrograph.
 std::vector<TimeSeriesSheets> Variant23TimeSeriesSheets(const AppState& state, bool twoSlopes);
 
-std::string WriteTimeSeriesWorkbook(const std::string& path, const std::vector<TimeSeriesSheets>& sets,
-                                    const ExportProgress& progress = {});
+Error WriteTimeSeriesWorkbook(const std::string& path, const std::vector<TimeSeriesSheets>& sets,
+                              const ExportProgress& progress = {});
 
 } // namespace hydrim

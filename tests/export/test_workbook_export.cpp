@@ -49,7 +49,7 @@ TEST(WorkbookExport, VariantITablesGiveEightSheetsWithNumbersMergesAndFrames) {
     const std::vector<ResultGrid> grids = GridsOf(*state);
     test::TempDirectory dir;
     const std::string path = dir.file("tabulka.xlsx");
-    ASSERT_EQ(WriteResultTableWorkbook(path, grids, '.'), "");
+    ASSERT_EQ(WriteResultTableWorkbook(path, grids, '.').Message, "");
     ASSERT_TRUE(test::ZipIsSound(path));
     EXPECT_EQ(SheetNames(path),
               (std::vector<std::string>{"Vstup", "Výstup N=5", "Výstup N=10", "Výstup N=20", "Výstup N=50",
@@ -109,11 +109,11 @@ TEST(WorkbookExport, VariantITablesGiveEightSheetsWithNumbersMergesAndFrames) {
 TEST(WorkbookExport, TheLocaleSeparatorOfTheTableGivesTheSameNumbers) {
     auto state = ComputedExample("variant1-one-slope.snp");
     test::TempDirectory dir;
-    ASSERT_EQ(WriteResultTableWorkbook(dir.file("point.xlsx"), GridsOf(*state), '.'), "");
+    ASSERT_EQ(WriteResultTableWorkbook(dir.file("point.xlsx"), GridsOf(*state), '.').Message, "");
     state->LocaleDecimalSeparator = ',';
     const std::vector<ResultGrid> commaGrids = GridsOf(*state);
     ASSERT_NE(commaGrids[1].Cell(7, 2).find(','), std::string::npos);
-    ASSERT_EQ(WriteResultTableWorkbook(dir.file("comma.xlsx"), commaGrids, ','), "");
+    ASSERT_EQ(WriteResultTableWorkbook(dir.file("comma.xlsx"), commaGrids, ',').Message, "");
     for (const char* part : {"xl/worksheets/sheet2.xml", "xl/worksheets/sheet8.xml"}) {
         const std::string point = ZipPart(dir.file("point.xlsx"), part);
         const std::string comma = ZipPart(dir.file("comma.xlsx"), part);
@@ -132,7 +132,7 @@ TEST(WorkbookExport, Variant23TableIsOneSheetWithoutTheHiddenColumn) {
     const auto state = ComputedExample("variant2-one-slope.snp");
     test::TempDirectory dir;
     const std::string path = dir.file("v2.xlsx");
-    ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.'), "");
+    ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.').Message, "");
     EXPECT_EQ(SheetNames(path), (std::vector<std::string>{"Výstup"}));
     const std::string sheet = ZipPart(path, "xl/worksheets/sheet1.xml");
     EXPECT_NE(sheet.find("<dimension ref=\"A1:D45\"/>"), std::string::npos);
@@ -150,7 +150,7 @@ TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod)
     ASSERT_EQ(sets.size(), 5u);
     test::TempDirectory dir;
     const std::string path = dir.file("rady.xlsx");
-    ASSERT_EQ(WriteTimeSeriesWorkbook(path, sets), "");
+    ASSERT_EQ(WriteTimeSeriesWorkbook(path, sets).Message, "");
     ASSERT_TRUE(test::ZipIsSound(path));
     EXPECT_EQ(SheetNames(path),
               (std::vector<std::string>{"Časové řady N=5", "Graf N=5", "Časové řady N=10", "Graf N=10",
@@ -219,7 +219,7 @@ TEST(WorkbookExport, TheDailyHydrographHasNoRainColumnAndNoRainAxis) {
     state->HydrographFromDesignRain = false;
     test::TempDirectory dir;
     const std::string path = dir.file("daily.xlsx");
-    ASSERT_EQ(WriteTimeSeriesWorkbook(path, VariantITimeSeriesSheets(*state)), "");
+    ASSERT_EQ(WriteTimeSeriesWorkbook(path, VariantITimeSeriesSheets(*state)).Message, "");
     const std::string chart = ZipPart(path, "xl/charts/chart1.xml");
     EXPECT_EQ(chart.find("<c:areaChart>"), std::string::npos);
     EXPECT_EQ(Count(chart, "<c:ser>"), 3u);
@@ -231,7 +231,7 @@ TEST(WorkbookExport, Variant23TimeSeriesOfOneSlope) {
     const auto state = ComputedExample("variant3-one-slope.snp");
     test::TempDirectory dir;
     const std::string path = dir.file("v3.xlsx");
-    ASSERT_EQ(WriteTimeSeriesWorkbook(path, Variant23TimeSeriesSheets(*state, false)), "");
+    ASSERT_EQ(WriteTimeSeriesWorkbook(path, Variant23TimeSeriesSheets(*state, false)).Message, "");
     EXPECT_EQ(SheetNames(path), (std::vector<std::string>{"Časové řady", "Graf"}));
     const std::string chart = ZipPart(path, "xl/charts/chart1.xml");
     EXPECT_EQ(Count(chart, "<c:ser>"), 2u);
@@ -244,10 +244,11 @@ TEST(WorkbookExport, ProgressPassesTheMilestonesOfEachExport) {
     test::TempDirectory dir;
     std::vector<int> positions;
     const auto record = [&positions](int position) { positions.push_back(position); };
-    ASSERT_EQ(WriteResultTableWorkbook(dir.file("t.xlsx"), GridsOf(*state), '.', record), "");
+    ASSERT_EQ(WriteResultTableWorkbook(dir.file("t.xlsx"), GridsOf(*state), '.', record).Message, "");
     EXPECT_EQ(positions, (std::vector<int>{100, 250, 350, 500, 650, 750, 850, 950, 1000}));
     positions.clear();
-    ASSERT_EQ(WriteTimeSeriesWorkbook(dir.file("s.xlsx"), VariantITimeSeriesSheets(*state), record), "");
+    ASSERT_EQ(WriteTimeSeriesWorkbook(dir.file("s.xlsx"), VariantITimeSeriesSheets(*state), record).Message,
+              "");
     EXPECT_EQ(positions, (std::vector<int>{200, 400, 600, 800, 950, 1000}));
 }
 
@@ -257,7 +258,7 @@ TEST(WorkbookExport, AFailedWriteLeavesNoFileBehind) {
     test::TempDirectory dir;
 
     const std::string missing = dir.file("nowhere/tabulka.xlsx");
-    const std::string error = WriteResultTableWorkbook(missing, grids, '.');
+    const std::string error = WriteResultTableWorkbook(missing, grids, '.').Message;
     EXPECT_NE(error.find("nowhere/tabulka.xlsx"), std::string::npos) << error;
     EXPECT_FALSE(std::filesystem::exists(missing));
 
@@ -265,7 +266,7 @@ TEST(WorkbookExport, AFailedWriteLeavesNoFileBehind) {
     // and no temporary file stays beside it.
     const std::string occupied = dir.file("occupied.xlsx");
     std::filesystem::create_directory(occupied);
-    EXPECT_NE(WriteResultTableWorkbook(occupied, grids, '.'), "");
+    EXPECT_NE(WriteResultTableWorkbook(occupied, grids, '.').Message, "");
     EXPECT_TRUE(std::filesystem::is_directory(occupied));
     EXPECT_EQ(dir.entryCount(), 1u);
 
@@ -273,7 +274,7 @@ TEST(WorkbookExport, AFailedWriteLeavesNoFileBehind) {
     std::vector<ResultGrid> badName = grids;
     badName[0].SheetName = "Výstup [1]";
     const std::string refused = dir.file("refused.xlsx");
-    EXPECT_NE(WriteResultTableWorkbook(refused, badName, '.'), "");
+    EXPECT_NE(WriteResultTableWorkbook(refused, badName, '.').Message, "");
     EXPECT_FALSE(std::filesystem::exists(refused));
     EXPECT_EQ(dir.entryCount(), 1u);
 }
@@ -282,8 +283,8 @@ TEST(WorkbookExport, AnExistingWorkbookIsReplacedWhole) {
     const auto state = ComputedExample("variant2-two-slopes.snp");
     test::TempDirectory dir;
     const std::string path = dir.file("v2.xlsx");
-    ASSERT_EQ(WriteTimeSeriesWorkbook(path, Variant23TimeSeriesSheets(*state, true)), "");
-    ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.'), "");
+    ASSERT_EQ(WriteTimeSeriesWorkbook(path, Variant23TimeSeriesSheets(*state, true)).Message, "");
+    ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.').Message, "");
     EXPECT_TRUE(test::ZipIsSound(path));
     EXPECT_EQ(SheetNames(path), (std::vector<std::string>{"Výstup"}));
     EXPECT_EQ(dir.entryCount(), 1u);

@@ -91,9 +91,7 @@ void TestMainWindowCompute::variantIOpensTheTabbedTableOnItsFirstTab() {
 
 void TestMainWindowCompute::variantIValuesAreTheEnginesResults() {
     StartedFixture f;
-    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-two-slopes.snp")),
-             THlavni::OpenResult::Opened);
-    f.main().computeProject();
+    QVERIFY(f.computed("variant1-two-slopes.snp"));
     auto* table = qobject_cast<TTabulkaV1_f*>(f.main().resultWindows().window(ResultKind::Table, true));
     QVERIFY(table);
     const VariantIResults& r = f.state.VariantI;
@@ -127,8 +125,7 @@ void TestMainWindowCompute::variantIValuesAreTheEnginesResults() {
 
 void TestMainWindowCompute::computingTwiceOpensAFreshTable() {
     StartedFixture f;
-    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
-    f.main().computeProject();
+    QVERIFY(f.computed("variant1-one-slope.snp"));
     QPointer<QWidget> first = f.main().resultWindows().window(ResultKind::Table, true);
     QVERIFY(first);
     qobject_cast<TTabulkaV1_f*>(first.data())->tabs()->setCurrentIndex(3);
@@ -146,8 +143,7 @@ void TestMainWindowCompute::computingTwiceOpensAFreshTable() {
 
 void TestMainWindowCompute::variantIIOneSlopeHasFiveColumnsTwoSlopesSeven() {
     StartedFixture f;
-    QCOMPARE(f.main().openProjectFile(ExampleProject("variant2-one-slope.snp")), THlavni::OpenResult::Opened);
-    f.main().computeProject();
+    QVERIFY(f.computed("variant2-one-slope.snp"));
     auto* one = qobject_cast<TTabulka1*>(f.main().resultWindows().window(ResultKind::Table, false));
     QVERIFY(one);
     QVERIFY(!f.state.LastResultVariantI);
@@ -174,9 +170,7 @@ void TestMainWindowCompute::variantIIOneSlopeHasFiveColumnsTwoSlopesSeven() {
 
 void TestMainWindowCompute::variantIIIShowsItsLayout() {
     StartedFixture f;
-    QCOMPARE(f.main().openProjectFile(ExampleProject("variant3-two-slopes.snp")),
-             THlavni::OpenResult::Opened);
-    f.main().computeProject();
+    QVERIFY(f.computed("variant3-two-slopes.snp"));
     auto* table = qobject_cast<TTabulka1*>(f.main().resultWindows().window(ResultKind::Table, false));
     QVERIFY(table);
     QCOMPARE(table->grid()->model()->rowCount(), 35);
@@ -311,8 +305,7 @@ void TestMainWindowCompute::hydrographItemsSwitchTheShownHydrograph() {
 
 void TestMainWindowCompute::openingAProjectClosesTheResults() {
     StartedFixture f;
-    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
-    f.main().computeProject();
+    QVERIFY(f.computed("variant1-one-slope.snp"));
     QVERIFY(f.main().resultWindows().isOpen(ResultKind::Table, true));
     QCOMPARE(f.main().openProjectFile(ExampleProject("variant3-one-slope.snp")), THlavni::OpenResult::Opened);
     FlushClosedWindows();

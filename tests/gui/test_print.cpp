@@ -126,6 +126,21 @@ std::unique_ptr<QPdfWriter> A4Device(const QString& path, int dpi) {
     return writer;
 }
 
+// Records the workbooks an export would open instead of opening them; when
+// it goes, exports open nothing.
+struct OpenedWorkbooks {
+    OpenedWorkbooks() {
+        SetWorkbookOpener([this](const QString& path) {
+            paths << path;
+            return true;
+        });
+    }
+    ~OpenedWorkbooks() {
+        SetWorkbookOpener([](const QString&) { return true; });
+    }
+    QStringList paths;
+};
+
 } // namespace
 
 class PrintTest : public QObject {
@@ -316,15 +331,11 @@ void PrintTest::noPrinterShowsTheMessage() {
 void PrintTest::exportClosesTheWaitWindowAndOpensTheWorkbook() {
     const auto state = Computed("variant2-one-slope.snp");
     QVERIFY(state);
-    QStringList opened;
-    SetWorkbookOpener([&opened](const QString& path) {
-        opened << path;
-        return true;
-    });
+    OpenedWorkbooks opened;
     QTemporaryDir dir;
     const QString path = dir.filePath("v2.xlsx");
     QVERIFY(ExportTablesTo(nullptr, path, GridsOf(*state), '.'));
-    QCOMPARE(opened, QStringList{path});
+    QCOMPARE(opened.paths, QStringList{path});
     QVERIFY(QFileInfo(path).size() > 0);
     QVERIFY(!WaitWindowShown());
 
@@ -332,7 +343,7 @@ void PrintTest::exportClosesTheWaitWindowAndOpensTheWorkbook() {
     const QString error = RunWithWaitWindow(nullptr, [&](const ExportProgress& progress) {
         progress(500);
         positions.push_back(500);
-        return std::string();
+        return Error();
     });
     QVERIFY(error.isEmpty());
     QCOMPARE(positions.size(), size_t(1));
@@ -342,24 +353,20 @@ void PrintTest::exportClosesTheWaitWindowAndOpensTheWorkbook() {
 void PrintTest::failedExportIsReportedAndLeavesNothing() {
     const auto state = Computed("variant2-one-slope.snp");
     QVERIFY(state);
-    QStringList opened;
-    SetWorkbookOpener([&opened](const QString& path) {
-        opened << path;
-        return true;
-    });
+    OpenedWorkbooks opened;
     QTemporaryDir dir;
     const QString path = dir.filePath("chybi/v2.xlsx");
     MessageCatcher catcher;
     QVERIFY(!ExportTablesTo(nullptr, path, GridsOf(*state), '.'));
     QCOMPARE(catcher.texts.size(), 1);
     QVERIFY(catcher.texts.front().contains(QStringLiteral("chybi/v2.xlsx")));
-    QVERIFY(opened.isEmpty());
+    QVERIFY(opened.paths.isEmpty());
     QVERIFY(!WaitWindowShown());
     QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 
     // A job that throws closes the window too.
-    const QString thrown = RunWithWaitWindow(
-        nullptr, [](const ExportProgress&) -> std::string { throw std::runtime_error("vadný"); });
+    const QString thrown =
+        RunWithWaitWindow(nullptr, [](const ExportProgress&) -> Error { throw std::runtime_error("vadný"); });
     QCOMPARE(thrown, QStringLiteral("vadný"));
     QVERIFY(!WaitWindowShown());
 }

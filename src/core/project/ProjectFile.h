@@ -3,6 +3,7 @@
 // as Windows-1250 text with CR LF line ends.
 #pragma once
 
+#include "core/project/Error.h"
 #include "core/project/ProjectData.h"
 
 #include <string>
@@ -33,8 +34,8 @@ ProjectReadResult ParseProjectLines(const std::vector<std::string>& lines, const
                                     Project& project);
 
 // Writes the project (atomically: a temporary file renamed over the target).
-// Returns an empty string on success, else a Czech message naming the file.
-std::string WriteProjectFile(const std::string& fileName, const Project& project);
+// Fails with a Czech message naming the file.
+Error WriteProjectFile(const std::string& fileName, const Project& project);
 
 // The lines of the project file, in the order of its layout (UTF-8).
 std::vector<std::string> ProjectFileLines(const Project& project);

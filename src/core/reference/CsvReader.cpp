@@ -107,8 +107,8 @@ CsvText ParseCsv(std::string_view bytes) {
     CsvText result;
     const std::optional<std::string> text = DecodeCsv(bytes);
     if (!text) {
-        result.Error = "Soubor je v kódování UTF-16. Uložte jej z tabulkového procesoru jako CSV "
-                       "v kódování UTF-8 nebo Windows-1250.";
+        result.Error = {"Soubor je v kódování UTF-16. Uložte jej z tabulkového procesoru jako CSV "
+                        "v kódování UTF-8 nebo Windows-1250."};
         return result;
     }
     // A spreadsheet may name its separator on a first line "sep=;"; the line
@@ -127,7 +127,7 @@ CsvText ReadCsvFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         CsvText result;
-        result.Error = "Soubor \"" + path + "\" nelze otevřít.";
+        result.Error = {"Soubor \"" + path + "\" nelze otevřít."};
         return result;
     }
     std::string bytes;
@@ -136,7 +136,7 @@ CsvText ReadCsvFile(const std::string& path) {
     bytes.resize(static_cast<size_t>(in.gcount()));
     if (bytes.size() > LargestCsvFile) {
         CsvText result;
-        result.Error = "Soubor \"" + path + "\" je pro tabulku příliš velký.";
+        result.Error = {"Soubor \"" + path + "\" je pro tabulku příliš velký."};
         return result;
     }
     return ParseCsv(bytes);

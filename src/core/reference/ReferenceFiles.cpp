@@ -19,10 +19,10 @@ constexpr size_t SoilUnitGroupWidth = 8;
 // Reads the fixed number of lines of a table file; lines past the end of the
 // file (or of an unreadable file) are empty.
 std::vector<std::string> ReadTableLines(const std::string& dataDir, const std::string& fileName,
-                                        size_t lineCount, std::string& error) {
+                                        size_t lineCount, Error& error) {
     TextFileLines file = ReadTextFileLines(JoinPath(dataDir, fileName));
     if (!file.ok()) {
-        error = file.error;
+        error = {file.error};
         file.lines.clear();
     }
     file.lines.resize(lineCount);
@@ -76,10 +76,9 @@ TableReadResult ReadRoughnessTable(const std::string& dataDir, ReferenceTables& 
             badRows += (badRows.empty() ? "" : ", ") + std::to_string(row + 1);
         }
     }
-    if (result.Error.empty() && !badRows.empty()) {
-        result.Error = "Soubor \"Gama.tab\": rozsah hodnot není dvojice celých čísel 0 až 255 "
-                       "(řádek " +
-                       badRows + ").";
+    if (!result.Error && !badRows.empty()) {
+        result.Error = {"Soubor \"Gama.tab\": rozsah hodnot není dvojice celých čísel 0 až 255 (řádek " +
+                        badRows + ")."};
     }
     return result;
 }

@@ -3,7 +3,9 @@
 // table font and the about window.
 #include "gui/app/Hlavni.h"
 
+#include "core/Engine.h"
 #include "core/hydrology/Compute.h"
+#include "core/project/Startup.h"
 #include "gui/app/AboutWindow.h"
 #include "gui/app/ProgressWindow.h"
 #include "gui/common/Messages.h"
@@ -75,8 +77,13 @@ void THlavni::computeProject() {
     }
 
     const bool variantI = state_.LastResultVariantI;
-    QWidget* table = variantI ? static_cast<QWidget*>(new TTabulkaV1_f(state_, tableFont_))
-                              : static_cast<QWidget*>(new TTabulka1(state_, tableFont_));
+    Error layoutError;
+    std::vector<ResultGrid> grids = ResultGrids(state_, DataDirectory(state_), layoutError);
+    // A layout file that cannot be read leaves its rows without texts.
+    if (layoutError)
+        ShowError(this, QString::fromStdString(layoutError.Message));
+    QWidget* table = variantI ? static_cast<QWidget*>(new TTabulkaV1_f(std::move(grids), tableFont_))
+                              : static_cast<QWidget*>(new TTabulka1(std::move(grids.front()), tableFont_));
     ChildWindow* sub = results_->add(ResultKind::Table, variantI, table);
     sub->resize(sub->sizeHint().boundedTo(mdi_->viewport()->size()));
     sub->show();

@@ -2,6 +2,7 @@
 
 #include "gui/app/Hlavni.h"
 #include "gui/app/ResultWindows.h"
+#include "gui/common/FileDialogs.h"
 #include "gui/common/Messages.h"
 #include "gui/project/Projekt.h"
 #include "gui/results/ResultGridView.h"
@@ -13,7 +14,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -60,15 +60,8 @@ QString AskPdfPath(THlavni& main, const QString& suffix) {
     const QString proposed =
         QDir(directory).filePath((named ? project.completeBaseName() + QStringLiteral(" - ") : QString()) +
                                  suffix + QStringLiteral(".pdf"));
-    QFileDialog dialog(&main, QStringLiteral("Uložit jako PDF"), proposed,
-                       QStringLiteral("Soubory PDF (*.pdf);;Všechny soubory (*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
+    return AskSaveFile(&main, QStringLiteral("Uložit jako PDF"), proposed,
+                       QStringLiteral("Soubory PDF (*.pdf);;Všechny soubory (*)"), QStringLiteral("pdf"));
 }
 
 bool WritePages(THlavni& main, const QString& path, const std::vector<render::PrintPage>& pages,

@@ -28,9 +28,8 @@ StartOptions OptionsFromCommandLine(const QStringList& arguments) {
 }
 
 bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& program) {
-    const StartupResult checks = StartupChecks(state, options.workingDir);
-    if (!checks.ok) {
-        ShowError(nullptr, QString::fromStdString(checks.message));
+    if (const Error error = StartupChecks(state, options.workingDir)) {
+        ShowError(nullptr, QString::fromStdString(error.Message));
         return false;
     }
     const std::string dataDir = DataDirectory(state);

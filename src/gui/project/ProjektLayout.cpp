@@ -51,6 +51,14 @@ QComboBox* MakeList(const QString& name, const QStringList& items, QWidget* pare
     return list;
 }
 
+// Keeps widget's place in its layout while it is hidden, so that the fields
+// around it stay where they are.
+void KeepPlaceWhenHidden(QWidget* widget) {
+    auto policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
 } // namespace
 
 QLineEdit* TProjekt1::makeEdit(int k) {
@@ -105,9 +113,7 @@ void TProjekt1::buildWindow() {
     computeButton_->setToolTip(ComputeHint);
     computeButton_->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     computeButton_->setMinimumWidth(110);
-    auto policy = computeButton_->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    computeButton_->setSizePolicy(policy);
+    KeepPlaceWhenHidden(computeButton_);
     layout->addWidget(computeButton_, 2, 1, Qt::AlignRight | Qt::AlignBottom);
     layout->setRowStretch(1, 1);
     layout->setColumnStretch(1, 1);
@@ -149,9 +155,7 @@ QWidget* TProjekt1::buildParametersGroup() {
         variantGroup_);
     comboBoxes_[2]->setToolTip(VariantHint);
     variantLayout->addWidget(comboBoxes_[2]);
-    auto policy = variantGroup_->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    variantGroup_->setSizePolicy(policy);
+    KeepPlaceWhenHidden(variantGroup_);
 
     row->addWidget(typeGroup, 1);
     row->addWidget(variantGroup_, 1);
@@ -174,9 +178,7 @@ QWidget* TProjekt1::buildDescriptionGroup() {
 QWidget* TProjekt1::buildCatchmentGroup() {
     catchmentGroup_ = new QGroupBox(QStringLiteral("Povodí"), this);
     catchmentGroup_->setObjectName(QStringLiteral("GroupBox6"));
-    auto policy = catchmentGroup_->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    catchmentGroup_->setSizePolicy(policy);
+    KeepPlaceWhenHidden(catchmentGroup_);
 
     // One row per field; hidden rows take no room, so the N = 100 row sits
     // under the N = 50 row in Variant I and under the N row in Variant II.
@@ -230,9 +232,7 @@ QWidget* TProjekt1::buildCatchmentGroup() {
 QWidget* TProjekt1::buildSlopeGroup() {
     slopeGroup_ = new QGroupBox(QStringLiteral("Jeden svah"), this);
     slopeGroup_->setObjectName(QStringLiteral("GroupBox7"));
-    auto policy = slopeGroup_->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    slopeGroup_->setSizePolicy(policy);
+    KeepPlaceWhenHidden(slopeGroup_);
 
     // The two slope columns are frames laid under their cells, so the row
     // labels on the left line up with the fields of both columns.

@@ -1,8 +1,5 @@
 #include "gui/results/Tabulka.h"
 
-#include "core/Engine.h"
-#include "core/project/Startup.h"
-#include "gui/common/Messages.h"
 #include "gui/results/ResultGridView.h"
 
 #include <QStyle>
@@ -12,17 +9,14 @@
 
 namespace hydrim::gui {
 
-TTabulka1::TTabulka1(const AppState& state, const QFont& tableFont, QWidget* parent) : QWidget(parent) {
+TTabulka1::TTabulka1(ResultGrid grid, const QFont& tableFont, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Tabulka1"));
     setWindowTitle(QStringLiteral("Tabulka výsledků"));
-    Error error;
-    grid_ = new ResultGridView(Variant23Grid(state, DataDirectory(state), error), tableFont, this);
+    grid_ = new ResultGridView(std::move(grid), tableFont, this);
     grid_->setObjectName(QStringLiteral("StringGrid1"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
-    if (error)
-        ShowError(this, QString::fromStdString(error.Message));
 }
 
 void TTabulka1::Kopirujtabulku1Click() {

@@ -1,9 +1,8 @@
 // The Variant II / III result window "Tabulka výsledků": one grid with the
-// inputs and results of the computation, built from the Variant II/III
-// result set and the layout file of the variant.
+// inputs and results of the computation (the engine's Variant II / III grid).
 #pragma once
 
-#include "core/project/ProjectData.h"
+#include "core/results/ResultTable.h"
 
 #include <QWidget>
 
@@ -14,7 +13,7 @@ class ResultGridView;
 class TTabulka1 : public QWidget {
     Q_OBJECT
 public:
-    TTabulka1(const AppState& state, const QFont& tableFont, QWidget* parent = nullptr);
+    TTabulka1(ResultGrid grid, const QFont& tableFont, QWidget* parent = nullptr);
 
     ResultGridView* grid() const { return grid_; }
     QSize sizeHint() const override;

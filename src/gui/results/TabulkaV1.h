@@ -3,12 +3,12 @@
 // and the catchment summary) built from the Variant I result set.
 #pragma once
 
-#include "core/project/ProjectData.h"
 #include "core/results/ResultTable.h"
 
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QTabWidget;
 
@@ -19,10 +19,8 @@ class ResultGridView;
 class TTabulkaV1_f : public QWidget {
     Q_OBJECT
 public:
-    // Builds the grids from state (results, inputs, locale separator) and the
-    // layout files of the data directory; a layout file that cannot be read is
-    // reported and its rows stay without texts.
-    TTabulkaV1_f(const AppState& state, const QFont& tableFont, QWidget* parent = nullptr);
+    // Shows the engine's eight Variant I grids, one tab each.
+    TTabulkaV1_f(std::vector<ResultGrid> grids, const QFont& tableFont, QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return tabs_; }
     // StringGridK, K = 1..8.
