@@ -5,7 +5,6 @@
 #include "gui/app/HintTiming.h"
 #include "gui/app/PrintExportHooks.h"
 #include "gui/app/ToolIcons.h"
-#include "gui/app/ViewHooks.h"
 #include "gui/project/Projekt.h"
 #include "gui/resources/ResourceInit.h"
 
@@ -66,11 +65,7 @@ THlavni::THlavni(AppState& state, QWidget* parent)
     buildToolBar();
     about_ = new TOAplikaci(this);
 
-    // The result windows are wired here, in one place: the chart and
-    // time-series windows (a typed chart title modifies the project), then
-    // printing, the PDF commands and the spreadsheet export.
-    InstallViewHooks(*results_, [this] { setModified(true); });
-    InstallPrintExportHooks(*this);
+    AddPdfCommands(*this);
     connect(results_.get(), &ResultWindows::opened, this, &THlavni::onResultOpened);
     connect(results_.get(), &ResultWindows::closed, this, &THlavni::onResultClosed);
     connect(results_.get(), &ResultWindows::shown, this, [this](ResultKind kind, bool) {

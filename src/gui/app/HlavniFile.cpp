@@ -209,8 +209,9 @@ void THlavni::closeEvent(QCloseEvent* event) {
     }
     timer_->stop();
     if (!state_.BaseDir.empty()) {
-        if (const Error error = WriteAddressConfig(state_))
+        if (const Error error = WriteAddressConfig(state_)) {
             ShowError(this, QString::fromStdString(error.Message));
+        }
         QDir::setCurrent(QString::fromStdString(state_.BaseDir));
     }
     event->accept();

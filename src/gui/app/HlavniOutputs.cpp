@@ -7,7 +7,9 @@
 #include "core/hydrology/Compute.h"
 #include "core/project/Startup.h"
 #include "gui/app/AboutWindow.h"
+#include "gui/app/PrintExportHooks.h"
 #include "gui/app/ProgressWindow.h"
+#include "gui/app/ResultViews.h"
 #include "gui/common/Messages.h"
 #include "gui/project/Projekt.h"
 #include "gui/results/Tabulka.h"
@@ -80,8 +82,9 @@ void THlavni::computeProject() {
     Error layoutError;
     std::vector<ResultGrid> grids = ResultGrids(state_, DataDirectory(state_), layoutError);
     // A layout file that cannot be read leaves its rows without texts.
-    if (layoutError)
+    if (layoutError) {
         ShowError(this, QString::fromStdString(layoutError.Message));
+    }
     QWidget* table = variantI ? static_cast<QWidget*>(new TTabulkaV1_f(std::move(grids), tableFont_))
                               : static_cast<QWidget*>(new TTabulka1(std::move(grids.front()), tableFont_));
     ChildWindow* sub = results_->add(ResultKind::Table, variantI, table);
@@ -152,13 +155,9 @@ void THlavni::toggleView(ResultKind kind, bool open) {
         setToggle(kind == ResultKind::Chart ? 6 : 5, false);
         return;
     }
-    const ResultWindows::ViewFactory& create =
-        kind == ResultKind::Chart ? results_->hooks().createChart : results_->hooks().createTimeSeries;
-    QWidget* window = create ? create(state_, variantI) : nullptr;
-    if (!window) {
-        setToggle(kind == ResultKind::Chart ? 6 : 5, false);
-        return;
-    }
+    QWidget* window = kind == ResultKind::Chart
+                          ? CreateChartWindow(state_, variantI, [this] { setModified(true); })
+                          : CreateTimeSeriesWindow(state_, variantI);
     if (kind == ResultKind::Chart && variantI)
         state_.HydrographFromDesignRain = true;
     ChildWindow* sub = results_->add(kind, variantI, window);
@@ -166,17 +165,17 @@ void THlavni::toggleView(ResultKind kind, bool open) {
     mdi_->setActiveSubWindow(sub);
 }
 
+void THlavni::redrawHydrographs() {
+    RedrawHydrograph(results_->window(ResultKind::Chart, true));
+    RedrawHydrograph(results_->window(ResultKind::TimeSeries, true));
+}
+
 void THlavni::N1HydrogramClick() {
     if (state_.HydrographFromDesignRain)
         return;
     state_.HydrographFromDesignRain = true;
     menuItem(QStringLiteral("N1Hydrogram"))->setChecked(true);
-    if (const auto& changed = results_->hooks().hydrographChanged) {
-        if (QWidget* chart = results_->window(ResultKind::Chart, true))
-            changed(chart, ResultKind::Chart);
-        if (QWidget* series = results_->window(ResultKind::TimeSeries, true))
-            changed(series, ResultKind::TimeSeries);
-    }
+    redrawHydrographs();
 }
 
 void THlavni::N2HydrogramClick() {
@@ -184,12 +183,7 @@ void THlavni::N2HydrogramClick() {
         return;
     state_.HydrographFromDesignRain = false;
     menuItem(QStringLiteral("N2Hydrogram"))->setChecked(true);
-    if (const auto& changed = results_->hooks().hydrographChanged) {
-        if (QWidget* chart = results_->window(ResultKind::Chart, true))
-            changed(chart, ResultKind::Chart);
-        if (QWidget* series = results_->window(ResultKind::TimeSeries, true))
-            changed(series, ResultKind::TimeSeries);
-    }
+    redrawHydrographs();
 }
 
 void THlavni::activateChild(QMdiSubWindow* sub) {
@@ -228,8 +222,9 @@ void THlavni::TiskTab1Click() {
     }
     const bool variantI = state_.LastResultVariantI;
     QWidget* table = results_->window(ResultKind::Table, variantI);
-    if (table && results_->hooks().printTable)
-        results_->hooks().printTable(table, variantI);
+    if (table) {
+        PrintTableWindow(*this, table);
+    }
 }
 
 void THlavni::Tiskgrafu1Click() {
@@ -239,8 +234,9 @@ void THlavni::Tiskgrafu1Click() {
     }
     const bool variantI = state_.LastResultVariantI;
     QWidget* chart = results_->window(ResultKind::Chart, variantI);
-    if (chart && results_->hooks().printChart)
-        results_->hooks().printChart(chart, variantI);
+    if (chart) {
+        PrintChartWindow(*this, chart);
+    }
 }
 
 void THlavni::Konfiguracetisku1Click() {
@@ -256,23 +252,26 @@ void THlavni::Konfiguracetisku1Click() {
 void THlavni::SpeedButton8Click() {
     const bool variantI = state_.LastResultVariantI;
     QWidget* table = results_->window(ResultKind::Table, variantI);
-    if (table && results_->hooks().exportTable)
-        results_->hooks().exportTable(table, variantI);
+    if (table) {
+        ExportTableWindow(*this, table);
+    }
 }
 
 void THlavni::SpeedButton9Click() {
     const bool variantI = state_.LastResultVariantI;
     QWidget* series = results_->window(ResultKind::TimeSeries, variantI);
-    if (series && results_->hooks().exportTimeSeries)
-        results_->hooks().exportTimeSeries(series, variantI);
+    if (series) {
+        ExportTimeSeriesWindow(*this, variantI);
+    }
 }
 
 namespace {
 
 void CopySeries(ResultWindows& results, bool variantI, int copyKind) {
     QWidget* series = results.window(ResultKind::TimeSeries, variantI);
-    if (series && results.hooks().copyTimeSeries)
-        results.hooks().copyTimeSeries(series, variantI, copyKind);
+    if (series) {
+        CopyTimeSeries(series, copyKind);
+    }
 }
 
 } // namespace

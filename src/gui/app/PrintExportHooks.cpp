@@ -74,6 +74,30 @@ bool WritePages(THlavni& main, const QString& path, const std::vector<render::Pr
     return true;
 }
 
+// A PDF command after a print item of the file menu, enabled with it.
+void AddPdfItem(THlavni& main, const QString& printItem, const QString& name, const QString& caption,
+                const std::function<void()>& command) {
+    QAction* print = main.menuItem(printItem);
+    if (!print) {
+        return;
+    }
+    auto* pdf = new QAction(caption, &main);
+    pdf->setObjectName(name);
+    pdf->setEnabled(print->isEnabled());
+    QObject::connect(print, &QAction::changed, pdf, [print, pdf] { pdf->setEnabled(print->isEnabled()); });
+    QObject::connect(pdf, &QAction::triggered, &main, command);
+    for (QObject* object : print->associatedObjects()) {
+        if (auto* menu = qobject_cast<QMenu*>(object)) {
+            const QList<QAction*> actions = menu->actions();
+            const qsizetype index = actions.indexOf(print);
+            QAction* before = index + 1 < actions.size() ? actions[index + 1] : nullptr;
+            menu->insertAction(before, pdf);
+        }
+    }
+}
+
+} // namespace
+
 void PrintTableWindow(THlavni& main, QWidget* window) {
     if (const ResultGrid* grid = SelectedGridOf(window)) {
         if (!render::PrintPages(main.printer(), {render::PrintPage::Table(*grid)},
@@ -117,30 +141,6 @@ void ExportTimeSeriesWindow(THlavni& main, bool variantI) {
                        variantI ? VariantITimeSeriesSheets(state)
                                 : Variant23TimeSeriesSheets(state, twoSlopes));
 }
-
-// A PDF command after a print item of the file menu, enabled with it.
-void AddPdfItem(THlavni& main, const QString& printItem, const QString& name, const QString& caption,
-                const std::function<void()>& command) {
-    QAction* print = main.menuItem(printItem);
-    if (!print) {
-        return;
-    }
-    auto* pdf = new QAction(caption, &main);
-    pdf->setObjectName(name);
-    pdf->setEnabled(print->isEnabled());
-    QObject::connect(print, &QAction::changed, pdf, [print, pdf] { pdf->setEnabled(print->isEnabled()); });
-    QObject::connect(pdf, &QAction::triggered, &main, command);
-    for (QObject* object : print->associatedObjects()) {
-        if (auto* menu = qobject_cast<QMenu*>(object)) {
-            const QList<QAction*> actions = menu->actions();
-            const qsizetype index = actions.indexOf(print);
-            QAction* before = index + 1 < actions.size() ? actions[index + 1] : nullptr;
-            menu->insertAction(before, pdf);
-        }
-    }
-}
-
-} // namespace
 
 const ResultGrid* SelectedGridOf(QWidget* tableWindow) {
     const ResultGridView* view = SelectedView(tableWindow);
@@ -189,13 +189,8 @@ bool SaveChartPdf(THlavni& main, const QString& path) {
     return ChartContentOf(window, content) && WritePages(main, path, {render::PrintPage::Chart(content)}, {});
 }
 
-void InstallPrintExportHooks(THlavni& main) {
-    ResultWindows::Hooks& hooks = main.resultWindows().hooks();
+void AddPdfCommands(THlavni& main) {
     THlavni* window = &main;
-    hooks.printTable = [window](QWidget* table, bool) { PrintTableWindow(*window, table); };
-    hooks.printChart = [window](QWidget* chart, bool) { PrintChartWindow(*window, chart); };
-    hooks.exportTable = [window](QWidget* table, bool) { ExportTableWindow(*window, table); };
-    hooks.exportTimeSeries = [window](QWidget*, bool variantI) { ExportTimeSeriesWindow(*window, variantI); };
     AddPdfItem(main, QStringLiteral("TiskTab1"), QStringLiteral("UlozTabulkuPdf1"),
                QStringLiteral("Uložit tabulku jako PDF…"), [window] {
                    const QString path = AskPdfPath(*window, QStringLiteral("tabulka"));

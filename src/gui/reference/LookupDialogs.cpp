@@ -51,9 +51,11 @@ LookupDialogs::LookupDialogs(AppState& state, const std::string& dataDir, QWidge
             [this] { slopeDialogClosed(moisture_, MoistureLeft, MoistureRight); });
 
     for (const Error& error : {rainfall_->readError(), roughness_->readError(), soilGroups_->readError(),
-                               soilUnits_->readError(), curveNumbers_->readError()})
-        if (error)
+                               soilUnits_->readError(), curveNumbers_->readError()}) {
+        if (error) {
             readErrors_.append(QString::fromStdString(error.Message));
+        }
+    }
     if (!readErrors_.isEmpty())
         ShowLookupMessage(mainWindow, QMessageBox::Critical, readErrors_.join(u'\n'));
 }

@@ -48,9 +48,11 @@ void TTabulkaV1_f::TabControl1Change(int index) {
 
 QSize TTabulkaV1_f::sizeHint() const {
     QSize size(0, 0);
-    for (const ResultGridView* view : grids_)
-        if (view)
+    for (const ResultGridView* view : grids_) {
+        if (view) {
             size = size.expandedTo(view->naturalSize());
+        }
+    }
     const QSize tabBar = tabs_->tabBar()->sizeHint();
     // Room for a vertical scroll bar; the window that shows it bounds the height.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
