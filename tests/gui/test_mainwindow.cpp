@@ -37,11 +37,14 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// The options of a start in workingDir with the user's decimal separator.
-StartOptions OptionsFor(const QString& workingDir, const QString& decimalPoint = QStringLiteral(".")) {
+// The options of a start in workingDir with the user's decimal separator,
+// opening projectFile when one is named.
+StartOptions OptionsFor(const QString& workingDir, const QString& decimalPoint = QStringLiteral("."),
+                        const QString& projectFile = QString()) {
     StartOptions options;
     options.workingDir = workingDir.toStdString();
     options.localeDecimalPoint = decimalPoint;
+    options.projectFile = projectFile;
     return options;
 }
 
@@ -230,8 +233,8 @@ void TestMainWindow::startStopsInARootDirectory() {
 void TestMainWindow::startOpensTheProjectNamedOnTheCommandLine() {
     QTemporaryDir dir;
     AppState state;
-    StartOptions options = OptionsFor(dir.path());
-    options.projectFile = ExampleProject("variant2-one-slope.snp");
+    const StartOptions options =
+        OptionsFor(dir.path(), QStringLiteral("."), ExampleProject("variant2-one-slope.snp"));
     StartedProgram program;
     QVERIFY(StartProgram(state, options, program));
     TProjekt1* projekt = program.mainWindow->projekt();
@@ -530,8 +533,8 @@ void TestMainWindow::aboutWindowShowsTheVersion() {
 void TestMainWindow::startIsQuick() {
     QTemporaryDir dir;
     AppState state;
-    StartOptions options = OptionsFor(dir.path());
-    options.projectFile = ExampleProject("variant1-two-slopes.snp");
+    const StartOptions options =
+        OptionsFor(dir.path(), QStringLiteral("."), ExampleProject("variant1-two-slopes.snp"));
     StartedProgram program;
     QElapsedTimer clock;
     clock.start();

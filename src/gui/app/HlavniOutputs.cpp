@@ -36,6 +36,15 @@ bool PrinterInstalled() {
 
 const QString NoPrinterMessage = QStringLiteral("Nejsou nainstalovány žádné tiskárny !!");
 
+// True when a printer is installed; else tells the user there is none.
+bool PrinterReady(QWidget* parent) {
+    if (!PrinterInstalled()) {
+        ShowInformation(parent, NoPrinterMessage);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QPrinter& THlavni::printer() {
@@ -216,32 +225,25 @@ void THlavni::N4Casoverady1Click() {
 }
 
 void THlavni::TiskTab1Click() {
-    if (!PrinterInstalled()) {
-        ShowInformation(this, NoPrinterMessage);
+    if (!PrinterReady(this)) {
         return;
     }
-    const bool variantI = state_.LastResultVariantI;
-    QWidget* table = results_->window(ResultKind::Table, variantI);
-    if (table) {
+    if (QWidget* table = results_->window(ResultKind::Table, state_.LastResultVariantI)) {
         PrintTableWindow(*this, table);
     }
 }
 
 void THlavni::Tiskgrafu1Click() {
-    if (!PrinterInstalled()) {
-        ShowInformation(this, NoPrinterMessage);
+    if (!PrinterReady(this)) {
         return;
     }
-    const bool variantI = state_.LastResultVariantI;
-    QWidget* chart = results_->window(ResultKind::Chart, variantI);
-    if (chart) {
+    if (QWidget* chart = results_->window(ResultKind::Chart, state_.LastResultVariantI)) {
         PrintChartWindow(*this, chart);
     }
 }
 
 void THlavni::Konfiguracetisku1Click() {
-    if (!PrinterInstalled()) {
-        ShowInformation(this, NoPrinterMessage);
+    if (!PrinterReady(this)) {
         return;
     }
     QPrintDialog dialog(&printer(), this);
