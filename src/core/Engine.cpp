@@ -23,7 +23,7 @@ Error LoadProject(const std::string& projectFile, const std::string& dataDir, Ap
         }
         return {message};
     }
-    return {ReadParTable(JoinPath(dataDir, ParTableFileName), state.Par)};
+    return ReadParTable(JoinPath(dataDir, ParTableFileName), state.Par);
 }
 
 Computation LoadAndCompute(const std::string& projectFile, const std::string& dataDir) {

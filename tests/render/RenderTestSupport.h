@@ -27,7 +27,7 @@ inline std::unique_ptr<AppState> Computed(const char* example) {
     auto state = std::make_unique<AppState>();
     const std::string path = std::string(HYDRIM_SOURCE_DIR "/examples/") + example;
     if (!ReadProjectFile(path, state->CurrentProject).ok() ||
-        !ReadParTable(JoinPath(DataDir.toStdString(), ParTableFileName), state->Par).empty() ||
+        !ReadParTable(JoinPath(DataDir.toStdString(), ParTableFileName), state->Par).Message.empty() ||
         !ComputeProject(*state).ok()) {
         return nullptr;
     }

@@ -61,9 +61,8 @@ bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& 
     state.InputDecimalSeparator = '.';
 
     ResetProjectTables(state.CurrentProject.Lookup, state.Reference);
-    const std::string parError = ReadParTable(JoinPath(dataDir, ParTableFileName), state.Par);
-    if (!parError.empty()) {
-        ShowError(&main, QString::fromStdString(parError));
+    if (const Error parError = ReadParTable(JoinPath(dataDir, ParTableFileName), state.Par)) {
+        ShowError(&main, QString::fromStdString(parError.Message));
         return false;
     }
 
