@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string before = JoinCrLf(ProjectFileLines(project));
     const ProjectReadResult read = ReadProjectFile(path, project);
     if (!read.ok()) {
-        fuzz::Require(!read.message.empty(), "a refused project file has a message");
+        fuzz::Require(!read.error.Message.empty(), "a refused project file has a message");
         fuzz::Require(JoinCrLf(ProjectFileLines(project)) == before, "a refused file changes nothing");
         return 0;
     }
@@ -31,7 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Require(WriteProjectFile(saved, project).Message.empty(), "the project can be saved");
     const std::string firstBytes = JoinCrLf(ProjectFileLines(project));
     Project again;
-    fuzz::Require(ReadProjectFile(saved, again).ok(), "a saved project reads back");
+    const ProjectReadResult reread = ReadProjectFile(saved, again);
+    fuzz::Require(reread.ok(), "a saved project reads back");
+    fuzz::Require(reread.missingItems.empty(), "a saved project lacks no item");
     fuzz::Require(JoinCrLf(ProjectFileLines(again)) == firstBytes, "read -> write gives the same bytes");
     fuzz::Require(again.Filled == project.Filled, "a saved project fills the same inputs");
     return 0;

@@ -6,6 +6,7 @@
 
 #include "core/Engine.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <iostream>
@@ -202,30 +203,42 @@ std::string Fixed(double value, int decimals) {
     return ec == std::errc() ? std::string(buffer, end) : std::string("?");
 }
 
-// Right-aligns text in a column of width characters (UTF-8 aware).
-std::string Column(const std::string& text, size_t width) {
+size_t Characters(const std::string& text) {
     size_t characters = 0;
     for (const char c : text) {
         characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
     }
-    return std::string(width > characters ? width - characters : 0, ' ') + text;
+    return characters;
 }
 
 // One summary row: return period (or "-"), rain duration, intensity, depth,
 // peak discharge and volume.
-void PrintSummaryRow(const std::array<std::string, 6>& cells) {
-    static constexpr std::array<size_t, 6> widths = {9, 12, 12, 10, 14, 14};
-    std::string row;
-    for (size_t i = 0; i < cells.size(); ++i) {
-        row += Column(cells[i], widths[i]);
-    }
-    std::cout << row << '\n';
+using SummaryRow = std::array<std::string, 6>;
+
+SummaryRow SummaryCells(const std::string& period, int duration, double intensity, double depth, double peak,
+                        double volume) {
+    return {period,          std::to_string(duration), Fixed(intensity, 4),
+            Fixed(depth, 2), Fixed(peak, 3),           Fixed(volume, 1)};
 }
 
-void PrintSummaryRow(const std::string& period, int duration, double intensity, double depth, double peak,
-                     double volume) {
-    PrintSummaryRow({period, std::to_string(duration), Fixed(intensity, 4), Fixed(depth, 2), Fixed(peak, 3),
-                     Fixed(volume, 1)});
+// Prints the rows right-aligned in columns as wide as their widest text, with
+// at least two blanks between neighbours, so wide numbers never run together.
+void PrintSummaryRows(const std::vector<SummaryRow>& rows) {
+    static constexpr std::array<size_t, 6> narrowest = {9, 12, 12, 10, 14, 14};
+    constexpr size_t gap = 2;
+    std::array<size_t, 6> widths = narrowest;
+    for (const SummaryRow& row : rows) {
+        for (size_t i = 0; i < row.size(); ++i) {
+            widths[i] = std::max(widths[i], Characters(row[i]) + (i > 0 ? gap : 0));
+        }
+    }
+    for (const SummaryRow& row : rows) {
+        std::string line;
+        for (size_t i = 0; i < row.size(); ++i) {
+            line += std::string(widths[i] - Characters(row[i]), ' ') + row[i];
+        }
+        std::cout << line << '\n';
+    }
 }
 
 void PrintSummary(const std::string& projectFile, const AppState& s, const ComputeOutcome& outcome) {
@@ -240,21 +253,25 @@ void PrintSummary(const std::string& projectFile, const AppState& s, const Compu
     }
     const double area = texts.Variant == 0 ? s.VariantI.TotalArea : s.Variant23.TotalArea;
     std::cout << "Plocha povodí: " << Fixed(area, 3) << " km²\n\n";
-    PrintSummaryRow({"N [roky]", "déšť [min]", "i [mm/min]", "H [mm]", "Qmax [m³/s]", "V [m³]"});
+    std::vector<SummaryRow> rows = {
+        {"N [roky]", "déšť [min]", "i [mm/min]", "H [mm]", "Qmax [m³/s]", "V [m³]"}};
     if (texts.Variant == 0) {
         const VariantIResults& r = s.VariantI;
         for (size_t i = 1; i <= 5; ++i) {
-            PrintSummaryRow(std::to_string(ReturnPeriods[i]), r.RainDurationC[i], r.RainIntensityC[i],
-                            r.RainDepthL[i], r.PeakDischargeC[i], r.VolumeC[i]);
+            rows.push_back(SummaryCells(std::to_string(ReturnPeriods[i]), r.RainDurationC[i],
+                                        r.RainIntensityC[i], r.RainDepthL[i], r.PeakDischargeC[i],
+                                        r.VolumeC[i]));
         }
-        return;
+    } else {
+        const Variant23Results& r = s.Variant23;
+        const std::string period =
+            texts.Variant == 1
+                ? std::to_string(ReturnPeriodItems[static_cast<size_t>(texts.ReturnPeriodItem)])
+                : "-";
+        rows.push_back(SummaryCells(period, s.Inputs.RainDuration, s.Inputs.RainIntensity, r.DesignDepthL,
+                                    r.DesignPeakC, r.DesignVolumeC));
     }
-    const Variant23Results& r = s.Variant23;
-    const std::string period =
-        texts.Variant == 1 ? std::to_string(ReturnPeriodItems[static_cast<size_t>(texts.ReturnPeriodItem)])
-                           : "-";
-    PrintSummaryRow(period, s.Inputs.RainDuration, s.Inputs.RainIntensity, r.DesignDepthL, r.DesignPeakC,
-                    r.DesignVolumeC);
+    PrintSummaryRows(rows);
 }
 
 int RunCompute(const std::vector<std::string>& args) {

@@ -35,13 +35,16 @@ int RunExport(const std::vector<std::string>& args) {
     if (parsed.has("--timeseries")) {
         state.HydrographFromDesignRain = !parsed.has("--daily");
         error = WriteTimeSeriesWorkbook(
-            output, state.LastResultVariantI
-                        ? VariantITimeSeriesSheets(state)
-                        : Variant23TimeSeriesSheets(state, HasTwoSlopes(state.CurrentProject.Texts)));
+            output,
+            state.LastResultVariantI
+                ? VariantITimeSeriesSheets(state)
+                : Variant23TimeSeriesSheets(state, HasTwoSlopes(state.CurrentProject.Texts)),
+            {}, ResultWarnings(state));
     } else {
         const std::vector<ResultGrid> grids = ResultGrids(state, dataDir, error);
         if (!error) {
-            error = WriteResultTableWorkbook(output, grids, state.LocaleDecimalSeparator);
+            error = WriteResultTableWorkbook(output, grids, state.LocaleDecimalSeparator, {},
+                                             ResultWarnings(state));
         }
     }
     if (error) {
@@ -52,11 +55,13 @@ int RunExport(const std::vector<std::string>& args) {
 }
 
 const CommandRegistration registration(
-    "export", {"export PROJECT.snp -o OUT.xlsx [--timeseries [--daily]] [--data DIR]",
-               "Computes the project and writes its result tables as a workbook, or with --timeseries the "
-               "hydrograph time series with a chart sheet per return period (--daily: the hydrograph of the "
-               "whole 1-day rainfall instead of the design rain, Variant I).",
-               RunExport});
+    "export",
+    {"export PROJECT.snp -o OUT.xlsx [--timeseries [--daily]] [--data DIR]",
+     "Computes the project and writes its result tables as a workbook, or with --timeseries the "
+     "hydrograph time series with a chart sheet per return period (--daily: the hydrograph of the "
+     "whole 1-day rainfall instead of the design rain, Variant I). The warnings of the computation, if "
+     "any, go on a last sheet \"Upozornění\".",
+     RunExport});
 
 } // namespace
 } // namespace hydrim::cli

@@ -1,7 +1,7 @@
-// hydrim-cli pdf: computes a project and writes its result tables and its
-// hydrograph charts as a PDF file, one page each. The pages are drawn with
-// Qt by hydrim-pdf, a helper installed beside hydrim-cli, so the other
-// commands never load Qt.
+// hydrim-cli pdf and report: compute a project and write its result tables
+// and its hydrograph charts as a PDF file, one page each (pdf), or its design
+// report (report). The pages are drawn with Qt by hydrim-pdf, a helper
+// installed beside hydrim-cli, so the other commands never load Qt.
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "cli/FileCommandLine.h"
@@ -28,10 +28,9 @@ std::string PdfWriterPath() {
     return std::filesystem::exists(writer, ec) ? writer.string() : std::string();
 }
 
-// Runs the writer with its three arguments and returns its exit status.
-int RunPdfWriter(const std::string& writer, const std::string& projectFile, const std::string& output,
-                 const std::string& dataDir) {
-    std::vector<std::string> args{writer, projectFile, output, dataDir};
+// Runs the writer with its arguments and returns its exit status.
+int RunPdfWriter(std::vector<std::string> args) {
+    const std::string writer = args.front();
     std::vector<char*> argv;
     for (std::string& arg : args) {
         argv.push_back(arg.data());
@@ -51,25 +50,49 @@ int RunPdfWriter(const std::string& writer, const std::string& projectFile, cons
     return WIFEXITED(status) ? WEXITSTATUS(status) : ExitInvalidInput;
 }
 
-int RunPdf(const std::vector<std::string>& args) {
+// The pdf command, or with report set the report command.
+int RunWriterCommand(const std::string& command, const std::vector<std::string>& args, bool report) {
     FileCommandLine line;
-    if (const int status = ParseFileCommandLine("pdf", args, {}, "OUT.pdf", line); status != ExitOk) {
+    if (const int status = ParseFileCommandLine(command, args, {}, "OUT.pdf", line); status != ExitOk) {
         return status;
     }
     const std::string writer = PdfWriterPath();
     if (writer.empty()) {
-        PrintError("pdf: this installation has no PDF writer (hydrim-pdf, built with Qt, beside hydrim-cli)");
+        PrintError(command +
+                   ": this installation has no PDF writer (hydrim-pdf, built with Qt, beside hydrim-cli)");
         return ExitInvalidInput;
     }
-    return RunPdfWriter(writer, line.projectFile, line.output, DataDirectoryOption(line.parsed));
+    std::vector<std::string> writerArgs{writer};
+    if (report) {
+        writerArgs.push_back("--report");
+    }
+    for (const std::string& arg : {line.projectFile, line.output, DataDirectoryOption(line.parsed)}) {
+        writerArgs.push_back(arg);
+    }
+    return RunPdfWriter(std::move(writerArgs));
+}
+
+int RunPdf(const std::vector<std::string>& args) {
+    return RunWriterCommand("pdf", args, false);
+}
+
+int RunReport(const std::vector<std::string>& args) {
+    return RunWriterCommand("report", args, true);
 }
 
 const CommandRegistration
     registration("pdf",
                  {"pdf PROJECT.snp -o OUT.pdf [--data DIR]",
                   "Computes the project and writes its result tables and hydrograph charts as a PDF file, "
-                  "one page each, as they are printed.",
+                  "one page each, as they are printed, with the warnings of the computation below them.",
                   RunPdf});
+
+const CommandRegistration
+    reportRegistration("report",
+                       {"report PROJECT.snp -o OUT.pdf [--data DIR]",
+                        "Computes the project and writes its design report as a PDF file: identification, "
+                        "inputs, result tables, hydrograph charts, warnings and the method.",
+                        RunReport});
 
 } // namespace
 } // namespace hydrim::cli

@@ -11,9 +11,7 @@ namespace hydrim {
 Error LoadProject(const std::string& projectFile, const std::string& dataDir, AppState& state) {
     const ProjectReadResult read = ReadProjectFile(projectFile, state.CurrentProject);
     if (!read.ok()) {
-        return {read.status == ProjectReadResult::Status::WrongType
-                    ? read.message + " (\"" + projectFile + "\")"
-                    : read.message};
+        return {read.wrongType ? read.error.Message + " (\"" + projectFile + "\")" : read.error.Message};
     }
     const std::vector<std::string> problems = CheckInputs(state.CurrentProject);
     if (!problems.empty()) {

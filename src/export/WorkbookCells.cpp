@@ -103,6 +103,26 @@ void WriteRuns(WorkbookFile& file, lxw_worksheet* sheet, int row, int column,
     file.Check(worksheet_write_rich_string(sheet, r, c, pointers.data(), format), "formátovaný text buňky");
 }
 
+void TrimRuns(std::vector<TextRun>& runs) {
+    while (!runs.empty()) {
+        std::string& text = runs.front().text;
+        text.erase(0, std::min(text.size(), text.find_first_not_of(' ')));
+        if (!text.empty()) {
+            break;
+        }
+        runs.erase(runs.begin());
+    }
+    while (!runs.empty()) {
+        std::string& text = runs.back().text;
+        const size_t last = text.find_last_not_of(' ');
+        text.erase(last == std::string::npos ? 0 : last + 1);
+        if (!text.empty()) {
+            break;
+        }
+        runs.pop_back();
+    }
+}
+
 void ColumnWidths::Note(int column, size_t characters) {
     if (column < 0) {
         return;

@@ -36,6 +36,10 @@ size_t CharacterCount(std::string_view text);
 void WriteRuns(WorkbookFile& file, lxw_worksheet* sheet, int row, int column,
                const std::vector<TextRun>& runs, lxw_format* format);
 
+// Removes the blanks before the first and after the last character of the
+// runs, dropping runs left empty.
+void TrimRuns(std::vector<TextRun>& runs);
+
 // Widest text per column, in characters; Apply sets the column widths.
 class ColumnWidths {
 public:

@@ -21,8 +21,8 @@ constexpr const char* SecondaryCategoryAxisId = "70000003";
 constexpr const char* SecondaryValueAxisId = "70000004";
 
 const char* const TimeAxisTitle = "Čas [hod:min]";
-const char* const DischargeAxisTitle = "Průtok [m3/s]";
-const char* const RainAxisTitle = "Intenzita deště [mm/min]";
+const char* const DischargeAxisTitle = "Průtok [m³.s⁻¹]";
+const char* const RainAxisTitle = "Intenzita deště [mm.min⁻¹]";
 const char* const RainSeriesName = "Výpočtový déšť";
 
 std::string EscapeXml(const std::string& text) {
@@ -180,7 +180,7 @@ void AddHydrographChartSheet(WorkbookFile& file, const HydrographChartSheet& she
         chart_title_set_name(chart, sheet.Title.c_str());
     }
     chart_axis_set_name(chart->x_axis, TimeAxisTitle);
-    chart_axis_set_num_format(chart->x_axis, "hh:mm");
+    chart_axis_set_num_format(chart->x_axis, "[hh]:mm");
     const int points = sheet.LastRow - sheet.FirstRow + 1;
     const auto spacing = static_cast<uint16_t>(std::min(TimeLabelSpacing(points), 65535));
     chart_axis_set_interval_unit(chart->x_axis, spacing);

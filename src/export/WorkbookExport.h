@@ -18,6 +18,7 @@
 
 #include "core/project/Error.h"
 #include "core/project/ProjectData.h"
+#include "core/project/Warning.h"
 #include "core/results/ResultTable.h"
 #include "core/series/TimeSeries.h"
 
@@ -30,11 +31,13 @@ namespace hydrim {
 // Progress positions 0..1000, as the wait window shows them.
 using ExportProgress = std::function<void(int position)>;
 
-// Writes the grids, one worksheet each, in order. decimalSeparator is the
-// separator the grids' value texts were written with. Fails with a Czech
-// message naming the file.
+// Writes the grids, one worksheet each, in order, and the warnings on a last
+// sheet "Upozornění" when there are any. decimalSeparator is the separator
+// the grids' value texts were written with. Fails with a Czech message
+// naming the file.
 Error WriteResultTableWorkbook(const std::string& path, const std::vector<ResultGrid>& grids,
-                               char decimalSeparator, const ExportProgress& progress = {});
+                               char decimalSeparator, const ExportProgress& progress = {},
+                               const Warnings& warnings = {});
 
 // One listing sheet and its chart sheet.
 struct TimeSeriesSheets {
@@ -50,7 +53,8 @@ std::vector<TimeSeriesSheets> VariantITimeSeriesSheets(const AppState& state);
 // Variants II / III: the design-rain hydrograph.
 std::vector<TimeSeriesSheets> Variant23TimeSeriesSheets(const AppState& state, bool twoSlopes);
 
+// Writes the sets, and the warnings on a last sheet "Upozornění" when there are any.
 Error WriteTimeSeriesWorkbook(const std::string& path, const std::vector<TimeSeriesSheets>& sets,
-                              const ExportProgress& progress = {});
+                              const ExportProgress& progress = {}, const Warnings& warnings = {});
 
 } // namespace hydrim

@@ -4,6 +4,7 @@
 // parts, section rows are merged, bold and shaded, and the table is framed.
 #include "export/WorkbookCells.h"
 #include "export/WorkbookExport.h"
+#include "export/WorkbookWarnings.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +14,6 @@ namespace {
 
 constexpr std::uint32_t HeadingFill = 0xCCFFFF; // light cyan (204, 255, 255)
 constexpr std::uint32_t PeakFill = 0xFFFFCC;    // light yellow (255, 255, 204)
-constexpr double LineHeight = 15.0;             // points per text line of a stacked cell
 
 // Progress after each sheet of the Variant I table export; the last sheet
 // brings it to 950.
@@ -69,13 +69,38 @@ bool IsNumericColumn(const ResultGrid& grid, int column) {
            std::find(grid.ValueColumns.begin(), grid.ValueColumns.end(), column) != grid.ValueColumns.end();
 }
 
+// Sheet rows of the grid rows: rows without any text at the top of a grid
+// are left out (the catchment summary opens with one), and a row of several
+// lines (the five return periods of the inputs sheet) takes one sheet row
+// per line, so that every value has a cell of its own.
+struct RowPlacement {
+    int firstRow = 0;          // first grid row written
+    std::vector<int> sheetRow; // per grid row; -1 for a row left out
+    std::vector<int> lines;    // sheet rows per grid row
+};
+
+RowPlacement PlaceRows(const ResultGrid& grid) {
+    RowPlacement placement;
+    placement.firstRow = grid.FirstShownRow();
+    int next = 0;
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        const auto index = static_cast<size_t>(row);
+        const int lines = index < grid.RowLines.size() ? std::max(1, grid.RowLines[index]) : 1;
+        placement.lines.push_back(lines);
+        placement.sheetRow.push_back(row < placement.firstRow ? -1 : next);
+        next += row < placement.firstRow ? 0 : lines;
+    }
+    return placement;
+}
+
 class TableSheetWriter {
 public:
     TableSheetWriter(WorkbookFile& file, lxw_worksheet* sheet, const ResultGrid& grid, char separator)
-        : file_(file), sheet_(sheet), grid_(grid), separator_(separator), layout_(LayoutOf(grid)) {}
+        : file_(file), sheet_(sheet), grid_(grid), separator_(separator), layout_(LayoutOf(grid)),
+          rows_(PlaceRows(grid)) {}
 
     void Write() {
-        for (int row = 0; row < layout_.rows; ++row) {
+        for (int row = rows_.firstRow; row < layout_.rows; ++row) {
             if (IsSectionRow(grid_, row)) {
                 WriteSectionRow(row);
             } else {
@@ -99,7 +124,7 @@ private:
             format.fill = PeakFill;
         }
         const int lastColumn = static_cast<int>(layout_.columns.size()) - 1;
-        format.top = row == 0 ? Border::Medium : Border::Thin;
+        format.top = row == rows_.firstRow ? Border::Medium : Border::Thin;
         format.bottom = row == layout_.rows - 1 ? Border::Medium : Border::Thin;
         format.left = sheetColumn == 0 ? Border::Medium : Border::Thin;
         format.right = sheetColumn == lastColumn ? Border::Medium : Border::Thin;
@@ -109,6 +134,9 @@ private:
     lxw_format* FormatAt(int row, int sheetColumn, bool section) {
         return file_.Format(BaseFormat(row, sheetColumn, section));
     }
+
+    int SheetRow(int row) const { return rows_.sheetRow[static_cast<size_t>(row)]; }
+    int Lines(int row) const { return rows_.lines[static_cast<size_t>(row)]; }
 
     void WriteRow(int row) {
         for (size_t k = 0; k < layout_.columns.size(); ++k) {
@@ -134,34 +162,68 @@ private:
             }
             return;
         }
-        Merge(row, row, 0, end - 1, Runs(row, heading), true);
+        Merge(row, row, 0, end - 1, true);
+        WriteText(SheetRow(row), 0, Runs(row, heading), FormatAt(row, 0, true));
         for (int k = end; k < count; ++k) {
             WriteCell(row, k, true);
         }
     }
 
-    // Merges a range, frames each of its cells and writes runs into it.
-    void Merge(int firstRow, int lastRow, int firstColumn, int lastColumn, const std::vector<TextRun>& runs,
-               bool section) {
-        file_.Check(worksheet_merge_range(sheet_, static_cast<lxw_row_t>(firstRow),
-                                          static_cast<lxw_col_t>(firstColumn),
-                                          static_cast<lxw_row_t>(lastRow), static_cast<lxw_col_t>(lastColumn),
-                                          "", FormatAt(firstRow, firstColumn, section)),
+    // Merges the sheet cells of grid rows firstRow..lastRow and of the sheet
+    // columns given, framing each covered cell; the caller writes the first.
+    void Merge(int firstRow, int lastRow, int firstColumn, int lastColumn, bool section) {
+        const int top = SheetRow(firstRow);
+        const int bottom = SheetRow(lastRow) + Lines(lastRow) - 1;
+        if (top == bottom && firstColumn == lastColumn) {
+            return;
+        }
+        file_.Check(worksheet_merge_range(sheet_, static_cast<lxw_row_t>(top),
+                                          static_cast<lxw_col_t>(firstColumn), static_cast<lxw_row_t>(bottom),
+                                          static_cast<lxw_col_t>(lastColumn), "",
+                                          FormatAt(firstRow, firstColumn, section)),
                     "sloučení buněk");
-        for (int r = firstRow; r <= lastRow; ++r) {
+        for (int r = top; r <= bottom; ++r) {
             for (int k = firstColumn; k <= lastColumn; ++k) {
-                if (r != firstRow || k != firstColumn) {
+                if (r != top || k != firstColumn) {
+                    const int formatRow = r == top ? firstRow : lastRow;
                     file_.Check(worksheet_write_blank(sheet_, static_cast<lxw_row_t>(r),
-                                                      static_cast<lxw_col_t>(k), FormatAt(r, k, section)),
+                                                      static_cast<lxw_col_t>(k),
+                                                      FormatAt(formatRow, k, section)),
                                 "sloučená buňka");
                 }
             }
         }
-        WriteRuns(file_, sheet_, firstRow, firstColumn, runs, FormatAt(firstRow, firstColumn, section));
     }
 
     std::vector<TextRun> Runs(int row, int sheetColumn) const {
         return CellRuns(grid_, row, layout_.columns[static_cast<size_t>(sheetColumn)]);
+    }
+
+    // Runs as a trimmed text: the blanks that align a grid's cells on
+    // screen have no place in a spreadsheet cell.
+    void WriteText(int sheetRow, int sheetColumn, std::vector<TextRun> runs, lxw_format* format) {
+        TrimRuns(runs);
+        WriteRuns(file_, sheet_, sheetRow, sheetColumn, runs, format);
+        widths_.Note(sheetColumn, JoinRuns(runs));
+    }
+
+    // A value text as the number it shows, else as trimmed text.
+    void WriteValue(int row, int sheetRow, int sheetColumn, const std::string& text, bool numeric,
+                    bool section) {
+        if (numeric) {
+            if (const auto number = ParseDisplayedNumber(text, separator_)) {
+                CellFormat format = BaseFormat(row, sheetColumn, section);
+                format.numberFormat = number->format;
+                file_.Check(worksheet_write_number(sheet_, static_cast<lxw_row_t>(sheetRow),
+                                                   static_cast<lxw_col_t>(sheetColumn), number->value,
+                                                   file_.Format(format)),
+                            "číslo buňky");
+                widths_.Note(sheetColumn, text);
+                return;
+            }
+        }
+        WriteText(sheetRow, sheetColumn, {{text, TextRun::Normal, false, RowStyle(grid_, row).bold}},
+                  FormatAt(row, sheetColumn, section));
     }
 
     void WriteCell(int row, int sheetColumn, bool section) {
@@ -175,41 +237,23 @@ private:
                 return;
             }
         }
+        Merge(row, row, sheetColumn, sheetColumn, section);
         const std::string& text = grid_.Cell(row, column);
-        if (IsNumericColumn(grid_, column)) {
-            if (const auto number = ParseDisplayedNumber(text, separator_)) {
-                CellFormat format = BaseFormat(row, sheetColumn, section);
-                format.numberFormat = number->format;
-                file_.Check(worksheet_write_number(sheet_, static_cast<lxw_row_t>(row),
-                                                   static_cast<lxw_col_t>(sheetColumn), number->value,
-                                                   file_.Format(format)),
-                            "číslo buňky");
-                widths_.Note(sheetColumn, text);
-                return;
-            }
+        if (IsNumericColumn(grid_, column) && ParseDisplayedNumber(text, separator_)) {
+            WriteValue(row, SheetRow(row), sheetColumn, text, true, section);
+            return;
         }
-        const std::vector<TextRun> runs = CellRuns(grid_, row, column);
-        WriteRuns(file_, sheet_, row, sheetColumn, runs, FormatAt(row, sheetColumn, section));
-        widths_.Note(sheetColumn, JoinRuns(runs));
+        WriteText(SheetRow(row), sheetColumn, CellRuns(grid_, row, column),
+                  FormatAt(row, sheetColumn, section));
     }
 
-    // Several lines one below another in one cell (the five return periods).
+    // Several lines one below another: one sheet row each.
     void WriteStacked(const StackedCell& stacked, int sheetColumn, bool section) {
-        std::string text;
-        size_t widest = 0;
-        for (const std::string& line : stacked.Lines) {
-            text += (text.empty() ? "" : "\n") + line;
-            widest = std::max(widest, CharacterCount(line));
+        for (int k = 0; k < Lines(stacked.Row); ++k) {
+            const auto index = static_cast<size_t>(k);
+            const std::string line = index < stacked.Lines.size() ? stacked.Lines[index] : std::string();
+            WriteValue(stacked.Row, SheetRow(stacked.Row) + k, sheetColumn, line, true, section);
         }
-        CellFormat format = BaseFormat(stacked.Row, sheetColumn, section);
-        format.wrap = true;
-        const auto row = static_cast<lxw_row_t>(stacked.Row);
-        file_.Check(worksheet_write_string(sheet_, row, static_cast<lxw_col_t>(sheetColumn), text.c_str(),
-                                           file_.Format(format)),
-                    "víceřádková buňka");
-        const double lines = static_cast<double>(std::max<size_t>(1, stacked.Lines.size()));
-        file_.Check(worksheet_set_row(sheet_, row, lines * LineHeight, nullptr), "výška řádku");
-        widths_.Note(sheetColumn, widest);
     }
 
     bool IsCoveredBySpan(int row, int column) const {
@@ -223,22 +267,13 @@ private:
     void WriteSpans() {
         for (const CellSpan& span : grid_.Spans) {
             const int sheetColumn = layout_.SheetColumnOf(span.Column);
-            if (sheetColumn < 0 || span.RowCount < 1) {
+            if (sheetColumn < 0 || span.RowCount < 1 || span.FirstRow < rows_.firstRow) {
                 continue;
             }
             const int lastRow = std::min(span.FirstRow + span.RowCount, layout_.rows) - 1;
             const bool section = IsSectionRow(grid_, span.FirstRow);
-            std::vector<TextRun> runs;
-            if (!span.Text.empty()) {
-                runs.push_back({span.Text, TextRun::Normal, false, RowStyle(grid_, span.FirstRow).bold});
-            }
-            if (lastRow > span.FirstRow) {
-                Merge(span.FirstRow, lastRow, sheetColumn, sheetColumn, runs, section);
-            } else {
-                WriteRuns(file_, sheet_, span.FirstRow, sheetColumn, runs,
-                          FormatAt(span.FirstRow, sheetColumn, section));
-            }
-            widths_.Note(sheetColumn, span.Text);
+            Merge(span.FirstRow, lastRow, sheetColumn, sheetColumn, section);
+            WriteValue(span.FirstRow, SheetRow(span.FirstRow), sheetColumn, span.Text, true, section);
         }
     }
 
@@ -247,13 +282,15 @@ private:
     const ResultGrid& grid_;
     char separator_;
     SheetLayout layout_;
+    RowPlacement rows_;
     ColumnWidths widths_;
 };
 
 } // namespace
 
 Error WriteResultTableWorkbook(const std::string& path, const std::vector<ResultGrid>& grids,
-                               char decimalSeparator, const ExportProgress& progress) {
+                               char decimalSeparator, const ExportProgress& progress,
+                               const Warnings& warnings) {
     WorkbookFile file(path);
     for (size_t k = 0; k < grids.size() && !file.Failed(); ++k) {
         lxw_worksheet* sheet = file.AddWorksheet(grids[k].SheetName);
@@ -263,6 +300,7 @@ Error WriteResultTableWorkbook(const std::string& path, const std::vector<Result
         TableSheetWriter(file, sheet, grids[k], decimalSeparator).Write();
         ReportProgress(progress, ProgressAfterSheet(k + 1, grids.size()));
     }
+    AddWarningsSheet(file, warnings);
     return file.Commit(progress);
 }
 

@@ -5,6 +5,9 @@
 #include "export/WorkbookCells.h"
 #include "export/WorkbookCharts.h"
 #include "export/WorkbookExport.h"
+#include "export/WorkbookWarnings.h"
+
+#include "core/series/ChartTexts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +21,8 @@ constexpr int NameRow = 1;
 constexpr int FirstDataRow = 2;
 // Number formats are stored with the file format's invariant decimal point;
 // the spreadsheet application shows them with the user's separator.
-const char* const TimeFormat = "hh:mm";
+// Elapsed hours: a listing longer than a day reads 27:00, not 03:00.
+const char* const TimeFormat = "[hh]:mm";
 const char* const RainFormat = "0.00";
 const char* const DischargeFormat = "0.000";
 
@@ -40,9 +44,9 @@ const char* HeadingOf(SeriesColumn role) {
     case SeriesColumn::Time:
         return "Čas [hod:min]";
     case SeriesColumn::Rain:
-        return "Intenzita deště [mm/min]";
+        return "Intenzita deště [mm.min-1]";
     default:
-        return "Průtok [m3/s]";
+        return "Průtok [m3.s-1]";
     }
 }
 
@@ -228,29 +232,41 @@ HydrographChartSheet ChartOf(const TimeSeriesSheets& set, const std::vector<List
     return chart;
 }
 
-std::string ChartTitleOf(const AppState& state) {
-    return state.HydrographFromDesignRain ? state.CurrentProject.ChartTitle1
-                                          : state.CurrentProject.ChartTitle2;
+// The chart title: the project's title when one was set, then which
+// hydrograph the chart shows and, for Variant I, its return period.
+std::string ChartTitleOf(const std::string& title, bool designRain, const std::string& returnPeriod) {
+    const std::string shown = ShownChartTitle(title);
+    std::string caption = HydrographCaption(designRain);
+    if (!returnPeriod.empty()) {
+        caption += " (" + returnPeriod + ")";
+    }
+    return shown.empty() ? caption : shown + " – " + caption;
 }
 
 } // namespace
 
 std::vector<TimeSeriesSheets> VariantITimeSeriesSheets(const AppState& state) {
+    const bool designRain = state.HydrographFromDesignRain;
+    const std::string& title =
+        designRain ? state.CurrentProject.ChartTitle1 : state.CurrentProject.ChartTitle2;
     std::vector<TimeSeriesSheets> sets;
     for (int i = 1; i <= 5; ++i) {
-        const std::string n = std::to_string(ReturnPeriods[static_cast<size_t>(i)]);
-        sets.push_back({"Časové řady N=" + n, "Graf N=" + n, ChartTitleOf(state) + " (N = " + n + " let)",
+        const int years = ReturnPeriods[static_cast<size_t>(i)];
+        const std::string n = std::to_string(years);
+        sets.push_back({"Časové řady N=" + n, "Graf N=" + n,
+                        ChartTitleOf(title, designRain, ReturnPeriodCaption(years)),
                         VariantITimeSeries(state, i)});
     }
     return sets;
 }
 
 std::vector<TimeSeriesSheets> Variant23TimeSeriesSheets(const AppState& state, bool twoSlopes) {
-    return {{"Časové řady", "Graf", state.CurrentProject.ChartTitle1, Variant23TimeSeries(state, twoSlopes)}};
+    return {{"Časové řady", "Graf", ChartTitleOf(state.CurrentProject.ChartTitle1, true, ""),
+             Variant23TimeSeries(state, twoSlopes)}};
 }
 
 Error WriteTimeSeriesWorkbook(const std::string& path, const std::vector<TimeSeriesSheets>& sets,
-                              const ExportProgress& progress) {
+                              const ExportProgress& progress, const Warnings& warnings) {
     WorkbookFile file(path);
     for (size_t k = 0; k < sets.size() && !file.Failed(); ++k) {
         lxw_worksheet* sheet = file.AddWorksheet(sets[k].ListingSheet);
@@ -262,6 +278,7 @@ Error WriteTimeSeriesWorkbook(const std::string& path, const std::vector<TimeSer
         AddHydrographChartSheet(file, ChartOf(sets[k], listing.Columns(), lastRow));
         ReportProgress(progress, ProgressAfterSet(k + 1, sets.size()));
     }
+    AddWarningsSheet(file, warnings);
     return file.Commit(progress);
 }
 

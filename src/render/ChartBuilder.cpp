@@ -1,8 +1,8 @@
 #include "render/ChartBuilder.h"
 
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
-#include <QDateTimeAxis>
 #include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
@@ -17,6 +17,10 @@ namespace hydrim::render {
 
 namespace {
 
+int LastMinute(const HydrographChartContent& content) {
+    return content.minutes.empty() ? 0 : content.minutes.back();
+}
+
 constexpr qint64 MillisecondsPerMinute = 60 * 1000;
 constexpr int MaxTimeTicks = 12;
 constexpr int MaxValueTicks = 10;
@@ -25,11 +29,17 @@ constexpr int MaxValueTicks = 10;
 constexpr qreal TimeLabelSpacing = 64.0;
 constexpr qreal ValueLabelSpacing = 28.0;
 constexpr double AxisHeadroom = 1.1;
+// The first view ends when the flow has fallen below this share of the
+// peak, plus a fifth for the tail; it shows everything when that is most of
+// the hydrograph anyway.
+constexpr double RecededShare = 0.02;
+constexpr double FirstViewTail = 1.2;
+constexpr double FirstViewWholeShare = 0.8;
 
 // The smallest "round" step (1, 2, 2.5 or 5 times a power of ten) that
 // divides range into at most maxTicks intervals.
 double RoundValueStep(double range, int maxTicks) {
-    const double raw = range / maxTicks;
+    const double raw = std::max(range, 1e-9) / maxTicks;
     const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
     for (double factor : {1.0, 2.0, 2.5, 5.0, 10.0}) {
         if (factor * magnitude >= raw) {
@@ -98,18 +108,29 @@ QAreaSeries* MakeRainBand(int duration, double intensity) {
     return band;
 }
 
-// Whole clock steps from minute 0 to the first step at or after the last point.
-void SetTimeTicks(QDateTimeAxis* axis, int lastMinute, int maxTicks) {
-    const int span = std::max(lastMinute, 1);
-    const int step = RoundMinuteStep(span, maxTicks);
-    const int intervals = std::max(1, (span + step - 1) / step);
-    axis->setRange(ChartTimeOrigin(), ChartTimeOrigin().addSecs(qint64(intervals) * step * 60));
-    axis->setTickCount(intervals + 1);
+int MinuteOfChartTime(qreal time) {
+    return static_cast<int>(
+        std::floor((time - static_cast<qreal>(ChartTimeOfMinute(0))) / MillisecondsPerMinute));
+}
+
+// Labels at whole clock steps within the axis range, reading the time
+// elapsed since minute 0 (27:00 a day and three hours on).
+void SetTimeTicks(QCategoryAxis* axis, int maxTicks) {
+    const int first = std::max(0, MinuteOfChartTime(axis->min()));
+    const int last = MinuteOfChartTime(axis->max() + MillisecondsPerMinute / 2.0);
+    const int step = RoundMinuteStep(std::max(last - first, 1), maxTicks);
+    for (const QString& label : axis->categoriesLabels()) {
+        axis->remove(label);
+    }
+    axis->setStartValue(axis->min());
+    for (int minute = (first + step - 1) / step * step; minute <= last; minute += step) {
+        axis->append(ElapsedTimeLabel(minute), static_cast<qreal>(ChartTimeOfMinute(minute)));
+    }
 }
 
 // Round steps from zero, printed with the decimals they need.
 void SetValueTicks(QValueAxis* axis, int maxTicks) {
-    const double step = RoundValueStep(axis->max(), maxTicks);
+    const double step = RoundValueStep(axis->max() - axis->min(), maxTicks);
     if (axis->tickInterval() == step) {
         return;
     }
@@ -117,16 +138,16 @@ void SetValueTicks(QValueAxis* axis, int maxTicks) {
     axis->setLabelFormat(QStringLiteral("%.%1f").arg(DecimalsOfStep(step)));
 }
 
-int LastMinute(const HydrographChartContent& content) {
-    return content.minutes.empty() ? 0 : content.minutes.back();
-}
-
-QDateTimeAxis* MakeTimeAxis(const HydrographChartContent& content) {
-    auto* axis = new QDateTimeAxis;
+QCategoryAxis* MakeTimeAxis(const HydrographChartContent& content) {
+    auto* axis = new QCategoryAxis;
     axis->setObjectName(TimeAxisName);
     axis->setTitleText(QStringLiteral("Čas [hod:min]"));
-    axis->setFormat(QStringLiteral("hh:mm"));
-    SetTimeTicks(axis, LastMinute(content), MaxTimeTicks);
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const int to = content.shownTo >= 0 ? content.shownTo : FirstViewMinutes(content);
+    const int from = std::clamp(content.shownFrom, 0, std::max(0, to - 1));
+    axis->setRange(static_cast<qreal>(ChartTimeOfMinute(from)),
+                   static_cast<qreal>(ChartTimeOfMinute(std::max(to, from + 1))));
+    SetTimeTicks(axis, MaxTimeTicks);
     return axis;
 }
 
@@ -143,7 +164,7 @@ QValueAxis* MakeValueAxis(const char* name, const QString& title, double maximum
 
 } // namespace
 
-void FitAxisTicks(QChart* chart, const HydrographChartContent& content) {
+void FitAxisTicks(QChart* chart) {
     const QSizeF plot = chart->plotArea().size();
     if (plot.isEmpty()) {
         return;
@@ -151,12 +172,37 @@ void FitAxisTicks(QChart* chart, const HydrographChartContent& content) {
     const int timeTicks = std::clamp(int(plot.width() / TimeLabelSpacing), 2, MaxTimeTicks);
     const int valueTicks = std::clamp(int(plot.height() / ValueLabelSpacing), 2, MaxValueTicks);
     for (QAbstractAxis* axis : chart->axes()) {
-        if (auto* time = qobject_cast<QDateTimeAxis*>(axis)) {
-            SetTimeTicks(time, LastMinute(content), timeTicks);
+        if (auto* time = qobject_cast<QCategoryAxis*>(axis)) {
+            SetTimeTicks(time, timeTicks);
         } else if (auto* value = qobject_cast<QValueAxis*>(axis)) {
             SetValueTicks(value, valueTicks);
         }
     }
+}
+
+QString ElapsedTimeLabel(int minute) {
+    return QStringLiteral("%1:%2")
+        .arg(minute / 60, 2, 10, QLatin1Char('0'))
+        .arg(minute % 60, 2, 10, QLatin1Char('0'));
+}
+
+int FirstViewMinutes(const HydrographChartContent& content) {
+    const int last = std::max(LastMinute(content), 1);
+    const std::vector<double>& flows = content.twoSlopes ? content.catchment : content.left;
+    if (flows.empty()) {
+        return last;
+    }
+    const auto peak = std::max_element(flows.begin(), flows.end());
+    const auto receded = std::find_if(
+        peak, flows.end(), [threshold = *peak * RecededShare](double flow) { return flow < threshold; });
+    if (receded == flows.end() || *peak <= 0.0) {
+        return last;
+    }
+    const auto index = static_cast<size_t>(receded - flows.begin());
+    const int end = index < content.minutes.size() ? content.minutes[index] : last;
+    const int shown = static_cast<int>(std::ceil(FirstViewTail * std::max(end, content.rainDuration)));
+    // A view showing most of the hydrograph anyway shows all of it.
+    return shown >= FirstViewWholeShare * last ? last : shown;
 }
 
 QDateTime ChartTimeOrigin() {
@@ -195,7 +241,7 @@ QChart* BuildHydrographChart(const HydrographChartContent& content) {
 
     auto* timeAxis = MakeTimeAxis(content);
     auto* dischargeAxis =
-        MakeValueAxis(DischargeAxisName, QStringLiteral("Průtok [m3/s]"), DischargeAxisMaximum(content));
+        MakeValueAxis(DischargeAxisName, QStringLiteral("Průtok [m³.s⁻¹]"), DischargeAxisMaximum(content));
     dischargeAxis->setMinorTickCount(1);
     QPen minorGrid(QColor(200, 200, 200), 1.0, Qt::DashLine);
     dischargeAxis->setMinorGridLinePen(minorGrid);
@@ -203,7 +249,7 @@ QChart* BuildHydrographChart(const HydrographChartContent& content) {
     chart->addAxis(dischargeAxis, Qt::AlignLeft);
 
     if (content.designRain) {
-        auto* intensityAxis = MakeValueAxis(IntensityAxisName, QStringLiteral("Intenzita deště [mm / min]"),
+        auto* intensityAxis = MakeValueAxis(IntensityAxisName, QStringLiteral("Intenzita deště [mm.min⁻¹]"),
                                             IntensityAxisMaximum(content.rainIntensity));
         intensityAxis->setReverse(true);
         intensityAxis->setGridLineVisible(false);

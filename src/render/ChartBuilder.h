@@ -1,5 +1,5 @@
-// Builds the hydrograph chart: the slope and catchment line series on a
-// clock-time axis, the discharge axis on the left, the inverted rain
+// Builds the hydrograph chart: the slope and catchment line series on an
+// elapsed-time axis, the discharge axis on the left, the inverted rain
 // intensity axis on the right with the design rain hanging from the top as a
 // light cyan band, and the legend below the plot.
 #pragma once
@@ -7,6 +7,7 @@
 #include "render/HydrographChartContent.h"
 
 #include <QDateTime>
+#include <QString>
 
 QT_BEGIN_NAMESPACE
 class QChart;
@@ -27,8 +28,8 @@ inline constexpr const char* IntensityAxisName = "RightAxis";
 inline constexpr int RainBandRed = 204, RainBandGreen = 255, RainBandBlue = 255;
 
 // The chart's time origin: minute k of a hydrograph is this moment plus k
-// minutes, so the axis labels read the clock time (hh:mm) of the minute and
-// start again at 00:00 after each whole day.
+// minutes (the x value of its point). The time axis labels read the time
+// elapsed since minute 0, hours running on past a day (27:00).
 QDateTime ChartTimeOrigin();
 qint64 ChartTimeOfMinute(int minute);
 
@@ -45,8 +46,17 @@ double IntensityAxisMaximum(double rainIntensity);
 // A new chart drawing content; the caller owns it.
 QChart* BuildHydrographChart(const HydrographChartContent& content);
 
-// Thins the axis ticks to what the chart's plot area has room for, so the
-// labels never crowd or get cut short in a small window.
-void FitAxisTicks(QChart* chart, const HydrographChartContent& content);
+// Places the axis ticks within the axes' present ranges (after a zoom too)
+// and thins them to what the plot area has room for, so the labels never
+// crowd or get cut short in a small window.
+void FitAxisTicks(QChart* chart);
+
+// "hh:mm" of the time elapsed at minute, hours not wrapped at a day.
+QString ElapsedTimeLabel(int minute);
+
+// The minutes the first view of the chart shows from minute 0: up to where
+// the flow has fallen below 2 % of the peak (or the rain has ended), with a
+// fifth more for the tail; the whole hydrograph when that is most of it.
+int FirstViewMinutes(const HydrographChartContent& content);
 
 } // namespace hydrim::render

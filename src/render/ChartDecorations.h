@@ -1,4 +1,5 @@
-// The texts around a hydrograph chart: its title above the plot, the
+// The texts around a hydrograph chart: its title above the plot (nothing
+// for a title never set), the line naming the hydrograph shown below it, the
 // "N = … let" label of a return period and the two-line footer naming the
 // program. The screen view and the printed page place them alike.
 #pragma once
@@ -27,6 +28,7 @@ public:
 
     void setTitle(const QString& title);
     QGraphicsSimpleTextItem* title() const { return title_; }
+    QGraphicsSimpleTextItem* caption() const { return caption_; }
     QString footerText() const;
     QString returnPeriodLabel() const; // empty when the chart shows none
 
@@ -34,6 +36,7 @@ private:
     QChart* chart_ = nullptr;
     const HydrographChartContent* content_ = nullptr;
     QGraphicsSimpleTextItem* title_ = nullptr;
+    QGraphicsSimpleTextItem* caption_ = nullptr;
     QGraphicsSimpleTextItem* footer_ = nullptr;
     QGraphicsSimpleTextItem* returnPeriod_ = nullptr;
     bool fittingTicks_ = false;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -26,6 +27,13 @@ struct HydrographChartContent {
 
     QString title;
     int returnPeriod = 0; // N [years] for the "N = … let" label; 0 = no label
+
+    // Warnings printed below the chart (the window shows them in its own line).
+    QStringList notes;
+    // The minutes the time axis shows, from shownFrom to shownTo; a negative
+    // shownTo gives the first view (ChartBuilder.h, FirstViewMinutes).
+    int shownFrom = 0;
+    int shownTo = -1;
 };
 
 } // namespace hydrim::render

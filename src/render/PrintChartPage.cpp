@@ -2,6 +2,7 @@
 
 #include "render/ChartBuilder.h"
 #include "render/ChartDecorations.h"
+#include "render/PrintNotes.h"
 
 #include <QAbstractAxis>
 #include <QAbstractSeries>
@@ -44,6 +45,28 @@ void PrepareForPaper(QChart& chart) {
     }
 }
 
+// The font of the warnings below a chart: about 12 points on an A4 page.
+QFont NotesFont(QSize pageSize) {
+    constexpr int LinesPerPageHeight = 50;
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(std::max(1, pageSize.height() / LinesPerPageHeight));
+    return font;
+}
+
+// The band of warnings below the chart: the chart's rectangle gives up its height.
+void PaintChartNotes(QPainter& painter, QSize pageSize, const QStringList& notes, QRect& chart) {
+    if (notes.isEmpty()) {
+        return;
+    }
+    const QFont font = NotesFont(pageSize);
+    const int gap = Round(pageSize.height() / 100.0);
+    const int height =
+        std::min(NotesHeight(notes, font, *painter.device(), chart.width()), chart.height() / 2);
+    chart.setBottom(chart.bottom() - height - gap);
+    PaintNotes(painter, notes, font, QRect(chart.left(), chart.bottom() + gap, chart.width(), height));
+}
+
 } // namespace
 
 QRect ChartPrintRect(QSize pageSize) {
@@ -58,7 +81,8 @@ QSize ChartLogicalSize(QSize target, double dpi) {
 }
 
 void PaintChartPage(QPainter& painter, QSize pageSize, const HydrographChartContent& content) {
-    const QRect target = ChartPrintRect(pageSize);
+    QRect target = ChartPrintRect(pageSize);
+    PaintChartNotes(painter, pageSize, content.notes, target);
     const QSize logical = ChartLogicalSize(target.size(), painter.device()->logicalDpiX());
 
     // The chart is laid out at its own (screen) size in a scene of its own

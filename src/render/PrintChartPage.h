@@ -2,6 +2,7 @@
 // less a margin of 5 % on each side, from a copy of the chart made for the
 // page, with text and lines enlarged so that it reads well on paper and the
 // left and bottom grid lines in black. The chart on screen is not touched.
+// The warnings of the content are printed in a band below the chart.
 #pragma once
 
 #include "render/HydrographChartContent.h"

@@ -1,6 +1,7 @@
 #include "render/PrintJobs.h"
 
 #include "render/PrintChartPage.h"
+#include "render/PrintNotes.h"
 #include "render/PrintTablePage.h"
 #include "render/ProgramLine.h"
 
@@ -12,6 +13,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
+#include <cmath>
 #include <cstdio>
 
 namespace hydrim::render {
@@ -24,6 +26,22 @@ QPageLayout::Orientation OrientationFor(const PrintPage& page) {
     return page.table ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
+// The warnings below the table, or at the top of a page of their own when
+// they do not fit above the bottom margin.
+void PaintTableNotes(QPainter& painter, const TablePageLayout& layout, const QStringList& notes) {
+    QFont font(layout.font);
+    font.setBold(false);
+    const int width = layout.pageWidth - 2 * layout.left;
+    const int height = NotesHeight(notes, font, *painter.device(), width);
+    int top = layout.tableTop + static_cast<int>(std::lround(layout.tableHeight())) + layout.lineHeight;
+    if (top + height > layout.pageHeight - layout.top / 2) {
+        if (auto* paged = dynamic_cast<QPagedPaintDevice*>(painter.device()); paged && paged->newPage()) {
+            top = layout.top;
+        }
+    }
+    PaintNotes(painter, notes, font, QRect(layout.left, top, width, height));
+}
+
 // Paints one page on a device that is already being painted on.
 void PaintPage(QPainter& painter, const PrintPage& page, const TablePrintSettings& settings) {
     const QPaintDevice* device = painter.device();
@@ -32,6 +50,7 @@ void PaintPage(QPainter& painter, const PrintPage& page, const TablePrintSetting
         const TablePageLayout layout = LayoutTablePage(*page.table, settings.font, *device, size,
                                                        static_cast<int>(settings.description.size()));
         PaintTablePage(painter, layout, *page.table, settings.description);
+        PaintTableNotes(painter, layout, settings.notes);
     } else {
         PaintChartPage(painter, size, page.chart);
     }

@@ -72,7 +72,7 @@ void PaintCells(QPainter& painter, const TablePageLayout& layout, const ResultGr
     const std::vector<double> x = ColumnEdges(layout);
     const std::vector<double> y = RowEdges(layout);
     const int columns = static_cast<int>(layout.columnWidths.size());
-    for (int r = 0; r < grid.RowCount(); ++r) {
+    for (int r = grid.FirstShownRow(); r < grid.RowCount(); ++r) {
         for (int c = 0; c < columns; ++c) {
             const CellExtent extent = ExtentOf(grid, r, c);
             if (extent.covered() || layout.columnWidths[static_cast<size_t>(c)] <= 0) {
@@ -173,7 +173,10 @@ TablePageLayout LayoutTablePage(const ResultGrid& grid, const QFont& tableFont, 
     int tableLines = 0;
     for (int r = 0; r < grid.RowCount(); ++r) {
         const auto index = static_cast<size_t>(r);
-        const int lines = index < grid.RowLines.size() ? std::max(1, grid.RowLines[index]) : 1;
+        // Rows not shown (empty rows at the top) take no room.
+        const int lines = r < grid.FirstShownRow()
+                              ? 0
+                              : (index < grid.RowLines.size() ? std::max(1, grid.RowLines[index]) : 1);
         layout.rowHeights.push_back(static_cast<double>(lines * layout.lineHeight));
         tableLines += lines;
     }
@@ -196,6 +199,11 @@ TablePageLayout LayoutTablePage(const ResultGrid& grid, const QFont& tableFont, 
     return layout;
 }
 
+void PaintTableBody(QPainter& painter, const TablePageLayout& layout, const ResultGrid& grid) {
+    PaintCells(painter, layout, grid);
+    PaintRules(painter, layout, grid);
+}
+
 void PaintTablePage(QPainter& painter, const TablePageLayout& layout, const ResultGrid& grid,
                     const QStringList& description) {
     painter.save();
@@ -209,8 +217,7 @@ void PaintTablePage(QPainter& painter, const TablePageLayout& layout, const Resu
     for (int k = 0; k < layout.descriptionLines && k < description.size(); ++k) {
         DrawTextAt(painter, regular, layout.left, layout.top + (k + 1) * layout.lineHeight, description[k]);
     }
-    PaintCells(painter, layout, grid);
-    PaintRules(painter, layout, grid);
+    PaintTableBody(painter, layout, grid);
     painter.restore();
 }
 

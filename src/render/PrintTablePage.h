@@ -50,6 +50,10 @@ int FittedPointSize(const QFont& tableFont, const QPaintDevice& device, int page
 TablePageLayout LayoutTablePage(const ResultGrid& grid, const QFont& tableFont, const QPaintDevice& device,
                                 QSize pageSize, int descriptionCount);
 
+// Paints the table alone (cells, rules and frame) where layout.left and
+// layout.tableTop place it; the page heading and description are left out.
+void PaintTableBody(QPainter& painter, const TablePageLayout& layout, const ResultGrid& grid);
+
 // Paints the page laid out by LayoutTablePage.
 void PaintTablePage(QPainter& painter, const TablePageLayout& layout, const ResultGrid& grid,
                     const QStringList& description);

@@ -47,7 +47,7 @@ std::string Example(const std::string& name) {
 
 std::string ReaderMessage(const std::string& path) {
     Project project;
-    return ReadProjectFile(path, project).message;
+    return ReadProjectFile(path, project).error.Message;
 }
 
 // The run failed with status 1, nothing on stdout and exactly this message.

@@ -6,6 +6,10 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <filesystem>
+#include <iterator>
+#include <sstream>
+#include <vector>
 
 namespace hydrim {
 namespace {
@@ -143,6 +147,35 @@ TEST(CliCompute, SummaryShowsPeakVolumeAndRainPerReturnPeriod) {
     EXPECT_NE(run.out.find("Qmax [m³/s]"), std::string::npos);
     for (const char* period : {"\n        5 ", "\n       10 ", "\n      100 "}) {
         EXPECT_NE(run.out.find(period), std::string::npos) << period;
+    }
+}
+
+TEST(CliCompute, WideNumbersOfTheSummaryNeverRunTogether) {
+    Project project;
+    ASSERT_TRUE(ReadProjectFile(HYDRIM_SOURCE_DIR "/examples/variant1-one-slope.snp", project).ok());
+    // A large, wet catchment: volumes of hundreds of millions of m3.
+    project.Texts.Edit[EditAreaL] = "2000";
+    project.Texts.Edit[EditValleyLength] = "50";
+    project.Texts.Edit[EditCnL] = "99";
+    for (int k : {EditRainN, EditRain10, EditRain20, EditRain50, EditRain100}) {
+        project.Texts.Edit[static_cast<size_t>(k)] = "500";
+    }
+    const std::string file = (std::filesystem::temp_directory_path() / "hydrim-cli-wide.snp").string();
+    ASSERT_EQ(WriteProjectFile(file, project).Message, "");
+    const test::CliRun run = RunCli("compute " + test::Quote(file));
+    std::filesystem::remove(file);
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_NE(run.out.find(" N [roky]"), std::string::npos) << run.out;
+    std::istringstream lines(run.out.substr(run.out.find(" N [roky]")));
+    std::string line;
+    std::getline(lines, line);
+    for (int row = 0; row < 5 && std::getline(lines, line); ++row) {
+        std::istringstream fields(line);
+        std::vector<std::string> values{std::istream_iterator<std::string>(fields), {}};
+        EXPECT_EQ(values.size(), 6u) << line;
+        EXPECT_EQ(line.find("  ", line.size() - values.back().size() - 2),
+                  line.size() - values.back().size() - 2)
+            << line;
     }
 }
 

@@ -27,12 +27,23 @@ TEST(CliTable, CatchmentSummaryAsCsvHasTheFiveReturnPeriodsAndScaledVolumes) {
     const test::CliRun run = RunCli("table " + Example("variant1-two-slopes.snp") + " --sheet 8 --csv");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
-    ASSERT_GE(lines.size(), 6u);
+    ASSERT_GE(lines.size(), 5u);
     EXPECT_EQ(lines[0], "Výstup Povodí");
-    EXPECT_EQ(lines[2].substr(0, lines[2].find(";[")), "N;5;10;20;50;100");
-    EXPECT_EQ(lines[3].rfind("Qmax;", 0), 0u);
-    // The volume rows carry the power of ten inserted into their unit.
-    EXPECT_NE(lines[4].find("[103.m3]"), std::string::npos);
+    // The layout's empty first row is left out.
+    EXPECT_EQ(lines[1].substr(0, lines[1].find(";[")), "N;5;10;20;50;100");
+    EXPECT_EQ(lines[2].rfind("Qmax;", 0), 0u);
+    EXPECT_NE(lines[2].find("[m^3.s^-1]"), std::string::npos);
+    // The volume rows carry the power of ten inserted into their unit, its
+    // exponents marked so that it cannot read as 103 m3.
+    EXPECT_NE(lines[3].find("[10^3.m^3]"), std::string::npos);
+
+    const test::CliRun text = RunCli("table " + Example("variant1-two-slopes.snp") + " --sheet 8");
+    ASSERT_EQ(text.status, 0) << text.err;
+    const auto textLines = Lines(text.out);
+    ASSERT_GE(textLines.size(), 5u);
+    EXPECT_EQ(textLines[1].rfind(" N ", 0), 0u);
+    EXPECT_NE(textLines[2].find("[m³.s⁻¹]"), std::string::npos);
+    EXPECT_NE(textLines[3].find("[10³.m³]"), std::string::npos);
 }
 
 TEST(CliTable, EveryVariantPrintsItsSheetAndBadSheetsAreUsageErrors) {

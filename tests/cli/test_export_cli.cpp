@@ -1,4 +1,4 @@
-// hydrim-cli export and pdf, run as a script would run them: exit codes,
+// hydrim-cli export, pdf and report, run as a script would run them: exit codes,
 // the files they write (checked with unzip, pdfinfo and pdftotext) and no
 // file at all when they fail.
 #include "CliRunner.h"
@@ -47,8 +47,26 @@ std::string PdfPageText(const std::string& pdf, int page) {
     return text;
 }
 
+// The page count pdfinfo reads, or -1.
+int PdfPageCount(const std::string& pdf) {
+    const std::string info = Capture("pdfinfo " + Quote(pdf));
+    std::smatch match;
+    return std::regex_search(info, match, std::regex("Pages:\\s+(\\d+)")) ? std::stoi(match[1]) : -1;
+}
+
 bool Usable(const char* tool) {
     return std::system((std::string("command -v ") + tool + " >/dev/null").c_str()) == 0;
+}
+
+// What a PDF test lacks here: the poppler tools or hydrim-pdf (a build without Qt).
+std::string MissingForPdf() {
+    if (!Usable("pdfinfo") || !Usable("pdftotext")) {
+        return "poppler-utils missing";
+    }
+    if (!std::filesystem::exists(std::filesystem::path(HYDRIM_CLI_PATH).parent_path() / "hydrim-pdf")) {
+        return "built without Qt: no PDF writer";
+    }
+    return {};
 }
 
 TEST(CliExport, WritesTheResultTablesAndTheTimeSeries) {
@@ -100,11 +118,8 @@ TEST(CliExport, UsageProblemsAndFailuresWriteNothing) {
 }
 
 TEST(CliPdf, WritesOnePagePerTableAndChart) {
-    if (!Usable("pdfinfo") || !Usable("pdftotext")) {
-        GTEST_SKIP() << "poppler-utils missing";
-    }
-    if (!std::filesystem::exists(std::filesystem::path(HYDRIM_CLI_PATH).parent_path() / "hydrim-pdf")) {
-        GTEST_SKIP() << "built without Qt: no PDF writer";
+    if (const std::string missing = MissingForPdf(); !missing.empty()) {
+        GTEST_SKIP() << missing;
     }
     Scratch dir;
     const std::string pdf = dir.file("projekt.pdf");
@@ -117,6 +132,7 @@ TEST(CliPdf, WritesOnePagePerTableAndChart) {
     const std::string first = PdfPageText(pdf, 1);
     EXPECT_NE(first.find("Identifikační údaje"), std::string::npos);
     EXPECT_NE(first.find("Hydrim - SPIKA"), std::string::npos);
+    EXPECT_NE(first.find("Bezejmenný přítok Jihlavy u Třešti"), std::string::npos); // the description
     const std::string chart = PdfPageText(pdf, 9);
     EXPECT_NE(chart.find("N = 5 let"), std::string::npos);
     EXPECT_NE(chart.find("Čas [hod:min]"), std::string::npos);
@@ -142,6 +158,32 @@ TEST(CliPdf, WithoutItsWriterSaysSoAndWritesNothing) {
                         .c_str());
     EXPECT_EQ(WEXITSTATUS(raw), 1);
     EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST(CliReport, WritesTheDesignReportWithNumberedPages) {
+    if (const std::string missing = MissingForPdf(); !missing.empty()) {
+        GTEST_SKIP() << missing;
+    }
+    Scratch dir;
+    const std::string pdf = dir.file("protokol.pdf");
+    const test::CliRun run = RunCli("report " + Example("variant3-two-slopes.snp") + " -o " + Quote(pdf));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const int pages = PdfPageCount(pdf);
+    EXPECT_GE(pages, 3); // inputs, table and chart, method
+    for (int k = 1; k <= pages; ++k) {
+        const std::string text = PdfPageText(pdf, k);
+        EXPECT_NE(text.find("strana " + std::to_string(k) + " z " + std::to_string(pages)),
+                  std::string::npos);
+        EXPECT_NE(text.find("variant3-two-slopes.snp"), std::string::npos) << k;
+    }
+    const std::string first = PdfPageText(pdf, 1);
+    EXPECT_NE(first.find("Protokol výpočtu"), std::string::npos);
+    EXPECT_NE(first.find("Varianta III"), std::string::npos);
+    EXPECT_NE(first.find("Pravý svah"), std::string::npos);
+
+    EXPECT_EQ(RunCli("report " + Example("no-runoff.snp") + " -o " + Quote(dir.file("none.pdf"))).status, 1);
+    EXPECT_EQ(RunCli("report " + Example("variant3-one-slope.snp")).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("none.pdf")));
 }
 
 } // namespace

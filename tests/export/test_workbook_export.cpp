@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 
@@ -106,6 +107,37 @@ TEST(WorkbookExport, VariantITablesGiveEightSheetsWithNumbersMergesAndFrames) {
     EXPECT_NE(sheet.find("<col min=\"2\" max=\"2\" width=\"4"), std::string::npos);
 }
 
+TEST(WorkbookExport, TableCellsHoldOneTrimmedValueEach) {
+    const auto state = ComputedExample("variant1-two-slopes.snp");
+    test::TempDirectory dir;
+    const std::string path = dir.file("tabulka.xlsx");
+    ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.').Message, "");
+    // The five return periods of the inputs sheet: one cell each, the row's
+    // symbol, description and unit merged beside them; the rainfall follows.
+    const std::string inputs = ZipPart(path, "xl/worksheets/sheet1.xml");
+    const std::array<double, 5> periods = {5, 10, 20, 50, 100};
+    for (size_t k = 0; k < periods.size(); ++k) {
+        EXPECT_EQ(CellNumber(inputs, "C" + std::to_string(10 + k)), periods[k]) << k;
+    }
+    for (const char* merge : {"A10:A14", "B10:B14", "F10:F14"}) {
+        EXPECT_NE(inputs.find(std::string("<mergeCell ref=\"") + merge + "\"/>"), std::string::npos) << merge;
+    }
+    EXPECT_NEAR(CellNumber(inputs, "C15"), state->Inputs.RainByN[1], 0.05);
+    // The catchment summary starts with its first row of texts.
+    const std::string summary = ZipPart(path, "xl/worksheets/sheet8.xml");
+    EXPECT_NE(summary.find("<dimension ref=\"A1:G4\"/>"), std::string::npos);
+    EXPECT_NE(CellXml(summary, "A1").find("t=\"s\""), std::string::npos);
+    EXPECT_EQ(CellNumber(summary, "F1"), 100.0);
+    // No text keeps the blanks that align the grid on screen, and the power
+    // of ten of the volumes is a real exponent.
+    const std::string strings = ZipPart(path, "xl/sharedStrings.xml");
+    EXPECT_EQ(strings.find("xml:space=\"preserve\""), std::string::npos);
+    EXPECT_EQ(strings.find("  "), std::string::npos);
+    const size_t power = strings.find("<t>[10</t>");
+    ASSERT_NE(power, std::string::npos);
+    EXPECT_LT(strings.find("<vertAlign val=\"superscript\"/>", power), strings.find("<t>3</t>", power));
+}
+
 TEST(WorkbookExport, TheLocaleSeparatorOfTheTableGivesTheSameNumbers) {
     auto state = ComputedExample("variant1-one-slope.snp");
     test::TempDirectory dir;
@@ -142,6 +174,27 @@ TEST(WorkbookExport, Variant23TableIsOneSheetWithoutTheHiddenColumn) {
     for (const char* merge : {"A1:B1", "A14:D14", "A19:D19", "A27:D27", "A40:D40"}) {
         EXPECT_NE(sheet.find(std::string("<mergeCell ref=\"") + merge + "\"/>"), std::string::npos) << merge;
     }
+}
+
+TEST(WorkbookExport, WarningsGoOnALastSheetOfTheirOwn) {
+    const auto state = ComputedExample("variant2-one-slope.snp");
+    const Warnings warnings = {{"long-rain", "Déšť je delší než 1 den.", WarningSubject::LeftSlope, 0},
+                               {"volume", "Objem hydrogramu <1 %> nesedí.", WarningSubject::Catchment, 20}};
+    test::TempDirectory dir;
+    const std::string tables = dir.file("t.xlsx");
+    ASSERT_EQ(WriteResultTableWorkbook(tables, GridsOf(*state), '.', {}, warnings).Message, "");
+    EXPECT_EQ(SheetNames(tables), (std::vector<std::string>{"Výstup", "Upozornění"}));
+    const std::string strings = ZipPart(tables, "xl/sharedStrings.xml");
+    EXPECT_NE(strings.find("Déšť je delší než 1 den."), std::string::npos);
+    EXPECT_NE(strings.find("Objem hydrogramu &lt;1 %&gt; nesedí."), std::string::npos);
+    EXPECT_NE(strings.find("levý svah"), std::string::npos);
+    EXPECT_EQ(CellNumber(ZipPart(tables, "xl/worksheets/sheet2.xml"), "C3"), 20.0);
+
+    const std::string series = dir.file("s.xlsx");
+    ASSERT_EQ(WriteTimeSeriesWorkbook(series, Variant23TimeSeriesSheets(*state, false), {}, warnings).Message,
+              "");
+    EXPECT_EQ(SheetNames(series), (std::vector<std::string>{"Časové řady", "Graf", "Upozornění"}));
+    ASSERT_TRUE(test::ZipIsSound(series));
 }
 
 TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod) {
@@ -181,7 +234,7 @@ TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod)
     EXPECT_EQ(CellXml(sheet, "A" + std::to_string(4 + points)), "");
 
     const std::string styles = ZipPart(path, "xl/styles.xml");
-    for (const char* format : {"formatCode=\"hh:mm\"", "formatCode=\"0.000\"", "formatCode=\"0.00\""}) {
+    for (const char* format : {"formatCode=\"[hh]:mm\"", "formatCode=\"0.000\"", "formatCode=\"0.00\""}) {
         EXPECT_NE(styles.find(format), std::string::npos) << format;
     }
     const std::string strings = ZipPart(path, "xl/sharedStrings.xml");
@@ -191,7 +244,7 @@ TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod)
     const size_t properties = strings.rfind("<rPr>", unit);
     EXPECT_NE(strings.substr(properties, unit - properties).find("<b/>"), std::string::npos);
     EXPECT_NE(strings.find("<vertAlign val=\"superscript\"/>", unit), std::string::npos);
-    for (const char* text : {"Čas [hod:min]", "Intenzita deště [mm/min]", "Výpočtový déšť", "Povodí",
+    for (const char* text : {"Čas [hod:min]", "Intenzita deště [mm.min", "Výpočtový déšť", "Povodí",
                              "Levý svah", "Pravý svah"}) {
         EXPECT_NE(strings.find(text), std::string::npos) << text;
     }
@@ -203,9 +256,9 @@ TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod)
         EXPECT_EQ(Count(chart, "<c:lineChart>"), 1u);
         EXPECT_EQ(Count(chart, "<c:ser>"), 4u);
         EXPECT_NE(chart.find("<c:orientation val=\"maxMin\"/>"), std::string::npos);
-        EXPECT_NE(chart.find("<c:numFmt formatCode=\"hh:mm\""), std::string::npos);
-        for (const char* text :
-             {"Čas [hod:min]", "Průtok [m3/s]", "Intenzita deště [mm/min]", "Výpočtový déšť"}) {
+        EXPECT_NE(chart.find("<c:numFmt formatCode=\"[hh]:mm\""), std::string::npos);
+        for (const char* text : {"Čas [hod:min]", "Průtok [m³.s⁻¹]", "Intenzita deště [mm.min⁻¹]",
+                                 "Výpočtový déšť", "Hydrogram TPV vyvolaný výpočtovým deštěm"}) {
             EXPECT_NE(chart.find(text), std::string::npos) << text;
         }
     }

@@ -485,15 +485,15 @@ void TestMainWindow::printerCommandsWithoutPrinterSaySo() {
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         QSKIP("a printer is installed on this machine");
     StartedFixture f;
-    for (const char* name : {"Konfiguracetisku1", "TiskTab1", "Tiskgrafu1"}) {
-        SeenMessage seen;
-        ModalScript script({Answer(QMessageBox::Ok, &seen)});
-        f.main().menuItem(QString::fromLatin1(name))->setEnabled(true);
-        f.main().menuItem(QString::fromLatin1(name))->trigger();
-        QVERIFY2(script.finished(), name);
-        QCOMPARE(seen.text, QStringLiteral("Nejsou nainstalovány žádné tiskárny !!"));
-        QCOMPARE(seen.icon, QMessageBox::Information);
-    }
+    // Printing itself goes through a preview, which needs no printer; the
+    // printer set-up has nothing to offer.
+    SeenMessage seen;
+    ModalScript script({Answer(QMessageBox::Ok, &seen)});
+    f.main().menuItem(QStringLiteral("Konfiguracetisku1"))->setEnabled(true);
+    f.main().menuItem(QStringLiteral("Konfiguracetisku1"))->trigger();
+    QVERIFY(script.finished());
+    QCOMPARE(seen.text, QStringLiteral("Nejsou nainstalovány žádné tiskárny !!"));
+    QCOMPARE(seen.icon, QMessageBox::Information);
 }
 
 void TestMainWindow::tableFontIsChosenForNewTables() {

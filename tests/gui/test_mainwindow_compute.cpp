@@ -5,6 +5,7 @@
 
 #include "core/hydrology/Compute.h"
 #include "core/results/NumberFormat.h"
+#include "gui/app/PrintPreview.h"
 #include "gui/results/ResultGridView.h"
 #include "gui/results/Tabulka.h"
 #include "gui/results/TabulkaV1.h"
@@ -16,6 +17,8 @@
 #include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPrintPreviewWidget>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -38,6 +41,7 @@ private slots:
     void openingAProjectClosesTheResults();
     void localeCommaIsUsedInTheGrids();
     void computeToPaintedTableIsFast();
+    void variantIPrintsAllTabsAndItsGridsStretch();
 };
 
 void TestMainWindowCompute::variantIOpensTheTabbedTableOnItsFirstTab() {
@@ -321,6 +325,64 @@ void TestMainWindowCompute::computeToPaintedTableIsFast() {
     // Measured, not asserted: the timing depends on the machine.
     qInfo("press \"Vypočítej\" -> painted two-slope Variant I table: %lld ms",
           static_cast<long long>(elapsed));
+}
+
+void TestMainWindowCompute::variantIPrintsAllTabsAndItsGridsStretch() {
+    StartedFixture f;
+    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-two-slopes.snp")),
+             THlavni::OpenResult::Opened);
+    f.main().computeProject();
+    f.main().menuItem(QStringLiteral("MenuGraf1"))->trigger();
+    QVERIFY(f.main().resultWindows().isOpen(ResultKind::Chart, true));
+    QStringList defaults;
+    QStringList shownTabs;
+    std::vector<int> pages;
+    bool onlyThisTab = false;
+    SetPrintDialogRunner([&](QDialog& dialog) {
+        if (auto* all = dialog.findChild<QRadioButton*>(QStringLiteral("VsechnyKarty"))) {
+            defaults << (all->isChecked() ? QStringLiteral("all") : QStringLiteral("this"));
+            auto* shown = dialog.findChild<QRadioButton*>(QStringLiteral("TutoKartu"));
+            shownTabs << shown->text();
+            shown->setChecked(onlyThisTab);
+            all->setChecked(!onlyThisTab);
+            return int(QDialog::Accepted);
+        }
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        preview->updatePreview();
+        pages.push_back(preview->pageCount());
+        return int(QDialog::Rejected);
+    });
+    // No printer is needed: the preview shows the pages (and prints into a PDF file).
+    f.main().TiskTab1Click();
+    onlyThisTab = true;
+    f.main().TiskTab1Click();
+    onlyThisTab = false;
+    f.main().Tiskgrafu1Click();
+    SetPrintDialogRunner({});
+    QCOMPARE(defaults, QStringList(3, QStringLiteral("all")));
+    QCOMPARE(shownTabs.first(), QStringLiteral("&jen tuto kartu (VSTUP)"));
+    QCOMPARE(shownTabs.last(), QStringLiteral("&jen tuto kartu (N = 5 let)"));
+    QCOMPARE(pages, (std::vector<int>{8, 1, 5}));
+
+    auto* table = qobject_cast<TTabulkaV1_f*>(f.main().resultWindows().window(ResultKind::Table, true));
+    QVERIFY(table);
+    // The catchment summary shows no empty heading row above its first row.
+    QVERIFY(table->grid(8)->isRowHidden(0));
+    QVERIFY(!table->grid(8)->isRowHidden(1));
+    // A wider window gives its room to the description column.
+    table->tabs()->setCurrentIndex(1);
+    ResultGridView* sheet = table->grid(2);
+    QWidget* frame = table->parentWidget();
+    frame->resize(1400, 700);
+    QApplication::processEvents();
+    const int symbol = sheet->columnWidth(0);
+    const int description = sheet->columnWidth(1);
+    const int viewport = sheet->viewport()->width();
+    frame->resize(1600, 700);
+    QApplication::processEvents();
+    QCOMPARE(sheet->viewport()->width(), viewport + 200);
+    QCOMPARE(sheet->columnWidth(1), description + 200);
+    QCOMPARE(sheet->columnWidth(0), symbol);
 }
 
 QTEST_MAIN(TestMainWindowCompute)

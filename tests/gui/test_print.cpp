@@ -144,10 +144,12 @@ void PrintTest::noPrinterShowsTheMessage() {
     AppState state;
     THlavni main(state);
     MessageCatcher catcher;
+    // Printing goes through a preview that needs no printer (nothing to
+    // print here); only the printer set-up has nothing to offer.
     main.TiskTab1Click();
     main.Tiskgrafu1Click();
     main.Konfiguracetisku1Click();
-    QCOMPARE(catcher.texts, QStringList(3, QStringLiteral("Nejsou nainstalovány žádné tiskárny !!")));
+    QCOMPARE(catcher.texts, QStringList(1, QStringLiteral("Nejsou nainstalovány žádné tiskárny !!")));
 }
 
 void PrintTest::exportClosesTheWaitWindowAndOpensTheWorkbook() {

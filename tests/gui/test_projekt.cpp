@@ -254,7 +254,8 @@ private slots:
         list(2)->setCurrentIndex(1); // Variant II
         settle();
         QVERIFY(list(3)->isVisible() && child<QLabel>("Label7")->isVisible());
-        QVERIFY(edit(15)->isVisible() && edit(22)->isVisible());
+        // The right slope's rain duration is the left one's: shown once.
+        QVERIFY(edit(15)->isVisible() && !edit(22)->isVisible());
         QVERIFY(!edit(16)->isVisible() && !edit(23)->isVisible() && !edit(24)->isVisible());
         QVERIFY(!child<QLabel>("Label21")->isVisible() && !child<QLabel>("Label16")->isVisible());
         QCOMPARE(child<QLabel>("Label8")->text(),
@@ -266,8 +267,8 @@ private slots:
         list(2)->setCurrentIndex(2); // Variant III
         QVERIFY(!edit(8)->isVisible() && !edit(9)->isVisible() && !list(3)->isVisible());
         QVERIFY(!window_->speedButton(7)->isVisible());
-        QVERIFY(edit(15)->isVisible() && edit(16)->isVisible() && edit(22)->isVisible() &&
-                edit(23)->isVisible());
+        QVERIFY(edit(15)->isVisible() && edit(16)->isVisible() && !edit(22)->isVisible() &&
+                !edit(23)->isVisible());
         QVERIFY(child<QLabel>("Label16")->isVisible());
     }
 
@@ -300,14 +301,15 @@ private slots:
         type(21, "80");
         QVERIFY(window_->computeButton()->isEnabled());
 
-        // Variant III wants durations and intensities on both slopes.
+        // Variant III wants the rain's duration and intensity, typed once
+        // for both slopes (the right slope's hidden fields follow).
         list(2)->setCurrentIndex(2);
         QVERIFY(!window_->computeButton()->isEnabled());
         type(15, "60");
-        type(16, "1.1");
-        type(22, "60");
         QVERIFY(!window_->computeButton()->isEnabled());
-        type(23, "1.1");
+        type(16, "1.1");
+        QCOMPARE(edit(22)->text(), QStringLiteral("60"));
+        QCOMPARE(edit(23)->text(), QStringLiteral("1.1"));
         QVERIFY(window_->computeButton()->isEnabled());
         // A zero curve-number text takes the member away again.
         replace(21, "0");
@@ -427,7 +429,7 @@ private slots:
         QCOMPARE(edit(21)->text(), QString("81.5"));
         QCOMPARE(window_->memo()->toPlainText(),
                  QString::fromUtf8("Povodí Bílého potoka\n\nŽďár nad Sázavou\n\n"));
-        QVERIFY(edit(22)->isVisible() && list(3)->isVisible() && !edit(24)->isVisible());
+        QVERIFY(edit(15)->isVisible() && list(3)->isVisible() && !edit(24)->isVisible());
         QVERIFY(window_->computeButton()->isVisible() && window_->computeButton()->isEnabled());
         QVERIFY(modified.count() >= 1);
         for (int m : {0, 1, 2, 3, 4, 8, 9, 10, 11, 12, 13, 14, 16, 17, 18, 19, 20, 21, 22}) {

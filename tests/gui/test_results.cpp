@@ -1,5 +1,6 @@
 // The result grid view: merged and hidden cells, its context menu copying
-// the table, and the room it asks for.
+// the table, and the room it asks for; the font dialog's start.
+#include "gui/common/FontDialogStart.h"
 #include "gui/results/ResultGridView.h"
 #include "render/CellPainter.h"
 
@@ -7,6 +8,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMenu>
 #include <QTest>
 
@@ -18,6 +21,7 @@ class TestResults : public QObject {
     Q_OBJECT
 private slots:
     void viewMergesHidesAndCopies();
+    void fontDialogStartsFromTheDrawnFamily();
 };
 
 void TestResults::viewMergesHidesAndCopies() {
@@ -41,6 +45,15 @@ void TestResults::viewMergesHidesAndCopies() {
     // The view asks for the room of all its visible columns and rows.
     const render::GridGeometry geometry = view.cellPainter().geometry(view.grid());
     QVERIFY(view.naturalSize().width() >= static_cast<int>(geometry.width()));
+}
+
+void TestResults::fontDialogStartsFromTheDrawnFamily() {
+    // The font dialog starts from the family the tables are drawn in, one it lists.
+    const QFont font = TableFont();
+    const QFont start = FontDialogStart(font);
+    QCOMPARE(start.family(), QFontInfo(font).family());
+    QVERIFY(QFontDatabase::families().contains(start.family()));
+    QCOMPARE(QFontInfo(start).family(), start.family());
 }
 
 QTEST_MAIN(TestResults)

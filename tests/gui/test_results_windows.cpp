@@ -70,7 +70,9 @@ void TestResultsWindows::variantITabsPaintTheirRows() {
         table->tabs()->setCurrentIndex(tab);
         const QImage image = Grab(sub);
         Keep(image, QStringLiteral("variant1-tab%1").arg(tab + 1));
-        QVERIFY2(CountPixels(image, HeadingColour) > RowPixels,
+        // The catchment summary shows no heading row: its layout's first row is empty.
+        const bool heading = tab != 7;
+        QVERIFY2((CountPixels(image, HeadingColour) > RowPixels) == heading,
                  qPrintable(QStringLiteral("tab %1").arg(tab)));
         const bool outputSheet = tab >= 1 && tab <= 5;
         QCOMPARE(CountPixels(image, PeakColour) > RowPixels, outputSheet);

@@ -5,6 +5,7 @@
 #include "gui/views/TGraf1.h"
 #include "gui/views/TGrafV1_f.h"
 #include "render/ChartBuilder.h"
+#include "render/ChartDecorations.h"
 #include "test_views_data.h"
 
 #include <QAbstractAxis>
@@ -13,6 +14,7 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDir>
+#include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineEdit>
@@ -23,6 +25,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QValueAxis>
+#include <QWheelEvent>
 #include <QtTest>
 
 using namespace hydrim;
@@ -90,6 +93,8 @@ private slots:
     void dailyHydrographHasNoRainAndItsOwnTitle();
     void tabsRedrawForTheirReturnPeriod();
     void emptyHydrographKeepsUsableAxes();
+    void longHydrographOpensOnItsPeakZoomsAndReadsElapsedHours();
+    void unsetTitleShowsNothingAndTheHydrographIsNamed();
     void titleIsEditedInPlace();
     void emptyOrCancelledTitleKeepsTheOldOne();
     void contextMenuCopiesTheChartAsPictures();
@@ -126,7 +131,7 @@ void ChartWindowTest::oneSlopeWithoutPondingFollowsTheCurve() {
 
     auto* left = qobject_cast<QValueAxis*>(Axis(chart, render::DischargeAxisName));
     QVERIFY(left);
-    QCOMPARE(left->titleText(), QStringLiteral("Průtok [m3/s]"));
+    QCOMPARE(left->titleText(), QStringLiteral("Průtok [m³.s⁻¹]"));
     QVERIFY(std::abs(left->max() - 1.1 * s.Q) < Tolerance);
     QCOMPARE(left->min(), 0.0);
     QCOMPARE(Axis(chart, render::TimeAxisName)->titleText(), QStringLiteral("Čas [hod:min]"));
@@ -196,7 +201,7 @@ void ChartWindowTest::rainBandHangsFromTheTopForTheRainDuration() {
     QVERIFY(right);
     QVERIFY(right->isVisible());
     QVERIFY(right->isReverse()); // zero at the top
-    QCOMPARE(right->titleText(), QStringLiteral("Intenzita deště [mm / min]"));
+    QCOMPARE(right->titleText(), QStringLiteral("Intenzita deště [mm.min⁻¹]"));
     QCOMPARE(right->max(), 3.0); // nint(2.5) = 2 (halves to even), plus one
     QCOMPARE(right->min(), 0.0);
 
@@ -245,6 +250,7 @@ void ChartWindowTest::dailyHydrographHasNoRainAndItsOwnTitle() {
     QChart* chart = view->chart();
     QVERIFY(!state.HydrographFromDesignRain);
     QCOMPARE(view->titleText(), QStringLiteral("Hydrogram z H1d"));
+    QCOMPARE(view->captionText(), QStringLiteral("Hydrogram TPV vyvolaný 1denním srážkovým úhrnem H1dN"));
     QVERIFY(!Find<QAreaSeries>(chart, render::RainSeriesName));
     QVERIFY(!Axis(chart, render::IntensityAxisName));
     QVERIFY(!LegendEntries(chart).contains(QStringLiteral("Výpočtový déšť")));
@@ -300,6 +306,94 @@ void ChartWindowTest::emptyHydrographKeepsUsableAxes() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(!window.chartView()->grab().isNull());
+}
+
+void ChartWindowTest::longHydrographOpensOnItsPeakZoomsAndReadsElapsedHours() {
+    AppState state;
+    const Shape s{5, 30, 0, 2600, 3, 1, 2.0}; // peak at minute 35 of a 44-hour hydrograph
+    testdata::SetVariant23(state, s, 30, 0.9);
+    TGraf1 window(state);
+    window.resize(900, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    HydrographChartView* view = window.chartView();
+    // The first view shows the rise, the peak and the recession, not the whole tail.
+    const QPair<int, int> first = view->shownMinutes();
+    QCOMPARE(first.first, 0);
+    QVERIFY2(first.second > 35 && first.second < 2635 / 2, qPrintable(QString::number(first.second)));
+    QCOMPARE(render::FirstViewMinutes(view->content()), first.second);
+
+    // The whole hydrograph: hours run on past a day.
+    view->showWholeHydrograph();
+    QCOMPARE(view->shownMinutes(), qMakePair(0, 2634));
+    QStringList labels;
+    for (int k = 0; !view->timeAxisLabel(k).isEmpty(); ++k) {
+        labels << view->timeAxisLabel(k);
+    }
+    QVERIFY2(labels.contains(QStringLiteral("36:00")), qPrintable(labels.join(' ')));
+    QCOMPARE(render::ElapsedTimeLabel(27 * 60), QStringLiteral("27:00"));
+    QCOMPARE(render::ElapsedTimeLabel(6000), QStringLiteral("100:00"));
+
+    view->resetView();
+    QCOMPARE(view->shownMinutes(), first);
+    const QRectF plot = view->chart()->plotArea();
+
+    // The wheel zooms the time axis in around the pointer.
+    QWheelEvent wheel(plot.center(), view->viewport()->mapToGlobal(plot.center().toPoint()), QPoint(),
+                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view->viewport(), &wheel);
+    const QPair<int, int> zoomed = view->shownMinutes();
+    QVERIFY(zoomed.second - zoomed.first < first.second - first.first);
+    QVERIFY(zoomed.first > first.first && zoomed.second < first.second);
+
+    // The arrow keys drag the view along; Home goes back to the first view.
+    QTest::keyClick(view, Qt::Key_Right);
+    QVERIFY(view->shownMinutes().first > zoomed.first);
+    QTest::keyClick(view, Qt::Key_Home);
+    QCOMPARE(view->shownMinutes(), first);
+
+    // A rectangle dragged with the left button zooms into it; the right
+    // button opens the menu and leaves the zoom.
+    const QPoint from(int(plot.left() + plot.width() * 0.25), int(plot.top() + 10));
+    const QPoint to(int(plot.left() + plot.width() * 0.5), int(plot.bottom() - 10));
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+    QMouseEvent drag(QEvent::MouseMove, to, view->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &drag);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+    const QPair<int, int> band = view->shownMinutes();
+    QVERIFY2(band.second - band.first < (first.second - first.first) / 2,
+             qPrintable(QStringLiteral("%1-%2").arg(band.first).arg(band.second)));
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, plot.center().toPoint());
+    view->contextMenu()->hide();
+    QCOMPARE(view->shownMinutes(), band);
+    for (const char* item : {"Původní zobrazení", "Celý hydrogram", "Upravit název grafu…"}) {
+        bool found = false;
+        for (QAction* action : view->contextMenu()->actions()) {
+            found = found || action->text() == QString::fromUtf8(item);
+        }
+        QVERIFY2(found, item);
+    }
+}
+
+void ChartWindowTest::unsetTitleShowsNothingAndTheHydrographIsNamed() {
+    AppState state; // the titles hold the placeholder "Název grafu"
+    testdata::SetVariant23(state, Shape{0, 10, 0, 20, 2, 1, 1.0}, 10, 1.0);
+    TGraf1 window(state);
+    HydrographChartView* view = window.chartView();
+    QCOMPARE(view->captionText(), QStringLiteral("Hydrogram TPV vyvolaný výpočtovým deštěm"));
+    render::HydrographChartContent content = view->content();
+    QCOMPARE(content.title, QStringLiteral("Název grafu"));
+    QChart* chart = render::BuildHydrographChart(content);
+    render::ChartDecorations decorations;
+    decorations.attach(chart, &content);
+    QVERIFY(decorations.title()->text().isEmpty());
+    delete chart;
+    // Its place can still be clicked, and the editor starts empty.
+    QVERIFY(view->titleRect().width() >= 200);
+    view->beginTitleEdit();
+    QVERIFY(view->titleEditor()->text().isEmpty());
+    QCOMPARE(view->titleEditor()->placeholderText(), QStringLiteral("Název grafu"));
 }
 
 void ChartWindowTest::titleIsEditedInPlace() {

@@ -10,6 +10,7 @@
 
 #include <QClipboard>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTabBar>
 #include <QTableView>
 #include <QtTest>
@@ -117,10 +118,13 @@ void TimeSeriesWindowTest::dailyHydrographDropsTheRainColumn() {
     QCOMPARE(window.model()->rowCount(), 20); // the longer slope
     QCOMPARE(Title(window, 3), QStringLiteral(" Levý svah "));
     QCOMPARE(Title(window, 4), QStringLiteral(" Pravý svah "));
+    QCOMPARE(window.caption()->text(), QStringLiteral("Hydrogram TPV vyvolaný výpočtovým deštěm"));
 
     state.HydrographFromDesignRain = false;
     window.refresh();
     QCOMPARE(window.model()->columnCount(), 4);
+    QCOMPARE(window.caption()->text(),
+             QStringLiteral("Hydrogram TPV vyvolaný 1denním srážkovým úhrnem H1dN"));
     QCOMPARE(Title(window, 1), QStringLiteral("  Povodí  "));
     QCOMPARE(window.model()->rowCount(), 39);
     // The catchment column is the sum of the slopes, as listed.

@@ -24,6 +24,7 @@ private slots:
     void sameRelativeLayoutAtAHigherResolution();
     void longDescriptionIsCutToTheRoomLeft();
     void projectPdfHasOnePagePerTableAndChart();
+    void warningsArePrintedBelowTheTableAndTheChart();
 };
 
 void PrintPagesTest::tablePageFollowsThePageWidth() {
@@ -139,6 +140,31 @@ void PrintPagesTest::projectPdfHasOnePagePerTableAndChart() {
     }
     // No temporary file is left beside the PDF.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("projekt.pdf")});
+}
+
+void PrintPagesTest::warningsArePrintedBelowTheTableAndTheChart() {
+    const auto state = Computed("variant1-two-slopes.snp");
+    QVERIFY(state);
+    const std::vector<ResultGrid> grids = GridsOf(*state);
+    render::TablePrintSettings settings;
+    settings.notes = {QStringLiteral("Hydrogram levého svahu pro N = 5 let nenese objem odtoku.")};
+    render::HydrographChartContent chart = render::VariantIChartContent(*state, 1, true);
+    chart.notes = {QStringLiteral("Déšť je delší než 1 den.")};
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("upozorneni.pdf");
+    QCOMPARE(render::WritePdf(pdf, {render::PrintPage::Table(grids[1]), render::PrintPage::Chart(chart)},
+                              settings),
+             QString());
+    QCOMPARE(PageCount(pdf), 2);
+    const QString table = PageText(pdf, 1).simplified();
+    QVERIFY2(table.contains(QStringLiteral("Upozornění Hydrogram levého svahu")), qPrintable(table));
+    QVERIFY(PageText(pdf, 2).simplified().contains(QStringLiteral("Upozornění Déšť je delší než 1 den.")));
+
+    // Warnings that do not fit below the table go on a page of their own.
+    settings.notes = QStringList(60, QStringLiteral("Dlouhé upozornění, které se opakuje."));
+    QCOMPARE(render::WritePdf(pdf, {render::PrintPage::Table(grids[1])}, settings), QString());
+    QCOMPARE(PageCount(pdf), 2);
+    QVERIFY(PageText(pdf, 2).contains(QStringLiteral("Dlouhé upozornění")));
 }
 
 QTEST_MAIN(PrintPagesTest)

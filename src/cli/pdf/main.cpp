@@ -1,17 +1,26 @@
-// hydrim-pdf: the PDF writer that "hydrim-cli pdf" runs once it has checked
-// its command line (hydrim-pdf PROJECT.snp OUT.pdf DATADIR). It computes the
-// project and draws its result tables and hydrograph charts with Qt, off
-// screen, one page each; its messages read as those of hydrim-cli.
+// hydrim-pdf: the PDF writer that "hydrim-cli pdf" and "hydrim-cli report" run
+// once they have checked their command line (hydrim-pdf [--report]
+// PROJECT.snp OUT.pdf DATADIR). It computes the project and draws, with Qt
+// and off screen, its result tables and hydrograph charts one page each, or
+// with --report the design report; its messages read as those of hydrim-cli.
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "cli/ComputationReport.h"
 
 #include "core/Engine.h"
+#include "core/results/WarningLists.h"
+#include "core/results/InputSummary.h"
+#include "render/DesignReport.h"
 #include "render/PrintJobs.h"
+#include "render/PrintNotes.h"
 #include "render/ResultHydrographs.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QtGlobal>
+
+#include <cstring>
 
 namespace {
 
@@ -32,6 +41,7 @@ std::vector<render::HydrographChartContent> ChartsOf(const AppState& state) {
     }
     for (render::HydrographChartContent& chart : charts) {
         chart.title = title;
+        chart.notes = render::WarningTexts(WarningsOfReturnPeriod(ResultWarnings(state), chart.returnPeriod));
     }
     return charts;
 }
@@ -49,17 +59,42 @@ render::TablePrintSettings SettingsOf(const AppState& state) {
     for (const std::string& line : state.CurrentProject.Texts.Description) {
         settings.description << QString::fromStdString(line);
     }
+    settings.notes = render::WarningTexts(ResultWarnings(state));
     return settings;
 }
 
-int WritePdf(const std::string& projectFile, const std::string& output, const std::string& dataDir) {
+// What is drawn once the project is computed and the application runs.
+enum class Document { Pages, Report };
+
+QString Draw(Document document, const AppState& state, std::vector<ResultGrid> grids,
+             const std::string& projectFile, const std::string& output, const std::string& dataDir) {
+    const QString path = QString::fromStdString(output);
+    if (document == Document::Report) {
+        const QString name = QFileInfo(QString::fromStdString(projectFile)).fileName();
+        return render::WriteDesignReportPdf(path, render::MakeDesignReport(state, std::move(grids),
+                                                                           ReadLookupRowNames(dataDir), name,
+                                                                           QDateTime::currentDateTime()));
+    }
+    const std::vector<render::HydrographChartContent> charts = ChartsOf(state);
+    std::vector<render::PrintPage> pages;
+    for (const ResultGrid& grid : grids) {
+        pages.push_back(render::PrintPage::Table(grid));
+    }
+    for (const render::HydrographChartContent& chart : charts) {
+        pages.push_back(render::PrintPage::Chart(chart));
+    }
+    return render::WritePdf(path, pages, SettingsOf(state));
+}
+
+int WritePdf(Document document, const std::string& projectFile, const std::string& output,
+             const std::string& dataDir) {
     const Computation computation = LoadAndCompute(projectFile, dataDir);
     if (!computation.hasResults()) {
         return ReportComputation(computation, projectFile, NoRunoff::IsAFailure);
     }
     const AppState& state = *computation.State;
     Error layoutError;
-    const std::vector<ResultGrid> grids = ResultGrids(state, dataDir, layoutError);
+    std::vector<ResultGrid> grids = ResultGrids(state, dataDir, layoutError);
     if (layoutError) {
         PrintError(layoutError.Message);
         return ExitInvalidInput;
@@ -73,15 +108,7 @@ int WritePdf(const std::string& projectFile, const std::string& output, const st
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
 
-    const std::vector<render::HydrographChartContent> charts = ChartsOf(state);
-    std::vector<render::PrintPage> pages;
-    for (const ResultGrid& grid : grids) {
-        pages.push_back(render::PrintPage::Table(grid));
-    }
-    for (const render::HydrographChartContent& chart : charts) {
-        pages.push_back(render::PrintPage::Chart(chart));
-    }
-    const QString error = render::WritePdf(QString::fromStdString(output), pages, SettingsOf(state));
+    const QString error = Draw(document, state, std::move(grids), projectFile, output, dataDir);
     if (!error.isEmpty()) {
         PrintError(error.toStdString());
         return ExitInvalidInput;
@@ -92,12 +119,14 @@ int WritePdf(const std::string& projectFile, const std::string& output, const st
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        PrintError("hydrim-pdf is run by \"hydrim-cli pdf\" (see hydrim-cli help pdf)");
+    const bool report = argc == 5 && std::strcmp(argv[1], "--report") == 0;
+    if (argc != 4 && !report) {
+        PrintError("hydrim-pdf is run by \"hydrim-cli pdf\" and \"hydrim-cli report\" (see hydrim-cli help)");
         return ExitUsage;
     }
+    char** files = argv + (report ? 2 : 1);
     try {
-        return WritePdf(argv[1], argv[2], argv[3]);
+        return WritePdf(report ? Document::Report : Document::Pages, files[0], files[1], files[2]);
     } catch (const std::exception& error) {
         PrintError(error.what());
         return ExitInvalidInput;

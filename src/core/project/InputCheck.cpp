@@ -17,6 +17,8 @@ struct NumericField {
 };
 
 const std::string RainLabel = "1-denní maximální srážkový úhrn pro ";
+const std::string ValleyLengthLabel = "Délka údolnice [km]";
+const std::string ValleySlopeLabel = "Sklon údolnice [%]";
 
 std::string SlopeSuffix(bool twoSlopes, bool left) {
     if (!twoSlopes) {
@@ -147,11 +149,56 @@ void CheckSlopesAgree(const ProjectTexts& texts, std::vector<std::string>& probl
     }
 }
 
+Rule RuleOf(int k) {
+    switch (k) {
+    case EditRainN:
+    case EditRain100:
+    case EditRain10:
+    case EditRain20:
+    case EditRain50:
+        return Rule::Rainfall;
+    case EditCnL:
+    case EditCnR:
+        return Rule::CurveNumber;
+    case EditDurationL:
+    case EditDurationR:
+        return Rule::Duration;
+    default:
+        return Rule::Positive;
+    }
+}
+
 bool IsChosen(int item, int last) {
     return item >= 0 && item <= last;
 }
 
 } // namespace
+
+std::string FieldLabel(const ProjectTexts& texts, int k) {
+    if (k == EditValleyLength) {
+        return ValleyLengthLabel;
+    }
+    if (k == EditValleySlope) {
+        return ValleySlopeLabel;
+    }
+    for (const NumericField& field : RainfallFields(texts.Variant == 1 ? 1 : 0)) {
+        if (field.edit == k) {
+            return field.label;
+        }
+    }
+    const bool right = k >= EditAreaR;
+    const std::string suffix = SlopeSuffix(right || HasTwoSlopes(texts), !right);
+    for (const NumericField& field : SlopeFields(2, right ? 7 : 0, suffix)) {
+        if (field.edit == k) {
+            return field.label;
+        }
+    }
+    return "Edit" + std::to_string(k);
+}
+
+std::string FieldTextProblem(const ProjectTexts& texts, int k, const std::string& text) {
+    return text.empty() ? std::string() : CheckField(text, FieldLabel(texts, k), RuleOf(k));
+}
 
 std::vector<int> RequiredMembers(int catchmentType, int variant) {
     static const std::vector<int> group1[3] = {{0, 1, 3, 4, 5, 6, 7}, {0, 1, 2, 3, 4}, {0, 1}};
@@ -186,8 +233,8 @@ std::vector<std::string> CheckInputs(const Project& project) {
     }
     const bool twoSlopes = HasTwoSlopes(texts);
     CheckFields(texts,
-                {{EditValleyLength, "Délka údolnice [km]", Rule::Positive},
-                 {EditValleySlope, "Sklon údolnice [%]", Rule::Positive}},
+                {{EditValleyLength, ValleyLengthLabel, Rule::Positive},
+                 {EditValleySlope, ValleySlopeLabel, Rule::Positive}},
                 problems);
     if (texts.Variant == 1 && !IsChosen(texts.ReturnPeriodItem, 5)) {
         problems.push_back("Doba opakování N [roky]: není zvolena.");

@@ -20,4 +20,14 @@ std::vector<int> RequiredMembers(int catchmentType, int variant);
 // the project can be computed.
 std::vector<std::string> CheckInputs(const Project& project);
 
+// The label by which the problems above name numeric field EditK (the
+// rainfall fields as the variant shows them, the slope fields with the
+// slope when there are two, or when k is a right-slope field).
+std::string FieldLabel(const ProjectTexts& texts, int k);
+
+// The problem of a non-empty text in numeric field EditK, judged by the
+// field's own rule (a number greater than 0; rainfall 10 to 500; CN 40 to
+// 100; a duration of whole minutes, 10 to 300), or "" when there is none.
+std::string FieldTextProblem(const ProjectTexts& texts, int k, const std::string& text);
+
 } // namespace hydrim

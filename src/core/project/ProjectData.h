@@ -98,6 +98,8 @@ int Variant23Number(const ProjectTexts& texts);
 
 // Named edit fields (index into ProjectTexts::Edit).
 enum EditField : int {
+    EditIdentificationFirst = 1, // "Identifikační číslo", "Tok", "Závěrový profil", "Lokalita"
+    EditIdentificationLast = 4,
     EditValleyLength = 5,
     EditValleySlope = 6,
     EditRainN = 8, // N of Variant II, N = 5 of Variant I

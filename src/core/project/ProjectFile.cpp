@@ -1,6 +1,7 @@
 #include "core/project/ProjectFile.h"
 
 #include "core/project/InputRules.h"
+#include "core/project/PrintableText.h"
 #include "core/project/TextCodec.h"
 
 #include <algorithm>
@@ -83,6 +84,63 @@ std::string SelectedRainfallText(const RainfallTexts& rainfall) {
     return index >= 0 && index <= 5 ? rainfall.Texts[static_cast<size_t>(index)] : std::string();
 }
 
+// The items after the description, one name per line of the layout (the
+// chart titles, which older files do not have, excepted); the lines of one
+// lookup table share a name, the lines that are always empty have none.
+const std::vector<std::string>& ItemNamesAfterDescription() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> list = {"typ povodí",
+                                         "varianta",
+                                         "doba opakování N",
+                                         "typ CN křivky levého svahu",
+                                         "typ CN křivky pravého svahu",
+                                         "srážkový úhrn pro N = 10",
+                                         "srážkový úhrn pro N = 20",
+                                         "srážkový úhrn pro N = 50",
+                                         "srážkový úhrn pro N = 5",
+                                         "délka údolnice",
+                                         "sklon údolnice",
+                                         "",
+                                         "srážkový úhrn pro zvolené N",
+                                         "srážkový úhrn pro N = 100"};
+        for (const char* slope : {"levého svahu", "pravého svahu"}) {
+            for (const char* field : {"plocha", "sklon", "drsnost", "", "číslo CN křivky",
+                                      "doba trvání deště", "intenzita deště"}) {
+                list.push_back(*field ? std::string(field) + " " + slope : std::string());
+            }
+        }
+        list.push_back("řádek tabulky srážek");
+        list.insert(list.end(), 4, "zadání tabulky drsnosti");
+        list.insert(list.end(), 2, "způsob určení skupin půd");
+        list.insert(list.end(), 2, "plochy hydrologických skupin půd");
+        list.insert(list.end(), 2, "plochy půdních jednotek");
+        list.insert(list.end(), 2, "skupiny půdních jednotek");
+        list.insert(list.end(), 2, "plochy druhů pozemků");
+        return list;
+    }();
+    return names;
+}
+
+// The items a file of lineCount lines does not hold, when its description
+// should have descriptionLines lines.
+std::vector<std::string> MissingItems(size_t lineCount, size_t descriptionLines) {
+    std::vector<std::string> missing;
+    if (lineCount < 2) {
+        missing.emplace_back("počet řádků popisu projektu");
+    }
+    const size_t descriptionEnd = 2 + descriptionLines;
+    if (lineCount < descriptionEnd) {
+        missing.emplace_back("popis projektu");
+    }
+    const std::vector<std::string>& names = ItemNamesAfterDescription();
+    for (size_t k = lineCount > descriptionEnd ? lineCount - descriptionEnd : 0; k < names.size(); ++k) {
+        if (!names[k].empty() && (missing.empty() || missing.back() != names[k])) {
+            missing.push_back(names[k]);
+        }
+    }
+    return missing;
+}
+
 // Hands out the lines of the file one item at a time; past the end every
 // text is empty and every integer takes its "missing" value.
 class ItemReader {
@@ -116,12 +174,12 @@ public:
                 return true;
             }
             if (ec == std::errc() && stop == last) {
-                error = message(lineNumber, "hodnota \"" + line + "\" je mimo rozsah " + std::to_string(low) +
-                                                " až " + std::to_string(high) + ".");
+                error = message(lineNumber, "hodnota \"" + PrintableExcerpt(line) + "\" je mimo rozsah " +
+                                                std::to_string(low) + " až " + std::to_string(high) + ".");
                 return false;
             }
         }
-        error = message(lineNumber, "\"" + line + "\" není celé číslo.");
+        error = message(lineNumber, "\"" + PrintableExcerpt(line) + "\" není celé číslo.");
         return false;
     }
 
@@ -197,8 +255,33 @@ bool ReadLookupState(ItemReader& in, LookupState& lookup, std::string& error) {
     return true;
 }
 
+// The identification texts (Edit1 to Edit4) follow the chart titles as an
+// optional block: a marker line and the four texts. Readers that stop after
+// the chart titles never see it, and a project without identification writes
+// no block, so its file keeps the layout it always had.
+void AppendIdentification(const ProjectTexts& texts, std::vector<std::string>& lines) {
+    const auto first = texts.Edit.begin() + EditIdentificationFirst;
+    const auto last = texts.Edit.begin() + EditIdentificationLast + 1;
+    if (std::all_of(first, last, [](const std::string& text) { return text.empty(); })) {
+        return;
+    }
+    lines.push_back(IdentificationMarker);
+    for (auto text = first; text != last; ++text) {
+        lines.push_back(OneLine(*text));
+    }
+}
+
+// Reads the optional identification block; without one the four texts are
+// empty (they belong to the file read, not to the project read before it).
+void ReadIdentification(ItemReader& in, ProjectTexts& texts) {
+    const bool present = !in.atEnd() && in.text() == IdentificationMarker;
+    for (int k = EditIdentificationFirst; k <= EditIdentificationLast; ++k) {
+        texts.Edit[static_cast<size_t>(k)] = present ? in.text() : std::string();
+    }
+}
+
 ProjectReadResult Failure(std::string message) {
-    return {ProjectReadResult::Status::Error, std::move(message)};
+    return {{std::move(message)}, false, {}};
 }
 
 } // namespace
@@ -247,6 +330,7 @@ std::vector<std::string> ProjectFileLines(const Project& project) {
     }
     lines.push_back(OneLine(project.ChartTitle1));
     lines.push_back(OneLine(project.ChartTitle2));
+    AppendIdentification(texts, lines);
     return lines;
 }
 
@@ -275,7 +359,7 @@ FilledInputs DeriveFilledInputs(const Project& project) {
 ProjectReadResult ParseProjectLines(const std::vector<std::string>& lines, const std::string& fileName,
                                     Project& project) {
     if (lines.empty() || lines.front().find(ProjectFileHeader) == std::string::npos) {
-        return {ProjectReadResult::Status::WrongType, WrongFileTypeMessage};
+        return {{WrongFileTypeMessage}, true, {}};
     }
     ItemReader in(lines, fileName);
     in.text();              // the header
@@ -321,9 +405,25 @@ ProjectReadResult ParseProjectLines(const std::vector<std::string>& lines, const
     }
     read.ChartTitle1 = in.atEnd() ? DefaultChartTitle : in.text();
     read.ChartTitle2 = in.atEnd() ? DefaultChartTitle : in.text();
+    ReadIdentification(in, read.Texts);
     read.Filled = DeriveFilledInputs(read);
     project = std::move(read);
-    return {};
+    ProjectReadResult result;
+    result.missingItems = MissingItems(lines.size(), static_cast<size_t>(descriptionLines));
+    return result;
+}
+
+std::string MissingItemsNotice(const ProjectReadResult& read, const std::string& fileName) {
+    if (read.missingItems.empty()) {
+        return {};
+    }
+    std::string notice = "Soubor \"" + fileName +
+                         "\" končí před svou poslední položkou, je zřejmě poškozený. Chybějící položky "
+                         "byly doplněny prázdné: ";
+    for (size_t k = 0; k < read.missingItems.size(); ++k) {
+        notice += (k > 0 ? ", " : "") + read.missingItems[k];
+    }
+    return notice + ".";
 }
 
 ProjectReadResult ReadProjectFile(const std::string& fileName, Project& project) {

@@ -189,6 +189,40 @@ std::string SymbolFontToUnicode(std::string_view text) {
     return result;
 }
 
+namespace {
+
+// The superscript form of a raised text, empty when a character has none.
+std::string Superscript(std::string_view text) {
+    static const std::map<char, const char*> superscripts = {{'0', "⁰"}, {'1', "¹"}, {'2', "²"}, {'3', "³"},
+                                                             {'4', "⁴"}, {'5', "⁵"}, {'6', "⁶"}, {'7', "⁷"},
+                                                             {'8', "⁸"}, {'9', "⁹"}, {'-', "⁻"}, {'+', "⁺"}};
+    std::string result;
+    for (char c : text) {
+        const auto found = superscripts.find(c);
+        if (found == superscripts.end()) {
+            return {};
+        }
+        result += found->second;
+    }
+    return result;
+}
+
+} // namespace
+
+std::string PlainText(const std::vector<TextRun>& runs, RaisedNotation notation) {
+    std::string text;
+    for (const TextRun& run : runs) {
+        const std::string shown = run.symbolFont ? SymbolFontToUnicode(run.text) : run.text;
+        if (run.position != TextRun::Raised) {
+            text += shown;
+            continue;
+        }
+        const std::string superscript = notation == RaisedNotation::Superscript ? Superscript(shown) : "";
+        text += superscript.empty() ? "^" + shown : superscript;
+    }
+    return text;
+}
+
 std::string JoinRuns(const std::vector<TextRun>& runs) {
     std::string text;
     for (const TextRun& run : runs) {

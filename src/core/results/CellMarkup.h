@@ -65,4 +65,15 @@ std::string SymbolFontToUnicode(std::string_view text);
 // The runs joined back into one text (for tests and plain output).
 std::string JoinRuns(const std::vector<TextRun>& runs);
 
+// How a plain text shows the raised parts of a unit.
+enum class RaisedNotation {
+    Superscript, // Unicode superscript characters: "[10³.m³]", "[m³.s⁻¹]"
+    Caret,       // ASCII, one "^" before each raised part: "[10^3.m^3]", "[m^3.s^-1]"
+};
+
+// The runs as one UTF-8 text that keeps what the drawing shows: raised parts
+// in the notation (a raised part without superscript characters gets a
+// caret), "Symbol" font letters as Greek letters, lowered parts as they are.
+std::string PlainText(const std::vector<TextRun>& runs, RaisedNotation notation);
+
 } // namespace hydrim

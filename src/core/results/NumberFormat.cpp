@@ -164,6 +164,25 @@ std::string CellFixed(double v, int decimals, char decimalSeparator) {
     return "  " + FormatFixed(v, 5, decimals, decimalSeparator);
 }
 
+std::string CellInput(double v, int decimals, char decimalSeparator) {
+    constexpr int MaxDecimals = 9;
+    std::string text = FormatFixed(v, 5, decimals, decimalSeparator);
+    const bool showsZero = text.find_first_of("123456789") == std::string::npos;
+    if (v == 0.0 || !std::isfinite(v) || !showsZero) {
+        return "  " + text;
+    }
+    // Two significant digits, the zeros after them dropped down to the row's decimals.
+    const int needed = static_cast<int>(std::floor(-std::log10(std::abs(v)))) + 2;
+    const int shown = std::clamp(needed, decimals, MaxDecimals);
+    text = FormatFixed(v, 5, shown, decimalSeparator);
+    const size_t separator = text.find(decimalSeparator);
+    while (separator != std::string::npos && text.size() > separator + 1 + static_cast<size_t>(decimals) &&
+           text.back() == '0') {
+        text.pop_back();
+    }
+    return "  " + text;
+}
+
 std::string CellSignificant3(double v, char decimalSeparator) {
     return "  " + FormatSignificant3(v, decimalSeparator);
 }

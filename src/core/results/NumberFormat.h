@@ -26,6 +26,9 @@ std::string FormatSignificant3(double v, char decimalSeparator);
 // The value cell texts: two blanks followed by the number.
 std::string CellFixed(double v, int decimals, char decimalSeparator); // precision 5
 std::string CellSignificant3(double v, char decimalSeparator);
+// An input echoed in a table: as CellFixed, but a small value that would
+// read as zero shows two significant digits (0.001 -> "  0.001", not "  0.00").
+std::string CellInput(double v, int decimals, char decimalSeparator);
 std::string CellInteger(long long v);
 
 } // namespace hydrim

@@ -1,5 +1,7 @@
 #include "core/results/ResultTable.h"
 
+#include "core/results/CellMarkup.h"
+
 #include <algorithm>
 
 namespace hydrim {
@@ -44,6 +46,15 @@ std::vector<int> VisibleColumnsOf(const ResultGrid& grid) {
     return columns;
 }
 
+// The cell as plain text: the units with their raised parts in the notation,
+// Greek letters as such; headings read across a row stay as they are.
+std::string PlainCell(const ResultGrid& grid, int row, int column, RaisedNotation notation) {
+    if (grid.HeadingAcrossRow(row)) {
+        return grid.Cell(row, column);
+    }
+    return PlainText(CellRuns(grid, row, column), notation);
+}
+
 } // namespace
 
 const std::string& ResultGrid::Cell(int row, int column) const {
@@ -52,6 +63,16 @@ const std::string& ResultGrid::Cell(int row, int column) const {
         return empty;
     }
     return Cells[static_cast<size_t>(row)][static_cast<size_t>(column)];
+}
+
+int ResultGrid::FirstShownRow() const {
+    int row = 0;
+    while (row < RowCount() - 1 &&
+           std::all_of(Cells[static_cast<size_t>(row)].begin(), Cells[static_cast<size_t>(row)].end(),
+                       [](const std::string& cell) { return cell.empty(); })) {
+        ++row;
+    }
+    return row;
 }
 
 bool ResultGrid::HeadingAcrossRow(int row) const {
@@ -76,12 +97,12 @@ std::string CopyTableText(const ResultGrid& grid) {
 std::string GridAsCsv(const ResultGrid& grid) {
     const std::vector<int> columns = VisibleColumnsOf(grid);
     std::string text;
-    for (int row = 0; row < grid.RowCount(); ++row) {
+    for (int row = grid.FirstShownRow(); row < grid.RowCount(); ++row) {
         for (size_t k = 0; k < columns.size(); ++k) {
             if (k > 0) {
                 text += ';';
             }
-            text += CsvField(grid.Cell(row, columns[k]));
+            text += CsvField(PlainCell(grid, row, columns[k], RaisedNotation::Caret));
         }
         text += "\r\n";
     }
@@ -90,20 +111,28 @@ std::string GridAsCsv(const ResultGrid& grid) {
 
 std::string GridAsText(const ResultGrid& grid) {
     const std::vector<int> columns = VisibleColumnsOf(grid);
+    std::vector<std::vector<std::string>> cells(static_cast<size_t>(grid.RowCount()));
+    for (int row = grid.FirstShownRow(); row < grid.RowCount(); ++row) {
+        for (int column : columns) {
+            cells[static_cast<size_t>(row)].push_back(
+                PlainCell(grid, row, column, RaisedNotation::Superscript));
+        }
+    }
     // A heading read across its row does not widen the symbol column.
     std::vector<size_t> widths(columns.size(), 0);
-    for (int row = 0; row < grid.RowCount(); ++row) {
+    for (int row = grid.FirstShownRow(); row < grid.RowCount(); ++row) {
         for (size_t k = grid.HeadingAcrossRow(row) ? 1 : 0; k < columns.size(); ++k) {
-            widths[k] = std::max(widths[k], CharacterCount(grid.Cell(row, columns[k])));
+            widths[k] = std::max(widths[k], CharacterCount(cells[static_cast<size_t>(row)][k]));
         }
     }
     std::string text;
-    for (int row = 0; row < grid.RowCount(); ++row) {
+    for (int row = grid.FirstShownRow(); row < grid.RowCount(); ++row) {
+        const std::vector<std::string>& rowCells = cells[static_cast<size_t>(row)];
         std::string line;
         size_t length = 0;
         size_t start = 0;
         for (size_t k = 0; k < columns.size(); ++k) {
-            const std::string& cell = grid.Cell(row, columns[k]);
+            const std::string& cell = rowCells[k];
             if (!cell.empty()) {
                 const size_t pad = length < start ? start - length : (k > 0 ? 1 : 0);
                 line.append(pad, ' ');

@@ -97,6 +97,9 @@ struct ResultGrid {
     const std::string& Cell(int row, int column) const;
     bool IsBoldRow(int row) const { return BoldRows.count(row) != 0; }
     bool IsShadedRow(int row) const { return ShadedRows.count(row) != 0; }
+    // Rows without any text at the top of a grid are not shown (the catchment
+    // summary's layout opens with one): the first row that is.
+    int FirstShownRow() const;
     // Variants II / III: a section row shows the text of its column 0 across
     // the whole row (row 0 keeps its column titles from column 2 on).
     bool HeadingAcrossRow(int row) const;
@@ -122,8 +125,10 @@ ResultGrid BuildVariant23Table(const AppState& state, const LayoutText& layout, 
 // separated by TAB, every line ended by CR LF.
 std::string CopyTableText(const ResultGrid& grid);
 
-// The grid as CSV (all visible columns, ';' separated, CR LF line ends),
-// and as aligned plain text for a terminal.
+// Both leave out the empty rows at the top (FirstShownRow).
+// The grid as CSV (all visible columns, ';' separated, CR LF line ends, the
+// raised parts of units after a "^": "[10^3.m^3]"), and as aligned plain
+// UTF-8 text for a terminal (units with superscripts: "[10³.m³]").
 std::string GridAsCsv(const ResultGrid& grid);
 std::string GridAsText(const ResultGrid& grid);
 

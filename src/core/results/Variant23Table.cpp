@@ -32,6 +32,10 @@ public:
         : grid_(grid), variant_(variant), twoSlopes_(twoSlopes), separator_(separator) {}
 
     std::string Fixed(double v, int decimals) const { return CellFixed(v, decimals, separator_); }
+    std::string Input(double v, int decimals) const { return CellInput(v, decimals, separator_); }
+    void SlopesInput(Rows rows, double left, double right, int decimals) const {
+        Slopes(rows, Input(left, decimals), Input(right, decimals));
+    }
     std::string Sig3(double v) const { return CellSignificant3(v, separator_); }
 
     void Catchment(Rows rows, const std::string& text) const { PutCell(grid_, rows.in(variant_), 2, text); }
@@ -69,19 +73,19 @@ private:
 void FillInputRows(const Writer& w, const AppState& state) {
     const NumericInputs& in = state.Inputs;
     const DerivedParams& d = state.Derived;
-    w.Catchment(RowTotalArea, w.Fixed(state.Variant23.TotalArea, 2));
-    w.SlopesFixed(RowArea, in.AreaL, in.AreaR, 2);
-    w.SlopesFixed(RowSlope, in.SlopeL, in.SlopeR, 1);
-    w.SlopesFixed(RowRoughness, in.RoughnessL, in.RoughnessR, 2);
+    w.Catchment(RowTotalArea, w.Input(state.Variant23.TotalArea, 2));
+    w.SlopesInput(RowArea, in.AreaL, in.AreaR, 2);
+    w.SlopesInput(RowSlope, in.SlopeL, in.SlopeR, 1);
+    w.SlopesInput(RowRoughness, in.RoughnessL, in.RoughnessR, 2);
     w.SlopesInt(RowCnType, in.CnTypeL, in.CnTypeR);
-    w.SlopesFixed(RowCn, in.CnL, in.CnR, 1);
+    w.SlopesInput(RowCn, in.CnL, in.CnR, 1);
     w.Catchment(RowReturnPeriod, CellInteger(in.ReturnPeriod));
-    w.Catchment(RowRainN, w.Fixed(in.RainN, 1));
-    w.Catchment(RowRain100, w.Fixed(in.Rain100, 1));
-    w.Catchment(RowValleyLength, w.Fixed(in.ValleyLength, 2));
-    w.Catchment(RowValleySlope, w.Fixed(in.ValleySlope, 2));
+    w.Catchment(RowRainN, w.Input(in.RainN, 1));
+    w.Catchment(RowRain100, w.Input(in.Rain100, 1));
+    w.Catchment(RowValleyLength, w.Input(in.ValleyLength, 2));
+    w.Catchment(RowValleySlope, w.Input(in.ValleySlope, 2));
     w.Catchment(RowInputDuration, CellInteger(in.DurationL));
-    w.Catchment(RowInputIntensity, w.Fixed(in.IntensityL, 3));
+    w.Catchment(RowInputIntensity, w.Input(in.IntensityL, 3));
     w.SlopesFixed(RowCnAdj, d.CnAdjL, d.CnAdjR, 1);
     w.SlopesFixed(RowRetention, d.RetentionL, d.RetentionR, 1);
     w.SlopesFixed(RowWidth, d.WidthL, d.WidthR, 2);

@@ -162,19 +162,19 @@ ResultGrid CatchmentGrid(const LayoutText& layout) {
 void FillInputs(ResultGrid& grid, const AppState& state, char sep) {
     const NumericInputs& in = state.Inputs;
     const ValueColumns c = ColumnsFor(state.TwoSlopes, 0);
-    PutCell(grid, 1, c.cat, CellFixed(state.VariantI.TotalArea, 2, sep));
-    PutSlopes(grid, 2, c, CellFixed(in.AreaL, 2, sep), CellFixed(in.AreaR, 2, sep));
-    PutSlopes(grid, 3, c, CellFixed(in.SlopeL, 1, sep), CellFixed(in.SlopeR, 1, sep));
-    PutSlopes(grid, 4, c, CellFixed(in.RoughnessL, 2, sep), CellFixed(in.RoughnessR, 2, sep));
-    PutCell(grid, 5, c.cat, CellFixed(in.ValleyLength, 2, sep));
-    PutCell(grid, 6, c.cat, CellFixed(in.ValleySlope, 2, sep));
+    PutCell(grid, 1, c.cat, CellInput(state.VariantI.TotalArea, 2, sep));
+    PutSlopes(grid, 2, c, CellInput(in.AreaL, 2, sep), CellInput(in.AreaR, 2, sep));
+    PutSlopes(grid, 3, c, CellInput(in.SlopeL, 1, sep), CellInput(in.SlopeR, 1, sep));
+    PutSlopes(grid, 4, c, CellInput(in.RoughnessL, 2, sep), CellInput(in.RoughnessR, 2, sep));
+    PutCell(grid, 5, c.cat, CellInput(in.ValleyLength, 2, sep));
+    PutCell(grid, 6, c.cat, CellInput(in.ValleySlope, 2, sep));
     PutSlopes(grid, 7, c, CellInteger(in.CnTypeL), CellInteger(in.CnTypeR));
-    PutSlopes(grid, 8, c, CellFixed(in.CnL, 1, sep), CellFixed(in.CnR, 1, sep));
+    PutSlopes(grid, 8, c, CellInput(in.CnL, 1, sep), CellInput(in.CnR, 1, sep));
     PutCell(grid, 9, c.cat, CellInteger(ReturnPeriods[1]));
     StackedCell periods{9, c.cat, {}};
     for (int i = 1; i <= 5; ++i) {
         periods.Lines.push_back(CellInteger(ReturnPeriods[static_cast<size_t>(i)]));
-        PutCell(grid, 9 + i, c.cat, CellFixed(in.RainByN[static_cast<size_t>(i)], 1, sep));
+        PutCell(grid, 9 + i, c.cat, CellInput(in.RainByN[static_cast<size_t>(i)], 1, sep));
     }
     grid.Stacked.push_back(periods);
     grid.RowLines[9] = 5;

@@ -2,7 +2,9 @@
 #include "gui/app/Hlavni.h"
 
 #include "gui/app/AboutWindow.h"
+#include "gui/app/DesignReportCommand.h"
 #include "gui/app/HintTiming.h"
+#include "gui/app/OutdatedResults.h"
 #include "gui/app/PrintExportHooks.h"
 #include "gui/app/ToolIcons.h"
 #include "gui/project/Projekt.h"
@@ -65,7 +67,11 @@ THlavni::THlavni(AppState& state, QWidget* parent)
     buildToolBar();
     about_ = new TOAplikaci(this);
 
+    // The menu commands of the result windows: the PDF commands, the marks of
+    // out-of-date results and the design report.
     AddPdfCommands(*this);
+    outdated_ = new OutdatedResults(*results_, this);
+    InstallDesignReportCommand(*this);
     connect(results_.get(), &ResultWindows::opened, this, &THlavni::onResultOpened);
     connect(results_.get(), &ResultWindows::closed, this, &THlavni::onResultClosed);
     connect(results_.get(), &ResultWindows::shown, this, [this](ResultKind kind, bool) {

@@ -28,6 +28,7 @@ class QToolButton;
 namespace hydrim::gui {
 
 class ChildWindow;
+class OutdatedResults;
 class TOAplikaci;
 class TProjekt1;
 
@@ -56,7 +57,9 @@ public:
 
     // --- the commands that do not need a dialog (the tests drive these) ---
     // Reads a project file into the input window. Shows "Nesprávný typ souboru!!"
-    // for a file that is not a project file; returns false then (and on a read error).
+    // for a file that is not a project file, the message of a read error, and
+    // one notice listing the items a damaged file lacked and the values the
+    // window refused or corrected (the project then counts as modified).
     enum class OpenResult { Opened, WrongType, Failed };
     OpenResult openProjectFile(const QString& fileName);
     // Writes the project to fileName; returns false (after a message) on failure.
@@ -143,6 +146,7 @@ private:
     QFont tableFont_;
     std::unique_ptr<QPrinter> printer_;
     std::function<void(TProjekt1*)> projektCreatedHook_;
+    OutdatedResults* outdated_ = nullptr;
 
     QMenu* editMenu_ = nullptr;
     QMenu* windowsMenu_ = nullptr;

@@ -2,8 +2,10 @@
 // and the input window's life.
 #include "gui/app/Hlavni.h"
 
+#include "core/project/OpeningCheck.h"
 #include "core/project/ProjectFile.h"
 #include "core/project/Startup.h"
+#include "gui/app/OutdatedResults.h"
 #include "gui/common/FileDialogs.h"
 #include "gui/common/Messages.h"
 #include "gui/project/Projekt.h"
@@ -47,6 +49,7 @@ void THlavni::createProjekt() {
     connect(projekt, &TProjekt1::modified, this, [this] { setModified(true); });
     connect(projekt, &TProjekt1::computeRequested, this, &THlavni::computeProject);
     connect(projekt, &TProjekt1::computeStateChanged, this, [this](bool) { Timer1Timer(); });
+    outdated_->watch(projekt);
     projekt_ = projekt;
     projektWindow_ = sub;
     mdi_->addSubWindow(sub);
@@ -136,7 +139,8 @@ void THlavni::Otevri1Click() {
         if (fileName.isEmpty())
             return;
         state_.ProjectDir = DirectoryOf(fileName);
-        if (openProjectFile(fileName) != OpenResult::WrongType)
+        // A file that could not be read, like one of the wrong type, lets the user choose again.
+        if (openProjectFile(fileName) == OpenResult::Opened)
             return;
     }
 }
@@ -145,20 +149,30 @@ THlavni::OpenResult THlavni::openProjectFile(const QString& fileName) {
     Project loaded = state_.CurrentProject;
     const ProjectReadResult read = ReadProjectFile(fileName.toStdString(), loaded);
     if (!read.ok()) {
-        const QString message = read.message.empty() ? QStringLiteral("Nesprávný typ souboru!!")
-                                                     : QString::fromStdString(read.message);
-        ShowError(this, message);
-        return read.status == ProjectReadResult::Status::WrongType ? OpenResult::WrongType
-                                                                   : OpenResult::Failed;
+        ShowError(this, QString::fromStdString(read.error.Message));
+        return read.wrongType ? OpenResult::WrongType : OpenResult::Failed;
     }
+    // What the window would not accept is corrected or refused, and said.
+    const std::vector<ValueCorrection> corrections = CorrectOpenedProject(loaded);
     if (!projekt_)
         createProjekt();
     results_->closeTables();
     state_.CurrentProject = std::move(loaded);
     projekt_->showProject();
     projekt_->setWindowTitle(FullName(fileName));
-    setModified(false);
+    setModified(!corrections.empty());
     Timer1Timer();
+    const std::string notices[] = {MissingItemsNotice(read, FullName(fileName).toStdString()),
+                                   CorrectionsNotice(corrections)};
+    QStringList shown;
+    for (const std::string& notice : notices) {
+        if (!notice.empty()) {
+            shown << QString::fromStdString(notice);
+        }
+    }
+    if (!shown.isEmpty()) {
+        ShowWarning(this, shown.join(QStringLiteral("\n\n")));
+    }
     return OpenResult::Opened;
 }
 

@@ -10,6 +10,7 @@
 #include "gui/app/PrintExportHooks.h"
 #include "gui/app/ProgressWindow.h"
 #include "gui/app/ResultViews.h"
+#include "gui/common/FontDialogStart.h"
 #include "gui/common/Messages.h"
 #include "gui/project/Projekt.h"
 #include "gui/results/Tabulka.h"
@@ -94,8 +95,11 @@ void THlavni::computeProject() {
     if (layoutError) {
         ShowError(this, QString::fromStdString(layoutError.Message));
     }
-    QWidget* table = variantI ? static_cast<QWidget*>(new TTabulkaV1_f(std::move(grids), tableFont_))
-                              : static_cast<QWidget*>(new TTabulka1(std::move(grids.front()), tableFont_));
+    QWidget* table =
+        variantI
+            ? static_cast<QWidget*>(new TTabulkaV1_f(std::move(grids), ResultWarnings(state_), tableFont_))
+            : static_cast<QWidget*>(
+                  new TTabulka1(std::move(grids.front()), ResultWarnings(state_), tableFont_));
     ChildWindow* sub = results_->add(ResultKind::Table, variantI, table);
     sub->resize(sub->sizeHint().boundedTo(mdi_->viewport()->size()));
     sub->show();
@@ -224,19 +228,15 @@ void THlavni::N4Casoverady1Click() {
     activateChild(results_->subWindow(ResultKind::TimeSeries, state_.LastResultVariantI));
 }
 
+// Printing goes through a preview, which also serves a machine without a
+// printer (it prints into a PDF file there).
 void THlavni::TiskTab1Click() {
-    if (!PrinterReady(this)) {
-        return;
-    }
     if (QWidget* table = results_->window(ResultKind::Table, state_.LastResultVariantI)) {
         PrintTableWindow(*this, table);
     }
 }
 
 void THlavni::Tiskgrafu1Click() {
-    if (!PrinterReady(this)) {
-        return;
-    }
     if (QWidget* chart = results_->window(ResultKind::Chart, state_.LastResultVariantI)) {
         PrintChartWindow(*this, chart);
     }
@@ -263,7 +263,7 @@ void THlavni::SpeedButton9Click() {
     const bool variantI = state_.LastResultVariantI;
     QWidget* series = results_->window(ResultKind::TimeSeries, variantI);
     if (series) {
-        ExportTimeSeriesWindow(*this, variantI);
+        ExportTimeSeriesWindow(*this, series, variantI);
     }
 }
 
@@ -290,8 +290,8 @@ void THlavni::Kopirujvse1Click() {
 
 void THlavni::Pismotabulky1Click() {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, tableFont_, this, QStringLiteral("Písmo tabulky"),
-                                            QFontDialog::ScalableFonts);
+    const QFont font = QFontDialog::getFont(&ok, FontDialogStart(tableFont_), this,
+                                            QStringLiteral("Písmo tabulky"), QFontDialog::ScalableFonts);
     if (!ok)
         return;
     tableFont_ = font;

@@ -1,9 +1,14 @@
 #include "gui/app/PrintExportHooks.h"
 
+#include "core/Engine.h"
+#include "core/results/WarningLists.h"
+#include "core/series/ChartTexts.h"
 #include "gui/app/Hlavni.h"
+#include "gui/app/PrintPreview.h"
 #include "gui/app/ResultWindows.h"
 #include "gui/common/FileDialogs.h"
 #include "gui/common/Messages.h"
+#include "gui/common/ResultNotice.h"
 #include "gui/project/Projekt.h"
 #include "gui/results/ResultGridView.h"
 #include "gui/results/Tabulka.h"
@@ -11,6 +16,9 @@
 #include "gui/views/ChartWindow.h"
 #include "gui/views/ExportWorkbook.h"
 #include "gui/views/HydrographChartView.h"
+#include "gui/views/TGrafV1_f.h"
+#include "render/PrintNotes.h"
+#include "render/ResultHydrographs.h"
 
 #include <QAction>
 #include <QDir>
@@ -48,20 +56,22 @@ QStringList DescriptionOf(THlavni& main) {
     return lines;
 }
 
-QString ProjectCaption(THlavni& main) {
-    return main.projekt() ? main.projekt()->windowTitle() : QString();
+// The warnings a window shows, with its out-of-date mark, for its printout.
+QStringList NoteTexts(QWidget* window) {
+    const ResultNotice* notice = NoticeOf(window);
+    return notice ? render::WarningTexts(notice->shownWarnings()) : QStringList();
 }
 
-QString AskPdfPath(THlavni& main, const QString& suffix) {
-    const QFileInfo project(ProjectCaption(main));
-    const bool named = project.isAbsolute();
-    const QString directory =
-        named ? project.absolutePath() : QString::fromStdString(main.state().ProjectDir);
-    const QString proposed =
-        QDir(directory).filePath((named ? project.completeBaseName() + QStringLiteral(" - ") : QString()) +
-                                 suffix + QStringLiteral(".pdf"));
-    return AskSaveFile(&main, QStringLiteral("Uložit jako PDF"), proposed,
-                       QStringLiteral("Soubory PDF (*.pdf);;Všechny soubory (*)"), QStringLiteral("pdf"));
+// The notes printed below the chart of return period N of a chart window:
+// the warnings of N, after the out-of-date mark when the window shows it.
+QStringList ChartNotes(QWidget* chartWindow, const AppState& state, int returnPeriod) {
+    const ResultNotice* notice = NoticeOf(chartWindow);
+    return render::WarningTexts(OutputWarnings(WarningsOfReturnPeriod(state.Warnings, returnPeriod),
+                                               notice && notice->isOutOfDate()));
+}
+
+QString ProjectCaption(THlavni& main) {
+    return main.projekt() ? main.projekt()->windowTitle() : QString();
 }
 
 bool WritePages(THlavni& main, const QString& path, const std::vector<render::PrintPage>& pages,
@@ -72,6 +82,47 @@ bool WritePages(THlavni& main, const QString& path, const std::vector<render::Pr
         return false;
     }
     return true;
+}
+
+// A window of several tabs asks whether to print them all (the default for
+// the Variant I windows) or the shown one; nothing when the user cancels.
+std::optional<bool> AskAllTabs(THlavni& main, int tabs, const QString& caption, const QString& shownTab) {
+    if (tabs <= 1) {
+        return false;
+    }
+    return AskPrintAllTabs(&main, caption, shownTab, true);
+}
+
+// The name of the shown tab of a table or chart window.
+QString ShownTabOf(QWidget* window) {
+    if (const ResultGrid* grid = SelectedGridOf(window)) {
+        return QString::fromStdString(grid->Title);
+    }
+    render::HydrographChartContent chart;
+    return ChartContentOf(window, chart) && chart.returnPeriod > 0
+               ? QString::fromStdString(ReturnPeriodCaption(chart.returnPeriod))
+               : QString();
+}
+
+// The grids to print: all tabs, or the selected one.
+std::vector<ResultGrid> TableGridsOf(QWidget* window, bool allTabs) {
+    if (allTabs) {
+        return AllGridsOf(window);
+    }
+    const ResultGrid* grid = SelectedGridOf(window);
+    return grid ? std::vector<ResultGrid>{*grid} : std::vector<ResultGrid>{};
+}
+
+std::vector<render::PrintPage> TablePages(const std::vector<ResultGrid>& grids) {
+    std::vector<render::PrintPage> pages;
+    for (const ResultGrid& grid : grids) {
+        pages.push_back(render::PrintPage::Table(grid));
+    }
+    return pages;
+}
+
+int TabCount(QWidget* window) {
+    return static_cast<int>(AllGridsOf(window).size());
 }
 
 // A PDF command after a print item of the file menu, enabled with it.
@@ -99,19 +150,30 @@ void AddPdfItem(THlavni& main, const QString& printItem, const QString& name, co
 } // namespace
 
 void PrintTableWindow(THlavni& main, QWidget* window) {
-    if (const ResultGrid* grid = SelectedGridOf(window)) {
-        if (!render::PrintPages(main.printer(), {render::PrintPage::Table(*grid)},
-                                PrintSettingsOf(main, window))) {
-            ShowError(&main, QStringLiteral("Tiskárna nemohla zahájit tisk."));
-        }
+    const std::optional<bool> allTabs =
+        AskAllTabs(main, TabCount(window), QStringLiteral("Tisk tabulky"), ShownTabOf(window));
+    if (!allTabs) {
+        return;
+    }
+    const std::vector<ResultGrid> grids = TableGridsOf(window, *allTabs);
+    if (!grids.empty()) {
+        ShowPrintPreview(&main, main.printer(), TablePages(grids), PrintSettingsOf(main, window),
+                         QStringLiteral("Náhled tisku tabulky"));
     }
 }
 
 void PrintChartWindow(THlavni& main, QWidget* window) {
-    render::HydrographChartContent content;
-    if (ChartContentOf(window, content) &&
-        !render::PrintPages(main.printer(), {render::PrintPage::Chart(content)}, {})) {
-        ShowError(&main, QStringLiteral("Tiskárna nemohla zahájit tisk."));
+    const std::optional<bool> allTabs =
+        AskAllTabs(main, ChartTabCount(window), QStringLiteral("Tisk grafu"), ShownTabOf(window));
+    if (!allTabs) {
+        return;
+    }
+    std::vector<render::PrintPage> pages;
+    for (const render::HydrographChartContent& chart : ChartsOf(window, *allTabs)) {
+        pages.push_back(render::PrintPage::Chart(chart));
+    }
+    if (!pages.empty()) {
+        ShowPrintPreview(&main, main.printer(), pages, {}, QStringLiteral("Náhled tisku grafu"));
     }
 }
 
@@ -124,12 +186,17 @@ void ExportTableWindow(THlavni& main, QWidget* window) {
         AskWorkbookPath(&main, ProposedWorkbookPath(ProjectCaption(main), main.state().ProjectDir, QString(),
                                                     QStringLiteral("Tabulka výsledků")));
     if (!path.isEmpty()) {
-        ExportTablesTo(&main, path, grids, main.state().LocaleDecimalSeparator);
+        const ResultNotice* notice = NoticeOf(window);
+        ExportTablesTo(&main, path, grids, main.state().LocaleDecimalSeparator,
+                       notice ? notice->shownWarnings() : ResultWarnings(main.state()));
     }
 }
 
-void ExportTimeSeriesWindow(THlavni& main, bool variantI) {
+void ExportTimeSeriesWindow(THlavni& main, QWidget* window, bool variantI) {
     const AppState& state = main.state();
+    // The workbook holds every return period: all the warnings, not those of the tab shown.
+    const ResultNotice* notice = NoticeOf(window);
+    const Warnings warnings = OutputWarnings(state.Warnings, notice && notice->isOutOfDate());
     const QString path = AskWorkbookPath(&main, ProposedWorkbookPath(ProjectCaption(main), state.ProjectDir,
                                                                      QStringLiteral(" - časové řady"),
                                                                      QStringLiteral("Časové řady")));
@@ -137,9 +204,21 @@ void ExportTimeSeriesWindow(THlavni& main, bool variantI) {
         return;
     }
     const bool twoSlopes = HasTwoSlopes(state.CurrentProject.Texts);
-    ExportTimeSeriesTo(&main, path,
-                       variantI ? VariantITimeSeriesSheets(state)
-                                : Variant23TimeSeriesSheets(state, twoSlopes));
+    ExportTimeSeriesTo(
+        &main, path, variantI ? VariantITimeSeriesSheets(state) : Variant23TimeSeriesSheets(state, twoSlopes),
+        warnings);
+}
+
+QString AskPdfPath(THlavni& main, const QString& suffix) {
+    const QFileInfo project(ProjectCaption(main));
+    const bool named = project.isAbsolute();
+    const QString directory =
+        named ? project.absolutePath() : QString::fromStdString(main.state().ProjectDir);
+    const QString proposed =
+        QDir(directory).filePath((named ? project.completeBaseName() + QStringLiteral(" - ") : QString()) +
+                                 suffix + QStringLiteral(".pdf"));
+    return AskSaveFile(&main, QStringLiteral("Uložit jako PDF"), proposed,
+                       QStringLiteral("Soubory PDF (*.pdf);;Všechny soubory (*)"), QStringLiteral("pdf"));
 }
 
 const ResultGrid* SelectedGridOf(QWidget* tableWindow) {
@@ -164,8 +243,31 @@ bool ChartContentOf(QWidget* chartWindow, render::HydrographChartContent& conten
     if (!chart) {
         return false;
     }
-    content = chart->chartView()->content();
+    content = chart->chartView()->contentAsShown();
+    content.notes = NoteTexts(chart);
     return true;
+}
+
+int ChartTabCount(QWidget* chartWindow) {
+    return qobject_cast<TGrafV1_f*>(chartWindow) ? 5 : (qobject_cast<ChartWindow*>(chartWindow) ? 1 : 0);
+}
+
+std::vector<render::HydrographChartContent> ChartsOf(QWidget* chartWindow, bool allTabs) {
+    render::HydrographChartContent shown;
+    if (!ChartContentOf(chartWindow, shown)) {
+        return {};
+    }
+    auto* variantI = qobject_cast<TGrafV1_f*>(chartWindow);
+    if (!allTabs || !variantI) {
+        return {shown};
+    }
+    std::vector<render::HydrographChartContent> charts;
+    for (int i = 1; i <= 5; ++i) {
+        charts.push_back(render::VariantIChartContent(variantI->state(), i, shown.designRain));
+        charts.back().title = shown.title;
+        charts.back().notes = ChartNotes(chartWindow, variantI->state(), ReturnPeriods[i]);
+    }
+    return charts;
 }
 
 render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) {
@@ -174,35 +276,49 @@ render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) 
         settings.font = view->cellPainter().font();
     }
     settings.description = DescriptionOf(main);
+    settings.notes = NoteTexts(tableWindow);
     return settings;
 }
 
-bool SaveTablePdf(THlavni& main, const QString& path) {
+bool SaveTablePdf(THlavni& main, const QString& path, bool allTabs) {
     QWidget* window = main.resultWindows().window(ResultKind::Table, main.state().LastResultVariantI);
-    const ResultGrid* grid = SelectedGridOf(window);
-    return grid && WritePages(main, path, {render::PrintPage::Table(*grid)}, PrintSettingsOf(main, window));
+    const std::vector<ResultGrid> grids = TableGridsOf(window, allTabs);
+    return !grids.empty() && WritePages(main, path, TablePages(grids), PrintSettingsOf(main, window));
 }
 
-bool SaveChartPdf(THlavni& main, const QString& path) {
-    render::HydrographChartContent content;
+bool SaveChartPdf(THlavni& main, const QString& path, bool allTabs) {
     QWidget* window = main.resultWindows().window(ResultKind::Chart, main.state().LastResultVariantI);
-    return ChartContentOf(window, content) && WritePages(main, path, {render::PrintPage::Chart(content)}, {});
+    std::vector<render::PrintPage> pages;
+    for (const render::HydrographChartContent& chart : ChartsOf(window, allTabs)) {
+        pages.push_back(render::PrintPage::Chart(chart));
+    }
+    return !pages.empty() && WritePages(main, path, pages, {});
 }
 
 void AddPdfCommands(THlavni& main) {
     THlavni* window = &main;
     AddPdfItem(main, QStringLiteral("TiskTab1"), QStringLiteral("UlozTabulkuPdf1"),
                QStringLiteral("Uložit tabulku jako PDF…"), [window] {
-                   const QString path = AskPdfPath(*window, QStringLiteral("tabulka"));
+                   QWidget* table =
+                       window->resultWindows().window(ResultKind::Table, window->state().LastResultVariantI);
+                   const std::optional<bool> allTabs =
+                       AskAllTabs(*window, TabCount(table), QStringLiteral("Uložit tabulku jako PDF"),
+                                  ShownTabOf(table));
+                   const QString path = allTabs ? AskPdfPath(*window, QStringLiteral("tabulka")) : QString();
                    if (!path.isEmpty()) {
-                       SaveTablePdf(*window, path);
+                       SaveTablePdf(*window, path, *allTabs);
                    }
                });
     AddPdfItem(main, QStringLiteral("Tiskgrafu1"), QStringLiteral("UlozGrafPdf1"),
                QStringLiteral("Uložit graf jako PDF…"), [window] {
-                   const QString path = AskPdfPath(*window, QStringLiteral("graf"));
+                   QWidget* chart =
+                       window->resultWindows().window(ResultKind::Chart, window->state().LastResultVariantI);
+                   const std::optional<bool> allTabs =
+                       AskAllTabs(*window, ChartTabCount(chart), QStringLiteral("Uložit graf jako PDF"),
+                                  ShownTabOf(chart));
+                   const QString path = allTabs ? AskPdfPath(*window, QStringLiteral("graf")) : QString();
                    if (!path.isEmpty()) {
-                       SaveChartPdf(*window, path);
+                       SaveChartPdf(*window, path, *allTabs);
                    }
                });
 }

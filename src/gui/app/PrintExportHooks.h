@@ -28,7 +28,7 @@ void PrintChartWindow(THlavni& main, QWidget* window);
 // Asks for the workbook and exports every grid of a table window, or the
 // time series of a family (variantI true for Variant I).
 void ExportTableWindow(THlavni& main, QWidget* window);
-void ExportTimeSeriesWindow(THlavni& main, bool variantI);
+void ExportTimeSeriesWindow(THlavni& main, QWidget* window, bool variantI);
 
 // What the open windows hold: the grid of the selected tab (printing), all
 // grids of a result table window (export), the chart a chart window shows.
@@ -36,14 +36,22 @@ void ExportTimeSeriesWindow(THlavni& main, bool variantI);
 const ResultGrid* SelectedGridOf(QWidget* tableWindow);
 std::vector<ResultGrid> AllGridsOf(QWidget* tableWindow);
 bool ChartContentOf(QWidget* chartWindow, render::HydrographChartContent& content);
+// Tabs of a chart window (5 for Variant I, 1 for Variants II / III, 0 for
+// none), and the charts of all its tabs or of the shown one, as drawn.
+int ChartTabCount(QWidget* chartWindow);
+std::vector<render::HydrographChartContent> ChartsOf(QWidget* chartWindow, bool allTabs);
+
+// Asks where to save a PDF file, proposing "<project> - <suffix>.pdf" beside
+// the project file (or in the project directory). Empty when cancelled.
+QString AskPdfPath(THlavni& main, const QString& suffix);
 
 // The table font and description lines for printing a table window.
 render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow);
 
-// "Uložit … jako PDF…" without the dialog: writes the table of the selected
-// tab, or the chart, of the current results to path. Returns false after
-// showing the error.
-bool SaveTablePdf(THlavni& main, const QString& path);
-bool SaveChartPdf(THlavni& main, const QString& path);
+// "Uložit … jako PDF…" without the dialogs: writes the tables, or the
+// charts, of the current results to path: every tab, or the selected one.
+// Returns false after showing the error.
+bool SaveTablePdf(THlavni& main, const QString& path, bool allTabs = false);
+bool SaveChartPdf(THlavni& main, const QString& path, bool allTabs = false);
 
 } // namespace hydrim::gui

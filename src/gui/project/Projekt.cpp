@@ -4,6 +4,7 @@
 #include "gui/project/Projekt.h"
 
 #include "core/project/InputRules.h"
+#include "gui/project/RainfallOrderWarning.h"
 
 #include <algorithm>
 
@@ -172,7 +173,17 @@ void TProjekt1::numericFieldChanged(int k) {
     }
     setMember(FieldMember(k), FieldCountsFilled(k, filtered.Text));
     storeRainfallText(k, filtered.Text);
+    mirrorRainToRightSlope(k);
     inputChanged();
+}
+
+void TProjekt1::mirrorRainToRightSlope(int k) {
+    // The hidden right fields of the rain follow the left ones.
+    const int right = k == EditDurationL ? EditDurationR : (k == EditIntensityL ? EditIntensityR : 0);
+    QLineEdit* mirror = right != 0 ? edits_[static_cast<size_t>(right)] : nullptr;
+    if (mirror && !mirror->isVisibleTo(this) && mirror->text() != edits_[static_cast<size_t>(k)]->text()) {
+        mirror->setText(edits_[static_cast<size_t>(k)]->text());
+    }
 }
 
 void TProjekt1::storeRainfallText(int k, const std::string& text) {
@@ -290,7 +301,8 @@ void TProjekt1::updateVisibility() {
     rightColumn_->setVisible(twoSlopes);
 
     for (int k : NumericFields) {
-        const bool shown = EditShown(type, chosen, k);
+        // The right slope's rain is the left slope's: shown once.
+        const bool shown = EditShown(type, chosen, k) && k != EditDurationR && k != EditIntensityR;
         edits_[static_cast<size_t>(k)]->setVisible(shown);
         if (QWidget* cell = fieldCells_[static_cast<size_t>(k)]) {
             cell->setVisible(shown);
@@ -512,6 +524,8 @@ void TProjekt1::runPendingExits() {
         const int k = pendingExits_.front();
         pendingExits_.pop_front();
         runExitCorrections(k);
+        // Only leaving a field warns: a lookup dialog's rainfall row is one value.
+        WarnOfFallingRainfall(this, k, variant(), edits_);
     }
     correcting_ = false;
 }

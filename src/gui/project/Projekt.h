@@ -99,6 +99,7 @@ private:
 
     // Change handlers.
     void numericFieldChanged(int k);
+    void mirrorRainToRightSlope(int k);
     void storeRainfallText(int k, const std::string& text);
     void catchmentTypeChanged();
     void variantChanged();

@@ -1,5 +1,7 @@
 #include "gui/results/ResultGridView.h"
 
+#include "gui/common/ColumnStretch.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -22,8 +24,9 @@ int ResultGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ResultGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
+    }
     return QString::fromStdString(grid_.Cell(index.row(), index.column()));
 }
 
@@ -62,16 +65,22 @@ ResultGridView::ResultGridView(ResultGrid grid, const QFont& font, QWidget* pare
     const render::GridGeometry geometry = painter_.geometry(g);
     for (int c = 0; c < g.ColumnCount(); ++c) {
         const int width = static_cast<int>(std::lround(geometry.columnWidths[static_cast<size_t>(c)]));
+        naturalWidths_.push_back(width);
         setColumnWidth(c, width);
         setColumnHidden(c, width == 0);
     }
-    for (int r = 0; r < g.RowCount(); ++r)
+    for (int r = 0; r < g.FirstShownRow(); ++r) {
+        setRowHidden(r, true);
+    }
+    for (int r = 0; r < g.RowCount(); ++r) {
         setRowHeight(r, static_cast<int>(std::lround(geometry.rowHeights[static_cast<size_t>(r)])));
+    }
     for (int r = 0; r < g.RowCount(); ++r) {
         for (int c = 0; c < g.ColumnCount(); ++c) {
             const render::CellExtent extent = render::ExtentOf(g, r, c);
-            if (!extent.covered() && (extent.rows > 1 || extent.columns > 1))
+            if (!extent.covered() && (extent.rows > 1 || extent.columns > 1)) {
                 setSpan(r, c, extent.rows, extent.columns);
+            }
         }
     }
 
@@ -89,16 +98,24 @@ QString ResultGridView::cellText(int row, int column) const {
 
 QSize ResultGridView::naturalSize() const {
     int width = 0;
-    for (int c = 0; c < model_->columnCount(); ++c)
-        width += isColumnHidden(c) ? 0 : columnWidth(c);
+    for (int natural : naturalWidths_) {
+        width += natural;
+    }
     int height = 0;
-    for (int r = 0; r < model_->rowCount(); ++r)
-        height += rowHeight(r);
+    for (int r = 0; r < model_->rowCount(); ++r) {
+        height += isRowHidden(r) ? 0 : rowHeight(r);
+    }
     return {width + 2 * frameWidth() + 1, height + 2 * frameWidth() + 1};
 }
 
 QSize ResultGridView::sizeHint() const {
     return naturalSize();
+}
+
+void ResultGridView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    // The description column takes the room a wider window leaves.
+    StretchColumns(*this, naturalWidths_, grid().DescriptionColumn);
 }
 
 void ResultGridView::copyTable() {

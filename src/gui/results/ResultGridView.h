@@ -1,6 +1,7 @@
 // A result grid on screen: a QTableView over a core result grid, every cell
 // drawn by the shared CellPainter, merged cells as the grid defines them, and
-// the context menu "Kopíruj tabulku".
+// the context menu "Kopíruj tabulku". The grid stretches with its window:
+// the description column takes the room left.
 #pragma once
 
 #include "core/results/ResultTable.h"
@@ -49,6 +50,9 @@ public:
     QSize sizeHint() const override;
     QMenu* contextMenu() const { return menu_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 public slots:
     // "Kopíruj tabulku": the value columns as TAB-separated lines on the clipboard.
     void copyTable();
@@ -57,6 +61,7 @@ private:
     render::CellPainter painter_;
     ResultGridModel* model_;
     QMenu* menu_;
+    std::vector<int> naturalWidths_; // per column, 0 for hidden ones
 };
 
 } // namespace hydrim::gui

@@ -1,5 +1,6 @@
 #include "gui/results/Tabulka.h"
 
+#include "gui/common/ResultNotice.h"
 #include "gui/results/ResultGridView.h"
 
 #include <QStyle>
@@ -9,7 +10,8 @@
 
 namespace hydrim::gui {
 
-TTabulka1::TTabulka1(ResultGrid grid, const QFont& tableFont, QWidget* parent) : QWidget(parent) {
+TTabulka1::TTabulka1(ResultGrid grid, const Warnings& warnings, const QFont& tableFont, QWidget* parent)
+    : QWidget(parent) {
     setObjectName(QStringLiteral("Tabulka1"));
     setWindowTitle(QStringLiteral("Tabulka výsledků"));
     grid_ = new ResultGridView(std::move(grid), tableFont, this);
@@ -17,6 +19,9 @@ TTabulka1::TTabulka1(ResultGrid grid, const QFont& tableFont, QWidget* parent) :
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
+    notice_ = new ResultNotice(ResultNotice::Form::Box, this);
+    notice_->setWarnings(warnings);
+    layout->addWidget(notice_);
 }
 
 void TTabulka1::Kopirujtabulku1Click() {
@@ -27,7 +32,8 @@ QSize TTabulka1::sizeHint() const {
     // Room for a vertical scroll bar; the window that shows it bounds the height.
     const QSize natural = grid_->naturalSize();
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    return {natural.width() + scrollBar, natural.height()};
+    const int noticeHeight = notice_->isHidden() ? 0 : notice_->sizeHint().height();
+    return {natural.width() + scrollBar, natural.height() + noticeHeight};
 }
 
 } // namespace hydrim::gui

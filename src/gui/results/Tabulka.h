@@ -2,6 +2,7 @@
 // inputs and results of the computation (the engine's Variant II / III grid).
 #pragma once
 
+#include "core/project/Warning.h"
 #include "core/results/ResultTable.h"
 
 #include <QWidget>
@@ -9,13 +10,17 @@
 namespace hydrim::gui {
 
 class ResultGridView;
+class ResultNotice;
 
 class TTabulka1 : public QWidget {
     Q_OBJECT
 public:
-    TTabulka1(ResultGrid grid, const QFont& tableFont, QWidget* parent = nullptr);
+    // Shows the engine's Variant II / III grid with the computation's warnings below.
+    TTabulka1(ResultGrid grid, const Warnings& warnings, const QFont& tableFont, QWidget* parent = nullptr);
 
     ResultGridView* grid() const { return grid_; }
+    // The warnings of the computation below the grid, and the out-of-date mark.
+    ResultNotice* notice() const { return notice_; }
     QSize sizeHint() const override;
 
 public slots:
@@ -23,6 +28,7 @@ public slots:
 
 private:
     ResultGridView* grid_;
+    ResultNotice* notice_;
 };
 
 } // namespace hydrim::gui

@@ -1,5 +1,6 @@
 #include "gui/results/TabulkaV1.h"
 
+#include "gui/common/ResultNotice.h"
 #include "gui/results/ResultGridView.h"
 
 #include <QStyle>
@@ -11,7 +12,8 @@
 
 namespace hydrim::gui {
 
-TTabulkaV1_f::TTabulkaV1_f(std::vector<ResultGrid> grids, const QFont& tableFont, QWidget* parent)
+TTabulkaV1_f::TTabulkaV1_f(std::vector<ResultGrid> grids, const Warnings& warnings, const QFont& tableFont,
+                           QWidget* parent)
     : QWidget(parent), tabs_(new QTabWidget(this)) {
     setObjectName(QStringLiteral("TabulkaV1_f"));
     setWindowTitle(QStringLiteral("Tabulka výsledků"));
@@ -31,6 +33,9 @@ TTabulkaV1_f::TTabulkaV1_f(std::vector<ResultGrid> grids, const QFont& tableFont
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);
+    notice_ = new ResultNotice(ResultNotice::Form::Box, this);
+    notice_->setWarnings(warnings);
+    layout->addWidget(notice_);
 }
 
 ResultGridView* TTabulkaV1_f::grid(int k) const {
@@ -56,7 +61,9 @@ QSize TTabulkaV1_f::sizeHint() const {
     const QSize tabBar = tabs_->tabBar()->sizeHint();
     // Room for a vertical scroll bar; the window that shows it bounds the height.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    return {std::max(size.width() + scrollBar, tabBar.width()), size.height() + tabBar.height() + 4};
+    const int noticeHeight = notice_->isHidden() ? 0 : notice_->sizeHint().height();
+    return {std::max(size.width() + scrollBar, tabBar.width()),
+            size.height() + tabBar.height() + 4 + noticeHeight};
 }
 
 } // namespace hydrim::gui

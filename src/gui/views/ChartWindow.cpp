@@ -1,5 +1,7 @@
 #include "gui/views/ChartWindow.h"
 
+#include "core/results/WarningLists.h"
+#include "gui/common/ResultNotice.h"
 #include "gui/views/HydrographChartView.h"
 
 #include <QVBoxLayout>
@@ -12,6 +14,8 @@ ChartWindow::ChartWindow(AppState& state, QWidget* parent) : QWidget(parent), st
     layout_->setContentsMargins(0, 0, 0, 0);
     view_ = new HydrographChartView(this);
     layout_->addWidget(view_);
+    notice_ = new ResultNotice(ResultNotice::Form::Line, this);
+    layout_->addWidget(notice_);
     connect(view_, &HydrographChartView::titleEdited, this, &ChartWindow::storeTitle);
     resize(900, 620);
 }
@@ -22,6 +26,7 @@ void ChartWindow::draw(render::HydrographChartContent content) {
     const std::string& title =
         designRain_ ? state_.CurrentProject.ChartTitle1 : state_.CurrentProject.ChartTitle2;
     content.title = QString::fromStdString(title);
+    notice_->setWarnings(WarningsOfReturnPeriod(state_.Warnings, content.returnPeriod));
     view_->setContent(content);
 }
 

@@ -14,11 +14,15 @@ QT_END_NAMESPACE
 namespace hydrim::gui {
 
 class HydrographChartView;
+class ResultNotice;
 
 class ChartWindow : public QWidget {
     Q_OBJECT
 public:
     HydrographChartView* chartView() const { return view_; }
+    // The warnings of the hydrograph shown (its return period's and the
+    // general ones) in one line below the chart, and the out-of-date mark.
+    ResultNotice* notice() const { return notice_; }
     // True while the hydrograph of the design rain is drawn, false for the
     // hydrograph of the whole 1-day rainfall.
     bool showsDesignRain() const { return designRain_; }
@@ -41,6 +45,7 @@ private:
     void storeTitle(const QString& title);
 
     HydrographChartView* view_ = nullptr;
+    ResultNotice* notice_ = nullptr;
     QVBoxLayout* layout_ = nullptr;
     bool designRain_ = true;
 };

@@ -114,18 +114,19 @@ QString AskWorkbookPath(QWidget* parent, const QString& proposed) {
 }
 
 bool ExportTablesTo(QWidget* parent, const QString& path, const std::vector<ResultGrid>& grids,
-                    char separator) {
+                    char separator, const Warnings& warnings) {
     const std::string target = path.toStdString();
     const QString error = RunWithWaitWindow(parent, [&](const ExportProgress& progress) {
-        return WriteResultTableWorkbook(target, grids, separator, progress);
+        return WriteResultTableWorkbook(target, grids, separator, progress, warnings);
     });
     return Finish(parent, path, error);
 }
 
-bool ExportTimeSeriesTo(QWidget* parent, const QString& path, const std::vector<TimeSeriesSheets>& sets) {
+bool ExportTimeSeriesTo(QWidget* parent, const QString& path, const std::vector<TimeSeriesSheets>& sets,
+                        const Warnings& warnings) {
     const std::string target = path.toStdString();
     const QString error = RunWithWaitWindow(parent, [&](const ExportProgress& progress) {
-        return WriteTimeSeriesWorkbook(target, sets, progress);
+        return WriteTimeSeriesWorkbook(target, sets, progress, warnings);
     });
     return Finish(parent, path, error);
 }

@@ -52,11 +52,12 @@ QString ProposedWorkbookPath(const QString& projectCaption, const std::string& p
                              const QString& suffix, const QString& fallbackName);
 
 // Writes the grids / the time series of state to path with the wait
-// window, reports a failure in an error box and opens the workbook.
-// Returns true when the workbook was written.
+// window, the warnings on a sheet of their own, reports a failure in an
+// error box and opens the workbook. Returns true when the workbook was written.
 bool ExportTablesTo(QWidget* parent, const QString& path, const std::vector<ResultGrid>& grids,
-                    char separator);
-bool ExportTimeSeriesTo(QWidget* parent, const QString& path, const std::vector<TimeSeriesSheets>& sets);
+                    char separator, const Warnings& warnings = {});
+bool ExportTimeSeriesTo(QWidget* parent, const QString& path, const std::vector<TimeSeriesSheets>& sets,
+                        const Warnings& warnings = {});
 
 // Asks for the file in a save dialog (an empty text when cancelled).
 QString AskWorkbookPath(QWidget* parent, const QString& proposed);

@@ -1,5 +1,6 @@
 #include "gui/views/HydrographChartView.h"
 
+#include "core/series/ChartTexts.h"
 #include "gui/views/TitleEditor.h"
 #include "render/ChartBuilder.h"
 #include "render/ChartDecorations.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
 #include <QFontMetricsF>
@@ -17,13 +19,32 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <QToolTip>
+#include <QValueAxis>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <tuple>
 
 namespace hydrim::gui {
+
+namespace {
+
+// One wheel step zooms the time axis by this factor.
+constexpr qreal WheelZoomFactor = 1.25;
+
+const QString TitleHint = QStringLiteral("Název grafu upravíte klepnutím (nebo v místní nabídce: "
+                                         "Upravit název grafu…), Enter jej potvrdí, Esc zruší.");
+
+} // namespace
 
 HydrographChartView::HydrographChartView(QWidget* parent)
     : QChartView(parent), decorations_(std::make_unique<render::ChartDecorations>()) {
     setRenderHint(QPainter::Antialiasing);
-    setRubberBand(QChartView::NoRubberBand);
+    // Dragging a rectangle zooms into it; the wheel zooms the time axis
+    // around the pointer; the middle button (or Shift with the left one)
+    // drags the view along; "Původní zobrazení" goes back.
+    setRubberBand(QChartView::RectangleRubberBand);
     setDragMode(QGraphicsView::NoDrag);
     setBackgroundBrush(Qt::white);
     setFrameShape(QFrame::NoFrame);
@@ -36,6 +57,12 @@ HydrographChartView::HydrographChartView(QWidget* parent)
 
     contextMenu_ = new QMenu(this);
     contextMenu_->addAction(QStringLiteral("Kopíruj graf"), this, &HydrographChartView::copyToClipboard);
+    contextMenu_->addAction(QStringLiteral("Upravit název grafu…"), this,
+                            &HydrographChartView::beginTitleEdit);
+    contextMenu_->addSeparator();
+    contextMenu_->addAction(QStringLiteral("Původní zobrazení"), this, &HydrographChartView::resetView);
+    contextMenu_->addAction(QStringLiteral("Celý hydrogram"), this,
+                            &HydrographChartView::showWholeHydrograph);
 
     setContent(render::HydrographChartContent{});
 }
@@ -61,7 +88,72 @@ QRect HydrographChartView::titleRect() const {
     if (decorations_->title() == nullptr) {
         return {};
     }
-    return mapFromScene(decorations_->title()->sceneBoundingRect()).boundingRect();
+    QRect box = mapFromScene(decorations_->title()->sceneBoundingRect()).boundingRect();
+    // A title never set shows nothing; its place can still be clicked.
+    const int minimumWidth = 200;
+    if (box.width() < minimumWidth) {
+        box.setLeft(box.center().x() - minimumWidth / 2);
+        box.setWidth(minimumWidth);
+    }
+    box.setHeight(std::max(box.height(), QFontMetrics(decorations_->title()->font()).height()));
+    return box;
+}
+
+QString HydrographChartView::captionText() const {
+    return decorations_->caption() ? decorations_->caption()->text() : QString();
+}
+
+QString HydrographChartView::timeAxisLabel(int k) const {
+    auto* axis = qobject_cast<QCategoryAxis*>(timeAxis());
+    const QStringList labels = axis ? axis->categoriesLabels() : QStringList();
+    return k >= 0 && k < labels.size() ? labels[k] : QString();
+}
+
+QAbstractAxis* HydrographChartView::timeAxis() const {
+    for (QAbstractAxis* axis : chart()->axes(Qt::Horizontal)) {
+        return axis;
+    }
+    return nullptr;
+}
+
+QPair<int, int> HydrographChartView::shownMinutes() const {
+    const auto* axis = qobject_cast<QValueAxis*>(timeAxis());
+    if (!axis) {
+        return {0, 0};
+    }
+    const qreal origin = static_cast<qreal>(render::ChartTimeOfMinute(0));
+    return {qRound((axis->min() - origin) / 60000.0), qRound((axis->max() - origin) / 60000.0)};
+}
+
+render::HydrographChartContent HydrographChartView::contentAsShown() const {
+    render::HydrographChartContent shown = content_;
+    std::tie(shown.shownFrom, shown.shownTo) = shownMinutes();
+    return shown;
+}
+
+void HydrographChartView::resetView() {
+    // A new chart starts with the first view.
+    content_.shownFrom = 0;
+    content_.shownTo = -1;
+    setContent(content_);
+}
+
+void HydrographChartView::showWholeHydrograph() {
+    if (auto* axis = qobject_cast<QValueAxis*>(timeAxis())) {
+        const int last = content_.minutes.empty() ? 1 : std::max(content_.minutes.back(), 1);
+        axis->setRange(static_cast<qreal>(render::ChartTimeOfMinute(0)),
+                       static_cast<qreal>(render::ChartTimeOfMinute(last)));
+    }
+}
+
+void HydrographChartView::zoomTime(qreal factor, qreal x) {
+    const QRectF plot = chart()->plotArea();
+    if (plot.isEmpty() || factor <= 0.0) {
+        return;
+    }
+    // The time under x stays where it is.
+    const qreal left = x - (x - plot.left()) / factor;
+    chart()->zoomIn(QRectF(left, plot.top(), plot.width() / factor, plot.height()));
 }
 
 QString HydrographChartView::footerText() const {
@@ -89,7 +181,8 @@ void HydrographChartView::beginTitleEdit() {
     box.setTop(box.center().y() - height / 2);
     box.setHeight(height);
     editor_->setFont(font);
-    editor_->setText(content_.title);
+    editor_->setText(QString::fromStdString(ShownChartTitle(content_.title.toStdString())));
+    editor_->setPlaceholderText(QStringLiteral("Název grafu"));
     editor_->setGeometry(box);
     editor_->selectAll();
     editor_->show();
@@ -114,8 +207,15 @@ void HydrographChartView::cancelTitleEdit() {
 }
 
 void HydrographChartView::mouseMoveEvent(QMouseEvent* event) {
-    if (titleRect().contains(event->position().toPoint())) {
+    const QPoint at = event->position().toPoint();
+    if (panning_) {
+        chart()->scroll(panFrom_.x() - at.x(), 0);
+        panFrom_ = at;
+        return;
+    }
+    if (titleRect().contains(at)) {
         viewport()->setCursor(Qt::PointingHandCursor);
+        QToolTip::showText(event->globalPosition().toPoint(), TitleHint, viewport(), titleRect());
     } else {
         viewport()->unsetCursor();
     }
@@ -123,7 +223,8 @@ void HydrographChartView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void HydrographChartView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && titleRect().contains(event->position().toPoint())) {
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && titleRect().contains(at)) {
         beginTitleEdit();
         return;
     }
@@ -131,7 +232,60 @@ void HydrographChartView::mousePressEvent(QMouseEvent* event) {
         contextMenu_->popup(event->globalPosition().toPoint());
         return;
     }
+    if (event->button() == Qt::MiddleButton ||
+        (event->button() == Qt::LeftButton && event->modifiers().testFlag(Qt::ShiftModifier))) {
+        panning_ = true;
+        panFrom_ = at;
+        viewport()->setCursor(Qt::ClosedHandCursor);
+        return;
+    }
     QChartView::mousePressEvent(event);
+}
+
+void HydrographChartView::mouseReleaseEvent(QMouseEvent* event) {
+    if (panning_) {
+        panning_ = false;
+        viewport()->unsetCursor();
+        return;
+    }
+    // The right button opens the context menu; it does not zoom out.
+    if (event->button() == Qt::RightButton) {
+        return;
+    }
+    QChartView::mouseReleaseEvent(event);
+}
+
+void HydrographChartView::wheelEvent(QWheelEvent* event) {
+    const int steps = event->angleDelta().y() / 120;
+    if (steps == 0) {
+        event->ignore();
+        return;
+    }
+    zoomTime(std::pow(WheelZoomFactor, steps), event->position().x());
+    event->accept();
+}
+
+void HydrographChartView::keyPressEvent(QKeyEvent* event) {
+    const QRectF plot = chart()->plotArea();
+    switch (event->key()) {
+    case Qt::Key_Plus:
+        zoomTime(WheelZoomFactor, plot.center().x());
+        return;
+    case Qt::Key_Minus:
+        zoomTime(1.0 / WheelZoomFactor, plot.center().x());
+        return;
+    case Qt::Key_Left:
+        chart()->scroll(-plot.width() / 10, 0);
+        return;
+    case Qt::Key_Right:
+        chart()->scroll(plot.width() / 10, 0);
+        return;
+    case Qt::Key_Home:
+        resetView();
+        return;
+    default:
+        QChartView::keyPressEvent(event);
+    }
 }
 
 void HydrographChartView::resizeEvent(QResizeEvent* event) {

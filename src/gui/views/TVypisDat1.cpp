@@ -4,7 +4,7 @@ namespace hydrim::gui {
 
 TVypisDat1::TVypisDat1(AppState& state, QWidget* parent) : TimeSeriesWindow(state, parent) {
     const bool twoSlopes = HasTwoSlopes(state.CurrentProject.Texts);
-    setListing(TimeSeriesListing(Variant23TimeSeries(state, twoSlopes), state.LocaleDecimalSeparator));
+    setListing(TimeSeriesListing(Variant23TimeSeries(state, twoSlopes), state.LocaleDecimalSeparator), 0);
 }
 
 } // namespace hydrim::gui

@@ -19,7 +19,8 @@ int TVypisDatV1_f::returnPeriodIndex() const {
 
 void TVypisDatV1_f::refresh() {
     setListing(
-        TimeSeriesListing(VariantITimeSeries(state_, returnPeriodIndex()), state_.LocaleDecimalSeparator));
+        TimeSeriesListing(VariantITimeSeries(state_, returnPeriodIndex()), state_.LocaleDecimalSeparator),
+        ReturnPeriods[static_cast<size_t>(returnPeriodIndex())]);
 }
 
 } // namespace hydrim::gui

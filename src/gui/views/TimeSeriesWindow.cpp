@@ -1,5 +1,9 @@
 #include "gui/views/TimeSeriesWindow.h"
 
+#include "core/results/WarningLists.h"
+#include "gui/common/ResultNotice.h"
+#include "core/series/ChartTexts.h"
+#include "gui/common/ColumnStretch.h"
 #include "gui/views/TimeSeriesModel.h"
 #include "gui/views/TwoRowHeader.h"
 #include "gui/views/UnitText.h"
@@ -9,6 +13,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -34,6 +39,11 @@ TimeSeriesWindow::TimeSeriesWindow(AppState& state, QWidget* parent) : QWidget(p
     layout_ = new QVBoxLayout(this);
     layout_->setContentsMargins(0, 0, 0, 0);
 
+    caption_ = new QLabel(this);
+    caption_->setObjectName(QStringLiteral("Hydrogram"));
+    caption_->setContentsMargins(6, 3, 6, 3);
+    layout_->addWidget(caption_);
+
     model_ = new TimeSeriesModel(this);
     model_->setFont(ListingFont());
     table_ = new QTableView(this);
@@ -51,11 +61,17 @@ TimeSeriesWindow::TimeSeriesWindow(AppState& state, QWidget* parent) : QWidget(p
     table_->setWordWrap(false);
     table_->setModel(model_);
     layout_->addWidget(table_);
+    notice_ = new ResultNotice(ResultNotice::Form::Line, this);
+    layout_->addWidget(notice_);
+    table_->viewport()->installEventFilter(this);
     resize(520, 560);
 }
 
-void TimeSeriesWindow::setListing(TimeSeriesListing listing) {
+void TimeSeriesWindow::setListing(TimeSeriesListing listing, int returnPeriod) {
+    notice_->setWarnings(WarningsOfReturnPeriod(state_.Warnings, returnPeriod));
     const QModelIndex current = table_->currentIndex();
+    const bool designRain = listing.ColumnCount() > 1 && listing.ColumnRole(1) == SeriesColumn::Rain;
+    caption_->setText(QString::fromStdString(HydrographCaption(designRain)));
     model_->setListing(std::move(listing));
     fitColumns();
     const int row = std::clamp(current.isValid() ? current.row() : 0, 0, std::max(0, model_->rowCount() - 1));
@@ -70,6 +86,7 @@ void TimeSeriesWindow::fitColumns() {
     const QFont font = ListingFont();
     const QFontMetrics metrics(font);
     const TimeSeriesListing* listing = model_->listing();
+    naturalWidths_.clear();
     for (int column = 0; column < model_->columnCount(); ++column) {
         const QString title = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
         const QString unit = model_->headerData(column, Qt::Horizontal, UnitRole).toString();
@@ -87,8 +104,17 @@ void TimeSeriesWindow::fitColumns() {
         }
         width = std::max({width, metrics.horizontalAdvance(title) + ColumnPadding,
                           UnitTextWidth(unit, font) + ColumnPadding});
-        table_->setColumnWidth(column, width);
+        naturalWidths_.push_back(width);
     }
+    StretchColumns(*table_, naturalWidths_, -1);
+}
+
+bool TimeSeriesWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The columns share the room a wider window leaves.
+    if (watched == table_->viewport() && event->type() == QEvent::Resize) {
+        StretchColumns(*table_, naturalWidths_, -1);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 CellSelection TimeSeriesWindow::selection() const {

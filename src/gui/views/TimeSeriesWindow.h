@@ -1,5 +1,6 @@
-// What both time-series windows share: the listing table with its two
-// header rows, and the three clipboard copies of its cells.
+// What both time-series windows share: the line naming the hydrograph
+// listed, the listing table with its two header rows that stretches with the
+// window, and the three clipboard copies of its cells.
 #pragma once
 
 #include "core/project/ProjectData.h"
@@ -8,8 +9,10 @@
 #include <QWidget>
 
 #include <string>
+#include <vector>
 
 QT_BEGIN_NAMESPACE
+class QLabel;
 class QTableView;
 class QVBoxLayout;
 QT_END_NAMESPACE
@@ -17,6 +20,7 @@ QT_END_NAMESPACE
 namespace hydrim::gui {
 
 class TimeSeriesModel;
+class ResultNotice;
 
 // The "&Edituj" copy commands, numbered as the main window passes them.
 enum class CopyKind { Selection = 0, SelectionWithHeader = 1, All = 2 };
@@ -25,6 +29,10 @@ class TimeSeriesWindow : public QWidget {
     Q_OBJECT
 public:
     QTableView* table() const { return table_; }
+    // The warnings of the hydrograph listed in one line below the listing,
+    // and the out-of-date mark.
+    ResultNotice* notice() const { return notice_; }
+    QLabel* caption() const { return caption_; }
     TimeSeriesModel* model() const { return model_; }
     QSize sizeHint() const override { return {560, 560}; }
 
@@ -41,16 +49,21 @@ public:
 
 protected:
     TimeSeriesWindow(AppState& state, QWidget* parent);
-    void setListing(TimeSeriesListing listing);
+    // Lists the hydrograph of return period N [years] (0: Variant II / III).
+    void setListing(TimeSeriesListing listing, int returnPeriod);
     QVBoxLayout* layout() const { return layout_; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     AppState& state_;
 
 private:
     void fitColumns();
 
+    QLabel* caption_ = nullptr;
     QTableView* table_ = nullptr;
     TimeSeriesModel* model_ = nullptr;
+    ResultNotice* notice_ = nullptr;
+    std::vector<int> naturalWidths_;
     QVBoxLayout* layout_ = nullptr;
 };
 

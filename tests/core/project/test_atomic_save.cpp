@@ -44,7 +44,7 @@ std::vector<fs::path> ExampleProjects() {
 Project Load(const std::string& path) {
     Project project;
     const ProjectReadResult read = ReadProjectFile(path, project);
-    EXPECT_TRUE(read.ok()) << path << ": " << read.message;
+    EXPECT_TRUE(read.ok()) << path << ": " << read.error.Message;
     return project;
 }
 

@@ -148,8 +148,8 @@ TEST(ProjectFile, HeaderIsSearchedForInTheFirstLine) {
     Project untouched = FullProject();
     bytes.replace(0, 19, "SPIKA NP Fil");
     const ProjectReadResult wrong = ReadProjectFile(dir.write("wrong.snp", bytes), untouched);
-    EXPECT_EQ(wrong.status, ProjectReadResult::Status::WrongType);
-    EXPECT_EQ(wrong.message, "Nesprávný typ souboru!!");
+    EXPECT_TRUE(wrong.wrongType);
+    EXPECT_EQ(wrong.error.Message, "Nesprávný typ souboru!!");
     EXPECT_EQ(untouched.Texts, FullProject().Texts);
 }
 
@@ -157,8 +157,9 @@ TEST(ProjectFile, MissingFileIsAnErrorNamingIt) {
     TempDirectory dir;
     Project p;
     const ProjectReadResult result = ReadProjectFile(dir.file("none.snp"), p);
-    EXPECT_EQ(result.status, ProjectReadResult::Status::Error);
-    EXPECT_NE(result.message.find("none.snp"), std::string::npos);
+    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(result.wrongType);
+    EXPECT_NE(result.error.Message.find("none.snp"), std::string::npos);
 }
 
 TEST(ProjectFile, TruncatedAtEveryLineReadsWhatIsThereAndNeverFails) {
@@ -169,7 +170,7 @@ TEST(ProjectFile, TruncatedAtEveryLineReadsWhatIsThereAndNeverFails) {
         const std::vector<std::string> head(full.begin(), full.begin() + static_cast<long>(count));
         Project p;
         const ProjectReadResult result = ReadProjectFile(dir.write("t.snp", JoinCrLf(head)), p);
-        ASSERT_TRUE(result.ok()) << count << ": " << result.message;
+        ASSERT_TRUE(result.ok()) << count << ": " << result.error.Message;
         if (count < full.size() - 1) {
             EXPECT_EQ(p.ChartTitle1, "Název grafu") << count;
         }
@@ -182,7 +183,7 @@ TEST(ProjectFile, TruncatedAtEveryLineReadsWhatIsThereAndNeverFails) {
         }
     }
     const ProjectReadResult empty = ReadProjectFile(dir.write("e.snp", ""), *std::make_unique<Project>());
-    EXPECT_EQ(empty.status, ProjectReadResult::Status::WrongType);
+    EXPECT_TRUE(empty.wrongType);
 }
 
 TEST(ProjectFile, DescriptionCountBeyondTheEndReadsTheRestAsDescription) {
@@ -208,9 +209,10 @@ TEST(ProjectFile, MalformedIntegerItemIsAnErrorNamingFileAndLineAndLeavesTheProj
         Project p = FullProject();
         p.ChartTitle1 = "původní";
         const ProjectReadResult result = ReadProjectFile(dir.write("bad.snp", JoinCrLf(damaged)), p);
-        EXPECT_EQ(result.status, ProjectReadResult::Status::Error) << c.line;
-        EXPECT_NE(result.message.find("bad.snp\" na řádku " + std::to_string(c.line + 1)), std::string::npos)
-            << result.message;
+        EXPECT_FALSE(result.ok() || result.wrongType) << c.line;
+        EXPECT_NE(result.error.Message.find("bad.snp\" na řádku " + std::to_string(c.line + 1)),
+                  std::string::npos)
+            << result.error.Message;
         EXPECT_EQ(p.ChartTitle1, "původní");
     }
 }
@@ -351,6 +353,41 @@ TEST(ProjectFile, FailedWriteReportsTheFileAndKeepsTheOldOne) {
     std::filesystem::create_directory(dir.file("p.snp.tmp~")); // the temporary cannot be created
     EXPECT_NE(WriteProjectFile(dir.file("p.snp"), Project{}).Message, "");
     EXPECT_EQ(ReadBytes(dir.file("p.snp")), old);
+}
+
+TEST(ProjectFile, IdentificationFollowsTheChartTitlesOnlyWhenThereIsOne) {
+    TempDirectory dir;
+    // Files that never had an identification come back byte for byte.
+    for (const char* example : {"variant1-two-slopes.snp", "variant2-one-slope.snp", "no-runoff.snp"}) {
+        const std::string path = std::string(HYDRIM_SOURCE_DIR "/examples/") + example;
+        Project read;
+        read.Texts.Edit[2] = "z minulého projektu";
+        ASSERT_TRUE(ReadProjectFile(path, read).ok()) << example;
+        EXPECT_EQ(read.Texts.Edit[2], "") << example;
+        ASSERT_EQ(WriteProjectFile(dir.file("copy.snp"), read).Message, "");
+        EXPECT_EQ(ReadBytes(dir.file("copy.snp")), ReadBytes(path)) << example;
+    }
+
+    Project p = FullProject();
+    const size_t plainLines = ProjectFileLines(p).size();
+    p.Texts.Edit[1] = "1-04-02-017";
+    p.Texts.Edit[3] = "nad soutokem " + CzechLetters;
+    p.Texts.Edit[4] = "Horní Ves";
+    const std::vector<std::string> lines = ReadTextFileLines((WriteAndRead(dir, p), dir.file("p.snp"))).lines;
+    ASSERT_EQ(lines.size(), plainLines + 5);
+    EXPECT_EQ(lines[plainLines - 1], ""); // ChartTitle2 stays where it was
+    EXPECT_EQ(lines[plainLines], "Informace o povodí");
+    Project read;
+    ASSERT_TRUE(ReadProjectFile(dir.file("p.snp"), read).ok());
+    EXPECT_EQ(read.Texts, p.Texts);
+    EXPECT_EQ(read.ChartTitle2, "");
+
+    // A block cut short leaves the missing texts empty.
+    const std::vector<std::string> head(lines.begin(), lines.end() - 2);
+    ASSERT_TRUE(ReadProjectFile(dir.write("cut.snp", JoinCrLf(head)), read).ok());
+    EXPECT_EQ(read.Texts.Edit[1], "1-04-02-017");
+    EXPECT_EQ(read.Texts.Edit[2], "");
+    EXPECT_EQ(read.Texts.Edit[4], "");
 }
 
 } // namespace

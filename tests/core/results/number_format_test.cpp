@@ -57,6 +57,17 @@ TEST(NumberFormat, TheLocaleSeparatorReplacesThePoint) {
     EXPECT_EQ(CellInteger(-12), "  -12");
 }
 
+TEST(NumberFormat, SmallInputsAreNeverEchoedAsZero) {
+    EXPECT_EQ(CellInput(0.001, 2, '.'), "  0.001");
+    EXPECT_EQ(CellInput(0.0015, 2, ','), "  0,0015");
+    EXPECT_EQ(CellInput(0.04, 1, '.'), "  0.04");
+    // What the row's decimals show stays as it was.
+    EXPECT_EQ(CellInput(0.25, 2, '.'), "  0.25");
+    EXPECT_EQ(CellInput(0.006, 2, '.'), "  0.01");
+    EXPECT_EQ(CellInput(12.345, 1, '.'), "  12.3");
+    EXPECT_EQ(CellInput(0.0, 2, '.'), "  0.00");
+}
+
 TEST(NumberFormat, DecimalsForFollowsTheMagnitude) {
     EXPECT_EQ(DecimalsFor(100.0), 0);
     EXPECT_EQ(DecimalsFor(99.99), 1);

@@ -1,0 +1,24 @@
+#include "core/results/WarningLists.h"
+
+namespace hydrim {
+
+Warnings WarningsOfReturnPeriod(const Warnings& all, int returnPeriod) {
+    Warnings shown;
+    for (const Warning& warning : all) {
+        if (returnPeriod == 0 || warning.ReturnPeriod == 0 || warning.ReturnPeriod == returnPeriod) {
+            shown.push_back(warning);
+        }
+    }
+    return shown;
+}
+
+Warnings OutputWarnings(const Warnings& computed, bool outOfDate) {
+    Warnings shown;
+    if (outOfDate) {
+        shown.push_back({OutOfDateCode, OutOfDateMessage, WarningSubject::None, 0});
+    }
+    shown.insert(shown.end(), computed.begin(), computed.end());
+    return shown;
+}
+
+} // namespace hydrim

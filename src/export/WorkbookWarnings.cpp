@@ -1,0 +1,63 @@
+#include "export/WorkbookWarnings.h"
+
+#include <string>
+
+namespace hydrim {
+namespace {
+
+constexpr double MessageColumnWidth = 110.0;
+constexpr double ShortColumnWidth = 10.0;
+
+std::string SubjectText(WarningSubject subject) {
+    switch (subject) {
+    case WarningSubject::LeftSlope:
+        return "levý svah";
+    case WarningSubject::RightSlope:
+        return "pravý svah";
+    case WarningSubject::Catchment:
+        return "povodí";
+    case WarningSubject::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+void AddWarningsSheet(WorkbookFile& file, const Warnings& warnings) {
+    if (warnings.empty() || file.Failed()) {
+        return;
+    }
+    lxw_worksheet* sheet = file.AddWorksheet(WarningsSheetName);
+    if (!sheet) {
+        return;
+    }
+    CellFormat heading;
+    heading.bold = true;
+    CellFormat wrapped;
+    wrapped.wrap = true;
+    wrapped.align = CellFormat::Align::Left;
+    lxw_format* headingFormat = file.Format(heading);
+    lxw_format* textFormat = file.Format(wrapped);
+    const char* titles[] = {"Upozornění", "Týká se", "N [roky]"};
+    for (lxw_col_t column = 0; column < 3; ++column) {
+        file.Check(worksheet_write_string(sheet, 0, column, titles[column], headingFormat),
+                   "nadpis upozornění");
+    }
+    file.Check(worksheet_set_column(sheet, 0, 0, MessageColumnWidth, nullptr), "šířka sloupce");
+    file.Check(worksheet_set_column(sheet, 1, 2, ShortColumnWidth, nullptr), "šířka sloupce");
+    lxw_row_t row = 1;
+    for (const Warning& warning : warnings) {
+        file.Check(worksheet_write_string(sheet, row, 0, warning.Message.c_str(), textFormat), "upozornění");
+        const std::string subject = SubjectText(warning.Subject);
+        if (!subject.empty()) {
+            file.Check(worksheet_write_string(sheet, row, 1, subject.c_str(), nullptr), "upozornění");
+        }
+        if (warning.ReturnPeriod > 0) {
+            file.Check(worksheet_write_number(sheet, row, 2, warning.ReturnPeriod, nullptr), "upozornění");
+        }
+        ++row;
+    }
+}
+
+} // namespace hydrim

@@ -1,0 +1,50 @@
+// The notices of a result window: the mark "Výsledky neodpovídají zadání –
+// přepočítejte" while the inputs differ from those the results were computed
+// from, and the warnings of the computation. Below a result table they form
+// a box, one warning a line; in the chart and time-series windows one line.
+// Both stay hidden while there is nothing to say.
+#pragma once
+
+#include "core/project/Warning.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QLabel;
+
+namespace hydrim::gui {
+
+class ResultNotice : public QWidget {
+    Q_OBJECT
+public:
+    enum class Form { Box, Line };
+    explicit ResultNotice(Form form, QWidget* parent = nullptr);
+
+    void setWarnings(const Warnings& warnings);
+    const Warnings& warnings() const { return warnings_; }
+    // The texts shown, one per warning.
+    QStringList warningTexts() const;
+    // What a printout or a workbook of the window repeats: the out-of-date
+    // mark (while shown) and the warnings.
+    Warnings shownWarnings() const;
+
+    void setOutOfDate(bool outOfDate);
+    bool isOutOfDate() const { return outOfDate_; }
+
+    QLabel* outOfDateLabel() const { return outOfDateLabel_; }
+    QLabel* warningsLabel() const { return warningsLabel_; }
+
+private:
+    void refresh();
+
+    Form form_;
+    Warnings warnings_;
+    bool outOfDate_ = false;
+    QLabel* outOfDateLabel_ = nullptr;
+    QLabel* warningsLabel_ = nullptr;
+};
+
+// The notice of a result window (nullptr when it has none).
+ResultNotice* NoticeOf(QWidget* window);
+
+} // namespace hydrim::gui

@@ -1,0 +1,128 @@
+#include "render/DesignReport.h"
+
+#include "core/Engine.h"
+#include "render/ProgramLine.h"
+#include "render/ResultHydrographs.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include <cstdio>
+
+namespace hydrim::render {
+
+namespace {
+
+constexpr int PdfResolution = 600;
+
+QString PdfError(const QString& path, const QString& reason) {
+    return QStringLiteral("Protokol výpočtu „%1“ se nepodařilo zapsat: %2").arg(path, reason);
+}
+
+// The design-rain hydrograph of each return period (Variant I) or of the
+// computation (Variants II / III), titled as the chart window.
+std::vector<HydrographChartContent> ChartsOf(const AppState& state) {
+    std::vector<HydrographChartContent> charts;
+    if (state.LastResultVariantI) {
+        for (int i = 1; i <= 5; ++i) {
+            charts.push_back(VariantIChartContent(state, i, true));
+        }
+    } else {
+        charts.push_back(Variant23ChartContent(state));
+    }
+    for (HydrographChartContent& chart : charts) {
+        chart.title = QString::fromStdString(state.CurrentProject.ChartTitle1);
+    }
+    return charts;
+}
+
+QString SubjectText(WarningSubject subject) {
+    switch (subject) {
+    case WarningSubject::LeftSlope:
+        return QStringLiteral("levý svah");
+    case WarningSubject::RightSlope:
+        return QStringLiteral("pravý svah");
+    case WarningSubject::Catchment:
+        return QStringLiteral("povodí");
+    case WarningSubject::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+QString WarningText(const Warning& warning) {
+    QStringList about;
+    if (warning.ReturnPeriod > 0) {
+        about << QStringLiteral("N = %1 let").arg(warning.ReturnPeriod);
+    }
+    if (const QString subject = SubjectText(warning.Subject); !subject.isEmpty()) {
+        about << subject;
+    }
+    const QString message = QString::fromStdString(warning.Message);
+    return about.isEmpty() ? message : about.join(QStringLiteral(", ")) + QStringLiteral(": ") + message;
+}
+
+DesignReport MakeDesignReport(const AppState& state, std::vector<ResultGrid> grids,
+                              const LookupRowNames& names, const QString& projectName,
+                              const QDateTime& computedAt) {
+    const Project& project = state.CurrentProject;
+    DesignReport report;
+    report.projectName = projectName;
+    report.computedAt = computedAt;
+    report.variant = state.LastResultVariantI ? 0 : Variant23Number(project.Texts) - 1;
+    report.identification = IdentificationLines(project.Texts);
+    for (const std::string& line : project.Texts.Description) {
+        report.description << QString::fromStdString(line);
+    }
+    report.inputs = SummarizeInputs(project, names);
+    report.tables = std::move(grids);
+    report.charts = ChartsOf(state);
+    for (const Warning& warning : ResultWarnings(state)) {
+        report.warnings << WarningText(warning);
+    }
+    return report;
+}
+
+QString WriteDesignReportPdf(const QString& path, const DesignReport& report) {
+    const QString temporary = path + QStringLiteral(".~pdf.tmp");
+    QFile::remove(temporary);
+    {
+        QPdfWriter writer(temporary);
+        writer.setResolution(PdfResolution);
+        writer.setCreator(ProgramLine());
+        writer.setTitle(QStringLiteral("Protokol výpočtu – %1").arg(report.projectName));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            QFile::remove(temporary);
+            return PdfError(path, QStringLiteral("soubor nelze vytvořit"));
+        }
+        PaintDesignReport(painter, writer, report);
+        painter.end();
+    }
+    // rename() replaces an existing file in one step.
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(temporary);
+        return PdfError(path, QStringLiteral("soubor nelze přejmenovat"));
+    }
+    return {};
+}
+
+bool PrintDesignReport(QPrinter& printer, const DesignReport& report) {
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    PaintDesignReport(painter, printer, report);
+    painter.end();
+    return true;
+}
+
+} // namespace hydrim::render

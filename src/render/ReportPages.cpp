@@ -1,0 +1,322 @@
+// Page composition of the design report. The report is laid out twice with
+// the same code: once without painting to count the pages (for "strana X
+// z Y"), then painted.
+#include "render/DesignReport.h"
+
+#include "render/PrintChartPage.h"
+#include "render/PrintJobs.h"
+#include "render/PrintTablePage.h"
+#include "render/ProgramLine.h"
+#include "render/ReportMethod.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace hydrim::render {
+
+namespace {
+
+constexpr double MarginShare = 0.08;      // of the page width, left, right and bottom
+constexpr double ChartHeightShare = 0.62; // of the text width
+constexpr double NoteIndentShare = 0.04;  // of the text width
+// A chart of half a page is laid out as if this much larger, so that its
+// labels and legend have the room they have on a whole printed page.
+constexpr double ChartLayoutEnlargement = 1.8;
+
+// A font whose letters are never joined into ligatures, so that text copied
+// from the PDF reads as typed ("fi", not one ligature glyph): a letter
+// spacing too small to see switches the font's ligatures off.
+QFont ReportFont(double points, bool bold = false) {
+    QFont font(DefaultTableFont());
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.02);
+    return font;
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+class ReportPages {
+public:
+    ReportPages(QPainter* painter, QPagedPaintDevice& device, const DesignReport& report, int total)
+        : painter_(painter), device_(device), report_(report), total_(total) {
+        const double width = device.width();
+        const double margin = std::round(MarginShare * width);
+        const double small = QFontMetricsF(ReportFont(9), &device).height();
+        headerTop_ = margin / 2;
+        content_ = QRectF(QPointF(margin, headerTop_ + 2.5 * small),
+                          QPointF(width - margin, device.height() - margin / 2 - 2 * small));
+    }
+
+    int run() {
+        startPage();
+        title();
+        identification();
+        inputs();
+        warnings();
+        tables();
+        charts();
+        method();
+        return page_;
+    }
+
+private:
+    // ------------------------------------------------------------ pages
+
+    void startPage() {
+        if (page_ > 0 && painter_) {
+            device_.newPage();
+        }
+        ++page_;
+        y_ = content_.top();
+        if (painter_) {
+            paintFrame();
+        }
+    }
+
+    // The header (project, date of computation, program) and the page number.
+    void paintFrame() {
+        const QFont font = ReportFont(9);
+        const double line = QFontMetricsF(font, &device_).height();
+        const QRectF header(content_.left(), headerTop_, content_.width(), line);
+        painter_->setFont(font);
+        painter_->setPen(Qt::black);
+        painter_->drawText(header, Qt::AlignLeft | Qt::AlignVCenter, report_.projectName);
+        painter_->drawText(header, Qt::AlignHCenter | Qt::AlignVCenter,
+                           QStringLiteral("Datum výpočtu: %1")
+                               .arg(report_.computedAt.toString(QStringLiteral("d. M. yyyy H:mm"))));
+        painter_->drawText(header, Qt::AlignRight | Qt::AlignVCenter, ProgramLine());
+        painter_->setPen(QPen(Qt::black, std::max(1.0, line / 12)));
+        painter_->drawLine(QPointF(content_.left(), header.bottom() + line / 4),
+                           QPointF(content_.right(), header.bottom() + line / 4));
+        const QRectF footer(content_.left(), content_.bottom() + line, content_.width(), line);
+        painter_->setPen(Qt::black);
+        painter_->drawText(footer, Qt::AlignHCenter | Qt::AlignVCenter,
+                           QStringLiteral("strana %1 z %2").arg(page_).arg(total_));
+    }
+
+    // Starts a new page unless height fits below y_ (an empty page takes anything).
+    void ensure(double height) {
+        if (y_ + height > content_.bottom() && y_ > content_.top()) {
+            startPage();
+        }
+    }
+
+    double lineHeight(const QFont& font) const { return QFontMetricsF(font, &device_).height(); }
+
+    double textHeight(const QString& text, const QFont& font, double width) const {
+        return QFontMetricsF(font, &device_)
+            .boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text)
+            .height();
+    }
+
+    // A paragraph wrapped to the text width less indent.
+    void paragraph(const QString& text, const QFont& font, double indent = 0) {
+        const double width = content_.width() - indent;
+        const double height = textHeight(text, font, width);
+        ensure(height);
+        if (painter_) {
+            painter_->setFont(font);
+            painter_->setPen(Qt::black);
+            painter_->drawText(QRectF(content_.left() + indent, y_, width, height), Qt::TextWordWrap, text);
+        }
+        y_ += height;
+    }
+
+    // A heading kept on one page with the first lines that follow it.
+    void heading(const QString& text, double points, double following) {
+        const QFont font = ReportFont(points, true);
+        y_ += lineHeight(font) / 2;
+        ensure(lineHeight(font) * 1.3 + following);
+        paragraph(text, font);
+        y_ += lineHeight(font) * 0.3;
+    }
+
+    // Rows of label, value and unit in three columns.
+    void lines(const std::vector<InputLine>& rows) {
+        const QFont font = ReportFont(10);
+        const double height = lineHeight(font);
+        const double valueLeft = content_.left() + 0.58 * content_.width();
+        const double unitLeft = content_.left() + 0.78 * content_.width();
+        for (const InputLine& row : rows) {
+            const double labelHeight =
+                textHeight(Text(row.Label), font, valueLeft - content_.left() - height);
+            ensure(labelHeight);
+            if (painter_) {
+                painter_->setFont(font);
+                painter_->setPen(Qt::black);
+                painter_->drawText(
+                    QRectF(content_.left(), y_, valueLeft - content_.left() - height, labelHeight),
+                    Qt::TextWordWrap, Text(row.Label));
+                painter_->drawText(QRectF(valueLeft, y_, unitLeft - valueLeft, height), Qt::AlignLeft,
+                                   Text(row.Value));
+                painter_->drawText(QRectF(unitLeft, y_, content_.right() - unitLeft, height), Qt::AlignLeft,
+                                   Text(row.Unit));
+            }
+            y_ += std::max(height, labelHeight);
+        }
+    }
+
+    // ------------------------------------------------------------ sections
+
+    void title() {
+        paragraph(QStringLiteral("Protokol výpočtu"), ReportFont(18, true));
+        paragraph(QStringLiteral("Návrhové průtoky malého povodí"), ReportFont(11));
+    }
+
+    void identification() {
+        heading(QStringLiteral("Identifikační údaje"), 13, lineHeight(ReportFont(10)) * 4);
+        lines(report_.identification);
+        if (!report_.description.isEmpty()) {
+            heading(QStringLiteral("Popis projektu"), 11, lineHeight(ReportFont(10)));
+            for (const QString& line : report_.description) {
+                paragraph(line, ReportFont(10));
+            }
+        }
+    }
+
+    void inputs() {
+        heading(QStringLiteral("Vstupní údaje"), 13, lineHeight(ReportFont(10)) * 3);
+        const QFont noteFont = ReportFont(9);
+        const double indent = NoteIndentShare * content_.width();
+        for (const InputBlock& block : report_.inputs) {
+            heading(Text(block.Heading), 11, lineHeight(ReportFont(10)) * 2);
+            lines(block.Lines);
+            for (const std::string& note : block.Notes) {
+                paragraph(Text(note), noteFont, indent);
+            }
+        }
+    }
+
+    // The warnings in a framed box; without warnings the box says so.
+    void warnings() {
+        const QFont font = ReportFont(10);
+        const QFont bold = ReportFont(11, true);
+        const double pad = lineHeight(font) / 2;
+        const double width = content_.width() - 2 * pad;
+        QStringList texts;
+        for (const QString& warning : report_.warnings) {
+            texts << QStringLiteral("• ") + warning;
+        }
+        if (texts.isEmpty()) {
+            texts << QStringLiteral("Výpočet nevydal žádné upozornění.");
+        }
+        double height = 2 * pad + lineHeight(bold) * 1.3;
+        for (const QString& text : texts) {
+            height += textHeight(text, font, width);
+        }
+        y_ += lineHeight(bold);
+        ensure(height);
+        const QRectF box(content_.left(), y_, content_.width(), height);
+        const double top = y_;
+        y_ += pad;
+        if (painter_) {
+            painter_->setFont(bold);
+            painter_->setPen(Qt::black);
+            painter_->drawText(QRectF(box.left() + pad, y_, width, lineHeight(bold)), Qt::AlignLeft,
+                               QStringLiteral("Upozornění"));
+        }
+        y_ += lineHeight(bold) * 1.3;
+        for (const QString& text : texts) {
+            const double textBlock = textHeight(text, font, width);
+            if (painter_) {
+                painter_->setFont(font);
+                painter_->drawText(QRectF(box.left() + pad, y_, width, textBlock), Qt::TextWordWrap, text);
+            }
+            y_ += textBlock;
+        }
+        if (painter_) {
+            painter_->setBrush(Qt::NoBrush);
+            painter_->setPen(QPen(Qt::black, std::max(1.0, pad / 4)));
+            painter_->drawRect(QRectF(box.left(), top, box.width(), height));
+        }
+        y_ = top + height;
+    }
+
+    // Each result table as the window shows it, scaled to the text width
+    // when it is wider; a table goes below the one before when it fits.
+    void tables() {
+        startPage();
+        heading(QStringLiteral("Výsledky výpočtu"), 13, 0);
+        const QFont headingFont = ReportFont(11, true);
+        for (const ResultGrid& grid : report_.tables) {
+            TablePageLayout layout = LayoutTablePage(grid, DefaultTableFont(), device_,
+                                                     QSize(device_.width(), device_.height()), 0);
+            const double pen = layout.framePen;
+            const double available = content_.bottom() - content_.top() - 2 * lineHeight(headingFont);
+            const double scale = std::min({1.0, (content_.width() - 2 * pen) / layout.tableWidth(),
+                                           available / (layout.tableHeight() + 2 * pen)});
+            const double height = (layout.tableHeight() + 2 * pen) * scale;
+            ensure(lineHeight(headingFont) * 1.5 + height);
+            paragraph(Text(grid.Title), headingFont);
+            y_ += lineHeight(headingFont) * 0.3;
+            if (painter_) {
+                layout.left = 0;
+                layout.tableTop = 0;
+                painter_->save();
+                painter_->translate(content_.left() + pen * scale, y_ + pen * scale);
+                painter_->scale(scale, scale);
+                PaintTableBody(*painter_, layout, grid);
+                painter_->restore();
+            }
+            y_ += height + lineHeight(headingFont);
+        }
+    }
+
+    void charts() {
+        if (report_.charts.empty()) {
+            return;
+        }
+        const double height = ChartHeightShare * content_.width();
+        heading(QStringLiteral("Hydrogramy"), 13, height);
+        const QSize layoutSize(static_cast<int>(content_.width() * ChartLayoutEnlargement),
+                               static_cast<int>(height * ChartLayoutEnlargement));
+        for (const HydrographChartContent& chart : report_.charts) {
+            ensure(height);
+            if (painter_) {
+                painter_->save();
+                painter_->translate(content_.left(), y_);
+                painter_->scale(1 / ChartLayoutEnlargement, 1 / ChartLayoutEnlargement);
+                PaintChartPage(*painter_, layoutSize, chart);
+                painter_->restore();
+            }
+            y_ += height;
+        }
+    }
+
+    void method() {
+        heading(QStringLiteral("Metoda výpočtu"), 13, lineHeight(ReportFont(10)) * 6);
+        for (const MethodParagraph& part : MethodParagraphs(report_.variant)) {
+            heading(part.heading, 11, lineHeight(ReportFont(10)) * 2);
+            paragraph(part.text, ReportFont(10));
+        }
+    }
+
+    QPainter* painter_;
+    QPagedPaintDevice& device_;
+    const DesignReport& report_;
+    int total_;
+    int page_ = 0;
+    double headerTop_ = 0;
+    QRectF content_;
+    double y_ = 0;
+};
+
+} // namespace
+
+int CountDesignReportPages(QPagedPaintDevice& device, const DesignReport& report) {
+    return ReportPages(nullptr, device, report, 0).run();
+}
+
+int PaintDesignReport(QPainter& painter, QPagedPaintDevice& device, const DesignReport& report) {
+    const int total = CountDesignReportPages(device, report);
+    return ReportPages(&painter, device, report, total).run();
+}
+
+} // namespace hydrim::render
