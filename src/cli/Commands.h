@@ -14,6 +14,10 @@ namespace hydrim::cli {
 inline constexpr int ExitOk = 0;
 inline constexpr int ExitInvalidInput = 1;
 inline constexpr int ExitUsage = 2;
+// batch: some inputs could not be computed (the others were).
+inline constexpr int ExitSomeFailed = 3;
+// batch: stopped by Ctrl+C (the summary holds the catchments computed until then).
+inline constexpr int ExitInterrupted = 130;
 
 struct Command {
     std::string usage;   // one line, e.g. "compute PROJECT.snp [--data DIR] [--json]"

@@ -52,7 +52,7 @@ void PrintHelp(std::ostream& out) {
         << HYDRIM_SHARE_DIR
         << "/DATA).\n"
            "Exit status: 0 success (a no-runoff result included), 1 unreadable or invalid\n"
-           "input, 2 bad usage.\n";
+           "input, 2 bad usage; batch: 3 some inputs not computed, 130 stopped by Ctrl+C.\n";
 }
 
 void PrintCommandHelp(const hydrim::cli::Command& command) {

@@ -7,19 +7,36 @@
 #include "core/reference/ParTableFile.h"
 
 namespace hydrim {
+namespace {
 
-Error LoadProject(const std::string& projectFile, const std::string& dataDir, AppState& state) {
-    const ProjectReadResult read = ReadProjectFile(projectFile, state.CurrentProject);
+Error CheckProject(const Project& project, const std::string& subject) {
+    const std::vector<std::string> problems = CheckInputs(project);
+    if (problems.empty()) {
+        return {};
+    }
+    std::string message = subject + " nelze spočítat:";
+    for (const std::string& problem : problems) {
+        message += " " + problem;
+    }
+    return {message};
+}
+
+} // namespace
+
+Error ReadProject(const std::string& projectFile, Project& project) {
+    const ProjectReadResult read = ReadProjectFile(projectFile, project);
     if (!read.ok()) {
         return {read.wrongType ? read.error.Message + " (\"" + projectFile + "\")" : read.error.Message};
     }
-    const std::vector<std::string> problems = CheckInputs(state.CurrentProject);
-    if (!problems.empty()) {
-        std::string message = "Projekt \"" + projectFile + "\" nelze spočítat:";
-        for (const std::string& problem : problems) {
-            message += " " + problem;
-        }
-        return {message};
+    return {};
+}
+
+Error LoadProject(const std::string& projectFile, const std::string& dataDir, AppState& state) {
+    if (Error problem = ReadProject(projectFile, state.CurrentProject)) {
+        return problem;
+    }
+    if (Error problem = CheckProject(state.CurrentProject, "Projekt \"" + projectFile + "\"")) {
+        return problem;
     }
     return ReadParTable(JoinPath(dataDir, ParTableFileName), state.Par);
 }
@@ -27,6 +44,17 @@ Error LoadProject(const std::string& projectFile, const std::string& dataDir, Ap
 Computation LoadAndCompute(const std::string& projectFile, const std::string& dataDir) {
     Computation computation;
     computation.LoadError = LoadProject(projectFile, dataDir, *computation.State);
+    if (!computation.LoadError) {
+        computation.Outcome = ComputeProject(*computation.State);
+    }
+    return computation;
+}
+
+Computation CheckAndCompute(const Project& project, const std::string& subject, const ParTable& par) {
+    Computation computation;
+    computation.State->CurrentProject = project;
+    computation.State->Par = par;
+    computation.LoadError = CheckProject(project, subject);
     if (!computation.LoadError) {
         computation.Outcome = ComputeProject(*computation.State);
     }

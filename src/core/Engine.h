@@ -19,6 +19,9 @@
 
 namespace hydrim {
 
+// Reads a project file into project; the message names the file.
+Error ReadProject(const std::string& projectFile, Project& project);
+
 // Reads the project file and dataDir/par.tab into state and checks the
 // inputs as the input window would.
 Error LoadProject(const std::string& projectFile, const std::string& dataDir, AppState& state);
@@ -33,6 +36,11 @@ struct Computation {
 
 // Loads the project and computes its variant.
 Computation LoadAndCompute(const std::string& projectFile, const std::string& dataDir);
+
+// Checks the inputs of a project already read as LoadProject checks them
+// ("SUBJECT nelze spočítat: ..." names what cannot be computed and why) and
+// computes it with the coefficient table par, as LoadAndCompute would.
+Computation CheckAndCompute(const Project& project, const std::string& subject, const ParTable& par);
 
 // The result grids of the last computation, as the result window shows
 // them: the eight Variant I grids, or the one Variant II / III grid. The

@@ -54,10 +54,11 @@ std::string WorkbookWriteError(const std::string& target, const std::string& rea
     return "Sešit „" + target + "“ se nepodařilo zapsat: " + reason;
 }
 
-WorkbookFile::WorkbookFile(const std::string& target)
+WorkbookFile::WorkbookFile(const std::string& target, bool streamRows)
     : target_(target), temporary_(TemporaryNameFor(target)) {
     lxw_workbook_options options{};
     options.use_zip64 = LXW_TRUE; // long hydrographs make large sheets
+    options.constant_memory = streamRows ? LXW_TRUE : LXW_FALSE;
     workbook_ = workbook_new_opt(temporary_.c_str(), &options);
     if (!workbook_) {
         error_ = WorkbookWriteError(target_, "nedostatek paměti");

@@ -37,8 +37,10 @@ struct CellFormat {
 
 class WorkbookFile {
 public:
-    // Prepares the temporary file for target; nothing is written yet.
-    explicit WorkbookFile(const std::string& target);
+    // Prepares the temporary file for target; nothing is written yet. With
+    // streamRows every row of a sheet goes to disk once the next row is
+    // begun, so rows must be written top down and memory stays flat.
+    explicit WorkbookFile(const std::string& target, bool streamRows = false);
     // Discards the workbook and its temporary file unless Commit succeeded.
     ~WorkbookFile();
     WorkbookFile(const WorkbookFile&) = delete;

@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 
 namespace hydrim::test {
 

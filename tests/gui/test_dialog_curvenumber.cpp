@@ -110,6 +110,26 @@ private slots:
         QVERIFY(numbers->panel.insert->isEnabled());
     }
 
+    void areasThatDoNotAddUpToTheSlopeAreWarnedOf() {
+        MessageRecorder recorder;
+        link.fields[hydrim::EditAreaL] = QStringLiteral("2");
+        dialogs->openLookup(CnLeft, true);
+        dialogs->pathChoice()->Button1->click();
+        TypeIntoCell(dialogs->soilGroups()->StringGrid1, 3, HspArea, "1.5");
+        dialogs->soilGroups()->Button2->click();
+        QCOMPARE(recorder.messages.size(), 1);
+        QCOMPARE(recorder.messages.front().first, QMessageBox::Warning);
+        QVERIFY(recorder.last().startsWith(
+            QStringLiteral("Součet zadaných ploch (1.5 km²) neodpovídá ploše svahu (2 km²).")));
+        TCNcis1* numbers = dialogs->curveNumbers();
+        QVERIFY(numbers->isVisible()); // a warning, not a refusal
+        TypeIntoCell(numbers->StringGrid1, 5, LandUseArea, "2");
+        numbers->panel.compute->click();
+        numbers->panel.insert->click();
+        QCOMPARE(recorder.messages.size(), 1); // the land-use areas add up: nothing more to say
+        QVERIFY(link.fields.contains(hydrim::EditCnL));
+    }
+
     void zeroLandUseAreaIsWrongInput() {
         MessageRecorder recorder;
         dialogs->openLookup(CnLeft, true);

@@ -1,15 +1,22 @@
 // The roughness and antecedent moisture dialogs end to end: typed cell
 // corrections, the weighted roughness and its insertion, per-slope memory,
 // the twin buttons, and the curve type chosen by a radio item.
+#include "gui/reference/BPEJtab.h"
+#include "gui/reference/CNcis.h"
+#include "gui/reference/CNrozhod.h"
 #include "gui/reference/GamaTab.h"
+#include "gui/reference/HSPtab.h"
 #include "gui/reference/LookupDialogs.h"
 #include "gui/reference/LookupGrid.h"
 #include "gui/reference/PVPtab.h"
+#include "gui/reference/Srazky.h"
 #include "test_dialog_support.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 using namespace hydrim;
@@ -26,6 +33,24 @@ class RoughnessDialogTest : public QObject, private DialogFixture {
 private slots:
     void init() { start(); }
     void cleanup() { finish(); }
+
+    // Every dialog fits a small screen with its title bar; a table taller
+    // than that scrolls.
+    void dialogsFitTheScreen() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        for (QDialog* dialog : std::initializer_list<QDialog*>{
+                 dialogs->rainfall(), dialogs->moisture(), dialogs->roughness(), dialogs->pathChoice(),
+                 dialogs->soilGroups(), dialogs->soilUnits(), dialogs->curveNumbers()}) {
+            auto* window = qobject_cast<LookupWindow*>(dialog);
+            QVERIFY(window);
+            window->showCentred();
+            // The title bar a window manager adds still leaves the bottom on the screen.
+            QVERIFY2(dialog->y() + dialog->height() + 40 <= screen.bottom() + 1,
+                     qPrintable(dialog->windowTitle()));
+            QVERIFY2(dialog->width() <= screen.width(), qPrintable(dialog->windowTitle()));
+            dialog->hide();
+        }
+    }
 
     void typedValuesAreCorrectedWhileTyping_data() {
         QTest::addColumn<int>("row");

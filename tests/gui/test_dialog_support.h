@@ -125,6 +125,7 @@ public:
         writes.append({k, text});
         fields[k] = text;
     }
+    QString fieldText(int k) const override { return fields.value(k); }
     int comboIndex(int k) const override { return combos.value(k, -1); }
     void setComboIndex(int k, int index) override { combos[k] = index; }
     void appendDescriptionLine(const QString& line) override { description.append(line); }

@@ -4,12 +4,14 @@
 #include "MainWindowTestSupport.h"
 
 #include "gui/app/AboutWindow.h"
+#include "gui/app/HelpWindow.h"
 
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextBrowser>
 
 using namespace hydrim;
 using namespace hydrim::gui;
@@ -33,7 +35,7 @@ class TestMainWindowKeys : public QObject {
 private slots:
     void computeKeysComputeAndAltVOpensTheMenu();
     void ctrlTBringsTheOpenTableForward();
-    void f1ShowsHelpAndCtrlQEndsTheProgram();
+    void f1ShowsTheUserGuideAndCtrlQEndsTheProgram();
 };
 
 void TestMainWindowKeys::computeKeysComputeAndAltVOpensTheMenu() {
@@ -98,14 +100,15 @@ void TestMainWindowKeys::ctrlTBringsTheOpenTableForward() {
     }
 }
 
-void TestMainWindowKeys::f1ShowsHelpAndCtrlQEndsTheProgram() {
+void TestMainWindowKeys::f1ShowsTheUserGuideAndCtrlQEndsTheProgram() {
     StartedFixture f;
     THlavni& main = f.main();
     Activate(main);
-    QVERIFY(!main.aboutWindow()->isVisible());
+    QVERIFY(!main.helpWindow());
     QTest::keyClick(&main, Qt::Key_F1);
-    QTRY_VERIFY(main.aboutWindow()->isVisible());
-    main.aboutWindow()->close();
+    QTRY_VERIFY(main.helpWindow() && main.helpWindow()->isVisible());
+    QVERIFY(main.helpWindow()->browser()->toPlainText().contains(QStringLiteral("Meze platnosti")));
+    main.helpWindow()->close();
 
     Activate(main);
     QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -599,6 +599,68 @@ private slots:
         QTRY_VERIFY(edit(10)->hasFocus());
     }
 
+    void missingInputsAreNamedAndMarked() {
+        QCOMPARE(list(1)->placeholderText(), QString("Vyber typ povodí"));
+        QCOMPARE(window_->inputProblems().value(0), QString("Typ povodí: není zvolen."));
+        QVERIFY(list(1)->property("inputProblem").toBool());
+        QSignalSpy changed(window_.get(), &TProjekt1::inputProblemsChanged);
+        choose(0, 0);
+        QVERIFY(!changed.isEmpty());
+        const QString missing = QStringLiteral("Délka údolnice [km]: není vyplněno.");
+        QVERIFY(window_->inputProblems().contains(missing));
+        QVERIFY(edit(5)->property("inputProblem").toBool());
+        QVERIFY(edit(5)->toolTip().startsWith(missing));
+        QVERIFY(list(4)->property("inputProblem").toBool());
+
+        fillVariantIOneSlope();
+        QVERIFY(window_->computeButton()->isEnabled());
+        QCOMPARE(window_->inputProblems(), QStringList());
+        QVERIFY(!edit(5)->property("inputProblem").toBool());
+        QCOMPARE(edit(5)->toolTip(),
+                 QString("Délka údolnice [km]\nJednotka: km\nPřípustné hodnoty: větší než "
+                         "0\nNejvýše 5 znaků, desetinná tečka"));
+        for (QLineEdit* field : window_->findChildren<QLineEdit*>()) {
+            if (field->isVisibleTo(window_.get()) && field->objectName() != QLatin1String("Memo1")) {
+                QVERIFY2(field->toolTip().contains("Jednotka: ") &&
+                             field->toolTip().contains("Přípustné hodnoty: "),
+                         qPrintable(field->objectName()));
+            }
+        }
+        // A value typed beyond its range is named until leaving the field corrects it.
+        replace(14, "120");
+        QCOMPARE(window_->inputProblems(),
+                 QStringList({"Číslo CN křivky [40-100]: hodnota musí ležet v rozmezí 40 až 100."}));
+        QVERIFY(edit(14)->property("inputProblem").toBool());
+    }
+
+    void correctionMessageNamesTheFieldAndKeepsKeysTypedMeanwhile() {
+        QStringList seen;
+        QTimer answer;
+        answer.setInterval(5);
+        QObject::connect(&answer, &QTimer::timeout, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                return;
+            }
+            seen << box->text() << box->informativeText();
+            QTest::keyClicks(box, "25"); // the user goes on typing the next value
+            box->button(QMessageBox::Ok)->click();
+        });
+        answer.start();
+        choose(1, 0);
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        edit(14)->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(edit(14)->hasFocus());
+        QTest::keyClicks(edit(14), "120");
+        QTest::keyClick(edit(14), Qt::Key_Tab);
+        QTRY_COMPARE(edit(14)->text(), QString("100"));
+        QCOMPARE(seen, QStringList({OutOfRange, "Pole: Číslo CN křivky (levý svah)\nZadaná hodnota: 120\n"
+                                                "Přípustné hodnoty: 40 až 100\nNová hodnota: 100"}));
+        QTRY_VERIFY(edit(17)->hasFocus()); // the right slope's area follows in Variant I
+        QCOMPARE(edit(17)->text(), QString("25"));
+    }
+
     void closingLetsTheMainWindowAsk() {
         QSignalSpy closing(window_.get(), &TProjekt1::closing);
         type(5, "1");

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace hydrim {
 namespace {
@@ -100,18 +101,18 @@ std::vector<NumericField> SlopeFields(int variant, int offset, const std::string
 }
 
 void CheckFields(const ProjectTexts& texts, const std::vector<NumericField>& fields,
-                 std::vector<std::string>& problems) {
+                 std::vector<InputProblem>& problems) {
     for (const NumericField& field : fields) {
         if (std::string problem = CheckField(texts.Edit[field.edit], field.label, field.rule);
             !problem.empty()) {
-            problems.push_back(problem);
+            problems.push_back({field.edit, 0, problem});
         }
     }
 }
 
 // The window raises the N = 100 rainfall to the largest of the others, and
 // with N = 100 chosen in Variant II makes both fields equal.
-void CheckRainfallOrder(const ProjectTexts& texts, std::vector<std::string>& problems) {
+void CheckRainfallOrder(const ProjectTexts& texts, std::vector<InputProblem>& problems) {
     const std::optional<double> rain100 = FieldValue(texts.Edit[EditRain100]);
     if (!rain100) {
         return;
@@ -120,19 +121,21 @@ void CheckRainfallOrder(const ProjectTexts& texts, std::vector<std::string>& pro
     for (const NumericField& field : RainfallFields(texts.Variant)) {
         const std::optional<double> value = FieldValue(texts.Edit[field.edit]);
         if (field.edit != EditRain100 && value && *value > *rain100) {
-            problems.push_back(label100 + ": nesmí být menší než " + field.label.substr(RainLabel.size()) +
-                               " (" + texts.Edit[field.edit] + ").");
+            problems.push_back({EditRain100, 0,
+                                label100 + ": nesmí být menší než " + field.label.substr(RainLabel.size()) +
+                                    " (" + texts.Edit[field.edit] + ")."});
             return;
         }
     }
     const std::optional<double> rainN = FieldValue(texts.Edit[EditRainN]);
     if (texts.Variant == 1 && texts.ReturnPeriodItem == 5 && rainN && *rainN != *rain100) {
-        problems.push_back(RainLabel + "N [mm]: pro N = 100 let musí být shodný s úhrnem pro N = 100.");
+        problems.push_back(
+            {EditRainN, 0, RainLabel + "N [mm]: pro N = 100 let musí být shodný s úhrnem pro N = 100."});
     }
 }
 
 // The window keeps the rain duration and intensity equal on both slopes.
-void CheckSlopesAgree(const ProjectTexts& texts, std::vector<std::string>& problems) {
+void CheckSlopesAgree(const ProjectTexts& texts, std::vector<InputProblem>& problems) {
     std::vector<std::pair<int, std::string>> pairs;
     if (texts.Variant >= 1) {
         pairs.emplace_back(EditDurationL, "Doba trvání deště [min]");
@@ -144,7 +147,7 @@ void CheckSlopesAgree(const ProjectTexts& texts, std::vector<std::string>& probl
         const std::optional<double> l = FieldValue(texts.Edit[left]);
         const std::optional<double> r = FieldValue(texts.Edit[left + 7]);
         if (l && r && *l != *r) {
-            problems.push_back(label + " (pravý svah): musí být shodná s levým svahem.");
+            problems.push_back({left + 7, 0, label + " (pravý svah): musí být shodná s levým svahem."});
         }
     }
 }
@@ -219,14 +222,14 @@ std::vector<int> RequiredMembers(int catchmentType, int variant) {
     return members;
 }
 
-std::vector<std::string> CheckInputs(const Project& project) {
+std::vector<InputProblem> FindInputProblems(const Project& project) {
     const ProjectTexts& texts = project.Texts;
-    std::vector<std::string> problems;
+    std::vector<InputProblem> problems;
     if (!IsChosen(texts.CatchmentType, 1)) {
-        problems.push_back("Typ povodí: není zvolen.");
+        problems.push_back({0, 1, "Typ povodí: není zvolen."});
     }
     if (!IsChosen(texts.Variant, 2)) {
-        problems.push_back("Varianta: není zvolena.");
+        problems.push_back({0, 2, "Varianta: není zvolena."});
     }
     if (!problems.empty()) {
         return problems;
@@ -237,7 +240,7 @@ std::vector<std::string> CheckInputs(const Project& project) {
                  {EditValleySlope, ValleySlopeLabel, Rule::Positive}},
                 problems);
     if (texts.Variant == 1 && !IsChosen(texts.ReturnPeriodItem, 5)) {
-        problems.push_back("Doba opakování N [roky]: není zvolena.");
+        problems.push_back({0, 3, "Doba opakování N [roky]: není zvolena."});
     }
     CheckFields(texts, RainfallFields(texts.Variant), problems);
     CheckRainfallOrder(texts, problems);
@@ -249,7 +252,7 @@ std::vector<std::string> CheckInputs(const Project& project) {
         std::vector<NumericField> fields = SlopeFields(texts.Variant, left ? 0 : 7, suffix);
         CheckFields(texts, {fields.begin(), fields.begin() + 3}, problems);
         if (!IsChosen(left ? texts.CnTypeItemL : texts.CnTypeItemR, 2)) {
-            problems.push_back("Typ CN křivky [1,2,3]" + suffix + ": není zvolen.");
+            problems.push_back({0, left ? 4 : 5, "Typ CN křivky [1,2,3]" + suffix + ": není zvolen."});
         }
         CheckFields(texts, {fields.begin() + 3, fields.end()}, problems);
     }
@@ -257,6 +260,14 @@ std::vector<std::string> CheckInputs(const Project& project) {
         CheckSlopesAgree(texts, problems);
     }
     return problems;
+}
+
+std::vector<std::string> CheckInputs(const Project& project) {
+    std::vector<std::string> texts;
+    for (InputProblem& problem : FindInputProblems(project)) {
+        texts.push_back(std::move(problem.Text));
+    }
+    return texts;
 }
 
 } // namespace hydrim

@@ -15,9 +15,21 @@ namespace hydrim {
 // slope, 1 two slopes) and variant (0..2) needs.
 std::vector<int> RequiredMembers(int catchmentType, int variant);
 
-// Problems of the project's inputs, one Czech sentence each that starts with
-// the field's label, e.g. "Délka údolnice [km]: není vyplněno."; empty when
-// the project can be computed.
+// One problem of the project's inputs: the field it concerns (EditK, or the
+// list ComboBoxK: 1 catchment type, 2 variant, 3 return period, 4 and 5 the
+// curve types) and a Czech sentence that starts with the field's label,
+// e.g. "Délka údolnice [km]: není vyplněno.".
+struct InputProblem {
+    int Edit = 0;
+    int ComboBox = 0;
+    std::string Text;
+};
+
+// The problems of the project's inputs in the order of the window; empty
+// when the project can be computed.
+std::vector<InputProblem> FindInputProblems(const Project& project);
+
+// The sentences of FindInputProblems.
 std::vector<std::string> CheckInputs(const Project& project);
 
 // The label by which the problems above name numeric field EditK (the

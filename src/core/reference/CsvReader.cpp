@@ -11,8 +11,6 @@ namespace hydrim {
 
 namespace {
 
-constexpr size_t LargestCsvFile = 8u * 1024u * 1024u;
-
 // UTF-8 text of the file's bytes; empty optional for UTF-16, which a
 // spreadsheet writes as "Unicode text" and which is not CSV.
 std::optional<std::string> DecodeCsv(std::string_view bytes) {
@@ -50,12 +48,12 @@ public:
         fields_.push_back(TrimBlanks(field_));
         field_.clear();
     }
-    void endRecord(std::vector<CsvRecord>& records, size_t nextLine) {
+    void endRecord(const CsvRecordSink& sink, size_t nextLine) {
         endField();
         while (!fields_.empty() && fields_.back().empty())
             fields_.pop_back();
         if (!fields_.empty())
-            records.push_back({line_, std::move(fields_)});
+            sink({line_, std::move(fields_)});
         fields_.clear();
         line_ = nextLine;
     }
@@ -66,8 +64,7 @@ private:
     size_t line_ = 1;
 };
 
-std::vector<CsvRecord> SplitRecords(std::string_view text, char separator) {
-    std::vector<CsvRecord> records;
+void SplitRecords(std::string_view text, char separator, const CsvRecordSink& sink) {
     RecordBuilder builder;
     size_t line = 1;
     bool quoted = false;
@@ -92,18 +89,26 @@ std::vector<CsvRecord> SplitRecords(std::string_view text, char separator) {
         } else if (c == separator) {
             builder.endField();
         } else if (lineEnd) {
-            builder.endRecord(records, ++line);
+            builder.endRecord(sink, ++line);
         } else if (c != '\r') {
             builder.addCharacter(c);
         }
     }
-    builder.endRecord(records, line);
-    return records;
+    builder.endRecord(sink, line);
 }
 
 } // namespace
 
 CsvText ParseCsv(std::string_view bytes) {
+    CsvText result;
+    const CsvText read =
+        ParseCsvRecords(bytes, [&](CsvRecord&& record) { result.Records.push_back(std::move(record)); });
+    result.Separator = read.Separator;
+    result.Error = read.Error;
+    return result;
+}
+
+CsvText ParseCsvRecords(std::string_view bytes, const CsvRecordSink& sink) {
     CsvText result;
     const std::optional<std::string> text = DecodeCsv(bytes);
     if (!text) {
@@ -119,27 +124,39 @@ CsvText ParseCsv(std::string_view bytes) {
     result.Separator = named ? data[4] : DetectSeparator(data);
     if (named)
         data.erase(0, 5);
-    result.Records = SplitRecords(data, result.Separator);
+    SplitRecords(data, result.Separator, sink);
     return result;
 }
 
-CsvText ReadCsvFile(const std::string& path) {
+CsvText ReadCsvFile(const std::string& path, size_t largest) {
+    CsvText result;
+    const CsvText read = ReadCsvFileRecords(
+        path, largest, [&](CsvRecord&& record) { result.Records.push_back(std::move(record)); });
+    result.Separator = read.Separator;
+    result.Error = read.Error;
+    return result;
+}
+
+CsvText ReadCsvFileRecords(const std::string& path, size_t largest, const CsvRecordSink& sink) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         CsvText result;
         result.Error = {"Soubor \"" + path + "\" nelze otevřít."};
         return result;
     }
+    // Read in blocks so that a large limit does not reserve its memory up front.
     std::string bytes;
-    bytes.resize(LargestCsvFile + 1);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<size_t>(in.gcount()));
-    if (bytes.size() > LargestCsvFile) {
+    std::string block(1u << 16, '\0');
+    while (bytes.size() <= largest &&
+           in.read(block.data(), static_cast<std::streamsize>(block.size())).gcount() > 0) {
+        bytes.append(block.data(), static_cast<size_t>(in.gcount()));
+    }
+    if (bytes.size() > largest) {
         CsvText result;
         result.Error = {"Soubor \"" + path + "\" je pro tabulku příliš velký."};
         return result;
     }
-    return ParseCsv(bytes);
+    return ParseCsvRecords(bytes, sink);
 }
 
 std::optional<std::string> CsvDecimal(const std::string& text) {

@@ -6,6 +6,7 @@
 
 #include "core/project/Error.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,9 +31,18 @@ struct CsvText {
 // quotes on the first line.
 CsvText ParseCsv(std::string_view bytes);
 
+// Receives the records of a text one at a time, as they are read.
+using CsvRecordSink = std::function<void(CsvRecord&& record)>;
+
+// ParseCsv and ReadCsvFile for a long text: each record goes to sink as it is
+// read and none is kept (the result's Records stay empty), so a caller can
+// keep them in a compact form of its own.
+CsvText ParseCsvRecords(std::string_view bytes, const CsvRecordSink& sink);
+CsvText ReadCsvFileRecords(const std::string& path, size_t largest, const CsvRecordSink& sink);
+
 // Reads and parses a CSV file; a file that cannot be read, or one larger than
-// a few megabytes, gives an error.
-CsvText ReadCsvFile(const std::string& path);
+// largest bytes (by default a few megabytes), gives an error.
+CsvText ReadCsvFile(const std::string& path, size_t largest = 8u * 1024u * 1024u);
 
 // A decimal number with a decimal comma or point ("12,5", "045.50"), written
 // back with a point and without needless zeros ("12.5", "45.5"). Nothing for

@@ -3,6 +3,7 @@
 #include "core/reference/LookupEntry.h"
 
 #include <cmath>
+#include <cstdio>
 #include <utility>
 
 namespace hydrim {
@@ -149,6 +150,37 @@ LookupOutcome WeightedRoughness(const std::vector<AreaRow>& rows) {
         terms.push_back({*value, *area});
     }
     return WeightedMean(terms);
+}
+
+namespace {
+
+// An area for a message: three decimals at most, no trailing zeros.
+std::string AreaText(double area) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.3f", area);
+    std::string text = buffer;
+    while (text.back() == '0') {
+        text.pop_back();
+    }
+    if (text.back() == '.') {
+        text.pop_back();
+    }
+    return text;
+}
+
+} // namespace
+
+std::string AreaSumWarning(const std::vector<std::string>& areas, const std::string& slopeArea) {
+    const std::optional<double> slope = ParseDecimalText(Trimmed(slopeArea));
+    double sum = 0;
+    for (const std::string& area : areas) {
+        sum += ParseDecimalText(Trimmed(area)).value_or(0.0);
+    }
+    if (!slope || *slope <= 0 || sum <= 0 || std::abs(sum - *slope) <= 0.01 * *slope) {
+        return {};
+    }
+    return "Součet zadaných ploch (" + AreaText(sum) + " km²) neodpovídá ploše svahu (" + AreaText(*slope) +
+           " km²). Zkontrolujte plochy: výsledek je jejich váženým průměrem.";
 }
 
 } // namespace hydrim

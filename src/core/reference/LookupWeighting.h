@@ -65,6 +65,13 @@ LookupOutcome SoilGroupFromUnits(const std::vector<AreaRow>& rows);
 //   T = sum a(r);  CN = sum a(r)·c(r)/T.
 LookupOutcome WeightedCurveNumber(const std::vector<AreaRow>& rows);
 
+// The check that the areas entered in a lookup table [km²] add up to the
+// slope's area (the text of its area field): a Czech warning naming both sums
+// when they differ by more than 1 % of the slope's area; empty when they
+// agree, or when the slope's area or the entered areas are not known (an
+// empty or invalid text counts as not entered).
+std::string AreaSumWarning(const std::vector<std::string>& areas, const std::string& slopeArea);
+
 // Roughness of a slope over the rows with both a value and an area:
 //   T = sum a(r);  gamma = sum v(r)·a(r)/T.
 LookupOutcome WeightedRoughness(const std::vector<AreaRow>& rows);

@@ -3,9 +3,11 @@
 
 #include "gui/app/AboutWindow.h"
 #include "gui/app/DesignReportCommand.h"
+#include "gui/app/HelpWindow.h"
 #include "gui/app/HintTiming.h"
 #include "gui/app/OutdatedResults.h"
 #include "gui/app/PrintExportHooks.h"
+#include "gui/app/ShippedData.h"
 #include "gui/app/ToolIcons.h"
 #include "gui/project/Projekt.h"
 #include "gui/resources/ResourceInit.h"
@@ -13,11 +15,14 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -57,7 +62,13 @@ THlavni::THlavni(AppState& state, QWidget* parent)
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi_);
-    resize(1024, 740);
+    // The whole screen where it is larger, so that the result windows find
+    // room beside the input window; the title bar takes the rest.
+    QSize size(1024, 740);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.expandedTo(screen->availableGeometry().size() - QSize(0, 40));
+    }
+    resize(size);
 
     // FormCreate: the hint timing and the default table font.
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
@@ -65,6 +76,9 @@ THlavni::THlavni(AppState& state, QWidget* parent)
 
     buildMenus();
     buildToolBar();
+    inputStatus_ = new QLabel(this);
+    inputStatus_->setObjectName(QStringLiteral("InputStatus"));
+    statusBar()->addWidget(inputStatus_, 1);
     about_ = new TOAplikaci(this);
 
     // The menu commands of the result windows: the PDF commands, the marks of
@@ -116,6 +130,7 @@ void THlavni::buildMenus() {
     addItem(file, "Zavrit1", QStringLiteral("&Zavřít"), &THlavni::Zavrit1Click)->setEnabled(false);
     addItem(file, "Otevri1", QStringLiteral("&Otevři"), &THlavni::Otevri1Click,
             QKeySequence(Qt::CTRL | Qt::Key_O));
+    addItem(file, "DavkovyVypocet1", QStringLiteral("&Dávkový výpočet…"), &THlavni::DavkovyVypocet1Click);
     file->addSeparator();
     QAction* save =
         addItem(file, "Uloz1", QStringLiteral("&Ulož"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -128,6 +143,7 @@ void THlavni::buildMenus() {
     addItem(file, "Konfiguracetisku1", QStringLiteral("K&onfigurace tisku"),
             &THlavni::Konfiguracetisku1Click);
     file->addSeparator();
+    buildRecentItems(file);
     addItem(file, "Konec1", QStringLiteral("&Konec"), &THlavni::Konec1Click,
             QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -187,8 +203,9 @@ void THlavni::buildMenus() {
     addItem(options, "Pismotabulky1", QStringLiteral("Písmo tabulky"), &THlavni::Pismotabulky1Click);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Nápověda"));
-    addItem(help, "Oprogramu1", QStringLiteral("O programu Hydrim - SPIKA"), &THlavni::Oprogramu1Click,
+    addItem(help, "Prirucka1", QStringLiteral("&Uživatelská příručka"), &THlavni::Prirucka1Click,
             QKeySequence(Qt::Key_F1));
+    addItem(help, "Oprogramu1", QStringLiteral("O programu Hydrim - SPIKA"), &THlavni::Oprogramu1Click);
 
     // F9 computes from wherever the focus is in the main window; the action
     // lives outside the menus, as the compute button lives in the input window.
@@ -355,6 +372,37 @@ void THlavni::onResultClosed(ResultKind kind, bool variantI) {
         menuItem(QStringLiteral("N4Casoverady1"))->setVisible(false);
         setExportButtonVisible(9, false);
         break;
+    }
+}
+
+HelpWindow* THlavni::helpWindow() const {
+    return static_cast<HelpWindow*>(help_.data());
+}
+
+void THlavni::Prirucka1Click() {
+    if (!help_) {
+        const std::string dir = FindShippedFile(
+            ShippedCandidates(QCoreApplication::applicationDirPath().toStdString(), "help"), UserGuideFile);
+        help_ = new HelpWindow(dir, this);
+    }
+    helpWindow()->showGuide();
+}
+
+void THlavni::showInputProblems(const QStringList& problems) {
+    if (!projekt_) {
+        inputStatus_->clear();
+        inputStatus_->setToolTip(QString());
+    } else if (problems.isEmpty()) {
+        inputStatus_->setText(
+            QStringLiteral("Vstupní údaje jsou úplné: výpočet spustí tlačítko „Vypočítej“ nebo F9."));
+        inputStatus_->setToolTip(QString());
+    } else {
+        QString text = QStringLiteral("Výpočet zatím nelze spustit – ") + problems.constFirst();
+        if (problems.size() > 1) {
+            text += QStringLiteral(" (a další: %1)").arg(problems.size() - 1);
+        }
+        inputStatus_->setText(text);
+        inputStatus_->setToolTip(problems.join(QLatin1Char('\n')));
     }
 }
 

@@ -12,11 +12,14 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
+class QLabel;
 class QActionGroup;
 class QMdiArea;
 class QMdiSubWindow;
@@ -29,6 +32,7 @@ namespace hydrim::gui {
 
 class ChildWindow;
 class OutdatedResults;
+class HelpWindow;
 class TOAplikaci;
 class TProjekt1;
 
@@ -52,6 +56,8 @@ public:
     // Called when the input window is (re)created, so the lookup dialogs can attach to it.
     void setProjektCreatedHook(std::function<void(TProjekt1*)> hook);
     TOAplikaci* aboutWindow() const { return about_; }
+    // The user guide window, once "Uživatelská příručka" (F1) has opened it.
+    HelpWindow* helpWindow() const;
     // The printer chosen in "K&onfigurace tisku" (created on first use).
     QPrinter& printer();
 
@@ -66,11 +72,15 @@ public:
     bool saveProjectTo(const QString& fileName);
     // Creates the input window when it is missing (the start and the New command).
     void createProjekt();
+    // The recently opened or saved project files, the newest first.
+    const QStringList& recentFiles() const { return recentFiles_; }
 
 public slots:
     // Menu items and tool buttons.
     void Novy1Click();
     void Otevri1Click();
+    // Opens the batch run of many catchments ("Dávkový výpočet…").
+    void DavkovyVypocet1Click();
     bool Uloz1Click();
     bool Ulozjako1Click();
     void Zavrit1Click();
@@ -80,6 +90,7 @@ public slots:
     void Konfiguracetisku1Click();
     void Pismotabulky1Click();
     void Oprogramu1Click();
+    void Prirucka1Click();
     void TabulkaM1Click();
     void MenuGraf1Click();
     void Casoverady1Click();
@@ -120,8 +131,22 @@ private:
     bool askToSave();
     void setModified(bool modified);
     bool projektMayClose();
+    // Closes the open table editors, each asking about its unsaved rows;
+    // false when one of them stays open.
+    bool tableEditorsMayClose();
     void onProjektClosed();
     void activateChild(QMdiSubWindow* sub);
+    // Sizes and places a new result window where it leaves the input fields in view.
+    void placeResultWindow(QMdiSubWindow* sub, QSize wanted);
+    // The recent-files items under "&Soubor" (HlavniRecent.cpp).
+    void buildRecentItems(QMenu* file);
+    void showRecentFiles();
+    // Puts a file first in the list (keep) or drops it (a file that no longer opens).
+    void rememberRecentFile(const QString& fileName, bool keep = true);
+    void openRecentFile(int i);
+    QString recentFilesPath() const;
+    // The status bar names what keeps the project from being computed.
+    void showInputProblems(const QStringList& problems);
     // The project file dialogs; an empty name when cancelled.
     QString chooseFileToOpen();
     QString chooseFileToSave();
@@ -142,6 +167,7 @@ private:
     QPointer<ChildWindow> projektWindow_;
     QPointer<TProjekt1> projekt_;
     TOAplikaci* about_ = nullptr;
+    QPointer<QWidget> help_; // the HelpWindow
     QTimer* timer_ = nullptr;
     QFont tableFont_;
     std::unique_ptr<QPrinter> printer_;
@@ -152,6 +178,10 @@ private:
     QMenu* windowsMenu_ = nullptr;
     QAction* hydrographSeparator_ = nullptr;
     QHash<QString, QAction*> items_;
+    QLabel* inputStatus_ = nullptr;
+    QStringList recentFiles_;
+    std::vector<QAction*> recentItems_;
+    QAction* recentSeparator_ = nullptr;
     QToolButton* speedButtons_[10] = {};
 };
 

@@ -6,11 +6,14 @@
 #include "core/project/ProjectFile.h"
 #include "core/project/Startup.h"
 #include "gui/app/OutdatedResults.h"
+#include "gui/batch/BatchDialog.h"
 #include "gui/common/FileDialogs.h"
 #include "gui/common/Messages.h"
 #include "gui/project/Projekt.h"
+#include "gui/reference/TableEditor.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -50,11 +53,13 @@ void THlavni::createProjekt() {
     connect(projekt, &TProjekt1::computeRequested, this, &THlavni::computeProject);
     connect(projekt, &TProjekt1::computeStateChanged, this, [this](bool) { Timer1Timer(); });
     outdated_->watch(projekt);
+    connect(projekt, &TProjekt1::inputProblemsChanged, this, &THlavni::showInputProblems);
     projekt_ = projekt;
     projektWindow_ = sub;
     mdi_->addSubWindow(sub);
     projekt->clearProject();
     projekt->setWindowTitle(UnnamedProject);
+    showInputProblems(projekt->inputProblems());
     sub->show();
     for (const char* name : {"Zavrit1", "Uloz1", "Ulozjako1"})
         menuItem(QString::fromLatin1(name))->setEnabled(true);
@@ -81,6 +86,7 @@ void THlavni::onProjektClosed() {
         projekt_->computeButton()->hide();
     projekt_ = nullptr;
     projektWindow_ = nullptr;
+    showInputProblems({});
 }
 
 bool THlavni::askToSave() {
@@ -131,6 +137,13 @@ QString THlavni::chooseFileToSave() {
     return ChosenFile(dialog);
 }
 
+void THlavni::DavkovyVypocet1Click() {
+    // A window of its own, so the main window stays usable while it runs.
+    auto* dialog = new BatchDialog(state_.Par, QString::fromStdString(state_.ProjectDir), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
 void THlavni::Otevri1Click() {
     if (!askToSave())
         return;
@@ -161,6 +174,7 @@ THlavni::OpenResult THlavni::openProjectFile(const QString& fileName) {
     projekt_->showProject();
     projekt_->setWindowTitle(FullName(fileName));
     setModified(!corrections.empty());
+    rememberRecentFile(fileName);
     Timer1Timer();
     const std::string notices[] = {MissingItemsNotice(read, FullName(fileName).toStdString()),
                                    CorrectionsNotice(corrections)};
@@ -204,6 +218,7 @@ bool THlavni::saveProjectTo(const QString& fileName) {
     }
     projekt_->setWindowTitle(FullName(fileName));
     setModified(false);
+    rememberRecentFile(fileName);
     return true;
 }
 
@@ -216,8 +231,24 @@ void THlavni::Konec1Click() {
     close();
 }
 
+bool THlavni::tableEditorsMayClose() {
+    // An open table editor with unsaved rows asks its own question first;
+    // Storno there keeps the program running.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* editor = qobject_cast<TableEditor*>(window);
+        if (!editor || !editor->isVisible()) {
+            continue;
+        }
+        editor->reject();
+        if (editor->isVisible()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 void THlavni::closeEvent(QCloseEvent* event) {
-    if (!askToSave()) {
+    if (!tableEditorsMayClose() || !askToSave()) {
         event->ignore();
         return;
     }

@@ -11,6 +11,7 @@
 #include "gui/app/ProgressWindow.h"
 #include "gui/app/ResultViews.h"
 #include "gui/common/FontDialogStart.h"
+#include "gui/app/WindowPlacement.h"
 #include "gui/common/Messages.h"
 #include "gui/project/Projekt.h"
 #include "gui/results/Tabulka.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QFontDialog>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -101,9 +103,25 @@ void THlavni::computeProject() {
             : static_cast<QWidget*>(
                   new TTabulka1(std::move(grids.front()), ResultWarnings(state_), tableFont_));
     ChildWindow* sub = results_->add(ResultKind::Table, variantI, table);
-    sub->resize(sub->sizeHint().boundedTo(mdi_->viewport()->size()));
+    placeResultWindow(sub, sub->sizeHint());
     sub->show();
     mdi_->setActiveSubWindow(sub);
+}
+
+void THlavni::placeResultWindow(QMdiSubWindow* sub, QSize wanted) {
+    const QSize area = mdi_->viewport()->size();
+    if (!projektWindow_ || !projektWindow_->isVisible() || projektWindow_->isMinimized() ||
+        projektWindow_->isMaximized()) {
+        sub->resize(wanted.boundedTo(area));
+        return;
+    }
+    int cascade = 0;
+    for (QMdiSubWindow* other : mdi_->subWindowList()) {
+        if (other != sub && other != projektWindow_ && other->isVisible()) {
+            ++cascade;
+        }
+    }
+    sub->setGeometry(PlaceBeside(projektWindow_->geometry(), wanted, area, cascade));
 }
 
 void THlavni::Vypocitej1Click() {
@@ -174,6 +192,7 @@ void THlavni::toggleView(ResultKind kind, bool open) {
     if (kind == ResultKind::Chart && variantI)
         state_.HydrographFromDesignRain = true;
     ChildWindow* sub = results_->add(kind, variantI, window);
+    placeResultWindow(sub, sub->sizeHint().expandedTo(window->size()));
     sub->show();
     mdi_->setActiveSubWindow(sub);
 }

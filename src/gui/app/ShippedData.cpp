@@ -9,25 +9,33 @@ namespace hydrim::gui {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> ShippedDataCandidates(const std::string& executableDir) {
+std::vector<std::string> ShippedCandidates(const std::string& executableDir, const std::string& folder) {
     std::vector<std::string> candidates;
     if (!executableDir.empty())
         candidates.push_back(
-            (fs::path(executableDir) / ".." / "share" / "hydrim" / "DATA").lexically_normal().string());
-    candidates.push_back((fs::path(HYDRIM_SHARE_DIR) / "DATA").string());
-#ifdef HYDRIM_SOURCE_DATA_DIR
-    candidates.push_back(HYDRIM_SOURCE_DATA_DIR);
+            (fs::path(executableDir) / ".." / "share" / "hydrim" / folder).lexically_normal().string());
+    candidates.push_back((fs::path(HYDRIM_SHARE_DIR) / folder).string());
+#ifdef HYDRIM_SOURCE_ROOT
+    candidates.push_back((fs::path(HYDRIM_SOURCE_ROOT) / folder).string());
 #endif
     return candidates;
 }
 
-std::string FindShippedData(const std::vector<std::string>& candidates) {
+std::vector<std::string> ShippedDataCandidates(const std::string& executableDir) {
+    return ShippedCandidates(executableDir, "DATA");
+}
+
+std::string FindShippedFile(const std::vector<std::string>& candidates, const std::string& fileName) {
     for (const std::string& candidate : candidates) {
         std::error_code error;
-        if (fs::is_regular_file(fs::path(candidate) / ParTableFileName, error))
+        if (fs::is_regular_file(fs::path(candidate) / fileName, error))
             return candidate;
     }
     return {};
+}
+
+std::string FindShippedData(const std::vector<std::string>& candidates) {
+    return FindShippedFile(candidates, ParTableFileName);
 }
 
 std::string CopyMissingDataFiles(const std::string& source, const std::string& target) {

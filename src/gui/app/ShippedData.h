@@ -1,6 +1,7 @@
 // The data directory shipped with the program ("share/hydrim/DATA" of the
 // installation, or the source tree's DATA when run from the build tree), and
-// the first start in a new working directory, which copies it there.
+// the first start in a new working directory, which copies it there; the
+// user guide and the sample projects are found the same way.
 #pragma once
 
 #include <string>
@@ -8,10 +9,18 @@
 
 namespace hydrim::gui {
 
-// Candidate shipped data directories, most specific first: beside the
-// executable's installation prefix, the configured share directory, the
-// source tree.
+// Candidate directories of a folder shipped with the program ("DATA", the
+// user guide "help", the sample projects "examples"), most specific first:
+// beside the executable's installation prefix, the configured share
+// directory, the source tree.
+std::vector<std::string> ShippedCandidates(const std::string& executableDir, const std::string& folder);
 std::vector<std::string> ShippedDataCandidates(const std::string& executableDir);
+
+// A sample project every copy of the examples holds.
+inline const char* const SampleProjectFile = "variant1-one-slope.snp";
+
+// The first candidate that holds the file, or empty.
+std::string FindShippedFile(const std::vector<std::string>& candidates, const std::string& fileName);
 
 // The first candidate that holds "par.tab", or empty.
 std::string FindShippedData(const std::vector<std::string>& candidates);

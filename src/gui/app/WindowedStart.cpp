@@ -28,6 +28,9 @@ StartOptions OptionsFromCommandLine(const QStringList& arguments) {
 }
 
 bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& program) {
+    const QString projectsDir =
+        QDir(QString::fromStdString(options.workingDir)).filePath(QString::fromStdString(ProjectsDirName));
+    const bool newProjectsDir = !QFileInfo::exists(projectsDir);
     if (const Error error = StartupChecks(state, options.workingDir)) {
         ShowError(nullptr, QString::fromStdString(error.Message));
         return false;
@@ -38,6 +41,16 @@ bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& 
     const std::string shipped = FindShippedData(ShippedDataCandidates(options.executableDir));
     if (!shipped.empty()) {
         const std::string error = CopyMissingDataFiles(shipped, dataDir);
+        if (!error.empty())
+            ShowWarning(nullptr, QString::fromStdString(error));
+    }
+    // A new project directory starts with the sample projects to open and learn from.
+    const std::string examples =
+        newProjectsDir
+            ? FindShippedFile(ShippedCandidates(options.executableDir, "examples"), SampleProjectFile)
+            : std::string();
+    if (!examples.empty()) {
+        const std::string error = CopyMissingDataFiles(examples, projectsDir.toStdString());
         if (!error.empty())
             ShowWarning(nullptr, QString::fromStdString(error));
     }

@@ -28,7 +28,11 @@ void ShowError(QWidget* parent, const QString& text) {
 }
 
 SaveAnswer AskToSaveChanges(QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, QString(), QString::fromUtf8(SaveChangesQuestion),
+    return AskToSave(parent, QString::fromUtf8(SaveChangesQuestion));
+}
+
+SaveAnswer AskToSave(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QString(), question,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setWindowModality(Qt::ApplicationModal);
     // The texts are set here rather than left to Qt's translations, whose

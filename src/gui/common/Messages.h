@@ -20,6 +20,9 @@ enum class SaveAnswer { Save, Discard, Cancel };
 // the box's close button answer Cancel: the command that asked does not go on.
 SaveAnswer AskToSaveChanges(QWidget* parent);
 
+// The same question about other unsaved work, with the same answers.
+SaveAnswer AskToSave(QWidget* parent, const QString& question);
+
 inline const char* const SaveChangesQuestion = "Uložit provedené změny do projektu?";
 
 } // namespace hydrim::gui

@@ -3,8 +3,10 @@
 // on leaving a field, and the exchange with the program-wide project.
 #include "gui/project/Projekt.h"
 
+#include "core/project/FieldInfo.h"
 #include "core/project/InputRules.h"
 #include "gui/project/RainfallOrderWarning.h"
+#include "gui/project/CorrectionMessage.h"
 
 #include <algorithm>
 
@@ -17,7 +19,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -63,12 +64,6 @@ int TwinButton(int k) {
     default:
         return 0;
     }
-}
-
-void ShowCorrectionMessage(QWidget* parent, const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Chyba"), QString::fromStdString(text),
-                    QMessageBox::Ok, parent);
-    box.exec();
 }
 
 } // namespace
@@ -224,6 +219,7 @@ void TProjekt1::inputChanged() {
     emit modified();
     const bool enabled = ComputeEnabled(catchmentType(), variant(), state_.CurrentProject.Filled);
     computeButton_->setEnabled(enabled);
+    updateProblems();
     if (enabled != computeEnabled_) {
         computeEnabled_ = enabled;
         emit computeStateChanged(enabled);
@@ -325,6 +321,7 @@ void TProjekt1::updateVisibility() {
     showLabel(15, EditShown(type, chosen, EditDurationL));
     showLabel(16, EditShown(type, chosen, EditIntensityL));
     speedButtons_[7]->setVisible(RainfallButtonShown(type, chosen));
+    updateProblems();
     growToFitContents();
 }
 
@@ -372,6 +369,7 @@ void TProjekt1::clearProject() {
     labels_[8]->setText(RainLabelForVariant(-1));
     updateVisibility();
     computeButton_->setEnabled(false);
+    updateProblems();
     if (computeEnabled_) {
         computeEnabled_ = false;
         emit computeStateChanged(false);
@@ -427,8 +425,8 @@ void TProjekt1::showProject() {
     inputChanged();
 }
 
-void TProjekt1::storeProject() {
-    ProjectTexts& texts = state_.CurrentProject.Texts;
+ProjectTexts TProjekt1::windowTexts() const {
+    ProjectTexts texts = state_.CurrentProject.Texts;
     texts.Description = DescriptionLines(memo_->toPlainText().toStdString());
     texts.CatchmentType = catchmentType();
     texts.Variant = variant();
@@ -438,6 +436,11 @@ void TProjekt1::storeProject() {
     for (int k = 1; k <= 26; ++k) {
         texts.Edit[static_cast<size_t>(k)] = edits_[static_cast<size_t>(k)]->text().toStdString();
     }
+    return texts;
+}
+
+void TProjekt1::storeProject() {
+    state_.CurrentProject.Texts = windowTexts();
     state_.CurrentProject.Rainfall.ReturnPeriodIndex = returnPeriodItem();
 }
 
@@ -539,12 +542,17 @@ void TProjekt1::runExitCorrections(int k) {
     fields.ReturnPeriodItem = returnPeriodItem();
     const std::vector<Correction> steps =
         k == ReturnPeriodListField ? ReturnPeriodExitCorrections(fields) : ExitCorrections(k, fields);
-    // The message boxes take the focus; it goes back where the user moved it.
+    // The message boxes take the focus; it goes back where the user moved it,
+    // with what was typed meanwhile.
     const QPointer<QWidget> focus = QApplication::focusWidget();
+    KeptKeys typed;
     bool messageShown = false;
     for (const Correction& step : steps) {
         if (step.Message != CorrectionMessage::None) {
-            ShowCorrectionMessage(this, CorrectionMessageText(step.Message));
+            const std::string before = edits_[static_cast<size_t>(step.Field)]->text().toStdString();
+            ShowCorrectionMessage(
+                this, QString::fromStdString(CorrectionMessageText(step.Message)),
+                QString::fromStdString(CorrectionDetail(step, before, variant(), catchmentType())), typed);
             messageShown = true;
         }
         writeField(step.Field, QString::fromStdString(step.Text));
@@ -552,6 +560,7 @@ void TProjekt1::runExitCorrections(int k) {
     if (messageShown && focus && focus->window() == window()) {
         focus->activateWindow();
         focus->setFocus(Qt::OtherFocusReason);
+        typed.replayTo(focus);
     }
 }
 

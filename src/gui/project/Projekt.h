@@ -6,6 +6,7 @@
 
 #include "core/project/ProjectData.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -50,6 +51,12 @@ public:
     // Copies the fields into AppState::CurrentProject (before saving and computing).
     void storeProject();
 
+    // What keeps the project from being computed, one Czech sentence per
+    // missing or invalid input, in the order of the window; empty when the
+    // inputs are complete. The fields concerned are tinted and their tooltips
+    // start with the sentence.
+    QStringList inputProblems() const { return problems_; }
+
     QSize sizeHint() const override;
 
     // Writes a value into EditK as typing it and leaving the field would:
@@ -72,6 +79,8 @@ signals:
     void modified();         // any change: the project counts as modified
     void computeRequested(); // "&Vypočítej" pressed (after storeProject())
     void computeStateChanged(bool enabled);
+    // The missing or invalid inputs changed (see inputProblems()).
+    void inputProblemsChanged(const QStringList& problems);
     void lookupRequested(int speedButton, bool leftSlope);
     // Emitted from the close event, before the window goes away: the main
     // window asks "Uložit provedené změny do projektu?" here when the project
@@ -124,6 +133,11 @@ private:
     void speedButtonClicked(int k);
     void computeButtonClicked();
 
+    // Feedback on the inputs (ProjektFeedback.cpp).
+    ProjectTexts windowTexts() const;
+    void updateProblems();
+    void markField(QWidget* field, const QString& tooltip, const QString& problem);
+
     AppState& state_;
     std::array<QLineEdit*, 27> edits_{};
     std::array<QComboBox*, 6> comboBoxes_{};
@@ -144,6 +158,7 @@ private:
     bool correcting_ = false;
     bool computeEnabled_ = false;
     std::deque<int> pendingExits_;
+    QStringList problems_;
 };
 
 } // namespace hydrim::gui

@@ -144,6 +144,7 @@ QWidget* TProjekt1::buildParametersGroup() {
     comboBoxes_[1] = MakeList(QStringLiteral("ComboBox1"),
                               {QStringLiteral("Jeden svah"), QStringLiteral("Dva svahy")}, typeGroup);
     comboBoxes_[1]->setToolTip(TypeHint);
+    comboBoxes_[1]->setPlaceholderText(QStringLiteral("Vyber typ povodí"));
     typeLayout->addWidget(comboBoxes_[1]);
 
     variantGroup_ = new QGroupBox(QStringLiteral("Varianta"), group);
@@ -154,6 +155,7 @@ QWidget* TProjekt1::buildParametersGroup() {
         {QStringLiteral("Varianta I"), QStringLiteral("Varianta II"), QStringLiteral("Varianta III")},
         variantGroup_);
     comboBoxes_[2]->setToolTip(VariantHint);
+    comboBoxes_[2]->setPlaceholderText(QStringLiteral("Vyber variantu"));
     variantLayout->addWidget(comboBoxes_[2]);
     KeepPlaceWhenHidden(variantGroup_);
 

@@ -1,5 +1,6 @@
 #include "gui/reference/CnWizard.h"
 
+#include "core/reference/LookupWeighting.h"
 #include "gui/reference/BPEJtab.h"
 #include "gui/reference/CNcis.h"
 #include "gui/reference/CNrozhod.h"
@@ -105,9 +106,30 @@ void CnWizard::chooseSoilUnits() {
     choice_->reject();
 }
 
+void CnWizard::warnOfAreaSum(const std::vector<std::string>& areas, QWidget* table) {
+    if (!context_.link) {
+        return;
+    }
+    const QString slopeArea = context_.link->fieldText(leftSlope_ ? EditAreaL : EditAreaR);
+    const std::string warning = AreaSumWarning(areas, slopeArea.toStdString());
+    if (!warning.empty()) {
+        ShowLookupMessage(table, QMessageBox::Warning, QString::fromStdString(warning));
+    }
+}
+
 void CnWizard::showCurveNumbers(int category, QWidget* from) {
     if (groups_->inDecisionMode() && groups_->isVisible())
         groups_->reject();
+    std::vector<std::string> areas;
+    if (from == groups_) {
+        const std::array<std::string, 4> groupAreas = groups_->areasAtoD();
+        areas.assign(groupAreas.begin(), groupAreas.end());
+    } else {
+        for (int row = 3; row <= 66; ++row) {
+            areas.push_back(units_->areaText(row).toStdString());
+        }
+    }
+    warnOfAreaSum(areas, from);
     numbers_->showCategory(category);
     numbers_->openWith(context_.lookup().LandUseAreas[SlopeIndex(leftSlope_)]);
     static_cast<QDialog*>(from)->reject();
@@ -134,6 +156,11 @@ void CnWizard::back() {
 }
 
 void CnWizard::insert() {
+    std::vector<std::string> landUseAreas;
+    for (int row = 2; row <= 52; ++row) {
+        landUseAreas.push_back(numbers_->areaText(row).toStdString());
+    }
+    warnOfAreaSum(landUseAreas, numbers_);
     LookupState& lookup = context_.lookup();
     const auto slope = SlopeIndex(leftSlope_);
     const std::array<std::string, 4> groupAreas = groups_->areasAtoD();

@@ -8,6 +8,9 @@
 
 #include <QObject>
 
+#include <string>
+#include <vector>
+
 namespace hydrim::gui {
 
 class TCNrozhod1;
@@ -38,6 +41,8 @@ private:
     void back();
     void insert();
     void loadSlope();
+    // Warns when the areas entered in a table do not add up to the slope's area.
+    void warnOfAreaSum(const std::vector<std::string>& areas, QWidget* table);
 
     LookupContext& context_;
     TCNrozhod1* choice_;

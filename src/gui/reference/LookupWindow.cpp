@@ -4,10 +4,18 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include <algorithm>
 
 namespace hydrim::gui {
 
 namespace {
+
+// The title bar and frame a window manager adds around a dialog.
+constexpr int TitleBarAllowance = 40;
+constexpr int SmallestGridHeight = 120;
 
 LookupMessageSink& MessageSink() {
     static LookupMessageSink sink;
@@ -57,11 +65,15 @@ void LookupWindow::showCentred() {
     for (QPushButton* button : findChildren<QPushButton*>())
         if (!button->isDefault())
             button->setAutoDefault(false);
+    // Before its first showing the window has no frame yet: its title bar is
+    // reckoned in, so that a window as tall as the screen allows keeps its
+    // bottom on the screen.
     const QRect screen = ScreenOf(this)->availableGeometry();
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen.center());
-    move(frame.topLeft().x() < screen.left() ? screen.left() : frame.topLeft().x(),
-         frame.topLeft().y() < screen.top() ? screen.top() : frame.topLeft().y());
+    const QRect frame = frameGeometry();
+    const int decoration = frame.height() > height() ? frame.height() - height() : TitleBarAllowance;
+    const QSize outer(frame.width(), height() + decoration);
+    move(screen.left() + std::max(0, (screen.width() - outer.width()) / 2),
+         screen.top() + std::max(0, (screen.height() - outer.height()) / 2));
     show();
     raise();
     activateWindow();
@@ -69,7 +81,20 @@ void LookupWindow::showCentred() {
 
 void LookupWindow::fixSizeToContent() {
     adjustSize();
-    setFixedSize(sizeHint());
+    QSize size = sizeHint();
+    // On a small screen (1366 x 768 and less) a table taller than the room
+    // left by the title bar scrolls inside a window that fits.
+    const int room = ScreenOf(this)->availableGeometry().height() - TitleBarAllowance;
+    auto* grid = findChild<QTableWidget*>();
+    if (size.height() > room && grid) {
+        const int cut = size.height() - room;
+        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        grid->setFixedSize(grid->maximumWidth() + grid->verticalScrollBar()->sizeHint().width(),
+                           std::max(grid->maximumHeight() - cut, SmallestGridHeight));
+        adjustSize();
+        size = sizeHint();
+    }
+    setFixedSize(size);
 }
 
 QLabel* LookupWindow::makeNote(const QString& text) {
@@ -80,7 +105,7 @@ QLabel* LookupWindow::makeNote(const QString& text) {
 }
 
 int LookupWindow::screenHeightLess40() const {
-    return ScreenOf(this)->availableGeometry().height() - 40;
+    return ScreenOf(this)->availableGeometry().height() - TitleBarAllowance;
 }
 
 } // namespace hydrim::gui

@@ -24,6 +24,11 @@ public:
     // Item index of ComboBoxK (-1: none) and its change as choosing an item would.
     virtual int comboIndex(int k) const = 0;
     virtual void setComboIndex(int k, int index) = 0;
+    // The text of EditK (empty where the window has no such field).
+    virtual QString fieldText(int k) const {
+        (void)k;
+        return {};
+    }
     // Appends a line to the project description.
     virtual void appendDescriptionLine(const QString& line) = 0;
     // Enables or disables the lookup button SpeedButtonK.

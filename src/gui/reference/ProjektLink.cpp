@@ -3,6 +3,7 @@
 #include "gui/reference/LookupDialogs.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QToolButton>
 
@@ -17,6 +18,10 @@ public:
     void setFieldText(int k, const QString& text) override {
         if (window_)
             window_->setFieldText(k, text);
+    }
+    QString fieldText(int k) const override {
+        QLineEdit* field = window_ ? window_->edit(k) : nullptr;
+        return field ? field->text() : QString();
     }
     int comboIndex(int k) const override {
         QComboBox* list = window_ ? window_->comboBox(k) : nullptr;

@@ -1,5 +1,6 @@
 #include "gui/reference/TableEditor.h"
 
+#include "gui/common/Messages.h"
 #include "gui/reference/CsvImportPreview.h"
 #include "gui/reference/LookupWindow.h"
 
@@ -328,10 +329,8 @@ bool TableEditor::save() {
 void TableEditor::reject() {
     commitEdit();
     if (isModified()) {
-        const auto answer =
-            QMessageBox::question(this, QString(), QStringLiteral("Tabulka má neuložené změny. Uložit je?"),
-                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Yes && !save()))
+        const SaveAnswer answer = AskToSave(this, QStringLiteral("Tabulka má neuložené změny. Uložit je?"));
+        if (answer == SaveAnswer::Cancel || (answer == SaveAnswer::Save && !save()))
             return;
     }
     QDialog::reject();

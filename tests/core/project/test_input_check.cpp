@@ -166,6 +166,20 @@ TEST(InputCheck, OnlyNumbersInTheInputWindowFormAreNumbers) {
     }
 }
 
+TEST(InputCheck, EachProblemNamesTheFieldToMark) {
+    Project p = Complete(1, 1);
+    p.Texts.Edit[EditValleySlope].clear();
+    p.Texts.CnTypeItemR = -1;
+    p.Texts.Edit[EditDurationR] = "90";
+    std::vector<std::pair<int, int>> fields;
+    for (const InputProblem& problem : FindInputProblems(p)) {
+        fields.emplace_back(problem.Edit, problem.ComboBox);
+    }
+    // The valley slope, the right curve type, the right duration (differs from the left).
+    EXPECT_EQ(fields, (std::vector<std::pair<int, int>>{{EditValleySlope, 0}, {0, 5}, {EditDurationR, 0}}));
+    EXPECT_EQ(FindInputProblems(Project{}).front().ComboBox, 1);
+}
+
 TEST(InputCheck, RequiredMembersFollowTypeAndVariant) {
     EXPECT_EQ(RequiredMembers(0, 0), (std::vector<int>{0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_EQ(RequiredMembers(1, 1),

@@ -148,3 +148,12 @@ TEST(LookupSoilUnits, ShippedTableGroupsEveryMainSoilUnit) {
     ASSERT_TRUE(cn.ok());
     EXPECT_NEAR(cn.value, (89.0 + 3 * 88.0) / 4, kExact);
 }
+
+TEST(LookupWeighting, AreasThatDoNotAddUpToTheSlopeAreWarnedOf) {
+    EXPECT_EQ(AreaSumWarning({"0.5", "", "0.7"}, "1.5"),
+              "Součet zadaných ploch (1.2 km²) neodpovídá ploše svahu (1.5 km²). "
+              "Zkontrolujte plochy: výsledek je jejich váženým průměrem.");
+    EXPECT_EQ(AreaSumWarning({"0.5", "0.995"}, "1.5"), ""); // within 1 %
+    EXPECT_EQ(AreaSumWarning({"0.5", "0.7"}, ""), "");      // the slope's area not given yet
+    EXPECT_EQ(AreaSumWarning({"", "x"}, "1.5"), "");        // nothing entered
+}
