@@ -17,7 +17,7 @@ using namespace hydrim;
 ParTable ShippedParTable() {
     ParTable table;
     const std::string error =
-        ReadParTable(JoinPath(JoinPath(HYDRIM_SOURCE_DIR, "DATA"), ParTableFileName), table);
+        ReadParTable(JoinPath(JoinPath(HYDRIM_SOURCE_DIR, "DATA"), ParTableFileName), table).Message;
     if (!error.empty()) {
         std::cerr << error << '\n';
         std::exit(1);

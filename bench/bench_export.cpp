@@ -26,7 +26,7 @@ std::unique_ptr<AppState> ComputedExample(const std::string& name) {
     auto state = std::make_unique<AppState>();
     const std::string path = JoinPath(JoinPath(HYDRIM_SOURCE_DIR, "examples"), name);
     if (!ReadProjectFile(path, state->CurrentProject).ok() ||
-        !ReadParTable(JoinPath(DataDir, ParTableFileName), state->Par).empty() ||
+        !ReadParTable(JoinPath(DataDir, ParTableFileName), state->Par).Message.empty() ||
         !ComputeProject(*state).ok()) {
         std::cerr << "cannot compute " << path << '\n';
         std::exit(1);
@@ -38,9 +38,9 @@ std::string Output(const char* name) {
     return JoinPath("/tmp", std::string("hydrim-bench-") + name);
 }
 
-void Check(const std::string& error, benchmark::State& run) {
-    if (!error.empty()) {
-        run.SkipWithError(error.c_str());
+void Check(const Error& error, benchmark::State& run) {
+    if (error) {
+        run.SkipWithError(error.Message.c_str());
     }
 }
 

@@ -21,20 +21,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::WriteScratchFile(std::filesystem::path(base) / DataDirName, AddressConfigName, bytes);
 
     AppState state;
-    const StartupResult first = StartupChecks(state, base);
-    fuzz::Require(first.ok, "any ADRES.CFG lets the start go on");
+    fuzz::Require(!StartupChecks(state, base), "any ADRES.CFG lets the start go on");
     if (bytes.find_first_of("\r\n") == std::string::npos && !bytes.starts_with("\xEF\xBB\xBF")) {
         fuzz::Require(state.ProjectDir == DecodeCp1250(bytes), "a one-line file is the project directory");
     }
 
     // Exit writes the directory back; the next start must read what was
     // written, and a third round must change nothing more.
-    fuzz::Require(WriteAddressConfig(state).empty(), "ADRES.CFG can be written");
+    fuzz::Require(WriteAddressConfig(state).Message.empty(), "ADRES.CFG can be written");
     AppState second;
-    fuzz::Require(StartupChecks(second, base).ok, "the written ADRES.CFG is read");
-    fuzz::Require(WriteAddressConfig(second).empty(), "ADRES.CFG can be written again");
+    fuzz::Require(!StartupChecks(second, base), "the written ADRES.CFG is read");
+    fuzz::Require(WriteAddressConfig(second).Message.empty(), "ADRES.CFG can be written again");
     AppState third;
-    fuzz::Require(StartupChecks(third, base).ok, "the rewritten ADRES.CFG is read");
+    fuzz::Require(!StartupChecks(third, base), "the rewritten ADRES.CFG is read");
     // Windows-1250 text that begins with "ďťż" is written as the bytes of a
     // UTF-8 byte-order mark; such a directory cannot be told from a marked
     // file and is left out.

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                                     {reinterpret_cast<const char*>(data), size});
     ParTable table;
     table.Values[1][1] = {-7, -7, -7}; // a marker a refused file must keep
-    const std::string error = ReadParTable(path, table);
+    const std::string error = ReadParTable(path, table).Message;
     if (!error.empty()) {
         fuzz::Require(error.find(path) != std::string::npos, "the message names the file");
         fuzz::Require(table.Values[1][1][0] == -7, "a refused file leaves the table untouched");

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckInputs(project);
 
     const std::string saved = directory / "saved.snp";
-    fuzz::Require(WriteProjectFile(saved, project).empty(), "the project can be saved");
+    fuzz::Require(WriteProjectFile(saved, project).Message.empty(), "the project can be saved");
     const std::string firstBytes = JoinCrLf(ProjectFileLines(project));
     Project again;
     const ProjectReadResult reread = ReadProjectFile(saved, again);

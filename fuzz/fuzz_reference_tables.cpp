@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Require(result.ok() || std::string(table.fileName) == "Gama.tab",
                   "only a roughness range is refused");
     if (!result.ok()) {
-        fuzz::Require(result.Error.find("Gama.tab") != std::string::npos, "the message names the file");
+        fuzz::Require(result.Error.Message.find("Gama.tab") != std::string::npos,
+                      "the message names the file");
     }
     for (size_t column = 1; column <= 10; ++column) {
         RequireWidth(reference.RainfallTable[column], 8, "rainfall values are text[8]");

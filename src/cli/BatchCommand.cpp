@@ -50,9 +50,8 @@ int RunBatch(const RunOptions& options) {
     // Ctrl+C from here on stops the run with the summary of what is done.
     const InterruptRequest interrupt;
     ParTable par;
-    if (std::string problem = ReadParTable(JoinPath(options.dataDir, ParTableFileName), par);
-        !problem.empty()) {
-        PrintError(problem);
+    if (const Error problem = ReadParTable(JoinPath(options.dataDir, ParTableFileName), par)) {
+        PrintError(problem.Message);
         return ExitInvalidInput;
     }
     const BatchInputs inputs = CollectBatchInputs(options.inputs);

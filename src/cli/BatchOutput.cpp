@@ -129,7 +129,7 @@ public:
         if (partial) {
             workbook_.Add(*partial);
         }
-        return workbook_.Finish();
+        return workbook_.Finish().Message;
     }
 
 private:

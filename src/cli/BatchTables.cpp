@@ -66,8 +66,8 @@ int ProjectsToTable(const std::vector<std::string>& inputs, const std::string& o
         std::cout << text;
         return Report(failed);
     }
-    if (std::string problem = WriteFileAtomically(output, text); !problem.empty()) {
-        PrintError(problem);
+    if (const Error problem = WriteFileAtomically(output, text)) {
+        PrintError(problem.Message);
         return ExitInvalidInput;
     }
     return Report(failed);
@@ -90,7 +90,7 @@ int TablesToProjects(const std::vector<std::string>& tables, const std::string& 
             problem = item.Source + ": soubor \"" + file +
                       "\" už existuje (přepíše jej --force; id řádků se musí lišit).";
         } else if (problem.empty()) {
-            problem = WriteProjectFile(file, input.Data);
+            problem = WriteProjectFile(file, input.Data).Message;
         }
         if (!problem.empty()) {
             PrintError(problem);

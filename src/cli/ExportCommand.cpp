@@ -34,17 +34,17 @@ int RunExport(const std::vector<std::string>& args) {
     Error error;
     if (parsed.has("--timeseries")) {
         state.HydrographFromDesignRain = !parsed.has("--daily");
-        error = {WriteTimeSeriesWorkbook(
+        error = WriteTimeSeriesWorkbook(
             output,
             state.LastResultVariantI
                 ? VariantITimeSeriesSheets(state)
                 : Variant23TimeSeriesSheets(state, HasTwoSlopes(state.CurrentProject.Texts)),
-            {}, ResultWarnings(state))};
+            {}, ResultWarnings(state));
     } else {
         const std::vector<ResultGrid> grids = ResultGrids(state, dataDir, error);
         if (!error) {
-            error = {WriteResultTableWorkbook(output, grids, state.LocaleDecimalSeparator, {},
-                                              ResultWarnings(state))};
+            error = WriteResultTableWorkbook(output, grids, state.LocaleDecimalSeparator, {},
+                                             ResultWarnings(state));
         }
     }
     if (error) {

@@ -38,7 +38,7 @@ Error LoadProject(const std::string& projectFile, const std::string& dataDir, Ap
     if (Error problem = CheckProject(state.CurrentProject, "Projekt \"" + projectFile + "\"")) {
         return problem;
     }
-    return {ReadParTable(JoinPath(dataDir, ParTableFileName), state.Par)};
+    return ReadParTable(JoinPath(dataDir, ParTableFileName), state.Par);
 }
 
 Computation LoadAndCompute(const std::string& projectFile, const std::string& dataDir) {
@@ -63,7 +63,7 @@ Computation CheckAndCompute(const Project& project, const std::string& subject, 
 
 std::array<ResultGrid, 8> VariantIGrids(const AppState& state, const std::string& dataDir, Error& error) {
     const VariantILayouts layouts = ReadVariantILayouts(dataDir);
-    error = {layouts.Error};
+    error = layouts.Error;
     return BuildVariantITables(state, layouts, state.LocaleDecimalSeparator);
 }
 
@@ -71,7 +71,7 @@ ResultGrid Variant23Grid(const AppState& state, const std::string& dataDir, Erro
     const ProjectTexts& texts = state.CurrentProject.Texts;
     const int variant = Variant23Number(texts);
     const LayoutText layout = ReadVariant23Layout(dataDir, variant);
-    error = {layout.Error};
+    error = layout.Error;
     return BuildVariant23Table(state, layout, variant, HasTwoSlopes(texts), state.LocaleDecimalSeparator);
 }
 

@@ -122,7 +122,7 @@ void SummaryWorkbook::Add(const SummaryRow& row) {
     }
 }
 
-std::string SummaryWorkbook::Finish() {
+Error SummaryWorkbook::Finish() {
     return file_->Commit();
 }
 

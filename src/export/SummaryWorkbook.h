@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/batch/BatchSummary.h"
+#include "core/project/Error.h"
 
 #include <memory>
 #include <string>
@@ -23,8 +24,8 @@ public:
     SummaryWorkbook& operator=(const SummaryWorkbook&) = delete;
 
     void Add(const SummaryRow& row);
-    // Writes the file; returns an empty text or a Czech message naming it.
-    std::string Finish();
+    // Writes the file; fails with a Czech message naming it.
+    Error Finish();
 
 private:
     void WriteHeaders();

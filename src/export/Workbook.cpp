@@ -163,9 +163,15 @@ void WorkbookFile::Check(lxw_error error, const std::string& what) {
     }
 }
 
-std::string WorkbookFile::Commit() {
+void ReportProgress(const std::function<void(int position)>& progress, int position) {
+    if (progress) {
+        progress(position);
+    }
+}
+
+Error WorkbookFile::Commit(const std::function<void(int position)>& progress) {
     if (Failed()) {
-        return error_;
+        return {error_};
     }
     lxw_workbook* workbook = workbook_;
     workbook_ = nullptr; // workbook_close frees it whatever it returns
@@ -173,15 +179,16 @@ std::string WorkbookFile::Commit() {
     if (closed != LXW_NO_ERROR) {
         RemoveQuietly(temporary_);
         error_ = WorkbookWriteError(target_, lxw_strerror(closed));
-        return error_;
+        return {error_};
     }
     if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
         const std::string reason = std::strerror(errno);
         RemoveQuietly(temporary_);
         error_ = WorkbookWriteError(target_, reason);
-        return error_;
+        return {error_};
     }
     committed_ = true;
+    ReportProgress(progress, SavedProgress);
     return {};
 }
 

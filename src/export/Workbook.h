@@ -5,6 +5,7 @@
 // wants formats to be shared rather than created per cell.
 #pragma once
 
+#include "core/project/Error.h"
 #include "core/results/CellMarkup.h"
 
 #include <xlsxwriter.h>
@@ -58,9 +59,10 @@ public:
     void Check(lxw_error error, const std::string& what);
     bool Failed() const { return !error_.empty(); }
 
-    // Closes the workbook and renames the temporary file over the target.
-    // Returns an empty text, or a Czech message naming the target.
-    std::string Commit();
+    // Closes the workbook and renames the temporary file over the target,
+    // then reports SavedProgress to progress (when there is one). Fails
+    // with a Czech message naming the target.
+    Error Commit(const std::function<void(int position)>& progress = {});
 
     // Runs when the workbook is gone (written or discarded): releases what
     // was registered for the workbook's charts.
@@ -76,6 +78,12 @@ private:
     std::map<std::pair<bool, int>, lxw_format*> runFormats_;
     std::vector<std::function<void()>> cleanups_;
 };
+
+// The progress position of a saved workbook (0..1000).
+inline constexpr int SavedProgress = 1000;
+
+// Reports position to progress when there is one.
+void ReportProgress(const std::function<void(int position)>& progress, int position);
 
 // "Sešit „NAME“ se nepodařilo zapsat: REASON".
 std::string WorkbookWriteError(const std::string& target, const std::string& reason);

@@ -1,9 +1,9 @@
 #include "export/WorkbookCells.h"
 
+#include "core/project/DecimalText.h"
+
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
 
 namespace hydrim {
 namespace {
@@ -19,10 +19,6 @@ std::string_view Trim(std::string_view text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-bool IsNumberCharacter(char c) {
-    return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'E' || c == 'e';
 }
 
 // "0", "0.00", "0.00E+0": the format showing as many decimals as the text.
@@ -58,22 +54,19 @@ std::string Joined(const std::vector<TextRun>& runs) {
 
 std::optional<DisplayedNumber> ParseDisplayedNumber(std::string_view text, char decimalSeparator) {
     std::string number(Trim(text));
-    if (number.empty() || !std::all_of(number.begin(), number.end(), [decimalSeparator](char c) {
-            return IsNumberCharacter(c) || c == decimalSeparator;
-        })) {
+    DecimalSpelling spelling;
+    spelling.Separator = decimalSeparator;
+    spelling.Sign = true;
+    spelling.Exponent = true;
+    const std::optional<double> value = ReadDecimal(number, spelling);
+    if (!value) {
         return std::nullopt;
     }
     const size_t separator = number.find(decimalSeparator);
     if (separator != std::string::npos) {
         number[separator] = '.';
     }
-    errno = 0;
-    char* end = nullptr;
-    const double value = std::strtod(number.c_str(), &end);
-    if (end != number.c_str() + number.size() || errno == ERANGE || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return DisplayedNumber{value, FormatFor(number)};
+    return DisplayedNumber{*value, FormatFor(number)};
 }
 
 size_t CharacterCount(std::string_view text) {

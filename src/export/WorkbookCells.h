@@ -16,9 +16,10 @@ namespace hydrim {
 
 // A value text of a result grid as a number and the number format that
 // shows it as the grid does ("  1,25" -> 1.25 with "0.00"; "  7" -> 7 with
-// "0"; "  1.23E+3" -> 1230 with "0.00E+0"). The first decimalSeparator of
-// the text is read as the decimal point. Texts that are not a whole number
-// (titles, units, empty cells) give nothing.
+// "0"; "  1.23E+3" -> 1230 with "0.00E+0"), read as a number shown in a
+// result grid (core/project/DecimalText.h) with decimalSeparator as its
+// decimal separator. Texts that are not a whole number (titles, units, empty
+// cells) give nothing.
 struct DisplayedNumber {
     double value = 0;
     std::string format;

@@ -16,6 +16,7 @@
 // top on a reversed secondary axis).
 #pragma once
 
+#include "core/project/Error.h"
 #include "core/project/ProjectData.h"
 #include "core/project/Warning.h"
 #include "core/results/ResultTable.h"
@@ -32,11 +33,11 @@ using ExportProgress = std::function<void(int position)>;
 
 // Writes the grids, one worksheet each, in order, and the warnings on a last
 // sheet "Upozornění" when there are any. decimalSeparator is the separator
-// the grids' value texts were written with. Returns an empty text, or a
-// Czech message naming the file.
-std::string WriteResultTableWorkbook(const std::string& path, const std::vector<ResultGrid>& grids,
-                                     char decimalSeparator, const ExportProgress& progress = {},
-                                     const Warnings& warnings = {});
+// the grids' value texts were written with. Fails with a Czech message
+// naming the file.
+Error WriteResultTableWorkbook(const std::string& path, const std::vector<ResultGrid>& grids,
+                               char decimalSeparator, const ExportProgress& progress = {},
+                               const Warnings& warnings = {});
 
 // One listing sheet and its chart sheet.
 struct TimeSeriesSheets {
@@ -53,7 +54,7 @@ std::vector<TimeSeriesSheets> VariantITimeSeriesSheets(const AppState& state);
 std::vector<TimeSeriesSheets> Variant23TimeSeriesSheets(const AppState& state, bool twoSlopes);
 
 // Writes the sets, and the warnings on a last sheet "Upozornění" when there are any.
-std::string WriteTimeSeriesWorkbook(const std::string& path, const std::vector<TimeSeriesSheets>& sets,
-                                    const ExportProgress& progress = {}, const Warnings& warnings = {});
+Error WriteTimeSeriesWorkbook(const std::string& path, const std::vector<TimeSeriesSheets>& sets,
+                              const ExportProgress& progress = {}, const Warnings& warnings = {});
 
 } // namespace hydrim

@@ -19,7 +19,6 @@ constexpr std::uint32_t PeakFill = 0xFFFFCC;    // light yellow (255, 255, 204)
 // brings it to 950.
 constexpr std::array<int, 7> VariantISheetProgress = {100, 250, 350, 500, 650, 750, 850};
 constexpr int SheetsDoneProgress = 950;
-constexpr int SavedProgress = 1000;
 
 int ProgressAfterSheet(size_t done, size_t count) {
     if (done >= count) {
@@ -289,14 +288,9 @@ private:
 
 } // namespace
 
-std::string WriteResultTableWorkbook(const std::string& path, const std::vector<ResultGrid>& grids,
-                                     char decimalSeparator, const ExportProgress& progress,
-                                     const Warnings& warnings) {
-    const auto report = [&progress](int position) {
-        if (progress) {
-            progress(position);
-        }
-    };
+Error WriteResultTableWorkbook(const std::string& path, const std::vector<ResultGrid>& grids,
+                               char decimalSeparator, const ExportProgress& progress,
+                               const Warnings& warnings) {
     WorkbookFile file(path);
     for (size_t k = 0; k < grids.size() && !file.Failed(); ++k) {
         lxw_worksheet* sheet = file.AddWorksheet(grids[k].SheetName);
@@ -304,14 +298,10 @@ std::string WriteResultTableWorkbook(const std::string& path, const std::vector<
             break;
         }
         TableSheetWriter(file, sheet, grids[k], decimalSeparator).Write();
-        report(ProgressAfterSheet(k + 1, grids.size()));
+        ReportProgress(progress, ProgressAfterSheet(k + 1, grids.size()));
     }
     AddWarningsSheet(file, warnings);
-    std::string error = file.Commit();
-    if (error.empty()) {
-        report(SavedProgress);
-    }
-    return error;
+    return file.Commit(progress);
 }
 
 } // namespace hydrim

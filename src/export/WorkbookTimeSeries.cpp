@@ -30,7 +30,6 @@ constexpr std::uint32_t CatchmentColor = 0xFF0000;
 constexpr std::uint32_t LeftColor = 0x0000FF;
 constexpr std::uint32_t RightColor = 0x008000;
 
-constexpr int SavedProgress = 1000;
 constexpr int SetsDoneProgress = 950;
 
 struct ListingColumn {
@@ -266,13 +265,8 @@ std::vector<TimeSeriesSheets> Variant23TimeSeriesSheets(const AppState& state, b
              Variant23TimeSeries(state, twoSlopes)}};
 }
 
-std::string WriteTimeSeriesWorkbook(const std::string& path, const std::vector<TimeSeriesSheets>& sets,
-                                    const ExportProgress& progress, const Warnings& warnings) {
-    const auto report = [&progress](int position) {
-        if (progress) {
-            progress(position);
-        }
-    };
+Error WriteTimeSeriesWorkbook(const std::string& path, const std::vector<TimeSeriesSheets>& sets,
+                              const ExportProgress& progress, const Warnings& warnings) {
     WorkbookFile file(path);
     for (size_t k = 0; k < sets.size() && !file.Failed(); ++k) {
         lxw_worksheet* sheet = file.AddWorksheet(sets[k].ListingSheet);
@@ -282,14 +276,10 @@ std::string WriteTimeSeriesWorkbook(const std::string& path, const std::vector<T
         ListingSheetWriter listing(file, sheet, sets[k].Source);
         const int lastRow = listing.Write();
         AddHydrographChartSheet(file, ChartOf(sets[k], listing.Columns(), lastRow));
-        report(ProgressAfterSet(k + 1, sets.size()));
+        ReportProgress(progress, ProgressAfterSet(k + 1, sets.size()));
     }
     AddWarningsSheet(file, warnings);
-    std::string error = file.Commit();
-    if (error.empty()) {
-        report(SavedProgress);
-    }
-    return error;
+    return file.Commit(progress);
 }
 
 } // namespace hydrim

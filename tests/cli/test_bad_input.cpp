@@ -163,7 +163,7 @@ TEST(CliBadInput, ADamagedCoefficientTable) {
     const std::string parTable = JoinPath(data, ParTableFileName);
     const auto expectTableRefused = [&](const std::string& what) {
         ParTable table;
-        const std::string message = ReadParTable(parTable, table);
+        const std::string message = ReadParTable(parTable, table).Message;
         EXPECT_NE(message.find(parTable), std::string::npos) << what << ": " << message;
         ExpectRefused(RunCli("compute " + project + " --data " + Quote(data)), message);
     };

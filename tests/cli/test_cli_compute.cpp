@@ -184,7 +184,7 @@ TEST(CliCompute, WideNumbersOfTheSummaryNeverRunTogether) {
         project.Texts.Edit[static_cast<size_t>(k)] = "500";
     }
     const std::string file = (std::filesystem::temp_directory_path() / "hydrim-cli-wide.snp").string();
-    ASSERT_EQ(WriteProjectFile(file, project), "");
+    ASSERT_EQ(WriteProjectFile(file, project).Message, "");
     const test::CliRun run = RunCli("compute " + test::Quote(file));
     std::filesystem::remove(file);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -208,7 +208,7 @@ TEST(CliCompute, InputsTheWindowWouldRefuseAreReportedAndNotComputed) {
     project.Texts.Edit[EditCnR] = "120";
     project.Texts.Edit[EditAreaL] = "";
     const std::string file = (std::filesystem::temp_directory_path() / "hydrim-cli-refused.snp").string();
-    ASSERT_EQ(WriteProjectFile(file, project), "");
+    ASSERT_EQ(WriteProjectFile(file, project).Message, "");
     const test::CliRun run = RunCli("compute " + test::Quote(file) + " --json");
     std::filesystem::remove(file);
     EXPECT_EQ(run.status, 1);

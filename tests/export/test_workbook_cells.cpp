@@ -35,8 +35,10 @@ TEST(WorkbookCells, TextsThatAreNotWholeNumbersStayTexts) {
          {"", "   ", "  [m3]", "  Povodí  ", "  [103.m3]", "  1,25 mm", "E", "-", "1.2.3"}) {
         EXPECT_FALSE(ParseDisplayedNumber(text, '.').has_value()) << '"' << text << '"';
     }
-    // A comma is not the decimal point of a grid written with ".".
+    // A comma is not the decimal point of a grid written with ".", nor a
+    // point that of a grid written with ",".
     EXPECT_FALSE(ParseDisplayedNumber("  1,25", '.').has_value());
+    EXPECT_FALSE(ParseDisplayedNumber("  1.25", ',').has_value());
 }
 
 TEST(WorkbookCells, ColumnWidthsFollowTheLongestTextInCharacters) {

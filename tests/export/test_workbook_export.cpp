@@ -50,7 +50,7 @@ TEST(WorkbookExport, VariantITablesGiveEightSheetsWithNumbersMergesAndFrames) {
     const std::vector<ResultGrid> grids = GridsOf(*state);
     test::TempDirectory dir;
     const std::string path = dir.file("tabulka.xlsx");
-    ASSERT_EQ(WriteResultTableWorkbook(path, grids, '.'), "");
+    ASSERT_EQ(WriteResultTableWorkbook(path, grids, '.').Message, "");
     ASSERT_TRUE(test::ZipIsSound(path));
     EXPECT_EQ(SheetNames(path),
               (std::vector<std::string>{"Vstup", "Výstup N=5", "Výstup N=10", "Výstup N=20", "Výstup N=50",
@@ -111,7 +111,7 @@ TEST(WorkbookExport, TableCellsHoldOneTrimmedValueEach) {
     const auto state = ComputedExample("variant1-two-slopes.snp");
     test::TempDirectory dir;
     const std::string path = dir.file("tabulka.xlsx");
-    ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.'), "");
+    ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.').Message, "");
     // The five return periods of the inputs sheet: one cell each, the row's
     // symbol, description and unit merged beside them; the rainfall follows.
     const std::string inputs = ZipPart(path, "xl/worksheets/sheet1.xml");
@@ -141,11 +141,11 @@ TEST(WorkbookExport, TableCellsHoldOneTrimmedValueEach) {
 TEST(WorkbookExport, TheLocaleSeparatorOfTheTableGivesTheSameNumbers) {
     auto state = ComputedExample("variant1-one-slope.snp");
     test::TempDirectory dir;
-    ASSERT_EQ(WriteResultTableWorkbook(dir.file("point.xlsx"), GridsOf(*state), '.'), "");
+    ASSERT_EQ(WriteResultTableWorkbook(dir.file("point.xlsx"), GridsOf(*state), '.').Message, "");
     state->LocaleDecimalSeparator = ',';
     const std::vector<ResultGrid> commaGrids = GridsOf(*state);
     ASSERT_NE(commaGrids[1].Cell(7, 2).find(','), std::string::npos);
-    ASSERT_EQ(WriteResultTableWorkbook(dir.file("comma.xlsx"), commaGrids, ','), "");
+    ASSERT_EQ(WriteResultTableWorkbook(dir.file("comma.xlsx"), commaGrids, ',').Message, "");
     for (const char* part : {"xl/worksheets/sheet2.xml", "xl/worksheets/sheet8.xml"}) {
         const std::string point = ZipPart(dir.file("point.xlsx"), part);
         const std::string comma = ZipPart(dir.file("comma.xlsx"), part);
@@ -164,7 +164,7 @@ TEST(WorkbookExport, Variant23TableIsOneSheetWithoutTheHiddenColumn) {
     const auto state = ComputedExample("variant2-one-slope.snp");
     test::TempDirectory dir;
     const std::string path = dir.file("v2.xlsx");
-    ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.'), "");
+    ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.').Message, "");
     EXPECT_EQ(SheetNames(path), (std::vector<std::string>{"Výstup"}));
     const std::string sheet = ZipPart(path, "xl/worksheets/sheet1.xml");
     EXPECT_NE(sheet.find("<dimension ref=\"A1:D45\"/>"), std::string::npos);
@@ -182,7 +182,7 @@ TEST(WorkbookExport, WarningsGoOnALastSheetOfTheirOwn) {
                                {"volume", "Objem hydrogramu <1 %> nesedí.", WarningSubject::Catchment, 20}};
     test::TempDirectory dir;
     const std::string tables = dir.file("t.xlsx");
-    ASSERT_EQ(WriteResultTableWorkbook(tables, GridsOf(*state), '.', {}, warnings), "");
+    ASSERT_EQ(WriteResultTableWorkbook(tables, GridsOf(*state), '.', {}, warnings).Message, "");
     EXPECT_EQ(SheetNames(tables), (std::vector<std::string>{"Výstup", "Upozornění"}));
     const std::string strings = ZipPart(tables, "xl/sharedStrings.xml");
     EXPECT_NE(strings.find("Déšť je delší než 1 den."), std::string::npos);
@@ -191,7 +191,8 @@ TEST(WorkbookExport, WarningsGoOnALastSheetOfTheirOwn) {
     EXPECT_EQ(CellNumber(ZipPart(tables, "xl/worksheets/sheet2.xml"), "C3"), 20.0);
 
     const std::string series = dir.file("s.xlsx");
-    ASSERT_EQ(WriteTimeSeriesWorkbook(series, Variant23TimeSeriesSheets(*state, false), {}, warnings), "");
+    ASSERT_EQ(WriteTimeSeriesWorkbook(series, Variant23TimeSeriesSheets(*state, false), {}, warnings).Message,
+              "");
     EXPECT_EQ(SheetNames(series), (std::vector<std::string>{"Časové řady", "Graf", "Upozornění"}));
     ASSERT_TRUE(test::ZipIsSound(series));
 }
@@ -202,7 +203,7 @@ TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod)
     ASSERT_EQ(sets.size(), 5u);
     test::TempDirectory dir;
     const std::string path = dir.file("rady.xlsx");
-    ASSERT_EQ(WriteTimeSeriesWorkbook(path, sets), "");
+    ASSERT_EQ(WriteTimeSeriesWorkbook(path, sets).Message, "");
     ASSERT_TRUE(test::ZipIsSound(path));
     EXPECT_EQ(SheetNames(path),
               (std::vector<std::string>{"Časové řady N=5", "Graf N=5", "Časové řady N=10", "Graf N=10",
@@ -271,7 +272,7 @@ TEST(WorkbookExport, TheDailyHydrographHasNoRainColumnAndNoRainAxis) {
     state->HydrographFromDesignRain = false;
     test::TempDirectory dir;
     const std::string path = dir.file("daily.xlsx");
-    ASSERT_EQ(WriteTimeSeriesWorkbook(path, VariantITimeSeriesSheets(*state)), "");
+    ASSERT_EQ(WriteTimeSeriesWorkbook(path, VariantITimeSeriesSheets(*state)).Message, "");
     const std::string chart = ZipPart(path, "xl/charts/chart1.xml");
     EXPECT_EQ(chart.find("<c:areaChart>"), std::string::npos);
     EXPECT_EQ(Count(chart, "<c:ser>"), 3u);
@@ -283,7 +284,7 @@ TEST(WorkbookExport, Variant23TimeSeriesOfOneSlope) {
     const auto state = ComputedExample("variant3-one-slope.snp");
     test::TempDirectory dir;
     const std::string path = dir.file("v3.xlsx");
-    ASSERT_EQ(WriteTimeSeriesWorkbook(path, Variant23TimeSeriesSheets(*state, false)), "");
+    ASSERT_EQ(WriteTimeSeriesWorkbook(path, Variant23TimeSeriesSheets(*state, false)).Message, "");
     EXPECT_EQ(SheetNames(path), (std::vector<std::string>{"Časové řady", "Graf"}));
     const std::string chart = ZipPart(path, "xl/charts/chart1.xml");
     EXPECT_EQ(Count(chart, "<c:ser>"), 2u);
@@ -296,10 +297,11 @@ TEST(WorkbookExport, ProgressPassesTheMilestonesOfEachExport) {
     test::TempDirectory dir;
     std::vector<int> positions;
     const auto record = [&positions](int position) { positions.push_back(position); };
-    ASSERT_EQ(WriteResultTableWorkbook(dir.file("t.xlsx"), GridsOf(*state), '.', record), "");
+    ASSERT_EQ(WriteResultTableWorkbook(dir.file("t.xlsx"), GridsOf(*state), '.', record).Message, "");
     EXPECT_EQ(positions, (std::vector<int>{100, 250, 350, 500, 650, 750, 850, 950, 1000}));
     positions.clear();
-    ASSERT_EQ(WriteTimeSeriesWorkbook(dir.file("s.xlsx"), VariantITimeSeriesSheets(*state), record), "");
+    ASSERT_EQ(WriteTimeSeriesWorkbook(dir.file("s.xlsx"), VariantITimeSeriesSheets(*state), record).Message,
+              "");
     EXPECT_EQ(positions, (std::vector<int>{200, 400, 600, 800, 950, 1000}));
 }
 
@@ -309,7 +311,7 @@ TEST(WorkbookExport, AFailedWriteLeavesNoFileBehind) {
     test::TempDirectory dir;
 
     const std::string missing = dir.file("nowhere/tabulka.xlsx");
-    const std::string error = WriteResultTableWorkbook(missing, grids, '.');
+    const std::string error = WriteResultTableWorkbook(missing, grids, '.').Message;
     EXPECT_NE(error.find("nowhere/tabulka.xlsx"), std::string::npos) << error;
     EXPECT_FALSE(std::filesystem::exists(missing));
 
@@ -317,7 +319,7 @@ TEST(WorkbookExport, AFailedWriteLeavesNoFileBehind) {
     // and no temporary file stays beside it.
     const std::string occupied = dir.file("occupied.xlsx");
     std::filesystem::create_directory(occupied);
-    EXPECT_NE(WriteResultTableWorkbook(occupied, grids, '.'), "");
+    EXPECT_NE(WriteResultTableWorkbook(occupied, grids, '.').Message, "");
     EXPECT_TRUE(std::filesystem::is_directory(occupied));
     EXPECT_EQ(dir.entryCount(), 1u);
 
@@ -325,7 +327,7 @@ TEST(WorkbookExport, AFailedWriteLeavesNoFileBehind) {
     std::vector<ResultGrid> badName = grids;
     badName[0].SheetName = "Výstup [1]";
     const std::string refused = dir.file("refused.xlsx");
-    EXPECT_NE(WriteResultTableWorkbook(refused, badName, '.'), "");
+    EXPECT_NE(WriteResultTableWorkbook(refused, badName, '.').Message, "");
     EXPECT_FALSE(std::filesystem::exists(refused));
     EXPECT_EQ(dir.entryCount(), 1u);
 }
@@ -334,8 +336,8 @@ TEST(WorkbookExport, AnExistingWorkbookIsReplacedWhole) {
     const auto state = ComputedExample("variant2-two-slopes.snp");
     test::TempDirectory dir;
     const std::string path = dir.file("v2.xlsx");
-    ASSERT_EQ(WriteTimeSeriesWorkbook(path, Variant23TimeSeriesSheets(*state, true)), "");
-    ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.'), "");
+    ASSERT_EQ(WriteTimeSeriesWorkbook(path, Variant23TimeSeriesSheets(*state, true)).Message, "");
+    ASSERT_EQ(WriteResultTableWorkbook(path, GridsOf(*state), '.').Message, "");
     EXPECT_TRUE(test::ZipIsSound(path));
     EXPECT_EQ(SheetNames(path), (std::vector<std::string>{"Výstup"}));
     EXPECT_EQ(dir.entryCount(), 1u);

@@ -29,7 +29,7 @@ inline std::unique_ptr<AppState> ComputedExample(const std::string& name) {
     auto state = std::make_unique<AppState>();
     const std::string path = std::string(HYDRIM_SOURCE_DIR) + "/examples/" + name;
     EXPECT_TRUE(ReadProjectFile(path, state->CurrentProject).ok()) << path;
-    EXPECT_EQ(ReadParTable(JoinPath(DataDir(), ParTableFileName), state->Par), "");
+    EXPECT_EQ(ReadParTable(JoinPath(DataDir(), ParTableFileName), state->Par).Message, "");
     EXPECT_TRUE(ComputeProject(*state).ok()) << name;
     return state;
 }

@@ -144,6 +144,15 @@ public:
     THlavni& main() { return *program.mainWindow; }
     TProjekt1* projekt() { return program.mainWindow->projekt(); }
     QString path(const QString& name) const { return dir.filePath(name); }
+    // Opens the example project and computes it as the compute button does;
+    // false when the program did not start or the project did not open.
+    bool computed(const char* example) {
+        if (!started || main().openProjectFile(ExampleProject(example)) != THlavni::OpenResult::Opened) {
+            return false;
+        }
+        main().computeProject();
+        return true;
+    }
 
     QTemporaryDir dir;
     AppState state;

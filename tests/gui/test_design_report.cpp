@@ -40,7 +40,7 @@ std::unique_ptr<AppState> Computed(const char* example) {
     auto state = std::make_unique<AppState>();
     const std::string path = std::string(HYDRIM_SOURCE_DIR "/examples/") + example;
     if (!ReadProjectFile(path, state->CurrentProject).ok() ||
-        !ReadParTable(JoinPath(DataDir, ParTableFileName), state->Par).empty() ||
+        !ReadParTable(JoinPath(DataDir, ParTableFileName), state->Par).Message.empty() ||
         !ComputeProject(*state).ok()) {
         return nullptr;
     }

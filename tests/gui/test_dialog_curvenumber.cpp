@@ -225,7 +225,7 @@ private slots:
         QVERIFY(state.CurrentProject.Lookup.LeftSoilGroupByFiltration);
 
         const std::string file = dir.filePath(QStringLiteral("projekt.snp")).toStdString();
-        QCOMPARE(WriteProjectFile(file, state.CurrentProject), std::string());
+        QCOMPARE(WriteProjectFile(file, state.CurrentProject).Message, std::string());
         AppState reloaded;
         reloaded.Reference = state.Reference;
         QVERIFY(ReadProjectFile(file, reloaded.CurrentProject).ok());

@@ -24,8 +24,9 @@ namespace dialogtest {
 using hydrim::gui::InputWindowLink;
 
 inline void WriteTable(const QTemporaryDir& dir, const char* name, const std::vector<std::string>& lines) {
-    const std::string error = hydrim::WriteFileAtomically(hydrim::JoinPath(dir.path().toStdString(), name),
-                                                          hydrim::JoinCrLf(lines));
+    const std::string error =
+        hydrim::WriteFileAtomically(hydrim::JoinPath(dir.path().toStdString(), name), hydrim::JoinCrLf(lines))
+            .Message;
     if (!error.empty())
         qFatal("%s", error.c_str());
 }

@@ -37,6 +37,36 @@ void WriteAll(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+// The options of a start in workingDir with the user's decimal separator,
+// opening projectFile when one is named.
+StartOptions OptionsFor(const QString& workingDir, const QString& decimalPoint = QStringLiteral("."),
+                        const QString& projectFile = QString()) {
+    StartOptions options;
+    options.workingDir = workingDir.toStdString();
+    options.localeDecimalPoint = decimalPoint;
+    options.projectFile = projectFile;
+    return options;
+}
+
+// What a start that stops shows: its one message, answered with OK.
+struct StoppedStart {
+    bool stopped = false;
+    bool answered = false;
+    bool windowCreated = false;
+    SeenMessage seen;
+};
+
+StoppedStart StartThatStops(const StartOptions& options) {
+    AppState state;
+    StartedProgram program;
+    StoppedStart start;
+    ModalScript script({Answer(QMessageBox::Ok, &start.seen)});
+    start.stopped = !StartProgram(state, options, program);
+    start.answered = script.finished();
+    start.windowCreated = program.mainWindow != nullptr;
+    return start;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -166,11 +196,8 @@ void TestMainWindow::startKeepsTheUsersDataFiles() {
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("DATA")));
     WriteAll(dir.filePath(QStringLiteral("DATA/Gama.tab")), "my own table\r\n");
     AppState state;
-    StartOptions options;
-    options.workingDir = dir.path().toStdString();
-    options.localeDecimalPoint = QStringLiteral(",");
     StartedProgram program;
-    QVERIFY(StartProgram(state, options, program));
+    QVERIFY(StartProgram(state, OptionsFor(dir.path(), QStringLiteral(",")), program));
     QCOMPARE(ReadAll(dir.filePath(QStringLiteral("DATA/Gama.tab"))), QStringLiteral("my own table\r\n"));
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("DATA/par.tab"))));
     QCOMPARE(state.LocaleDecimalSeparator, ',');
@@ -181,55 +208,33 @@ void TestMainWindow::startStopsWithoutParTable() {
     QTemporaryDir dir;
     // A directory where the table should be cannot be read as the table.
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("DATA/par.tab")));
-    AppState state;
-    StartOptions options;
-    options.workingDir = dir.path().toStdString();
-    options.localeDecimalPoint = QStringLiteral(".");
-    StartedProgram program;
-    SeenMessage seen;
-    ModalScript script({Answer(QMessageBox::Ok, &seen)});
-    QVERIFY(!StartProgram(state, options, program));
-    QVERIFY(script.finished());
-    QCOMPARE(seen.icon, QMessageBox::Critical);
-    QVERIFY2(seen.text.contains(QStringLiteral("par.tab")), qPrintable(seen.text));
+    const StoppedStart start = StartThatStops(OptionsFor(dir.path()));
+    QVERIFY(start.stopped && start.answered);
+    QCOMPARE(start.seen.icon, QMessageBox::Critical);
+    QVERIFY2(start.seen.text.contains(QStringLiteral("par.tab")), qPrintable(start.seen.text));
 }
 
 void TestMainWindow::startStopsOnABadDecimalSeparator() {
     QTemporaryDir dir;
-    AppState state;
-    StartOptions options;
-    options.workingDir = dir.path().toStdString();
-    options.localeDecimalPoint = QStringLiteral("'");
-    StartedProgram program;
-    SeenMessage seen;
-    ModalScript script({Answer(QMessageBox::Ok, &seen)});
-    QVERIFY(!StartProgram(state, options, program));
-    QVERIFY(script.finished());
-    QCOMPARE(seen.text, QStringLiteral("Nastav si správný oddělovač desetinných čísel!"));
-    QCOMPARE(seen.icon, QMessageBox::Critical);
+    const StoppedStart start = StartThatStops(OptionsFor(dir.path(), QStringLiteral("'")));
+    QVERIFY(start.stopped && start.answered);
+    QCOMPARE(start.seen.text, QStringLiteral("Nastav si správný oddělovač desetinných čísel!"));
+    QCOMPARE(start.seen.icon, QMessageBox::Critical);
 }
 
 void TestMainWindow::startStopsInARootDirectory() {
-    AppState state;
-    StartOptions options;
-    options.workingDir = "/";
-    options.localeDecimalPoint = QStringLiteral(".");
-    StartedProgram program;
-    SeenMessage seen;
-    ModalScript script({Answer(QMessageBox::Ok, &seen)});
-    QVERIFY(!StartProgram(state, options, program));
-    QVERIFY(script.finished());
-    QVERIFY(seen.text.startsWith(QStringLiteral("Tento program nelze spouštět z kořenového adresáře. ")));
-    QVERIFY(!program.mainWindow); // no window is created
+    const StoppedStart start = StartThatStops(OptionsFor(QStringLiteral("/")));
+    QVERIFY(start.stopped && start.answered);
+    QVERIFY(
+        start.seen.text.startsWith(QStringLiteral("Tento program nelze spouštět z kořenového adresáře. ")));
+    QVERIFY(!start.windowCreated);
 }
 
 void TestMainWindow::startOpensTheProjectNamedOnTheCommandLine() {
     QTemporaryDir dir;
     AppState state;
-    StartOptions options;
-    options.workingDir = dir.path().toStdString();
-    options.localeDecimalPoint = QStringLiteral(".");
-    options.projectFile = ExampleProject("variant2-one-slope.snp");
+    const StartOptions options =
+        OptionsFor(dir.path(), QStringLiteral("."), ExampleProject("variant2-one-slope.snp"));
     StartedProgram program;
     QVERIFY(StartProgram(state, options, program));
     TProjekt1* projekt = program.mainWindow->projekt();
@@ -528,10 +533,8 @@ void TestMainWindow::aboutWindowShowsTheVersion() {
 void TestMainWindow::startIsQuick() {
     QTemporaryDir dir;
     AppState state;
-    StartOptions options;
-    options.workingDir = dir.path().toStdString();
-    options.localeDecimalPoint = QStringLiteral(".");
-    options.projectFile = ExampleProject("variant1-two-slopes.snp");
+    const StartOptions options =
+        OptionsFor(dir.path(), QStringLiteral("."), ExampleProject("variant1-two-slopes.snp"));
     StartedProgram program;
     QElapsedTimer clock;
     clock.start();

@@ -41,7 +41,7 @@ QString WrittenVariant(const QString& path, const std::function<void(Project&)>&
     if (!ReadProjectFile(ExampleProject("variant1-one-slope.snp").toStdString(), project).ok())
         return {};
     change(project);
-    return WriteProjectFile(path.toStdString(), project).empty() ? path : QString();
+    return WriteProjectFile(path.toStdString(), project).Message.empty() ? path : QString();
 }
 
 } // namespace
@@ -64,11 +64,12 @@ void TestResultNotices::warningsShowBelowTablesAndBesideTheirHydrographs() {
     state.BaseDir = HYDRIM_SOURCE_DIR; // the layouts of the shipped DATA
 
     state.Warnings.clear();
-    TTabulkaV1_f quiet(state, QFont());
+    Error layoutError;
+    TTabulkaV1_f quiet(ResultGrids(state, DataDir, layoutError), ResultWarnings(state), QFont());
     QVERIFY(quiet.notice()->isHidden());
 
     state.Warnings = SomeWarnings();
-    TTabulkaV1_f table(state, QFont());
+    TTabulkaV1_f table(ResultGrids(state, DataDir, layoutError), ResultWarnings(state), QFont());
     QVERIFY(!table.notice()->isHidden());
     QCOMPARE(table.notice()->warningTexts().size(), 3);
     QVERIFY(table.notice()->warningsLabel()->text().startsWith(QStringLiteral("Upozornění:\n• Hydrogram")));
@@ -91,7 +92,8 @@ void TestResultNotices::warningsShowBelowTablesAndBesideTheirHydrographs() {
     QVERIFY(variant2.hasResults());
     variant2.State->Warnings = {SomeWarnings()[2]};
     variant2.State->BaseDir = HYDRIM_SOURCE_DIR;
-    TTabulka1 table2(*variant2.State, QFont());
+    TTabulka1 table2(Variant23Grid(*variant2.State, DataDir, layoutError), ResultWarnings(*variant2.State),
+                     QFont());
     QCOMPARE(table2.notice()->warningTexts(), QStringList{QString::fromStdString(SomeWarnings()[2].Message)});
 }
 

@@ -67,10 +67,8 @@ private slots:
 
 void ViewCommandsTest::variantIChartAndTimeSeriesFollowTheMenus() {
     StartedFixture f;
-    QVERIFY(f.started);
+    QVERIFY(f.computed("variant1-two-slopes.snp"));
     THlavni& main = f.main();
-    QCOMPARE(main.openProjectFile(ExampleProject("variant1-two-slopes.snp")), THlavni::OpenResult::Opened);
-    main.computeProject();
     QVERIFY(main.resultWindows().isOpen(ResultKind::Table, true));
     QVERIFY(main.speedButton(6)->isEnabled());
     QVERIFY(!main.speedButton(5)->isEnabled());
@@ -128,10 +126,8 @@ void ViewCommandsTest::variantIChartAndTimeSeriesFollowTheMenus() {
 
 void ViewCommandsTest::closingTheChartClosesTheTimeSeries() {
     StartedFixture f;
-    QVERIFY(f.started);
+    QVERIFY(f.computed("variant1-one-slope.snp"));
     THlavni& main = f.main();
-    QCOMPARE(main.openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
-    main.computeProject();
     main.MenuGraf1Click();
     main.Casoverady1Click();
     main.N2HydrogramClick();
@@ -166,10 +162,8 @@ void ViewCommandsTest::closingTheChartClosesTheTimeSeries() {
 
 void ViewCommandsTest::copyCommandsWorkOnTheActiveTimeSeries() {
     StartedFixture f;
-    QVERIFY(f.started);
+    QVERIFY(f.computed("variant1-two-slopes.snp"));
     THlavni& main = f.main();
-    QCOMPARE(main.openProjectFile(ExampleProject("variant1-two-slopes.snp")), THlavni::OpenResult::Opened);
-    main.computeProject();
     main.MenuGraf1Click();
     main.Casoverady1Click();
     auto* series = qobject_cast<TVypisDatV1_f*>(main.resultWindows().window(ResultKind::TimeSeries, true));
@@ -208,10 +202,8 @@ void ViewCommandsTest::copyCommandsWorkOnTheActiveTimeSeries() {
 
 void ViewCommandsTest::typedTitleMarksTheProjectModified() {
     StartedFixture f;
-    QVERIFY(f.started);
+    QVERIFY(f.computed("variant1-one-slope.snp"));
     THlavni& main = f.main();
-    QCOMPARE(main.openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
-    main.computeProject();
     main.MenuGraf1Click();
     QVERIFY(!main.isModified());
     auto* chart = qobject_cast<TGrafV1_f*>(main.resultWindows().window(ResultKind::Chart, true));
@@ -235,10 +227,8 @@ void ViewCommandsTest::typedTitleMarksTheProjectModified() {
 
 void ViewCommandsTest::variant2WindowsHaveNoHydrographChoice() {
     StartedFixture f;
-    QVERIFY(f.started);
+    QVERIFY(f.computed("variant2-two-slopes.snp"));
     THlavni& main = f.main();
-    QCOMPARE(main.openProjectFile(ExampleProject("variant2-two-slopes.snp")), THlavni::OpenResult::Opened);
-    main.computeProject();
     QVERIFY(main.resultWindows().isOpen(ResultKind::Table, false));
     main.MenuGraf1Click();
     auto* chart = qobject_cast<TGraf1*>(main.resultWindows().window(ResultKind::Chart, false));

@@ -67,7 +67,7 @@ void AddTable(const std::string& path, BatchInputs& inputs, bool first) {
         }
     });
     if (!read.ok()) {
-        inputs.Items.push_back(Failed(path, read.Error));
+        inputs.Items.push_back(Failed(path, read.Error.Message));
         return;
     }
     if (header) {

@@ -1,5 +1,7 @@
 #include "core/hydrology/TextNumbers.h"
 
+#include "core/project/DecimalText.h"
+
 #include <charconv>
 #include <climits>
 
@@ -17,17 +19,12 @@ const char* SkipBlanks(const char* first, const char* last) {
 } // namespace
 
 double TextToReal(const std::string& text) {
-    const char* last = text.data() + text.size();
-    const char* first = SkipBlanks(text.data(), last);
-    if (first != last && *first == '+') {
-        ++first;
-    }
-    double value = 0.0;
-    const auto result = std::from_chars(first, last, value);
-    if (result.ec == std::errc::result_out_of_range) {
-        return 0.0;
-    }
-    return result.ec == std::errc() ? value : 0.0;
+    DecimalSpelling spelling;
+    spelling.Sign = true;
+    spelling.Exponent = true;
+    spelling.LeadingBlanks = true;
+    spelling.Rest = true;
+    return ReadDecimal(text, spelling).value_or(0.0);
 }
 
 int TextToInteger(const std::string& text) {

@@ -7,9 +7,10 @@
 
 namespace hydrim {
 
-// The leading decimal number of text, as the standard decimal-text-to-real
-// conversion reads it ("12.5", ".5", "3e2"); leading blanks are skipped and
-// the rest of the text is ignored. A text without a number gives 0.
+// The leading decimal number of text ("12.5", ".5", "-3e2"): leading blanks
+// are skipped and the rest of the text is ignored (the stored field text
+// spelling of core/project/DecimalText.h). A text without a number, or with
+// one beyond the range of double, gives 0.
 double TextToReal(const std::string& text);
 
 // The leading decimal integer of text ("120", "12.5" -> 12); a text without

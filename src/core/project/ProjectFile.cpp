@@ -334,7 +334,7 @@ std::vector<std::string> ProjectFileLines(const Project& project) {
     return lines;
 }
 
-std::string WriteProjectFile(const std::string& fileName, const Project& project) {
+Error WriteProjectFile(const std::string& fileName, const Project& project) {
     return WriteFileAtomically(fileName, JoinCrLf(ProjectFileLines(project)));
 }
 

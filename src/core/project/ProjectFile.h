@@ -48,8 +48,8 @@ ProjectReadResult ParseProjectLines(const std::vector<std::string>& lines, const
 std::string MissingItemsNotice(const ProjectReadResult& read, const std::string& fileName);
 
 // Writes the project (atomically: a temporary file renamed over the target).
-// Returns an empty string on success, else a Czech message naming the file.
-std::string WriteProjectFile(const std::string& fileName, const Project& project);
+// Fails with a Czech message naming the file.
+Error WriteProjectFile(const std::string& fileName, const Project& project);
 
 // The lines of the project file, in the order of its layout (UTF-8), and
 // the identification block when the project has an identification text.

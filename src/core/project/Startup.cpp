@@ -20,9 +20,9 @@ bool EntryExists(const std::string& path) {
     return fs::exists(fs::symlink_status(path, ec));
 }
 
-// Creates the directory when no entry of that name exists. Returns an empty
-// string on success, else a Czech message naming the directory.
-std::string EnsureDirectory(const std::string& path, bool& created) {
+// Creates the directory when no entry of that name exists. Fails with a
+// Czech message naming the directory.
+Error EnsureDirectory(const std::string& path, bool& created) {
     created = false;
     if (EntryExists(path)) {
         return {};
@@ -30,7 +30,7 @@ std::string EnsureDirectory(const std::string& path, bool& created) {
     std::error_code ec;
     fs::create_directory(path, ec);
     if (ec) {
-        return "Adresář \"" + path + "\" nelze vytvořit: " + ec.message();
+        return {"Adresář \"" + path + "\" nelze vytvořit: " + ec.message()};
     }
     created = true;
     return {};
@@ -55,21 +55,21 @@ bool IsRootDirectory(const std::string& directory) {
     return path.has_root_directory() && path.relative_path().empty();
 }
 
-StartupResult StartupChecks(AppState& state, const std::string& workingDir) {
+Error StartupChecks(AppState& state, const std::string& workingDir) {
     state.BaseDir = workingDir;
     if (IsRootDirectory(workingDir)) {
-        return {false, RootDirectoryMessage + workingDir};
+        return {RootDirectoryMessage + workingDir};
     }
     bool created = false;
     const std::string projects = JoinPath(workingDir, ProjectsDirName);
-    if (std::string error = EnsureDirectory(projects, created); !error.empty()) {
-        return {false, error};
+    if (Error error = EnsureDirectory(projects, created)) {
+        return error;
     }
     state.ProjectDir = projects;
 
     const std::string data = DataDirectory(state);
-    if (std::string error = EnsureDirectory(data, created); !error.empty()) {
-        return {false, error};
+    if (Error error = EnsureDirectory(data, created)) {
+        return error;
     }
     if (created) {
         return {}; // a fresh data directory holds no "ADRES.CFG"
@@ -92,7 +92,7 @@ std::string DataDirectory(const AppState& state) {
     return JoinPath(state.BaseDir, DataDirName);
 }
 
-std::string WriteAddressConfig(const AppState& state) {
+Error WriteAddressConfig(const AppState& state) {
     const std::string config = JoinPath(DataDirectory(state), AddressConfigName);
     return WriteFileAtomically(config, JoinCrLf({state.ProjectDir}));
 }

@@ -3,6 +3,7 @@
 // "ADRES.CFG", and the decimal-separator rule of the user's locale.
 #pragma once
 
+#include "core/project/Error.h"
 #include "core/project/ProjectData.h"
 
 #include <string>
@@ -16,11 +17,6 @@ inline const std::string AddressConfigName = "ADRES.CFG";
 inline const std::string RootDirectoryMessage = "Tento program nelze spouštět z kořenového adresáře. ";
 inline const std::string DecimalSeparatorMessage = "Nastav si správný oddělovač desetinných čísel!";
 
-struct StartupResult {
-    bool ok = true;
-    std::string message; // Czech; set when ok is false
-};
-
 // True when directory is the root of a file system or of a drive ("/", "C:\",
 // "D:"), where the program must not keep its data.
 bool IsRootDirectory(const std::string& directory);
@@ -28,14 +24,16 @@ bool IsRootDirectory(const std::string& directory);
 // Sets BaseDir to workingDir, refuses a root directory, creates "PROJEKTY"
 // and "DATA" below it when they are missing, and sets ProjectDir to
 // "PROJEKTY" or to the first line of "DATA/ADRES.CFG" when that file exists.
-StartupResult StartupChecks(AppState& state, const std::string& workingDir);
+// Fails with a Czech message (a root directory, a directory that cannot be
+// created).
+Error StartupChecks(AppState& state, const std::string& workingDir);
 
 // The data directory below BaseDir.
 std::string DataDirectory(const AppState& state);
 
 // Writes ProjectDir as the only line of "DATA/ADRES.CFG" (at program exit).
-// Returns an empty string on success, else a Czech message naming the file.
-std::string WriteAddressConfig(const AppState& state);
+// Fails with a Czech message naming the file.
+Error WriteAddressConfig(const AppState& state);
 
 struct DecimalSeparatorCheck {
     bool ok = false;

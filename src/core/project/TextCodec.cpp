@@ -195,12 +195,12 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
     return out;
 }
 
-std::string WriteFileAtomically(const std::string& path, const std::string& bytes) {
+Error WriteFileAtomically(const std::string& path, const std::string& bytes) {
     const std::string temporary = path + ".tmp~";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {
-            return FileMessage("Soubor nelze vytvořit", temporary, errno);
+            return {FileMessage("Soubor nelze vytvořit", temporary, errno)};
         }
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
@@ -208,14 +208,14 @@ std::string WriteFileAtomically(const std::string& path, const std::string& byte
             const int err = errno;
             out.close();
             std::remove(temporary.c_str());
-            return FileMessage("Chyba při zápisu souboru", path, err);
+            return {FileMessage("Chyba při zápisu souboru", path, err)};
         }
     }
     std::error_code ec;
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
         std::remove(temporary.c_str());
-        return "Soubor \"" + path + "\" nelze přepsat: " + ec.message();
+        return {"Soubor \"" + path + "\" nelze přepsat: " + ec.message()};
     }
     return {};
 }

@@ -2,6 +2,8 @@
 // project files are stored. Inside the program all texts are UTF-8.
 #pragma once
 
+#include "core/project/Error.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,9 +43,9 @@ TextFileLines ReadTextFileLines(const std::string& path, size_t maxBytes = 64u *
 std::string JoinCrLf(const std::vector<std::string>& lines);
 
 // Writes bytes to a temporary file beside path and renames it over path, so a
-// failed write never damages an existing file. Returns an empty string on
-// success, else a Czech message naming the file.
-std::string WriteFileAtomically(const std::string& path, const std::string& bytes);
+// failed write never damages an existing file. Fails with a Czech message
+// naming the file.
+Error WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 // Joins a directory and a name with the platform's separator.
 std::string JoinPath(const std::string& directory, const std::string& name);

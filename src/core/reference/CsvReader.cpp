@@ -112,8 +112,8 @@ CsvText ParseCsvRecords(std::string_view bytes, const CsvRecordSink& sink) {
     CsvText result;
     const std::optional<std::string> text = DecodeCsv(bytes);
     if (!text) {
-        result.Error = "Soubor je v kódování UTF-16. Uložte jej z tabulkového procesoru jako CSV "
-                       "v kódování UTF-8 nebo Windows-1250.";
+        result.Error = {"Soubor je v kódování UTF-16. Uložte jej z tabulkového procesoru jako CSV "
+                        "v kódování UTF-8 nebo Windows-1250."};
         return result;
     }
     // A spreadsheet may name its separator on a first line "sep=;"; the line
@@ -141,7 +141,7 @@ CsvText ReadCsvFileRecords(const std::string& path, size_t largest, const CsvRec
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         CsvText result;
-        result.Error = "Soubor \"" + path + "\" nelze otevřít.";
+        result.Error = {"Soubor \"" + path + "\" nelze otevřít."};
         return result;
     }
     // Read in blocks so that a large limit does not reserve its memory up front.
@@ -153,7 +153,7 @@ CsvText ReadCsvFileRecords(const std::string& path, size_t largest, const CsvRec
     }
     if (bytes.size() > largest) {
         CsvText result;
-        result.Error = "Soubor \"" + path + "\" je pro tabulku příliš velký.";
+        result.Error = {"Soubor \"" + path + "\" je pro tabulku příliš velký."};
         return result;
     }
     return ParseCsvRecords(bytes, sink);

@@ -4,6 +4,8 @@
 // decimal comma or point.
 #pragma once
 
+#include "core/project/Error.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,8 +22,8 @@ struct CsvRecord {
 struct CsvText {
     std::vector<CsvRecord> Records; // blank records left out, trailing empty fields dropped
     char Separator = ';';
-    std::string Error; // Czech; the text could not be read
-    bool ok() const { return Error.empty(); }
+    hydrim::Error Error; // Czech; the text could not be read
+    bool ok() const { return !Error; }
 };
 
 // Splits the bytes of a CSV file into records. The separator is the one a

@@ -37,7 +37,7 @@ LayoutText ReadLayoutFile(const std::string& dataDir, const std::string& fileNam
     result.FileName = fileName;
     TextFileLines file = ReadTextFileLines(JoinPath(dataDir, fileName));
     if (!file.ok()) {
-        result.Error = file.error;
+        result.Error = {file.error};
         file.lines.clear();
     }
     file.lines.resize(static_cast<size_t>(lineCount));
@@ -55,7 +55,8 @@ VariantILayouts ReadVariantILayouts(const std::string& dataDir) {
         LayoutText& layout = result.Grids[static_cast<size_t>(grid - 1)];
         layout = ReadLayoutFile(dataDir, VariantILayoutFileName(grid), VariantILayoutRows[grid]);
         if (!layout.ok()) {
-            result.Error += (result.Error.empty() ? "" : "\n") + layout.Error;
+            std::string& message = result.Error.Message;
+            message += (message.empty() ? "" : "\n") + layout.Error.Message;
         }
     }
     return result;

@@ -3,6 +3,8 @@
 // and III. Line r describes grid row r as symbol ';' description ':' unit.
 #pragma once
 
+#include "core/project/Error.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -31,8 +33,8 @@ LayoutLine SplitLayoutLine(const std::string& line);
 struct LayoutText {
     std::string FileName;
     std::vector<std::string> Lines;
-    std::string Error;
-    bool ok() const { return Error.empty(); }
+    hydrim::Error Error;
+    bool ok() const { return !Error; }
     LayoutLine Line(int row) const; // empty texts outside the file
 };
 
@@ -43,8 +45,8 @@ std::string VariantILayoutFileName(int grid);
 
 struct VariantILayouts {
     std::array<LayoutText, 8> Grids; // index 0 = grid 1
-    // One message naming every layout file that could not be read, or empty.
-    std::string Error;
+    // One message naming every layout file that could not be read, or none.
+    hydrim::Error Error;
 };
 VariantILayouts ReadVariantILayouts(const std::string& dataDir);
 

@@ -83,8 +83,7 @@ private:
 
 } // namespace
 
-std::string ParseParTable(const std::vector<std::string>& lines, const std::string& fileName,
-                          ParTable& table) {
+Error ParseParTable(const std::vector<std::string>& lines, const std::string& fileName, ParTable& table) {
     ParTable read;
     IntegerLineReader reader(lines, fileName);
     std::string error;
@@ -92,7 +91,7 @@ std::string ParseParTable(const std::vector<std::string>& lines, const std::stri
         for (int group = 1; group <= ParTableGroups; ++group) {
             for (int& value : read.Values[group][band]) {
                 if (!reader.next(value, error)) {
-                    return error;
+                    return {error};
                 }
             }
             reader.skipLine();
@@ -102,10 +101,10 @@ std::string ParseParTable(const std::vector<std::string>& lines, const std::stri
     return {};
 }
 
-std::string ReadParTable(const std::string& path, ParTable& table) {
+Error ReadParTable(const std::string& path, ParTable& table) {
     const TextFileLines file = ReadTextFileLines(path, 1u << 20);
     if (!file.ok()) {
-        return "Tabulku koeficientů nelze načíst. " + file.error;
+        return {"Tabulku koeficientů nelze načíst. " + file.error};
     }
     return ParseParTable(file.lines, path, table);
 }

@@ -19,10 +19,10 @@ constexpr size_t SoilUnitGroupWidth = 8;
 // Reads the fixed number of lines of a table file; lines past the end of the
 // file (or of an unreadable file) are empty.
 std::vector<std::string> ReadTableLines(const std::string& dataDir, const std::string& fileName,
-                                        size_t lineCount, std::string& error) {
+                                        size_t lineCount, Error& error) {
     TextFileLines file = ReadTextFileLines(JoinPath(dataDir, fileName));
     if (!file.ok()) {
-        error = file.error;
+        error = {file.error};
         file.lines.clear();
     }
     file.lines.resize(lineCount);
@@ -73,9 +73,9 @@ TableReadResult ReadRoughnessTable(const std::string& dataDir, ReferenceTables& 
             // A range that is not a whole number stops the reading: the
             // later classes stay empty and without bounds.
             result.Grid.Cells.resize(lines.size(), std::vector<std::string>(3));
-            if (result.Error.empty()) {
-                result.Error = "Soubor \"Gama.tab\": rozsah hodnot na řádku " + std::to_string(row + 1) +
-                               " není dvojice celých čísel 0 až 255; další řádky nebyly načteny.";
+            if (!result.Error) {
+                result.Error = {"Soubor \"Gama.tab\": rozsah hodnot na řádku " + std::to_string(row + 1) +
+                                " není dvojice celých čísel 0 až 255; další řádky nebyly načteny."};
             }
             return result;
         }

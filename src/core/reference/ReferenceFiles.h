@@ -4,6 +4,7 @@
 // lookup dialog and the program-wide reference arrays.
 #pragma once
 
+#include "core/project/Error.h"
 #include "core/project/ProjectData.h"
 
 #include <string>
@@ -17,13 +18,13 @@ struct TableGrid {
     const std::string& cell(size_t row, size_t column) const;
 };
 
-// What a reader returns: the grid, and an error text (Czech, naming the file)
+// What a reader returns: the grid, and an error (Czech, naming the file)
 // when the file could not be opened or read. The grid then stays empty or
 // partly filled; the reader never throws.
 struct TableReadResult {
     TableGrid Grid;
-    std::string Error;
-    bool ok() const { return Error.empty(); }
+    hydrim::Error Error;
+    bool ok() const { return !Error; }
 };
 
 // "srazky.tab": 580 rows, 12 TAB-separated fields; fills RainfallTable.

@@ -69,7 +69,7 @@ LoadedTable LoadEditableTable(const std::string& dataDir, const EditableTable& k
         return loaded;
     }
     const TextFileLines file = ReadTextFileLines(path);
-    loaded.Error = file.error;
+    loaded.Error = {file.error};
     loaded.Table = kind.Read(file.ok() ? file.lines : std::vector<std::string>{});
     return loaded;
 }
@@ -87,19 +87,19 @@ std::vector<LineProblem> CheckEditedRows(const EditableTable& kind, const std::v
     return problems;
 }
 
-std::string SaveEditableTable(const std::string& dataDir, const EditableTable& kind, const TableRows& table) {
+Error SaveEditableTable(const std::string& dataDir, const EditableTable& kind, const TableRows& table) {
     const std::vector<LineProblem> problems = CheckEditedRows(kind, table.Rows);
     if (!problems.empty())
-        return "Tabulku nelze uložit, dokud obsahuje chybné řádky (první: " +
-               (problems.front().Line ? "řádek " + std::to_string(problems.front().Line) + ": " : "") +
-               problems.front().Reason + ").";
+        return {"Tabulku nelze uložit, dokud obsahuje chybné řádky (první: " +
+                (problems.front().Line ? "řádek " + std::to_string(problems.front().Line) + ": " : "") +
+                problems.front().Reason + ")."};
     const std::string path = JoinPath(dataDir, kind.FileName);
     std::error_code error;
     if (fs::exists(path, error)) {
         fs::copy_file(path, path + ".bak", fs::copy_options::overwrite_existing, error);
         if (error)
-            return "Záložní kopii \"" + path + ".bak\" nelze uložit: " + error.message() +
-                   ". Tabulka nebyla uložena.";
+            return {"Záložní kopii \"" + path + ".bak\" nelze uložit: " + error.message() +
+                    ". Tabulka nebyla uložena."};
     }
     return WriteFileAtomically(path, JoinCrLf(kind.FileLines(table)));
 }

@@ -46,8 +46,8 @@ const EditableTable& RoughnessTableKind();
 
 struct LoadedTable {
     TableRows Table;
-    std::string Error; // the file exists but could not be read
-    bool ok() const { return Error.empty(); }
+    hydrim::Error Error; // the file exists but could not be read
+    bool ok() const { return !Error; }
 };
 
 // Reads the table file of the data directory whole (not only the lines the
@@ -60,8 +60,8 @@ LoadedTable LoadEditableTable(const std::string& dataDir, const EditableTable& k
 std::vector<LineProblem> CheckEditedRows(const EditableTable& kind, const std::vector<TableRow>& rows);
 
 // Writes the table when every row is right: the old file becomes
-// "<name>.bak", the new one replaces it atomically. Returns a Czech message
-// on failure (the file is then unchanged).
-std::string SaveEditableTable(const std::string& dataDir, const EditableTable& kind, const TableRows& table);
+// "<name>.bak", the new one replaces it atomically. Fails with a Czech
+// message (the file is then unchanged).
+Error SaveEditableTable(const std::string& dataDir, const EditableTable& kind, const TableRows& table);
 
 } // namespace hydrim

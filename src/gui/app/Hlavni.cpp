@@ -9,7 +9,6 @@
 #include "gui/app/PrintExportHooks.h"
 #include "gui/app/ShippedData.h"
 #include "gui/app/ToolIcons.h"
-#include "gui/app/ViewHooks.h"
 #include "gui/project/Projekt.h"
 #include "gui/resources/ResourceInit.h"
 
@@ -82,11 +81,9 @@ THlavni::THlavni(AppState& state, QWidget* parent)
     statusBar()->addWidget(inputStatus_, 1);
     about_ = new TOAplikaci(this);
 
-    // The result windows are wired here, in one place: the chart and
-    // time-series windows (a typed chart title modifies the project), then
-    // printing, the PDF commands, the spreadsheet export and the design report.
-    InstallViewHooks(*results_, [this] { setModified(true); });
-    InstallPrintExportHooks(*this);
+    // The menu commands of the result windows: the PDF commands, the marks of
+    // out-of-date results and the design report.
+    AddPdfCommands(*this);
     outdated_ = new OutdatedResults(*results_, this);
     InstallDesignReportCommand(*this);
     connect(results_.get(), &ResultWindows::opened, this, &THlavni::onResultOpened);

@@ -158,6 +158,8 @@ private:
     void setExportButtonVisible(int k, bool visible);
     // Opens or closes the chart / time-series window of the current results.
     void toggleView(ResultKind kind, bool open);
+    // Redraws the open Variant I chart and time series for the hydrograph chosen.
+    void redrawHydrographs();
 
     AppState& state_;
     QMdiArea* mdi_ = nullptr;

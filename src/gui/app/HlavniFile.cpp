@@ -7,6 +7,7 @@
 #include "core/project/Startup.h"
 #include "gui/app/OutdatedResults.h"
 #include "gui/batch/BatchDialog.h"
+#include "gui/common/FileDialogs.h"
 #include "gui/common/Messages.h"
 #include "gui/project/Projekt.h"
 #include "gui/reference/TableEditor.h"
@@ -123,9 +124,7 @@ QString THlavni::chooseFileToOpen() {
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return ChosenFile(dialog);
 }
 
 QString THlavni::chooseFileToSave() {
@@ -135,9 +134,7 @@ QString THlavni::chooseFileToSave() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("snp"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return ChosenFile(dialog);
 }
 
 void THlavni::DavkovyVypocet1Click() {
@@ -215,9 +212,8 @@ bool THlavni::saveProjectTo(const QString& fileName) {
     if (!projekt_)
         return false;
     projekt_->storeProject();
-    const std::string error = WriteProjectFile(fileName.toStdString(), state_.CurrentProject);
-    if (!error.empty()) {
-        ShowError(this, QString::fromStdString(error));
+    if (const Error error = WriteProjectFile(fileName.toStdString(), state_.CurrentProject)) {
+        ShowError(this, QString::fromStdString(error.Message));
         return false;
     }
     projekt_->setWindowTitle(FullName(fileName));
@@ -258,9 +254,9 @@ void THlavni::closeEvent(QCloseEvent* event) {
     }
     timer_->stop();
     if (!state_.BaseDir.empty()) {
-        const std::string error = WriteAddressConfig(state_);
-        if (!error.empty())
-            ShowError(this, QString::fromStdString(error));
+        if (const Error error = WriteAddressConfig(state_)) {
+            ShowError(this, QString::fromStdString(error.Message));
+        }
         QDir::setCurrent(QString::fromStdString(state_.BaseDir));
     }
     event->accept();

@@ -3,9 +3,13 @@
 // table font and the about window.
 #include "gui/app/Hlavni.h"
 
+#include "core/Engine.h"
 #include "core/hydrology/Compute.h"
+#include "core/project/Startup.h"
 #include "gui/app/AboutWindow.h"
+#include "gui/app/PrintExportHooks.h"
 #include "gui/app/ProgressWindow.h"
+#include "gui/app/ResultViews.h"
 #include "gui/common/FontDialogStart.h"
 #include "gui/app/WindowPlacement.h"
 #include "gui/common/Messages.h"
@@ -34,6 +38,15 @@ bool PrinterInstalled() {
 }
 
 const QString NoPrinterMessage = QStringLiteral("Nejsou nainstalovány žádné tiskárny !!");
+
+// True when a printer is installed; else tells the user there is none.
+bool PrinterReady(QWidget* parent) {
+    if (!PrinterInstalled()) {
+        ShowInformation(parent, NoPrinterMessage);
+        return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -78,8 +91,17 @@ void THlavni::computeProject() {
     }
 
     const bool variantI = state_.LastResultVariantI;
-    QWidget* table = variantI ? static_cast<QWidget*>(new TTabulkaV1_f(state_, tableFont_))
-                              : static_cast<QWidget*>(new TTabulka1(state_, tableFont_));
+    Error layoutError;
+    std::vector<ResultGrid> grids = ResultGrids(state_, DataDirectory(state_), layoutError);
+    // A layout file that cannot be read leaves its rows without texts.
+    if (layoutError) {
+        ShowError(this, QString::fromStdString(layoutError.Message));
+    }
+    QWidget* table =
+        variantI
+            ? static_cast<QWidget*>(new TTabulkaV1_f(std::move(grids), ResultWarnings(state_), tableFont_))
+            : static_cast<QWidget*>(
+                  new TTabulka1(std::move(grids.front()), ResultWarnings(state_), tableFont_));
     ChildWindow* sub = results_->add(ResultKind::Table, variantI, table);
     placeResultWindow(sub, sub->sizeHint());
     sub->show();
@@ -164,13 +186,9 @@ void THlavni::toggleView(ResultKind kind, bool open) {
         setToggle(kind == ResultKind::Chart ? 6 : 5, false);
         return;
     }
-    const ResultWindows::ViewFactory& create =
-        kind == ResultKind::Chart ? results_->hooks().createChart : results_->hooks().createTimeSeries;
-    QWidget* window = create ? create(state_, variantI) : nullptr;
-    if (!window) {
-        setToggle(kind == ResultKind::Chart ? 6 : 5, false);
-        return;
-    }
+    QWidget* window = kind == ResultKind::Chart
+                          ? CreateChartWindow(state_, variantI, [this] { setModified(true); })
+                          : CreateTimeSeriesWindow(state_, variantI);
     if (kind == ResultKind::Chart && variantI)
         state_.HydrographFromDesignRain = true;
     ChildWindow* sub = results_->add(kind, variantI, window);
@@ -179,17 +197,17 @@ void THlavni::toggleView(ResultKind kind, bool open) {
     mdi_->setActiveSubWindow(sub);
 }
 
+void THlavni::redrawHydrographs() {
+    RedrawHydrograph(results_->window(ResultKind::Chart, true));
+    RedrawHydrograph(results_->window(ResultKind::TimeSeries, true));
+}
+
 void THlavni::N1HydrogramClick() {
     if (state_.HydrographFromDesignRain)
         return;
     state_.HydrographFromDesignRain = true;
     menuItem(QStringLiteral("N1Hydrogram"))->setChecked(true);
-    if (const auto& changed = results_->hooks().hydrographChanged) {
-        if (QWidget* chart = results_->window(ResultKind::Chart, true))
-            changed(chart, ResultKind::Chart);
-        if (QWidget* series = results_->window(ResultKind::TimeSeries, true))
-            changed(series, ResultKind::TimeSeries);
-    }
+    redrawHydrographs();
 }
 
 void THlavni::N2HydrogramClick() {
@@ -197,12 +215,7 @@ void THlavni::N2HydrogramClick() {
         return;
     state_.HydrographFromDesignRain = false;
     menuItem(QStringLiteral("N2Hydrogram"))->setChecked(true);
-    if (const auto& changed = results_->hooks().hydrographChanged) {
-        if (QWidget* chart = results_->window(ResultKind::Chart, true))
-            changed(chart, ResultKind::Chart);
-        if (QWidget* series = results_->window(ResultKind::TimeSeries, true))
-            changed(series, ResultKind::TimeSeries);
-    }
+    redrawHydrographs();
 }
 
 void THlavni::activateChild(QMdiSubWindow* sub) {
@@ -237,22 +250,19 @@ void THlavni::N4Casoverady1Click() {
 // Printing goes through a preview, which also serves a machine without a
 // printer (it prints into a PDF file there).
 void THlavni::TiskTab1Click() {
-    const bool variantI = state_.LastResultVariantI;
-    QWidget* table = results_->window(ResultKind::Table, variantI);
-    if (table && results_->hooks().printTable)
-        results_->hooks().printTable(table, variantI);
+    if (QWidget* table = results_->window(ResultKind::Table, state_.LastResultVariantI)) {
+        PrintTableWindow(*this, table);
+    }
 }
 
 void THlavni::Tiskgrafu1Click() {
-    const bool variantI = state_.LastResultVariantI;
-    QWidget* chart = results_->window(ResultKind::Chart, variantI);
-    if (chart && results_->hooks().printChart)
-        results_->hooks().printChart(chart, variantI);
+    if (QWidget* chart = results_->window(ResultKind::Chart, state_.LastResultVariantI)) {
+        PrintChartWindow(*this, chart);
+    }
 }
 
 void THlavni::Konfiguracetisku1Click() {
-    if (!PrinterInstalled()) {
-        ShowInformation(this, NoPrinterMessage);
+    if (!PrinterReady(this)) {
         return;
     }
     QPrintDialog dialog(&printer(), this);
@@ -263,23 +273,26 @@ void THlavni::Konfiguracetisku1Click() {
 void THlavni::SpeedButton8Click() {
     const bool variantI = state_.LastResultVariantI;
     QWidget* table = results_->window(ResultKind::Table, variantI);
-    if (table && results_->hooks().exportTable)
-        results_->hooks().exportTable(table, variantI);
+    if (table) {
+        ExportTableWindow(*this, table);
+    }
 }
 
 void THlavni::SpeedButton9Click() {
     const bool variantI = state_.LastResultVariantI;
     QWidget* series = results_->window(ResultKind::TimeSeries, variantI);
-    if (series && results_->hooks().exportTimeSeries)
-        results_->hooks().exportTimeSeries(series, variantI);
+    if (series) {
+        ExportTimeSeriesWindow(*this, series, variantI);
+    }
 }
 
 namespace {
 
 void CopySeries(ResultWindows& results, bool variantI, int copyKind) {
     QWidget* series = results.window(ResultKind::TimeSeries, variantI);
-    if (series && results.hooks().copyTimeSeries)
-        results.hooks().copyTimeSeries(series, variantI, copyKind);
+    if (series) {
+        CopyTimeSeries(series, copyKind);
+    }
 }
 
 } // namespace

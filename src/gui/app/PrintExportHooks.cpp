@@ -6,6 +6,7 @@
 #include "gui/app/Hlavni.h"
 #include "gui/app/PrintPreview.h"
 #include "gui/app/ResultWindows.h"
+#include "gui/common/FileDialogs.h"
 #include "gui/common/Messages.h"
 #include "gui/common/ResultNotice.h"
 #include "gui/project/Projekt.h"
@@ -21,7 +22,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -125,6 +125,30 @@ int TabCount(QWidget* window) {
     return static_cast<int>(AllGridsOf(window).size());
 }
 
+// A PDF command after a print item of the file menu, enabled with it.
+void AddPdfItem(THlavni& main, const QString& printItem, const QString& name, const QString& caption,
+                const std::function<void()>& command) {
+    QAction* print = main.menuItem(printItem);
+    if (!print) {
+        return;
+    }
+    auto* pdf = new QAction(caption, &main);
+    pdf->setObjectName(name);
+    pdf->setEnabled(print->isEnabled());
+    QObject::connect(print, &QAction::changed, pdf, [print, pdf] { pdf->setEnabled(print->isEnabled()); });
+    QObject::connect(pdf, &QAction::triggered, &main, command);
+    for (QObject* object : print->associatedObjects()) {
+        if (auto* menu = qobject_cast<QMenu*>(object)) {
+            const QList<QAction*> actions = menu->actions();
+            const qsizetype index = actions.indexOf(print);
+            QAction* before = index + 1 < actions.size() ? actions[index + 1] : nullptr;
+            menu->insertAction(before, pdf);
+        }
+    }
+}
+
+} // namespace
+
 void PrintTableWindow(THlavni& main, QWidget* window) {
     const std::optional<bool> allTabs =
         AskAllTabs(main, TabCount(window), QStringLiteral("Tisk tabulky"), ShownTabOf(window));
@@ -185,30 +209,6 @@ void ExportTimeSeriesWindow(THlavni& main, QWidget* window, bool variantI) {
         warnings);
 }
 
-// A PDF command after a print item of the file menu, enabled with it.
-void AddPdfItem(THlavni& main, const QString& printItem, const QString& name, const QString& caption,
-                const std::function<void()>& command) {
-    QAction* print = main.menuItem(printItem);
-    if (!print) {
-        return;
-    }
-    auto* pdf = new QAction(caption, &main);
-    pdf->setObjectName(name);
-    pdf->setEnabled(print->isEnabled());
-    QObject::connect(print, &QAction::changed, pdf, [print, pdf] { pdf->setEnabled(print->isEnabled()); });
-    QObject::connect(pdf, &QAction::triggered, &main, command);
-    for (QObject* object : print->associatedObjects()) {
-        if (auto* menu = qobject_cast<QMenu*>(object)) {
-            const QList<QAction*> actions = menu->actions();
-            const qsizetype index = actions.indexOf(print);
-            QAction* before = index + 1 < actions.size() ? actions[index + 1] : nullptr;
-            menu->insertAction(before, pdf);
-        }
-    }
-}
-
-} // namespace
-
 QString AskPdfPath(THlavni& main, const QString& suffix) {
     const QFileInfo project(ProjectCaption(main));
     const bool named = project.isAbsolute();
@@ -217,15 +217,8 @@ QString AskPdfPath(THlavni& main, const QString& suffix) {
     const QString proposed =
         QDir(directory).filePath((named ? project.completeBaseName() + QStringLiteral(" - ") : QString()) +
                                  suffix + QStringLiteral(".pdf"));
-    QFileDialog dialog(&main, QStringLiteral("Uložit jako PDF"), proposed,
-                       QStringLiteral("Soubory PDF (*.pdf);;Všechny soubory (*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
+    return AskSaveFile(&main, QStringLiteral("Uložit jako PDF"), proposed,
+                       QStringLiteral("Soubory PDF (*.pdf);;Všechny soubory (*)"), QStringLiteral("pdf"));
 }
 
 const ResultGrid* SelectedGridOf(QWidget* tableWindow) {
@@ -302,15 +295,8 @@ bool SaveChartPdf(THlavni& main, const QString& path, bool allTabs) {
     return !pages.empty() && WritePages(main, path, pages, {});
 }
 
-void InstallPrintExportHooks(THlavni& main) {
-    ResultWindows::Hooks& hooks = main.resultWindows().hooks();
+void AddPdfCommands(THlavni& main) {
     THlavni* window = &main;
-    hooks.printTable = [window](QWidget* table, bool) { PrintTableWindow(*window, table); };
-    hooks.printChart = [window](QWidget* chart, bool) { PrintChartWindow(*window, chart); };
-    hooks.exportTable = [window](QWidget* table, bool) { ExportTableWindow(*window, table); };
-    hooks.exportTimeSeries = [window](QWidget* series, bool variantI) {
-        ExportTimeSeriesWindow(*window, series, variantI);
-    };
     AddPdfItem(main, QStringLiteral("TiskTab1"), QStringLiteral("UlozTabulkuPdf1"),
                QStringLiteral("Uložit tabulku jako PDF…"), [window] {
                    QWidget* table =

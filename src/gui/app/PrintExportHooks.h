@@ -1,8 +1,8 @@
-// Plugs printing, the PDF files and the spreadsheet export into the main
-// window: the hooks of its result-window registry behind "Tisk &tabulky",
-// "Tisk &grafu", the export tool buttons, and the two commands "Uložit
-// tabulku jako PDF…" and "Uložit graf jako PDF…" placed after the print
-// items of the file menu and enabled with them.
+// Printing, the PDF files and the spreadsheet export of the result windows,
+// as the main window's commands run them: "Tisk &tabulky", "Tisk &grafu",
+// the export tool buttons, and the two commands "Uložit tabulku jako PDF…"
+// and "Uložit graf jako PDF…" placed after the print items of the file menu
+// and enabled with them.
 #pragma once
 
 #include "core/results/ResultTable.h"
@@ -19,7 +19,16 @@ namespace hydrim::gui {
 
 class THlavni;
 
-void InstallPrintExportHooks(THlavni& main);
+// Adds "Uložit tabulku jako PDF…" and "Uložit graf jako PDF…" to the file menu.
+void AddPdfCommands(THlavni& main);
+
+// Prints the grid of the selected tab of a table window, or a chart window.
+void PrintTableWindow(THlavni& main, QWidget* window);
+void PrintChartWindow(THlavni& main, QWidget* window);
+// Asks for the workbook and exports every grid of a table window, or the
+// time series of a family (variantI true for Variant I).
+void ExportTableWindow(THlavni& main, QWidget* window);
+void ExportTimeSeriesWindow(THlavni& main, QWidget* window, bool variantI);
 
 // What the open windows hold: the grid of the selected tab (printing), all
 // grids of a result table window (export), the chart a chart window shows.

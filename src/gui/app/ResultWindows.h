@@ -1,8 +1,7 @@
 // The registry of the result windows: at most one result table, one chart and
 // one time-series window per computation family (Variant I, Variants II/III),
 // each shown as a child window of the main window's MDI area. The main window
-// derives its command states from the registry's signals; the chart,
-// time-series, print and export features plug in through the hooks below.
+// derives its command states from the registry's signals.
 #pragma once
 
 #include "core/project/ProjectData.h"
@@ -42,28 +41,7 @@ private:
 class ResultWindows : public QObject {
     Q_OBJECT
 public:
-    // Creates the chart or time-series window of a family (variantI true for
-    // Variant I) from the current results; set by the chart and time-series features.
-    using ViewFactory = std::function<QWidget*(AppState& state, bool variantI)>;
-    // Acts on the open window of a kind (printing, export, copy commands).
-    using WindowAction = std::function<void(QWidget* window, bool variantI)>;
-
-    struct Hooks {
-        ViewFactory createChart;
-        ViewFactory createTimeSeries;
-        WindowAction printTable;
-        WindowAction printChart;
-        WindowAction exportTable;
-        WindowAction exportTimeSeries;
-        // Kopíruj, Kopíruj+, Kopíruj vše on the time-series window (copy kind 0, 1, 2).
-        std::function<void(QWidget* window, bool variantI, int copyKind)> copyTimeSeries;
-        // Which hydrograph the Variant I chart and time series show changed.
-        std::function<void(QWidget* window, ResultKind kind)> hydrographChanged;
-    };
-
     explicit ResultWindows(QMdiArea* area, QObject* parent = nullptr);
-
-    Hooks& hooks() { return hooks_; }
 
     // Shows content as the window of that kind and family, closing an earlier one.
     ChildWindow* add(ResultKind kind, bool variantI, QWidget* content);
@@ -88,7 +66,6 @@ private:
 
     QMdiArea* area_;
     QPointer<ChildWindow> windows_[6];
-    Hooks hooks_;
 };
 
 } // namespace hydrim::gui

@@ -31,9 +31,8 @@ bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& 
     const QString projectsDir =
         QDir(QString::fromStdString(options.workingDir)).filePath(QString::fromStdString(ProjectsDirName));
     const bool newProjectsDir = !QFileInfo::exists(projectsDir);
-    const StartupResult checks = StartupChecks(state, options.workingDir);
-    if (!checks.ok) {
-        ShowError(nullptr, QString::fromStdString(checks.message));
+    if (const Error error = StartupChecks(state, options.workingDir)) {
+        ShowError(nullptr, QString::fromStdString(error.Message));
         return false;
     }
     const std::string dataDir = DataDirectory(state);
@@ -75,9 +74,8 @@ bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& 
     state.InputDecimalSeparator = '.';
 
     ResetProjectTables(state.CurrentProject.Lookup, state.Reference);
-    const std::string parError = ReadParTable(JoinPath(dataDir, ParTableFileName), state.Par);
-    if (!parError.empty()) {
-        ShowError(&main, QString::fromStdString(parError));
+    if (const Error parError = ReadParTable(JoinPath(dataDir, ParTableFileName), state.Par)) {
+        ShowError(&main, QString::fromStdString(parError.Message));
         return false;
     }
 

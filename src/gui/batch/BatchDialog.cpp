@@ -260,13 +260,13 @@ QString BatchDialog::saveSummary(const QString& path) const {
         for (const SummaryRow& row : rows_) {
             workbook.Add(row);
         }
-        return QString::fromStdString(workbook.Finish());
+        return QString::fromStdString(workbook.Finish().Message);
     }
     std::string text = SummaryCsvHeader(separator_);
     for (const SummaryRow& row : rows_) {
         text += SummaryCsvLine(row, separator_);
     }
-    return QString::fromStdString(WriteFileAtomically(target, text));
+    return QString::fromStdString(WriteFileAtomically(target, text).Message);
 }
 
 void BatchDialog::chooseSaveFile() {

@@ -52,6 +52,14 @@ QComboBox* MakeList(const QString& name, const QStringList& items, QWidget* pare
     return list;
 }
 
+// Keeps widget's place in its layout while it is hidden, so that the fields
+// around it stay where they are.
+void KeepPlaceWhenHidden(QWidget* widget) {
+    auto policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
 } // namespace
 
 QLineEdit* TProjekt1::makeEdit(int k) {
@@ -107,9 +115,7 @@ void TProjekt1::buildWindow() {
     computeButton_->setToolTip(ComputeHint);
     computeButton_->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     computeButton_->setMinimumWidth(110);
-    auto policy = computeButton_->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    computeButton_->setSizePolicy(policy);
+    KeepPlaceWhenHidden(computeButton_);
     layout->addWidget(computeButton_, 3, 1, Qt::AlignRight | Qt::AlignBottom);
     layout->setRowStretch(2, 1);
     layout->setColumnStretch(1, 1);
@@ -153,9 +159,7 @@ QWidget* TProjekt1::buildParametersGroup() {
     comboBoxes_[2]->setToolTip(VariantHint);
     comboBoxes_[2]->setPlaceholderText(QStringLiteral("Vyber variantu"));
     variantLayout->addWidget(comboBoxes_[2]);
-    auto policy = variantGroup_->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    variantGroup_->setSizePolicy(policy);
+    KeepPlaceWhenHidden(variantGroup_);
 
     row->addWidget(typeGroup, 1);
     row->addWidget(variantGroup_, 1);
@@ -178,9 +182,7 @@ QWidget* TProjekt1::buildDescriptionGroup() {
 QWidget* TProjekt1::buildCatchmentGroup() {
     catchmentGroup_ = new QGroupBox(QStringLiteral("Povodí"), this);
     catchmentGroup_->setObjectName(QStringLiteral("GroupBox6"));
-    auto policy = catchmentGroup_->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    catchmentGroup_->setSizePolicy(policy);
+    KeepPlaceWhenHidden(catchmentGroup_);
 
     // One row per field; hidden rows take no room, so the N = 100 row sits
     // under the N = 50 row in Variant I and under the N row in Variant II.
@@ -234,9 +236,7 @@ QWidget* TProjekt1::buildCatchmentGroup() {
 QWidget* TProjekt1::buildSlopeGroup() {
     slopeGroup_ = new QGroupBox(QStringLiteral("Jeden svah"), this);
     slopeGroup_->setObjectName(QStringLiteral("GroupBox7"));
-    auto policy = slopeGroup_->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    slopeGroup_->setSizePolicy(policy);
+    KeepPlaceWhenHidden(slopeGroup_);
 
     // The two slope columns are frames laid under their cells, so the row
     // labels on the left line up with the fields of both columns.

@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -24,7 +23,6 @@ constexpr int FirstUnitRow = 3;
 constexpr int LastRow = 66;
 constexpr int GroupColumn = 3;
 constexpr int AreaColumn = 4;
-constexpr int GridLineWidth = 1;
 
 const char* const UndecidedGroupMessage = "Nejdříve vyber půdní skupinu!!";
 
@@ -153,8 +151,7 @@ void TBPEJtab1::sizeGrid() {
     StringGrid1->setGridRowHeight(1, lineHeight);
     StringGrid1->setGridRowHeight(2, lineHeight);
     StringGrid1->setGridRowHeight(LastRow, 3 * 20);
-    const int width = StringGrid1->contentWidth() + (StringGrid1->columnCount() + 2) * GridLineWidth +
-                      StringGrid1->verticalScrollBar()->sizeHint().width();
+    const int width = StringGrid1->scrolledWidth();
     StringGrid1->setFixedWidth(width);
     setFixedWidth(width);
 }

@@ -21,8 +21,6 @@ class TBPEJtab1 : public LookupWindow {
 public:
     TBPEJtab1(LookupContext& context, const std::string& dataDir, QWidget* parent);
 
-    const std::string& readError() const { return readError_; }
-
     // The slope's groups and areas (rows 3..66); an empty group text shows
     // the group as read from the table.
     void loadUnits(const std::array<std::string, 67>& groups, const std::array<std::string, 67>& areas);
@@ -57,7 +55,6 @@ private:
     void pressed(int row, int column);
     QString unitName(int row) const;
 
-    std::string readError_;
     bool tracking_ = true;
     int hoverRow_ = -1;
     bool refusing_ = false;

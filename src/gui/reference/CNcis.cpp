@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <array>
@@ -23,7 +22,6 @@ constexpr int FirstLandUseRow = 2;
 constexpr int NoteRow = 52;
 constexpr int CurveNumberColumn = 3;
 constexpr int AreaColumn = 4;
-constexpr int GridLineWidth = 1;
 constexpr double SmallestCurveNumber = 40.0;
 
 // Land-use categories merged in column 0: first and last row.
@@ -168,8 +166,7 @@ void TCNcis1::sizeGrid() {
     StringGrid1->setColumnWidth(AreaColumn, std::max(StringGrid1->columnWidth(AreaColumn), 70));
     StringGrid1->setGridRowHeight(0, bold.lineSpacing() + 2);
     StringGrid1->setGridRowHeight(1, bold.lineSpacing() + 2);
-    const int width = StringGrid1->contentWidth() + (StringGrid1->columnCount() + 2) * GridLineWidth +
-                      StringGrid1->verticalScrollBar()->sizeHint().width() + 20;
+    const int width = StringGrid1->scrolledWidth() + 20;
     StringGrid1->setFixedWidth(width);
     setFixedWidth(width);
 }

@@ -21,8 +21,6 @@ class TCNcis1 : public LookupWindow {
 public:
     TCNcis1(LookupContext& context, const std::string& dataDir, QWidget* parent);
 
-    const std::string& readError() const { return readError_; }
-
     // Column 3 := the curve numbers of soil-group category 1 (A) .. 7 (D).
     void showCategory(int category);
     int category() const { return category_; }
@@ -47,7 +45,6 @@ private:
     void sizeGrid();
     void compute(bool report);
 
-    std::string readError_;
     int category_ = 3;
 };
 

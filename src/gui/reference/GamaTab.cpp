@@ -25,7 +25,6 @@ constexpr int FirstClassRow = 2;
 constexpr int ValueColumn = 3;
 constexpr int AreaColumn = 4;
 constexpr int DefaultColumnWidth = 64;
-constexpr int GridLineWidth = 1;
 constexpr double SmallestRoughness = 1.0;
 
 constexpr const char* EmptyTableText =
@@ -85,9 +84,8 @@ void TGamatab1::readTable() {
     const TableReadResult table = ReadRoughnessTable(dataDir_, context_.state.Reference);
     readError_ = table.Error;
     fillGrid(table.Grid);
-    const LoadedTable check = LoadEditableTable(dataDir_, RoughnessTableKind());
-    note()->setText(TableFileNote(EmptyTableText, !hasClasses_, check.Table.Problems, RoughnessFileName));
-    note()->setVisible(!note()->text().isEmpty());
+    ShowTableFileNote(note(), dataDir_, RoughnessTableKind(), EmptyTableText, !hasClasses_,
+                      RoughnessFileName);
     panel.compute->setEnabled(hasClasses_);
     mergeDescriptions();
     sizeGrid();
@@ -195,9 +193,7 @@ void TGamatab1::sizeGrid() {
     StringGrid1->setColumnWidth(
         3, std::max(DefaultColumnWidth, bold.horizontalAdvance(QStringLiteral("Hodnota")) + 10));
     StringGrid1->setColumnWidth(4, bold.horizontalAdvance(QStringLiteral("Plocha[km]")) + 25);
-    const int columns = StringGrid1->columnCount();
-    StringGrid1->setFixedSize(StringGrid1->contentWidth() + (columns + 2) * GridLineWidth,
-                              StringGrid1->contentHeight() + (Rows + 2) * GridLineWidth);
+    StringGrid1->setFixedSize(StringGrid1->linedWidth(), StringGrid1->linedHeight());
 }
 
 QString TGamatab1::correctTyped(int row, int column, const QString& text) const {

@@ -23,7 +23,6 @@ class TGamatab1 : public LookupWindow {
 public:
     TGamatab1(LookupContext& context, const std::string& dataDir, QWidget* parent);
 
-    const std::string& readError() const { return readError_; }
     bool hasClasses() const { return hasClasses_; }
 
     // Shows the entries of the dialog's slope and their weighted value.
@@ -52,7 +51,6 @@ private:
     QString correctTyped(int row, int column, const QString& text) const;
 
     std::string dataDir_;
-    std::string readError_;
     bool hasClasses_ = false;
     QPointer<TableEditor> editor_;
 };

@@ -22,7 +22,6 @@ namespace {
 constexpr int Rows = 6;
 constexpr int FirstGroupRow = 2;
 constexpr int AreaColumn = 2;
-constexpr int GridLineWidth = 1;
 const QString Letters = QStringLiteral("ABCD");
 
 QList<TextLine> CellLines(const QString& text) {
@@ -184,8 +183,7 @@ void THSPtab1::sizeGrid() {
     const int widest = StringGrid1->columnWidth(0) >= StringGrid1->columnWidth(1) ? 0 : 1;
     if (shortBy > 0)
         StringGrid1->setColumnWidth(widest, StringGrid1->columnWidth(widest) + shortBy);
-    StringGrid1->setFixedSize(StringGrid1->contentWidth() + (StringGrid1->columnCount() + 2) * GridLineWidth,
-                              StringGrid1->contentHeight() + (Rows + 2) * GridLineWidth);
+    StringGrid1->setFixedSize(StringGrid1->linedWidth(), StringGrid1->linedHeight());
 }
 
 void THSPtab1::placePanel() {

@@ -23,8 +23,6 @@ class THSPtab1 : public LookupWindow {
 public:
     THSPtab1(LookupContext& context, const std::string& dataDir, QWidget* parent);
 
-    const std::string& readError() const { return readError_; }
-
     // The areas of groups A..D (grid rows 2..5, column 2).
     void loadAreas(const std::array<std::string, 6>& areasByRow);
     std::array<std::string, 4> areasAtoD() const;
@@ -60,7 +58,6 @@ private:
     void placePanel();
     void radioClicked(int index);
 
-    std::string readError_;
     std::array<QRadioButton*, 4> radios_{};
     bool decisionMode_ = false;
     int lineHeight_ = 20;

@@ -50,11 +50,12 @@ LookupDialogs::LookupDialogs(AppState& state, const std::string& dataDir, QWidge
     connect(moisture_, &QDialog::finished, this,
             [this] { slopeDialogClosed(moisture_, MoistureLeft, MoistureRight); });
 
-    for (const std::string& error :
-         {rainfall_->readError(), roughness_->readError(), soilGroups_->readError(), soilUnits_->readError(),
-          curveNumbers_->readError()})
-        if (!error.empty())
-            readErrors_.append(QString::fromStdString(error));
+    for (const Error& error : {rainfall_->readError(), roughness_->readError(), soilGroups_->readError(),
+                               soilUnits_->readError(), curveNumbers_->readError()}) {
+        if (error) {
+            readErrors_.append(QString::fromStdString(error.Message));
+        }
+    }
     if (!readErrors_.isEmpty())
         ShowLookupMessage(mainWindow, QMessageBox::Critical, readErrors_.join(u'\n'));
 }

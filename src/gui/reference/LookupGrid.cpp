@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace hydrim::gui {
@@ -16,6 +17,7 @@ namespace {
 
 constexpr int CellTextWidth = 12; // an entry cell holds at most 12 characters
 constexpr int DefaultRowHeight = 20;
+constexpr int GridLineWidth = 1;
 
 bool IsPrintable(const QString& text) {
     return !text.isEmpty() && text[0].unicode() >= 0x20 && text[0] != u'\x7f';
@@ -272,6 +274,18 @@ int LookupGrid::contentWidth() const {
     for (int column = 0; column < columnCount(); ++column)
         width += columnWidth(column);
     return width;
+}
+
+int LookupGrid::linedWidth() const {
+    return contentWidth() + (columnCount() + 2) * GridLineWidth;
+}
+
+int LookupGrid::linedHeight() const {
+    return contentHeight() + (rowCount() + 2) * GridLineWidth;
+}
+
+int LookupGrid::scrolledWidth() const {
+    return linedWidth() + verticalScrollBar()->sizeHint().width();
 }
 
 int LookupGrid::fixedRowsHeight() const {

@@ -63,6 +63,12 @@ public:
     int contentWidth() const;
     int contentHeight() const;
     int fixedRowsHeight() const;
+    // The content with a one-pixel grid line around every column (row), the
+    // size a dialog gives a grid shown whole; linedWidth() plus the vertical
+    // scroll bar for a grid that scrolls.
+    int linedWidth() const;
+    int linedHeight() const;
+    int scrolledWidth() const;
 
     // Draws a cell the default way (background, text at the top left); the
     // fixed header and the delegate both come here.

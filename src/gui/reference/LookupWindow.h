@@ -3,6 +3,7 @@
 // its closing; the messages they show; and the link to the input window.
 #pragma once
 
+#include "core/project/Error.h"
 #include "core/project/ProjectData.h"
 
 #include <QDialog>
@@ -66,6 +67,8 @@ public:
 
     // Shows the window (not modal), centred on the screen, in front.
     void showCentred();
+    // The error of reading the dialog's table file (empty when it was read).
+    const Error& readError() const { return readError_; }
     // The red note a dialog shows when its table has no data.
     QLabel* note() const { return note_; }
 
@@ -84,6 +87,7 @@ protected:
     int screenHeightLess40() const;
 
     LookupContext& context_;
+    Error readError_;
 
 private:
     QLabel* note_ = nullptr;

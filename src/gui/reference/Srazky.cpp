@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace hydrim::gui {
@@ -21,7 +20,6 @@ namespace hydrim::gui {
 namespace {
 
 constexpr int StationRows = 580;
-constexpr int GridLineWidth = 1;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -91,9 +89,7 @@ void TSrazky1::readTable() {
     const TableReadResult table = ReadRainfallTable(dataDir_, context_.state.Reference);
     readError_ = table.Error;
     fillGrid(table.Grid);
-    const LoadedTable check = LoadEditableTable(dataDir_, StationTableKind());
-    note()->setText(TableFileNote(EmptyTableText, !hasStations(), check.Table.Problems, StationFileName));
-    note()->setVisible(!note()->text().isEmpty());
+    ShowTableFileNote(note(), dataDir_, StationTableKind(), EmptyTableText, !hasStations(), StationFileName);
     sizeColumns();
     setValueColumns(valueColumns_);
     updateInsertButton();
@@ -150,9 +146,7 @@ void TSrazky1::setValueColumns(const std::vector<int>& valueColumns) {
 }
 
 void TSrazky1::fitWidth() {
-    const int columns = StringGrid1->columnCount();
-    int width = (columns + 2) * GridLineWidth + StringGrid1->contentWidth() +
-                StringGrid1->verticalScrollBar()->sizeHint().width();
+    const int width = StringGrid1->scrolledWidth();
     StringGrid1->setFixedWidth(width);
     setFixedWidth(width + layout()->contentsMargins().left() + layout()->contentsMargins().right());
 }

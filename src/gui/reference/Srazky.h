@@ -24,8 +24,6 @@ class TSrazky1 : public LookupWindow {
 public:
     TSrazky1(LookupContext& context, const std::string& dataDir, QWidget* parent);
 
-    // The read error of the station table (empty when it was read).
-    const std::string& readError() const { return readError_; }
     bool hasStations() const;
 
     // Shows the value columns of the variant (item of the variant list) and the
@@ -65,7 +63,6 @@ private:
     QPointer<TableEditor> editor_;
     int variantItem_ = 0;
     int valueColumnWidth_ = 64;
-    std::string readError_;
     QLabel* band_ = nullptr;
 };
 

@@ -155,7 +155,7 @@ CsvImportPreview* TableEditor::preview() const {
 bool TableEditor::load() {
     LoadedTable loaded = LoadEditableTable(dataDir_, kind_);
     if (!loaded.ok()) {
-        ShowLookupMessage(this, QMessageBox::Critical, Text(loaded.Error));
+        ShowLookupMessage(this, QMessageBox::Critical, Text(loaded.Error.Message));
         return false;
     }
     table_ = std::move(loaded.Table);
@@ -271,7 +271,7 @@ void TableEditor::importFile(const QString& path) {
     commitEdit();
     const CsvText csv = ReadCsvFile(path.toStdString());
     if (!csv.ok()) {
-        ShowLookupMessage(this, QMessageBox::Critical, Text(csv.Error));
+        ShowLookupMessage(this, QMessageBox::Critical, Text(csv.Error.Message));
         return;
     }
     const TableImport imported = kind_.Import(csv.Records);
@@ -314,9 +314,8 @@ bool TableEditor::save() {
     if (kind_.Order)
         kind_.Order(rows_);
     table_.Rows = rows_;
-    const std::string error = SaveEditableTable(dataDir_, kind_, table_);
-    if (!error.empty()) {
-        ShowLookupMessage(this, QMessageBox::Critical, Text(error));
+    if (const Error error = SaveEditableTable(dataDir_, kind_, table_)) {
+        ShowLookupMessage(this, QMessageBox::Critical, Text(error.Message));
         refill();
         return false;
     }
@@ -368,6 +367,13 @@ QString TableFileNote(const std::string& emptyText, bool empty, const std::vecto
                 .arg(Text(fileName)) +
             ProblemList(problems, QStringLiteral("řádek")));
     return parts.join(u'\n');
+}
+
+void ShowTableFileNote(QLabel* note, const std::string& dataDir, const EditableTable& kind,
+                       const std::string& emptyText, bool empty, const std::string& fileName) {
+    const LoadedTable check = LoadEditableTable(dataDir, kind);
+    note->setText(TableFileNote(emptyText, empty, check.Table.Problems, fileName));
+    note->setVisible(!note->text().isEmpty());
 }
 
 } // namespace hydrim::gui

@@ -90,5 +90,9 @@ void OpenTableEditor(QPointer<TableEditor>& slot, const EditableTable& kind, con
 // table, and the wrong lines of a hand-edited file, line by line.
 QString TableFileNote(const std::string& emptyText, bool empty, const std::vector<LineProblem>& problems,
                       const std::string& fileName);
+// Checks the table file of dataDir and shows its note in note (hidden when
+// there is nothing to say).
+void ShowTableFileNote(QLabel* note, const std::string& dataDir, const EditableTable& kind,
+                       const std::string& emptyText, bool empty, const std::string& fileName);
 
 } // namespace hydrim::gui

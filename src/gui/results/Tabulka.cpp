@@ -1,8 +1,5 @@
 #include "gui/results/Tabulka.h"
 
-#include "core/Engine.h"
-#include "core/project/Startup.h"
-#include "gui/common/Messages.h"
 #include "gui/common/ResultNotice.h"
 #include "gui/results/ResultGridView.h"
 
@@ -13,20 +10,18 @@
 
 namespace hydrim::gui {
 
-TTabulka1::TTabulka1(const AppState& state, const QFont& tableFont, QWidget* parent) : QWidget(parent) {
+TTabulka1::TTabulka1(ResultGrid grid, const Warnings& warnings, const QFont& tableFont, QWidget* parent)
+    : QWidget(parent) {
     setObjectName(QStringLiteral("Tabulka1"));
     setWindowTitle(QStringLiteral("Tabulka výsledků"));
-    Error error;
-    grid_ = new ResultGridView(Variant23Grid(state, DataDirectory(state), error), tableFont, this);
+    grid_ = new ResultGridView(std::move(grid), tableFont, this);
     grid_->setObjectName(QStringLiteral("StringGrid1"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
     notice_ = new ResultNotice(ResultNotice::Form::Box, this);
-    notice_->setWarnings(ResultWarnings(state));
+    notice_->setWarnings(warnings);
     layout->addWidget(notice_);
-    if (error)
-        ShowError(this, QString::fromStdString(error.Message));
 }
 
 void TTabulka1::Kopirujtabulku1Click() {

@@ -1,9 +1,9 @@
 // The Variant II / III result window "Tabulka výsledků": one grid with the
-// inputs and results of the computation, built from the Variant II/III
-// result set and the layout file of the variant.
+// inputs and results of the computation (the engine's Variant II / III grid).
 #pragma once
 
-#include "core/project/ProjectData.h"
+#include "core/project/Warning.h"
+#include "core/results/ResultTable.h"
 
 #include <QWidget>
 
@@ -15,7 +15,8 @@ class ResultNotice;
 class TTabulka1 : public QWidget {
     Q_OBJECT
 public:
-    TTabulka1(const AppState& state, const QFont& tableFont, QWidget* parent = nullptr);
+    // Shows the engine's Variant II / III grid with the computation's warnings below.
+    TTabulka1(ResultGrid grid, const Warnings& warnings, const QFont& tableFont, QWidget* parent = nullptr);
 
     ResultGridView* grid() const { return grid_; }
     // The warnings of the computation below the grid, and the out-of-date mark.

@@ -1,8 +1,5 @@
 #include "gui/results/TabulkaV1.h"
 
-#include "core/Engine.h"
-#include "core/project/Startup.h"
-#include "gui/common/Messages.h"
 #include "gui/common/ResultNotice.h"
 #include "gui/results/ResultGridView.h"
 
@@ -15,16 +12,15 @@
 
 namespace hydrim::gui {
 
-TTabulkaV1_f::TTabulkaV1_f(const AppState& state, const QFont& tableFont, QWidget* parent)
+TTabulkaV1_f::TTabulkaV1_f(std::vector<ResultGrid> grids, const Warnings& warnings, const QFont& tableFont,
+                           QWidget* parent)
     : QWidget(parent), tabs_(new QTabWidget(this)) {
     setObjectName(QStringLiteral("TabulkaV1_f"));
     setWindowTitle(QStringLiteral("Tabulka výsledků"));
     tabs_->setObjectName(QStringLiteral("TabControl1"));
     tabs_->setDocumentMode(true);
 
-    Error error;
-    std::array<ResultGrid, 8> grids = VariantIGrids(state, DataDirectory(state), error);
-    for (size_t i = 0; i < grids.size(); ++i) {
+    for (size_t i = 0; i < grids.size() && i < grids_.size(); ++i) {
         const QString title = QString::fromStdString(grids[i].Title);
         auto* view = new ResultGridView(std::move(grids[i]), tableFont, tabs_);
         view->setObjectName(QStringLiteral("StringGrid%1").arg(i + 1));
@@ -38,11 +34,8 @@ TTabulkaV1_f::TTabulkaV1_f(const AppState& state, const QFont& tableFont, QWidge
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabs_);
     notice_ = new ResultNotice(ResultNotice::Form::Box, this);
-    notice_->setWarnings(ResultWarnings(state));
+    notice_->setWarnings(warnings);
     layout->addWidget(notice_);
-
-    if (error)
-        ShowError(this, QString::fromStdString(error.Message));
 }
 
 ResultGridView* TTabulkaV1_f::grid(int k) const {
@@ -60,8 +53,11 @@ void TTabulkaV1_f::TabControl1Change(int index) {
 
 QSize TTabulkaV1_f::sizeHint() const {
     QSize size(0, 0);
-    for (const ResultGridView* view : grids_)
-        size = size.expandedTo(view->naturalSize());
+    for (const ResultGridView* view : grids_) {
+        if (view) {
+            size = size.expandedTo(view->naturalSize());
+        }
+    }
     const QSize tabBar = tabs_->tabBar()->sizeHint();
     // Room for a vertical scroll bar; the window that shows it bounds the height.
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);

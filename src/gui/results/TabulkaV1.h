@@ -4,12 +4,13 @@
 // warnings of the computation in a box below them.
 #pragma once
 
-#include "core/project/ProjectData.h"
+#include "core/project/Warning.h"
 #include "core/results/ResultTable.h"
 
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QTabWidget;
 
@@ -21,10 +22,10 @@ class ResultNotice;
 class TTabulkaV1_f : public QWidget {
     Q_OBJECT
 public:
-    // Builds the grids from state (results, inputs, locale separator) and the
-    // layout files of the data directory; a layout file that cannot be read is
-    // reported and its rows stay without texts.
-    TTabulkaV1_f(const AppState& state, const QFont& tableFont, QWidget* parent = nullptr);
+    // Shows the engine's eight Variant I grids, one tab each, and the
+    // computation's warnings below them.
+    TTabulkaV1_f(std::vector<ResultGrid> grids, const Warnings& warnings, const QFont& tableFont,
+                 QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return tabs_; }
     // StringGridK, K = 1..8.

@@ -1,11 +1,11 @@
 #include "gui/views/ExportWorkbook.h"
 
+#include "gui/common/FileDialogs.h"
 #include "gui/common/Messages.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProgressBar>
@@ -76,14 +76,14 @@ int ExportWaitWindow::position() const {
     return bar_->value();
 }
 
-QString RunWithWaitWindow(QWidget* parent, const std::function<std::string(const ExportProgress&)>& job) {
+QString RunWithWaitWindow(QWidget* parent, const std::function<Error(const ExportProgress&)>& job) {
     ExportWaitWindow wait(parent);
     wait.show();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::string error;
     try {
-        error = job([&wait](int position) { wait.setPosition(position); });
+        error = job([&wait](int position) { wait.setPosition(position); }).Message;
     } catch (const std::exception& failure) {
         error = failure.what();
     } catch (...) {
@@ -109,15 +109,8 @@ QString ProposedWorkbookPath(const QString& projectCaption, const std::string& p
 }
 
 QString AskWorkbookPath(QWidget* parent, const QString& proposed) {
-    QFileDialog dialog(parent, QStringLiteral("Export do sešitu"), proposed,
-                       QStringLiteral("Sešity (*.xlsx);;Všechny soubory (*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("xlsx"));
-    dialog.selectFile(proposed);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
+    return AskSaveFile(parent, QStringLiteral("Export do sešitu"), proposed,
+                       QStringLiteral("Sešity (*.xlsx);;Všechny soubory (*)"), QStringLiteral("xlsx"));
 }
 
 bool ExportTablesTo(QWidget* parent, const QString& path, const std::vector<ResultGrid>& grids,

@@ -36,9 +36,9 @@ private:
 };
 
 // Runs job with the wait window shown; the window is gone when this
-// returns, whatever the job did. Returns the job's error text (empty on
+// returns, whatever the job did. Returns the job's error message (empty on
 // success); an exception thrown by the job becomes its message.
-QString RunWithWaitWindow(QWidget* parent, const std::function<std::string(const ExportProgress&)>& job);
+QString RunWithWaitWindow(QWidget* parent, const std::function<Error(const ExportProgress&)>& job);
 
 // Opens a written workbook; returns false when nothing could open it. The
 // default asks the desktop (QDesktopServices); tests replace it.

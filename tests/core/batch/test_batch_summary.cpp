@@ -13,7 +13,7 @@ namespace {
 
 CatchmentOutcome ComputedExample(const std::string& name) {
     ParTable par;
-    EXPECT_EQ(ReadParTable(JoinPath(HYDRIM_SOURCE_DIR "/DATA", ParTableFileName), par), "");
+    EXPECT_EQ(ReadParTable(JoinPath(HYDRIM_SOURCE_DIR "/DATA", ParTableFileName), par).Message, "");
     BatchItem item;
     item.Source = item.ProjectFile = JoinPath(HYDRIM_SOURCE_DIR "/examples", name);
     return ComputeCatchment(item, par);

@@ -13,13 +13,7 @@
 namespace hydrim::test {
 namespace {
 
-constexpr int VariantII = 1;
-constexpr int VariantIII = 2;
-constexpr int Item20Years = 3;
-constexpr int Item100Years = 5;
-
 const std::vector<std::string> Rains = {"45", "55", "65", "80", "92"};
-const SlopeTexts Moderate{"1.5", "8", "1", "75", 2};
 // So rough and so retentive that no rain up to 20001 minutes reaches equilibrium.
 const SlopeTexts NeverRunsOff{"1.5", "8", "500", "45", 1};
 

@@ -128,6 +128,9 @@ TEST(TextNumbers, DecimalPointWhateverTheLocale) {
     EXPECT_EQ(TextToReal("12,5"), 12.0); // the rest after the number is ignored
     EXPECT_EQ(TextToReal(""), 0.0);
     EXPECT_EQ(TextToReal("abc"), 0.0);
+    EXPECT_EQ(TextToReal("\t-.5e1 mm"), -5.0);
+    EXPECT_EQ(TextToReal("inf"), 0.0);   // names are not numbers
+    EXPECT_EQ(TextToReal("1e999"), 0.0); // beyond the range of double
     EXPECT_EQ(TextToInteger("120"), 120);
     EXPECT_EQ(TextToInteger("12.9"), 12);
     EXPECT_EQ(TextToInteger(""), 0);

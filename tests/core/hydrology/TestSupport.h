@@ -32,6 +32,16 @@ AppState VariantIProject(const std::vector<std::string>& rains, const std::strin
                          const std::string& valleySlope, const SlopeTexts& left,
                          const SlopeTexts* right = nullptr);
 
+// The variant numbers of Variants II and III, the items of N = 20 and 100
+// years in the return-period list, a slope of moderate runoff and a steep,
+// rough one.
+inline constexpr int VariantII = 1;
+inline constexpr int VariantIII = 2;
+inline constexpr int Item20Years = 3;
+inline constexpr int Item100Years = 5;
+inline const SlopeTexts Moderate{"1.5", "8", "1", "75", 2};
+inline const SlopeTexts SteepRough{"0.8", "12", "2", "60", 3};
+
 // A Variant II (variant 1) or III (variant 2) project. returnPeriodItem is the
 // item of the list 2, 5, 10, 20, 50, 100; duration and intensity go to both
 // slopes, as the input window keeps them.

@@ -9,13 +9,6 @@
 namespace hydrim::test {
 namespace {
 
-constexpr int VariantII = 1;
-constexpr int VariantIII = 2;
-constexpr int Item20Years = 3;
-constexpr int Item100Years = 5;
-const SlopeTexts Moderate{"1.5", "8", "1", "75", 2};
-const SlopeTexts SteepRough{"0.8", "12", "2", "60", 3};
-
 AppState VariantIIState(const std::string& duration, const SlopeTexts* right = nullptr) {
     return Variant23Project(VariantII, Item20Years, "65", "92", "2", "3", Moderate, right, duration, "");
 }

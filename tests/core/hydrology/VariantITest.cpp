@@ -12,8 +12,6 @@ namespace hydrim::test {
 namespace {
 
 const std::vector<std::string> Rains = {"45", "55", "65", "80", "92"};
-const SlopeTexts Moderate{"1.5", "8", "1", "75", 2};
-const SlopeTexts SteepRough{"0.8", "12", "2", "60", 3};
 const SlopeTexts VeryRough{"1.5", "8", "4", "60", 2};
 const SlopeTexts VeryRough2{"1.2", "6", "4", "60", 2};
 const SlopeTexts Same{"1", "10", "1", "80", 2};

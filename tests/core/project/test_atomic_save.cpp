@@ -73,7 +73,7 @@ TEST(AtomicSave, SavingReplacesTheOldFileAndLeavesNoTemporaryFile) {
     TempDirectory dir;
     const std::string target = dir.write("projekt.snp", "stará verze\r\n");
     const Project project = Load((Examples / "variant2-two-slopes.snp").string());
-    ASSERT_EQ(WriteProjectFile(target, project), "");
+    ASSERT_EQ(WriteProjectFile(target, project).Message, "");
     EXPECT_EQ(ReadBytes(target), Bytes(project));
     ExpectOnlyFile(dir, "projekt.snp");
 }
@@ -82,7 +82,7 @@ TEST(AtomicSave, ADirectoryInTheWayFailsWithAMessageAndChangesNothing) {
     TempDirectory dir;
     const std::string target = dir.file("projekt.snp");
     fs::create_directory(target);
-    const std::string error = WriteProjectFile(target, LargeProject());
+    const std::string error = WriteProjectFile(target, LargeProject()).Message;
     EXPECT_NE(error, "");
     EXPECT_NE(error.find(target), std::string::npos) << error;
     EXPECT_TRUE(fs::is_directory(target));
@@ -99,7 +99,7 @@ TEST(AtomicSave, AFailedTemporaryFileKeepsTheOldFile) {
     for (const std::string suffix : {".tmp~", ".tmp", "~"}) {
         fs::create_directory(target + suffix);
     }
-    EXPECT_NE(WriteProjectFile(target, LargeProject()), "");
+    EXPECT_NE(WriteProjectFile(target, LargeProject()).Message, "");
     EXPECT_EQ(ReadBytes(target), old);
 }
 
@@ -115,7 +115,7 @@ TEST(AtomicSave, AReadOnlyDirectoryKeepsTheOldFile) {
     const Project project = LargeProject();
     const int failure = test::RunUnprivileged([&] {
         fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-        const bool refused = !WriteProjectFile(target, project).empty();
+        const bool refused = !WriteProjectFile(target, project).Message.empty();
         fs::permissions(dir.path(), fs::perms::owner_all);
         return refused ? 0 : 1;
     });
@@ -137,7 +137,7 @@ TEST(AtomicSave, ADiskFullInTheMiddleOfTheWriteKeepsTheOldFile) {
         std::signal(SIGXFSZ, SIG_IGN); // a write past the limit then fails with EFBIG
         const rlimit limit{300, 300};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        const std::string error = WriteProjectFile(target, project);
+        const std::string error = WriteProjectFile(target, project).Message;
         ::_exit(error.find(target) != std::string::npos ? 0 : 1);
     }
     int status = 0;
@@ -155,14 +155,14 @@ TEST(AtomicSave, KillingTheProcessWhileSavingLeavesAWholeProject) {
     Project second = first;
     second.Texts.Description.resize(10);
     const std::string target = dir.file("projekt.snp");
-    ASSERT_EQ(WriteProjectFile(target, first), "");
+    ASSERT_EQ(WriteProjectFile(target, first).Message, "");
     const std::string firstBytes = Bytes(first), secondBytes = Bytes(second);
     for (int round = 0; round < 20; ++round) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
             for (int k = 0;; ++k) {
-                WriteProjectFile(target, k % 2 == 0 ? second : first);
+                WriteProjectFile(target, k % 2 == 0 ? second : first).Message;
             }
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5 + 7 * round));
@@ -182,7 +182,7 @@ TEST(ProjectRoundTrip, EveryExampleReadsAndWritesToTheSameBytes) {
         const std::string original = ReadBytes(file.string());
         const Project project = Load(file.string());
         const std::string saved = dir.file(file.filename().string());
-        ASSERT_EQ(WriteProjectFile(saved, project), "");
+        ASSERT_EQ(WriteProjectFile(saved, project).Message, "");
         EXPECT_EQ(ReadBytes(saved), original) << file;
     }
 }
@@ -239,7 +239,7 @@ TEST(ProjectRoundTrip, TheFuzzCorpusReadsBackStably) {
         }
         ++accepted;
         const std::string saved = dir.file("saved.snp");
-        ASSERT_EQ(WriteProjectFile(saved, project), "");
+        ASSERT_EQ(WriteProjectFile(saved, project).Message, "");
         EXPECT_EQ(Bytes(Load(saved)), ReadBytes(saved)) << entry.path();
     }
     EXPECT_GT(accepted, 0);

@@ -49,7 +49,7 @@ TEST(OpeningCheck, ValuesTheWindowWouldNotTakeAreCorrectedOrRefusedAndListed) {
     written.Texts.Edit[EditSlopeL] = "-5";
     written.Texts.Edit[EditRoughnessL] = "1e400";
     written.Texts.Edit[EditAreaL] = "nan";
-    ASSERT_EQ(WriteProjectFile(dir.file("bad.snp"), written), "");
+    ASSERT_EQ(WriteProjectFile(dir.file("bad.snp"), written).Message, "");
     Project project;
     ASSERT_TRUE(ReadProjectFile(dir.file("bad.snp"), project).ok());
     ASSERT_GE(CheckInputs(project).size(), 5u); // the command line refuses the file

@@ -37,7 +37,7 @@ void ExpectNumbered(const ParTable& table) {
 
 TEST(ParTableFile, RecordsAreOrderedByBandThenGroup) {
     ParTable table;
-    ASSERT_EQ(ParseParTable(NumberedTable(), "par.tab", table), "");
+    ASSERT_EQ(ParseParTable(NumberedTable(), "par.tab", table).Message, "");
     ExpectNumbered(table);
 }
 
@@ -50,7 +50,7 @@ TEST(ParTableFile, BlankLinesAndBlanksBeforeANumberAreSkippedAndTheRestOfTheLine
     lines[6] = "211;a"; // text right after the number is the ignored rest too
     lines[7] = "212mm";
     ParTable table;
-    ASSERT_EQ(ParseParTable(lines, "par.tab", table), "");
+    ASSERT_EQ(ParseParTable(lines, "par.tab", table).Message, "");
     ExpectNumbered(table);
 }
 
@@ -58,7 +58,7 @@ TEST(ParTableFile, TheFourthLineOfARecordIsIgnoredEvenWhenItHoldsANumber) {
     std::vector<std::string> lines = NumberedTable();
     lines[3] = "999";
     ParTable table;
-    ASSERT_EQ(ParseParTable(lines, "par.tab", table), "");
+    ASSERT_EQ(ParseParTable(lines, "par.tab", table).Message, "");
     ExpectNumbered(table);
 }
 
@@ -67,13 +67,13 @@ TEST(ParTableFile, AShortFileIsAnErrorAndLeavesTheTableUntouched) {
     lines.resize(94); // the last record lacks its third number
     ParTable table;
     table.Values[1][1] = {7, 8, 9};
-    const std::string error = ParseParTable(lines, "DATA/par.tab", table);
+    const std::string error = ParseParTable(lines, "DATA/par.tab", table).Message;
     EXPECT_NE(error.find("DATA/par.tab"), std::string::npos);
     EXPECT_NE(error.find("neúplný"), std::string::npos);
     EXPECT_EQ(table.at(1, 1), (std::array<int, 3>{7, 8, 9}));
     lines = NumberedTable();
     lines.pop_back(); // only the last comment line is missing: the table is complete
-    EXPECT_EQ(ParseParTable(lines, "par.tab", table), "");
+    EXPECT_EQ(ParseParTable(lines, "par.tab", table).Message, "");
 }
 
 TEST(ParTableFile, GarbageIsAnErrorNamingFileAndLine) {
@@ -81,7 +81,7 @@ TEST(ParTableFile, GarbageIsAnErrorNamingFileAndLine) {
         std::vector<std::string> lines = NumberedTable();
         lines[5] = garbage;
         ParTable table;
-        const std::string error = ParseParTable(lines, "par.tab", table);
+        const std::string error = ParseParTable(lines, "par.tab", table).Message;
         EXPECT_NE(error.find("\"par.tab\" na řádku 6"), std::string::npos) << garbage << ": " << error;
     }
 }
@@ -89,9 +89,9 @@ TEST(ParTableFile, GarbageIsAnErrorNamingFileAndLine) {
 TEST(ParTableFile, MissingFileIsAnErrorNamingIt) {
     TempDirectory dir;
     ParTable table;
-    const std::string error = ReadParTable(dir.file("par.tab"), table);
+    const std::string error = ReadParTable(dir.file("par.tab"), table).Message;
     EXPECT_NE(error.find(dir.file("par.tab")), std::string::npos);
-    EXPECT_EQ(ReadParTable(dir.path(), table).empty(), false); // a directory is not a table
+    EXPECT_EQ(ReadParTable(dir.path(), table).Message.empty(), false); // a directory is not a table
 }
 
 TEST(ParTableFile, BinaryFileIsRefusedWithoutCrashing) {
@@ -101,14 +101,14 @@ TEST(ParTableFile, BinaryFileIsRefusedWithoutCrashing) {
         bytes += static_cast<char>((i * 7919) & 0xFF);
     }
     ParTable table;
-    EXPECT_FALSE(ReadParTable(dir.write("par.tab", bytes), table).empty());
+    EXPECT_FALSE(ReadParTable(dir.write("par.tab", bytes), table).Message.empty());
 }
 
 // The shipped table holds the published reduction coefficients: a, 1 - c, c
 // in thousandths, with groups 1 and 8 copies of N = 2.
 TEST(ParTableFile, ShippedTableHoldsThePublishedCoefficients) {
     ParTable table;
-    ASSERT_EQ(ReadParTable(JoinPath(JoinPath(HYDRIM_SOURCE_DIR, "DATA"), "par.tab"), table), "");
+    ASSERT_EQ(ReadParTable(JoinPath(JoinPath(HYDRIM_SOURCE_DIR, "DATA"), "par.tab"), table).Message, "");
     EXPECT_EQ(table.at(3, 1), (std::array<int, 3>{171, 312, 688})); // N = 5, 10-40 min
     EXPECT_EQ(table.at(7, 2), (std::array<int, 3>{335, 197, 803})); // N = 100, 41-120 min
     EXPECT_EQ(table.at(6, 3), (std::array<int, 3>{580, 75, 925}));  // N = 50, > 120 min

@@ -69,7 +69,7 @@ Project FullProject() {
 
 std::string WriteAndRead(const TempDirectory& dir, const Project& project) {
     const std::string file = dir.file("p.snp");
-    EXPECT_EQ(WriteProjectFile(file, project), "");
+    EXPECT_EQ(WriteProjectFile(file, project).Message, "");
     return ReadBytes(file);
 }
 
@@ -78,7 +78,7 @@ TEST(ProjectFile, ReadingAndWritingTheSameFileGivesTheSameBytes) {
     const std::string bytes = WriteAndRead(dir, FullProject());
     Project read;
     ASSERT_TRUE(ReadProjectFile(dir.file("p.snp"), read).ok());
-    ASSERT_EQ(WriteProjectFile(dir.file("q.snp"), read), "");
+    ASSERT_EQ(WriteProjectFile(dir.file("q.snp"), read).Message, "");
     EXPECT_EQ(ReadBytes(dir.file("q.snp")), bytes);
     EXPECT_NE(bytes.find(EncodeCp1250(CzechLetters)), std::string::npos);
     EXPECT_EQ(read.Texts.Description, FullProject().Texts.Description);
@@ -347,10 +347,11 @@ TEST(ProjectFile, RainfallForTenToFiftyYearsCountsWithAnyTextAsInTheWindow) {
 
 TEST(ProjectFile, FailedWriteReportsTheFileAndKeepsTheOldOne) {
     TempDirectory dir;
-    EXPECT_NE(WriteProjectFile(dir.file("missing/p.snp"), FullProject()).find("p.snp"), std::string::npos);
+    EXPECT_NE(WriteProjectFile(dir.file("missing/p.snp"), FullProject()).Message.find("p.snp"),
+              std::string::npos);
     const std::string old = WriteAndRead(dir, FullProject());
     std::filesystem::create_directory(dir.file("p.snp.tmp~")); // the temporary cannot be created
-    EXPECT_NE(WriteProjectFile(dir.file("p.snp"), Project{}), "");
+    EXPECT_NE(WriteProjectFile(dir.file("p.snp"), Project{}).Message, "");
     EXPECT_EQ(ReadBytes(dir.file("p.snp")), old);
 }
 
@@ -363,7 +364,7 @@ TEST(ProjectFile, IdentificationFollowsTheChartTitlesOnlyWhenThereIsOne) {
         read.Texts.Edit[2] = "z minulého projektu";
         ASSERT_TRUE(ReadProjectFile(path, read).ok()) << example;
         EXPECT_EQ(read.Texts.Edit[2], "") << example;
-        ASSERT_EQ(WriteProjectFile(dir.file("copy.snp"), read), "");
+        ASSERT_EQ(WriteProjectFile(dir.file("copy.snp"), read).Message, "");
         EXPECT_EQ(ReadBytes(dir.file("copy.snp")), ReadBytes(path)) << example;
     }
 

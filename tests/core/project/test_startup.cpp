@@ -16,9 +16,9 @@ using test::TempDirectory;
 TEST(StartupChecks, RefusesDriveAndFileSystemRoots) {
     for (const std::string root : {"D:\\", "C:", "/", ""}) {
         AppState state;
-        const StartupResult result = StartupChecks(state, root);
-        EXPECT_FALSE(result.ok) << root;
-        EXPECT_EQ(result.message, "Tento program nelze spouštět z kořenového adresáře. " + root);
+        const Error error = StartupChecks(state, root);
+        EXPECT_TRUE(error) << root;
+        EXPECT_EQ(error.Message, "Tento program nelze spouštět z kořenového adresáře. " + root);
     }
     EXPECT_FALSE(IsRootDirectory("D:\\A"));
     EXPECT_FALSE(IsRootDirectory("/ab"));
@@ -27,7 +27,7 @@ TEST(StartupChecks, RefusesDriveAndFileSystemRoots) {
 TEST(StartupChecks, CreatesProjectAndDataDirectoriesInAnEmptyDirectory) {
     TempDirectory dir;
     AppState state;
-    ASSERT_TRUE(StartupChecks(state, dir.path()).ok);
+    ASSERT_FALSE(StartupChecks(state, dir.path()));
     EXPECT_TRUE(fs::is_directory(dir.file("PROJEKTY")));
     EXPECT_TRUE(fs::is_directory(dir.file("DATA")));
     EXPECT_EQ(state.BaseDir, dir.path());
@@ -38,7 +38,7 @@ TEST(StartupChecks, AFileNamedLikeTheDirectoryCountsAsPresent) {
     TempDirectory dir;
     dir.write("PROJEKTY", "not a directory");
     AppState state;
-    ASSERT_TRUE(StartupChecks(state, dir.path()).ok);
+    ASSERT_FALSE(StartupChecks(state, dir.path()));
     EXPECT_TRUE(fs::is_regular_file(dir.file("PROJEKTY")));
 }
 
@@ -47,7 +47,7 @@ TEST(StartupChecks, ProjectDirectoryIsTheWholeFirstLineOfTheAddressFile) {
     fs::create_directory(dir.file("DATA"));
     dir.write("DATA/ADRES.CFG", EncodeCp1250("  /home/inženýr/Projekty \r\nignored\r\n"));
     AppState state;
-    ASSERT_TRUE(StartupChecks(state, dir.path()).ok);
+    ASSERT_FALSE(StartupChecks(state, dir.path()));
     EXPECT_EQ(state.ProjectDir, "  /home/inženýr/Projekty ");
 }
 
@@ -56,34 +56,34 @@ TEST(StartupChecks, AnEmptyFirstLineGivesAnEmptyProjectDirectory) {
     fs::create_directory(dir.file("DATA"));
     dir.write("DATA/ADRES.CFG", "\r\nsecond\r\n");
     AppState state;
-    ASSERT_TRUE(StartupChecks(state, dir.path()).ok);
+    ASSERT_FALSE(StartupChecks(state, dir.path()));
     EXPECT_EQ(state.ProjectDir, "");
 }
 
 TEST(StartupChecks, AddressFileIsIgnoredWhenTheDataDirectoryWasJustCreated) {
     TempDirectory dir;
     AppState state;
-    ASSERT_TRUE(StartupChecks(state, dir.path()).ok);
+    ASSERT_FALSE(StartupChecks(state, dir.path()));
     EXPECT_FALSE(fs::exists(dir.file("DATA/ADRES.CFG")));
     EXPECT_EQ(state.ProjectDir, JoinPath(dir.path(), "PROJEKTY"));
 }
 
 TEST(StartupChecks, ReportsADirectoryThatCannotBeCreated) {
     AppState state;
-    const StartupResult result = StartupChecks(state, "/nonexistent-hydrim-parent/work");
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find("PROJEKTY"), std::string::npos);
+    const Error error = StartupChecks(state, "/nonexistent-hydrim-parent/work");
+    EXPECT_TRUE(error);
+    EXPECT_NE(error.Message.find("PROJEKTY"), std::string::npos);
 }
 
 TEST(AddressConfig, WrittenAtExitAndReadAtTheNextStart) {
     TempDirectory dir;
     AppState first;
-    ASSERT_TRUE(StartupChecks(first, dir.path()).ok);
+    ASSERT_FALSE(StartupChecks(first, dir.path()));
     first.ProjectDir = "/data/Povodí Úhlavy";
-    ASSERT_EQ(WriteAddressConfig(first), "");
+    ASSERT_EQ(WriteAddressConfig(first).Message, "");
     EXPECT_EQ(test::ReadBytes(dir.file("DATA/ADRES.CFG")), EncodeCp1250("/data/Povodí Úhlavy") + "\r\n");
     AppState second;
-    ASSERT_TRUE(StartupChecks(second, dir.path()).ok);
+    ASSERT_FALSE(StartupChecks(second, dir.path()));
     EXPECT_EQ(second.ProjectDir, "/data/Povodí Úhlavy");
 }
 

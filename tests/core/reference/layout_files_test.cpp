@@ -49,7 +49,7 @@ TEST(LayoutFiles, ShortFilesArePaddedAndLongFilesCut) {
 TEST(LayoutFiles, ShippedLayoutsHaveTheirRowCountsAndConventions) {
     const std::string data = std::string(HYDRIM_SOURCE_DIR) + "/DATA";
     const VariantILayouts layouts = ReadVariantILayouts(data);
-    ASSERT_TRUE(layouts.Error.empty()) << layouts.Error;
+    ASSERT_TRUE(layouts.Error.Message.empty()) << layouts.Error.Message;
     for (int grid = 1; grid <= 8; ++grid) {
         const auto path = std::filesystem::path(data) / VariantILayoutFileName(grid);
         const TextFileLines file = ReadTextFileLines(path.string());

@@ -58,7 +58,7 @@ TEST_F(TableFiles, RainfallShortFileGivesEmptyStationsAndValuesAreCutToEightChar
     Write("srazky.tab", {"Č.\tStanice\t2\t5\t10\t20\t\t50\t\t\t100\t",
                          "1\tAdamov\t41.2\t55.123456789\t64\t72\t75\t83\t86\t88\t91\t99.5"});
     const TableReadResult result = ReadRainfallTable(Dir(), reference_);
-    ASSERT_TRUE(result.ok()) << result.Error;
+    ASSERT_TRUE(result.ok()) << result.Error.Message;
     ASSERT_EQ(result.Grid.Cells.size(), 580u);
     EXPECT_EQ(result.Grid.cell(1, 1), "Adamov");
     EXPECT_EQ(result.Grid.cell(0, 0), "Č.");
@@ -83,10 +83,10 @@ TEST_F(TableFiles, RainfallLinesBeyondTheFixedCountAreIgnored) {
 TEST_F(TableFiles, MissingFileIsReportedByNameAndLeavesTheTableEmpty) {
     const TableReadResult result = ReadRainfallTable(Dir(), reference_);
     EXPECT_FALSE(result.ok());
-    EXPECT_NE(result.Error.find("srazky.tab"), std::string::npos);
+    EXPECT_NE(result.Error.Message.find("srazky.tab"), std::string::npos);
     EXPECT_EQ(result.Grid.Cells.size(), 580u);
     EXPECT_EQ(result.Grid.cell(1, 1), "");
-    EXPECT_NE(ReadSoilGroupTable(Dir()).Error.find("HSP.tab"), std::string::npos);
+    EXPECT_NE(ReadSoilGroupTable(Dir()).Error.Message.find("HSP.tab"), std::string::npos);
 }
 
 TEST_F(TableFiles, RoughnessRangesFillTheBoundsAndABadRangeStopsTheReading) {
@@ -97,8 +97,8 @@ TEST_F(TableFiles, RoughnessRangesFillTheBoundsAndABadRangeStopsTheReading) {
     lines.push_back("les;4!10-20");
     Write("Gama.tab", lines);
     const TableReadResult result = ReadRoughnessTable(Dir(), reference_);
-    EXPECT_NE(result.Error.find("Gama.tab"), std::string::npos);
-    EXPECT_NE(result.Error.find("řádku 5"), std::string::npos) << result.Error;
+    EXPECT_NE(result.Error.Message.find("Gama.tab"), std::string::npos);
+    EXPECT_NE(result.Error.Message.find("řádku 5"), std::string::npos) << result.Error.Message;
     EXPECT_EQ(result.Grid.cell(0, 0), "Titulek g:druhý řádek");
     EXPECT_EQ(result.Grid.cell(2, 0), "orná půda");
     EXPECT_EQ(result.Grid.cell(2, 2), "5");
@@ -122,7 +122,7 @@ TEST_F(TableFiles, CurveNumbersSplitShortLinesIntoTheLastGroup) {
     lines.push_back("x\ty\tz\t12345678901\t1\t2\t3\t4\t5\t6");
     Write("CNcistab.tab", lines);
     const TableReadResult result = ReadCurveNumberTable(Dir(), reference_);
-    ASSERT_TRUE(result.ok()) << result.Error;
+    ASSERT_TRUE(result.ok()) << result.Error.Message;
     const auto& cn = reference_.CurveNumberTable;
     EXPECT_EQ(result.Grid.cell(0, 4), "Plocha");
     EXPECT_EQ(result.Grid.cell(2, 1), "holá půda");

@@ -68,7 +68,7 @@ TEST(CsvReader, ASeparatorNamedOnTheFirstLineIsUsed) {
 TEST(CsvReader, Utf16IsRefusedWithAReason) {
     const CsvText csv = ParseCsv(std::string("\xFF\xFEs\0t\0", 6));
     EXPECT_FALSE(csv.ok());
-    EXPECT_NE(csv.Error.find("UTF-16"), std::string::npos);
+    EXPECT_NE(csv.Error.Message.find("UTF-16"), std::string::npos);
     EXPECT_TRUE(csv.Records.empty());
 }
 

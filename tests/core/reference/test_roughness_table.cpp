@@ -35,7 +35,7 @@ TEST(RoughnessTable, SavedClassesAreReadByTheProgramWithTheirBounds) {
     std::filesystem::create_directories(dir);
     TableRows table = ReadRoughnessLines({});
     table.Rows = {{{"Les", "1", "5 - 40"}, 0}, {{"", "2", "0-3"}, 0}, {{"Orná půda", "3", "7-7"}, 0}};
-    ASSERT_EQ(SaveEditableTable(dir.string(), RoughnessTableKind(), table), "");
+    ASSERT_EQ(SaveEditableTable(dir.string(), RoughnessTableKind(), table).Message, "");
     EXPECT_FALSE(std::filesystem::exists(dir / "Gama.tab.bak")); // there was no file before
 
     const TextFileLines file = ReadTextFileLines((dir / "Gama.tab").string());

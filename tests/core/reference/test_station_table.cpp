@@ -96,7 +96,7 @@ TEST_F(StationFiles, SavedTableIsReadByTheProgramInAlphabeticalOrderAndTheOldFil
                          Station("Šumperk", {"31.5", "41", "51", "61", "71", "81"}),
                          Station("Cheb", {"32", "42", "52", "62", "72", "82"})};
     loaded.Table.Rows[0].Fields[StationNumberField] = "17";
-    ASSERT_EQ(SaveEditableTable(dir_.string(), StationTableKind(), loaded.Table), "");
+    ASSERT_EQ(SaveEditableTable(dir_.string(), StationTableKind(), loaded.Table).Message, "");
 
     EXPECT_EQ(ReadBytes(dir_ / "srazky.tab.bak"), old);
     const std::string saved = ReadBytes(dir_ / "srazky.tab");
@@ -118,12 +118,13 @@ TEST_F(StationFiles, WrongRowsAreNotSaved) {
     std::ofstream(dir_ / "srazky.tab", std::ios::binary) << old;
     TableRows table = ReadStationLines({Header});
     table.Rows = {Station("Cheb", {"32", "42", "52", "62", "72", "8"})};
-    EXPECT_NE(
-        SaveEditableTable(dir_.string(), StationTableKind(), table).find("řádek 1: úhrn pro N = 100 let"),
-        std::string::npos);
-    table.Rows.assign(MaxStations + 1, Station("Cheb", {"30", "40", "50", "60", "70", "80"}));
-    EXPECT_NE(SaveEditableTable(dir_.string(), StationTableKind(), table).find("pojme nejvýše 579 stanic"),
+    EXPECT_NE(SaveEditableTable(dir_.string(), StationTableKind(), table)
+                  .Message.find("řádek 1: úhrn pro N = 100 let"),
               std::string::npos);
+    table.Rows.assign(MaxStations + 1, Station("Cheb", {"30", "40", "50", "60", "70", "80"}));
+    EXPECT_NE(
+        SaveEditableTable(dir_.string(), StationTableKind(), table).Message.find("pojme nejvýše 579 stanic"),
+        std::string::npos);
     EXPECT_EQ(ReadBytes(dir_ / "srazky.tab"), old);
     EXPECT_FALSE(std::filesystem::exists(dir_ / "srazky.tab.bak"));
 }

@@ -23,7 +23,7 @@ std::string SheetsOf(const std::string& example, char separator) {
     const ProjectReadResult read =
         ReadProjectFile(SourceDir + "/examples/" + example + ".snp", state->CurrentProject);
     EXPECT_TRUE(read.ok()) << example;
-    EXPECT_EQ(ReadParTable(SourceDir + "/DATA/par.tab", state->Par), "");
+    EXPECT_EQ(ReadParTable(SourceDir + "/DATA/par.tab", state->Par).Message, "");
     const ComputeOutcome outcome = ComputeProject(*state);
     EXPECT_TRUE(outcome.ok()) << outcome.message;
     std::string text;

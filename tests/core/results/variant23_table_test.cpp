@@ -129,7 +129,7 @@ TEST(Variant23Table, SectionHeadingsReadAcrossTheRow) {
 
 TEST(Variant23Table, MissingLayoutGivesAMessageAndAnEmptyFrame) {
     const LayoutText missing = ReadVariant23Layout("/nonexistent-data-dir", 3);
-    EXPECT_NE(missing.Error.find("tabulka3.tab"), std::string::npos);
+    EXPECT_NE(missing.Error.Message.find("tabulka3.tab"), std::string::npos);
     const ResultGrid grid = BuildVariant23Table(Variant2State(), missing, 3, true, '.');
     EXPECT_EQ(grid.RowCount(), 35);
     EXPECT_EQ(grid.Cell(28, 2), "  123");

@@ -209,8 +209,8 @@ TEST(VariantITables, CopyTextHoldsTheValueColumnsOfRowsOneOnward) {
 
 TEST(VariantITables, MissingLayoutFilesLeaveTheRowTextsEmptyButKeepTheValues) {
     const VariantILayouts none = ReadVariantILayouts("/nonexistent-data-dir");
-    EXPECT_NE(none.Error.find("VarTab1.tab"), std::string::npos);
-    EXPECT_NE(none.Error.find("VarTab8.tab"), std::string::npos);
+    EXPECT_NE(none.Error.Message.find("VarTab1.tab"), std::string::npos);
+    EXPECT_NE(none.Error.Message.find("VarTab8.tab"), std::string::npos);
     const auto grids = BuildVariantITables(TwoSlopeState(), none, '.');
     EXPECT_EQ(grids[1].RowCount(), 38);
     EXPECT_EQ(grids[1].Cell(25, 0), "");

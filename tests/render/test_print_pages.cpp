@@ -1,0 +1,171 @@
+// Printed pages of result tables and charts: the page composition on
+// devices of two resolutions, a description cut to the room left, and a
+// project written as PDF and read back with pdftotext / pdfinfo.
+#include "render/ChartBuilder.h"
+#include "render/PrintChartPage.h"
+#include "render/PrintJobs.h"
+#include "render/PrintTablePage.h"
+#include "render/ResultHydrographs.h"
+
+#include "RenderTestSupport.h"
+
+#include <QDir>
+#include <QFontMetricsF>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace hydrim;
+using namespace hydrim::rendertest;
+
+class PrintPagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void tablePageFollowsThePageWidth();
+    void sameRelativeLayoutAtAHigherResolution();
+    void longDescriptionIsCutToTheRoomLeft();
+    void projectPdfHasOnePagePerTableAndChart();
+    void warningsArePrintedBelowTheTableAndTheChart();
+};
+
+void PrintPagesTest::tablePageFollowsThePageWidth() {
+    const auto state = Computed("variant1-two-slopes.snp");
+    QVERIFY(state);
+    const std::vector<ResultGrid> grids = GridsOf(*state);
+    QTemporaryDir dir;
+    const auto device = A4Device(dir.filePath("a.pdf"), 600);
+    const QSize page(device->width(), device->height());
+    const render::TablePageLayout layout =
+        render::LayoutTablePage(grids[0], render::DefaultTableFont(), *device, page, 3);
+
+    QCOMPARE(layout.left, qRound(page.width() / 7.0));
+    QCOMPARE(layout.top, qRound(page.width() / 10.0));
+    // The font grew until the reference text reached W - 3T, and no further.
+    const int available = page.width() - 3 * layout.top;
+    QVERIFY(QFontMetricsF(layout.font, device.get()).horizontalAdvance(render::TableReferenceText()) >=
+            available);
+    QFont smaller(layout.font);
+    smaller.setPointSize(layout.font.pointSize() - 1);
+    QVERIFY(QFontMetricsF(smaller, device.get()).horizontalAdvance(render::TableReferenceText()) < available);
+    QCOMPARE(layout.lineHeight, qRound(1.1 * layout.textHeight));
+    QCOMPARE(layout.framePen, qRound(layout.lineHeight / 9.0));
+    QCOMPARE(layout.descriptionLines, 3);
+    QCOMPARE(layout.tableTop, layout.top + 5 * layout.lineHeight);
+    // The inputs sheet: row 9 holds five lines, the table 15 rows + 4 lines.
+    QCOMPARE(layout.rowHeights[9], 5.0 * layout.lineHeight);
+    QCOMPARE(layout.tableHeight(), 19.0 * layout.lineHeight);
+    // Columns up to the unit column only (two slopes: 6 of 7).
+    QCOMPARE(layout.columnWidths[6], 0.0);
+    QVERIFY(layout.columnWidths[5] > 0);
+    // Rules at the section starts inside the table (row 9 of the inputs sheet).
+    QCOMPARE(layout.sectionBoundaries, std::vector<int>({9}));
+    // The summary of slopes and catchment: rules between its blocks of three rows.
+    const render::TablePageLayout summary =
+        render::LayoutTablePage(grids[6], render::DefaultTableFont(), *device, page, 0);
+    QCOMPARE(summary.sectionBoundaries, std::vector<int>({2, 5, 8, 11, 14}));
+}
+
+void PrintPagesTest::sameRelativeLayoutAtAHigherResolution() {
+    const auto state = Computed("variant2-two-slopes.snp");
+    QVERIFY(state);
+    const ResultGrid grid = GridsOf(*state).front();
+    QTemporaryDir dir;
+    const auto low = A4Device(dir.filePath("low.pdf"), 300);
+    const auto high = A4Device(dir.filePath("high.pdf"), 1200);
+    const render::TablePageLayout a = render::LayoutTablePage(grid, render::DefaultTableFont(), *low,
+                                                              QSize(low->width(), low->height()), 2);
+    const render::TablePageLayout b = render::LayoutTablePage(grid, render::DefaultTableFont(), *high,
+                                                              QSize(high->width(), high->height()), 2);
+    QVERIFY(qAbs(a.font.pointSize() - b.font.pointSize()) <= 1);
+    const double relativeTolerance = 0.03;
+    QVERIFY(qAbs(a.tableWidth() / a.pageWidth - b.tableWidth() / b.pageWidth) < relativeTolerance);
+    QVERIFY(qAbs(a.tableHeight() / a.pageHeight - b.tableHeight() / b.pageHeight) < relativeTolerance);
+    QVERIFY(qAbs(double(a.left) / a.pageWidth - double(b.left) / b.pageWidth) < relativeTolerance);
+}
+
+void PrintPagesTest::longDescriptionIsCutToTheRoomLeft() {
+    const auto state = Computed("variant3-two-slopes.snp");
+    QVERIFY(state);
+    const ResultGrid grid = GridsOf(*state).front();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("long.pdf");
+    render::TablePrintSettings settings;
+    for (int k = 1; k <= 80; ++k) {
+        settings.description << QStringLiteral("Popis řádek %1").arg(k);
+    }
+    const auto device = A4Device(dir.filePath("probe.pdf"), 600);
+    const render::TablePageLayout layout =
+        render::LayoutTablePage(grid, settings.font, *device, QSize(device->width(), device->height()), 80);
+    QVERIFY(layout.descriptionLines > 0);
+    QVERIFY(layout.descriptionLines < 80);
+    // The table still ends above the bottom margin.
+    QVERIFY(layout.tableTop + layout.tableHeight() <= layout.pageHeight - layout.top);
+
+    QCOMPARE(render::WritePdf(pdf, {render::PrintPage::Table(grid)}, settings), QString());
+    const QString text = PageText(pdf, 1);
+    QVERIFY(text.contains(QStringLiteral("Popis řádek %1").arg(layout.descriptionLines)));
+    QVERIFY(!text.contains(QStringLiteral("Popis řádek %1").arg(layout.descriptionLines + 1)));
+}
+
+void PrintPagesTest::projectPdfHasOnePagePerTableAndChart() {
+    const auto state = Computed("variant1-two-slopes.snp");
+    QVERIFY(state);
+    const std::vector<ResultGrid> grids = GridsOf(*state);
+    std::vector<render::PrintPage> pages;
+    for (const ResultGrid& grid : grids) {
+        pages.push_back(render::PrintPage::Table(grid));
+    }
+    render::HydrographChartContent chart = render::VariantIChartContent(*state, 1, true);
+    chart.title = QStringLiteral("Hydrogram povodí");
+    pages.push_back(render::PrintPage::Chart(chart));
+    render::TablePrintSettings settings;
+    settings.description = {QStringLiteral("Povodí Zkušebního potoka"), QStringLiteral("profil nad obcí")};
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("projekt.pdf");
+    QCOMPARE(render::WritePdf(pdf, pages, settings), QString());
+    QCOMPARE(PageCount(pdf), 9);
+    const QString first = PageText(pdf, 1);
+    for (const char* text : {"Identifikační údaje", "Povodí Zkušebního potoka", "profil nad obcí",
+                             "Hydrim - SPIKA, verze", "Vstupní údaje", "Povodí", "Levý svah", "Pravý svah"}) {
+        QVERIFY2(first.contains(QString::fromUtf8(text)), text);
+    }
+    QVERIFY(PageText(pdf, 2).contains(QStringLiteral("Výsledky pro dobu opakování N = 5 let")));
+    const QSizeF tablePage = PageSize(pdf, 1);
+    QVERIFY(tablePage.height() > tablePage.width());
+    const QSizeF chartPage = PageSize(pdf, 9);
+    QVERIFY(chartPage.width() > chartPage.height());
+    const QString chartText = PageText(pdf, 9);
+    for (const char* text : {"Hydrogram povodí", "Čas [hod:min]", "Levý svah", "N = 5 let"}) {
+        QVERIFY2(chartText.contains(QString::fromUtf8(text)), text);
+    }
+    // No temporary file is left beside the PDF.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("projekt.pdf")});
+}
+
+void PrintPagesTest::warningsArePrintedBelowTheTableAndTheChart() {
+    const auto state = Computed("variant1-two-slopes.snp");
+    QVERIFY(state);
+    const std::vector<ResultGrid> grids = GridsOf(*state);
+    render::TablePrintSettings settings;
+    settings.notes = {QStringLiteral("Hydrogram levého svahu pro N = 5 let nenese objem odtoku.")};
+    render::HydrographChartContent chart = render::VariantIChartContent(*state, 1, true);
+    chart.notes = {QStringLiteral("Déšť je delší než 1 den.")};
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("upozorneni.pdf");
+    QCOMPARE(render::WritePdf(pdf, {render::PrintPage::Table(grids[1]), render::PrintPage::Chart(chart)},
+                              settings),
+             QString());
+    QCOMPARE(PageCount(pdf), 2);
+    const QString table = PageText(pdf, 1).simplified();
+    QVERIFY2(table.contains(QStringLiteral("Upozornění Hydrogram levého svahu")), qPrintable(table));
+    QVERIFY(PageText(pdf, 2).simplified().contains(QStringLiteral("Upozornění Déšť je delší než 1 den.")));
+
+    // Warnings that do not fit below the table go on a page of their own.
+    settings.notes = QStringList(60, QStringLiteral("Dlouhé upozornění, které se opakuje."));
+    QCOMPARE(render::WritePdf(pdf, {render::PrintPage::Table(grids[1])}, settings), QString());
+    QCOMPARE(PageCount(pdf), 2);
+    QVERIFY(PageText(pdf, 2).contains(QStringLiteral("Dlouhé upozornění")));
+}
+
+QTEST_MAIN(PrintPagesTest)
+#include "test_print_pages.moc"
