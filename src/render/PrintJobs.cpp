@@ -42,15 +42,25 @@ void PaintTableNotes(QPainter& painter, const TablePageLayout& layout, const QSt
     PaintNotes(painter, notes, font, QRect(layout.left, top, width, height));
 }
 
-// Paints one page on a device that is already being painted on.
-void PaintPage(QPainter& painter, const PrintPage& page, const TablePrintSettings& settings) {
+// True when page k is the last of a run of table pages: the warnings of the
+// tables are printed once, below the last table, not below every tab.
+bool EndsTables(const std::vector<PrintPage>& pages, size_t k) {
+    return pages[k].table && (k + 1 == pages.size() || !pages[k + 1].table);
+}
+
+// Paints page k on a device that is already being painted on.
+void PaintPage(QPainter& painter, const std::vector<PrintPage>& pages, size_t k,
+               const TablePrintSettings& settings) {
+    const PrintPage& page = pages[k];
     const QPaintDevice* device = painter.device();
     const QSize size(device->width(), device->height());
     if (page.table) {
         const TablePageLayout layout = LayoutTablePage(*page.table, settings.font, *device, size,
                                                        static_cast<int>(settings.description.size()));
         PaintTablePage(painter, layout, *page.table, settings.description);
-        PaintTableNotes(painter, layout, settings.notes);
+        if (EndsTables(pages, k)) {
+            PaintTableNotes(painter, layout, settings.notes);
+        }
     } else {
         PaintChartPage(painter, size, page.chart);
     }
@@ -86,7 +96,7 @@ bool PrintPages(QPrinter& printer, const std::vector<PrintPage>& pages, const Ta
                                                    : remembered);
                     printer.newPage();
                 }
-                PaintPage(painter, pages[k], settings);
+                PaintPage(painter, pages, k, settings);
             }
             painter.end();
         }
@@ -117,7 +127,7 @@ QString WritePdf(const QString& path, const std::vector<PrintPage>& pages,
                 writer.setPageOrientation(OrientationFor(pages[k]));
                 writer.newPage();
             }
-            PaintPage(painter, pages[k], settings);
+            PaintPage(painter, pages, k, settings);
         }
         painter.end();
     }

@@ -33,7 +33,7 @@ struct PrintPage {
 struct TablePrintSettings {
     QFont font = DefaultTableFont();
     QStringList description; // the project description, one line each
-    QStringList notes;       // the warnings, printed below the table
+    QStringList notes;       // the warnings, printed below the last table
 };
 
 // Sends the pages to the printer as one job. Returns false when the printer

@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 #include <unistd.h>
 
@@ -31,14 +32,20 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// The field of a summary line (';'-separated, no quoted separators in the ids).
+// The field of a summary line: ';'-separated, a message quoted ("" inside).
 std::string Field(const std::string& line, size_t index) {
-    std::istringstream in(line);
-    std::string field;
-    for (size_t i = 0; i <= index; ++i) {
-        std::getline(in, field, ';');
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (const char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ';' && !quoted) {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
     }
-    return field;
+    return index < fields.size() ? fields[index] : std::string();
 }
 
 TEST(CliBatch, SummarisesTheExampleTableInInputOrderWhateverTheJobs) {
@@ -157,7 +164,9 @@ TEST(CliBatch, TemplateTableAndProjectFilesConvertBothWaysWithTheSameResults) {
         std::string results;
         const std::vector<std::string> lines = Lines(Slurp(dir.file(name)));
         for (const std::string& line : std::vector<std::string>(lines.begin() + 1, lines.end())) {
-            results += Field(line, 0) + line.substr(line.find(";ok;")) + "\n";
+            std::smatch status;
+            EXPECT_TRUE(std::regex_search(line, status, std::regex(";(ok|warning);"))) << line;
+            results += Field(line, 0) + line.substr(static_cast<size_t>(status.position(0))) + "\n";
         }
         return results;
     };

@@ -69,6 +69,13 @@ std::string Number(double value, bool decimalComma) {
     return text;
 }
 
+// A message of several lines (a no-runoff message and its reason) as one
+// line: a summary holds one row per catchment and return period.
+std::string OneLine(std::string message) {
+    std::replace(message.begin(), message.end(), '\n', ' ');
+    return message;
+}
+
 } // namespace
 
 const char* RowStatusText(RowStatus status) {
@@ -101,7 +108,7 @@ std::vector<SummaryRow> SummaryRows(const CatchmentOutcome& outcome) {
     const Computation& computation = outcome.Result;
     if (computation.LoadError) {
         base.Status = RowStatus::Invalid;
-        base.Message = computation.LoadError.Message;
+        base.Message = OneLine(computation.LoadError.Message);
         return {base};
     }
     const AppState& state = *computation.State;
@@ -113,7 +120,7 @@ std::vector<SummaryRow> SummaryRows(const CatchmentOutcome& outcome) {
     if (!computation.Outcome.ok()) {
         const bool noRunoff = computation.Outcome.status == ComputeOutcome::Status::NoRunoff;
         base.Status = noRunoff ? RowStatus::NoRunoff : RowStatus::Invalid;
-        base.Message = computation.Outcome.message;
+        base.Message = OneLine(computation.Outcome.message);
         return {base};
     }
     const bool twoSlopes = HasTwoSlopes(texts);
