@@ -8,8 +8,8 @@
 #include "cli/ComputationReport.h"
 
 #include "core/Engine.h"
-#include "core/results/WarningLists.h"
 #include "core/results/InputSummary.h"
+#include "core/results/WarningLists.h"
 #include "render/DesignReport.h"
 #include "render/PrintJobs.h"
 #include "render/PrintNotes.h"

@@ -1,12 +1,13 @@
 // The behaviour of the project input window: change handlers, membership of
-// the filled inputs, visibility per catchment type and variant, corrections
-// on leaving a field, and the exchange with the program-wide project.
+// the filled inputs, visibility per catchment type and variant, and
+// corrections on leaving a field.
 #include "gui/project/Projekt.h"
 
 #include "core/project/FieldInfo.h"
 #include "core/project/InputRules.h"
-#include "gui/project/RainfallOrderWarning.h"
 #include "gui/project/CorrectionMessage.h"
+#include "gui/project/ProjektFields.h"
+#include "gui/project/RainfallOrderWarning.h"
 
 #include <algorithm>
 
@@ -27,28 +28,9 @@
 
 namespace hydrim::gui {
 
+using namespace projekt;
+
 namespace {
-
-// Item 0 of the return-period list is N = 2; the list starts on "100".
-constexpr int ListReturnPeriod = 3, ListCurveTypeL = 4, ListCurveTypeR = 5;
-// The number fieldLeft() uses for the return-period list.
-constexpr int ReturnPeriodListField = 0;
-
-constexpr std::array NumericFields = {5, 6, 8, 9, 10, 11, 12, 14, 15, 16, 17, 18, 19, 21, 22, 23, 24, 25, 26};
-constexpr std::array FieldsWithExitRules = {8, 9, 14, 15, 16, 21, 22, 23, 24, 25, 26};
-
-bool IsRainKeyField(int k) {
-    return k == EditRain10 || k == EditRain20 || k == EditRain50;
-}
-
-QString RainLabelForVariant(int variant) {
-    return QStringLiteral("1-denní maximální srážkový\n") +
-           (variant == 0 ? QStringLiteral("úhrn pro N = 5 [mm]") : QStringLiteral("úhrn pro N [mm]"));
-}
-
-int ValidItem(int item, int count) {
-    return item >= 0 && item < count ? item : -1;
-}
 
 // The twin of a lookup button on the other slope (the CN wizard has none).
 int TwinButton(int k) {
@@ -343,138 +325,6 @@ void TProjekt1::growToFitContents() {
 }
 
 // ---------------------------------------------------------------- project exchange
-
-void TProjekt1::clearProject() {
-    loading_ = true;
-    pendingExits_.clear();
-    Project& project = state_.CurrentProject;
-    project = Project{};
-    ResetProjectTables(project.Lookup, state_.Reference);
-    memo_->clear();
-    for (int list = 1; list <= 5; ++list) {
-        comboBoxes_[static_cast<size_t>(list)]->setCurrentIndex(list == ListReturnPeriod ? ReturnPeriodItem100
-                                                                                         : -1);
-    }
-    for (int k = 1; k <= 26; ++k) {
-        edits_[static_cast<size_t>(k)]->clear();
-    }
-    showIdentification(project.Texts);
-    loading_ = false;
-
-    project.Rainfall.ReturnPeriodIndex = ReturnPeriodItem100;
-    project.Filled.clear();
-    for (int k = 1; k <= 7; ++k) {
-        speedButtons_[static_cast<size_t>(k)]->setEnabled(true);
-    }
-    setWindowTitle(QString::fromUtf8(UntitledProjectCaption));
-    labels_[8]->setText(RainLabelForVariant(-1));
-    updateVisibility();
-    computeButton_->setEnabled(false);
-    updateProblems();
-    if (computeEnabled_) {
-        computeEnabled_ = false;
-        emit computeStateChanged(false);
-    }
-}
-
-void TProjekt1::showProject() {
-    const Project project = state_.CurrentProject;
-    const ProjectTexts& texts = project.Texts;
-    auto number = [](const std::string& text) {
-        return FilterNumber(text, static_cast<int>(text.size()), 0).Text;
-    };
-
-    loading_ = true;
-    pendingExits_.clear();
-    memo_->setPlainText(QString::fromStdString(DescriptionText(texts.Description)));
-    comboBoxes_[1]->setCurrentIndex(ValidItem(texts.CatchmentType, 2));
-    comboBoxes_[2]->setCurrentIndex(ValidItem(texts.Variant, 3));
-    comboBoxes_[ListReturnPeriod]->setCurrentIndex(ValidItem(texts.ReturnPeriodItem, 6));
-    comboBoxes_[ListCurveTypeL]->setCurrentIndex(ValidItem(texts.CnTypeItemL, 3));
-    comboBoxes_[ListCurveTypeR]->setCurrentIndex(ValidItem(texts.CnTypeItemR, 3));
-
-    RainfallTexts rainfall;
-    for (size_t i = 0; i < rainfall.Texts.size(); ++i) {
-        rainfall.Texts[i] = number(project.Rainfall.Texts[i]);
-    }
-    rainfall.ReturnPeriodIndex = returnPeriodItem();
-
-    for (int k = 1; k <= 26; ++k) {
-        const std::string& text = texts.Edit[static_cast<size_t>(k)];
-        const bool numeric = std::find(NumericFields.begin(), NumericFields.end(), k) != NumericFields.end();
-        const bool hidden = k == 7 || k == 13 || k == 20;
-        edits_[static_cast<size_t>(k)]->setText(
-            hidden ? QString() : QString::fromStdString(numeric ? number(text) : text));
-    }
-    // The rainfall fields show the texts kept per return period.
-    const int shownPeriod = variant() == 0 ? 1 : rainfall.ReturnPeriodIndex;
-    edits_[EditRainN]->setText(shownPeriod >= 0
-                                   ? QString::fromStdString(rainfall.Texts[static_cast<size_t>(shownPeriod)])
-                                   : QString());
-    edits_[EditRain100]->setText(QString::fromStdString(rainfall.Texts[5]));
-    for (int k : {EditRain10, EditRain20, EditRain50}) {
-        edits_[static_cast<size_t>(k)]->setText(
-            QString::fromStdString(rainfall.Texts[static_cast<size_t>(k - EditRain10 + 2)]));
-    }
-    showIdentification(texts);
-    state_.CurrentProject.Rainfall = rainfall;
-    loading_ = false;
-
-    refreshMembership();
-    speedButtons_[7]->setEnabled(returnPeriodItem() >= 0);
-    setRainLabelForVariant();
-    updateVisibility();
-    inputChanged();
-}
-
-void TProjekt1::showIdentification(const ProjectTexts& texts) {
-    for (int k = EditIdentificationFirst; k <= EditIdentificationLast; ++k) {
-        QLineEdit* field = edits_[static_cast<size_t>(k)];
-        const QString text = QString::fromStdString(texts.Edit[static_cast<size_t>(k)]);
-        field->setMaxLength(std::max(IdentificationMaxLength, static_cast<int>(text.size())));
-        field->setText(text);
-        field->setCursorPosition(0); // a long name shows its beginning
-    }
-}
-
-ProjectTexts TProjekt1::windowTexts() const {
-    ProjectTexts texts = state_.CurrentProject.Texts;
-    texts.Description = DescriptionLines(memo_->toPlainText().toStdString());
-    texts.CatchmentType = catchmentType();
-    texts.Variant = variant();
-    texts.ReturnPeriodItem = returnPeriodItem();
-    texts.CnTypeItemL = comboBoxes_[ListCurveTypeL]->currentIndex();
-    texts.CnTypeItemR = comboBoxes_[ListCurveTypeR]->currentIndex();
-    for (int k = 1; k <= 26; ++k) {
-        texts.Edit[static_cast<size_t>(k)] = edits_[static_cast<size_t>(k)]->text().toStdString();
-    }
-    return texts;
-}
-
-void TProjekt1::storeProject() {
-    state_.CurrentProject.Texts = windowTexts();
-    state_.CurrentProject.Rainfall.ReturnPeriodIndex = returnPeriodItem();
-}
-
-void TProjekt1::setFieldText(int k, const QString& text) {
-    setFieldTexts({{k, text}});
-}
-
-void TProjekt1::setFieldTexts(const std::vector<std::pair<int, QString>>& values) {
-    for (const auto& [k, text] : values) {
-        if (edit(k) != nullptr) {
-            writeField(k, text);
-        }
-    }
-    for (const auto& [k, text] : values) {
-        if (std::find(FieldsWithExitRules.begin(), FieldsWithExitRules.end(), k) !=
-            FieldsWithExitRules.end()) {
-            runExitCorrections(k);
-        }
-    }
-}
-
-// ---------------------------------------------------------------- leaving a field
 
 bool TProjekt1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {

@@ -1,9 +1,9 @@
 #include "gui/views/TimeSeriesWindow.h"
 
 #include "core/results/WarningLists.h"
-#include "gui/common/ResultNotice.h"
 #include "core/series/ChartTexts.h"
 #include "gui/common/ColumnStretch.h"
+#include "gui/common/ResultNotice.h"
 #include "gui/views/TimeSeriesModel.h"
 #include "gui/views/TwoRowHeader.h"
 #include "gui/views/UnitText.h"
