@@ -1,5 +1,7 @@
 #include "export/WorkbookWarnings.h"
 
+#include "core/hydrology/WarningTexts.h"
+
 #include <string>
 
 namespace hydrim {
@@ -7,20 +9,6 @@ namespace {
 
 constexpr double MessageColumnWidth = 110.0;
 constexpr double ShortColumnWidth = 10.0;
-
-std::string SubjectText(WarningSubject subject) {
-    switch (subject) {
-    case WarningSubject::LeftSlope:
-        return "levý svah";
-    case WarningSubject::RightSlope:
-        return "pravý svah";
-    case WarningSubject::Catchment:
-        return "povodí";
-    case WarningSubject::None:
-        break;
-    }
-    return {};
-}
 
 } // namespace
 
@@ -49,7 +37,7 @@ void AddWarningsSheet(WorkbookFile& file, const Warnings& warnings) {
     lxw_row_t row = 1;
     for (const Warning& warning : warnings) {
         file.Check(worksheet_write_string(sheet, row, 0, warning.Message.c_str(), textFormat), "upozornění");
-        const std::string subject = SubjectText(warning.Subject);
+        const std::string subject = SubjectName(warning.Subject, true);
         if (!subject.empty()) {
             file.Check(worksheet_write_string(sheet, row, 1, subject.c_str(), nullptr), "upozornění");
         }

@@ -42,20 +42,6 @@ std::string Years(int n) {
     return std::to_string(n) + " " + word;
 }
 
-std::string SubjectName(WarningSubject subject, bool twoSlopes) {
-    switch (subject) {
-    case WarningSubject::LeftSlope:
-        return twoSlopes ? "levý svah" : "svah";
-    case WarningSubject::RightSlope:
-        return "pravý svah";
-    case WarningSubject::Catchment:
-        return "povodí";
-    case WarningSubject::None:
-        break;
-    }
-    return "";
-}
-
 // "levý svah, N = 5 let" / "povodí" / "svah".
 std::string PlaceText(const WarningPlace& place) {
     std::string text = SubjectName(place.Subject, place.TwoSlopes);
@@ -70,6 +56,20 @@ Warning Make(const std::string& code, std::string message, WarningSubject subjec
 }
 
 } // namespace
+
+std::string SubjectName(WarningSubject subject, bool twoSlopes) {
+    switch (subject) {
+    case WarningSubject::LeftSlope:
+        return twoSlopes ? "levý svah" : "svah";
+    case WarningSubject::RightSlope:
+        return "pravý svah";
+    case WarningSubject::Catchment:
+        return "povodí";
+    case WarningSubject::None:
+        break;
+    }
+    return "";
+}
 
 Warning HydrographVolumeWarning(const WarningPlace& place, HydrographKind kind, double hydrographVolume,
                                 double runoffVolume) {

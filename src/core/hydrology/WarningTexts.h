@@ -28,6 +28,10 @@ struct WarningPlace {
     int ReturnPeriod = 0;
 };
 
+// The subject as the sentences name it: "levý svah" ("svah" when it is the
+// only slope), "pravý svah", "povodí", or nothing.
+std::string SubjectName(WarningSubject subject, bool twoSlopes);
+
 // Which hydrograph of a slope: of the design rain, or of the 1-day rainfall.
 enum class HydrographKind { DesignRain, DailyRain };
 
