@@ -28,4 +28,14 @@ int ReportComputation(const Computation& computation, const std::string& project
     return ExitInvalidInput;
 }
 
+void PrintWarnings(const Warnings& warnings, std::ostream& out) {
+    if (warnings.empty()) {
+        return;
+    }
+    out << "\nUpozornění:\n";
+    for (const Warning& warning : warnings) {
+        out << "- " << warning.Message << '\n';
+    }
+}
+
 } // namespace hydrim::cli

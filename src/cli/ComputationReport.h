@@ -3,6 +3,7 @@
 
 #include "core/Engine.h"
 
+#include <ostream>
 #include <string>
 
 namespace hydrim::cli {
@@ -15,5 +16,9 @@ enum class NoRunoff { IsAnAnswer, IsAFailure };
 // Prints what keeps the computation from having results and returns the
 // exit status; ExitOk without a word when it has them.
 int ReportComputation(const Computation& computation, const std::string& projectFile, NoRunoff noRunoff);
+
+// The warnings of the computation, one line each under "Upozornění:", after
+// a text output; nothing when there are none.
+void PrintWarnings(const Warnings& warnings, std::ostream& out);
 
 } // namespace hydrim::cli

@@ -62,17 +62,6 @@ void PrintSummaryRows(const std::vector<SummaryRow>& rows) {
     }
 }
 
-// The warnings of the computation, one line each, after the summary.
-void PrintWarnings(const Warnings& warnings) {
-    if (warnings.empty()) {
-        return;
-    }
-    std::cout << "\nUpozornění:\n";
-    for (const Warning& warning : warnings) {
-        std::cout << "- " << warning.Message << '\n';
-    }
-}
-
 void PrintSummary(const std::string& projectFile, const AppState& s, const ComputeOutcome& outcome) {
     const ProjectTexts& texts = s.CurrentProject.Texts;
     static const char* const variantNames[] = {"Varianta I", "Varianta II", "Varianta III"};
@@ -127,7 +116,7 @@ int RunCompute(const std::vector<std::string>& args) {
         std::cout << DumpJson(ComputationDocument(*state, outcome)) << '\n';
     } else {
         PrintSummary(projectFile, *state, outcome);
-        PrintWarnings(ResultWarnings(*state));
+        PrintWarnings(ResultWarnings(*state), std::cout);
     }
     return ExitOk;
 }

@@ -66,6 +66,8 @@ int RunTable(const std::vector<std::string>& args) {
             std::cout << "== " << grids[k].Title << " ==\n" << GridAsText(grids[k]);
         }
     }
+    // The warnings follow the text; a CSV stays one table, so they go to stderr.
+    PrintWarnings(ResultWarnings(*computation.State), parsed.has("--csv") ? std::cerr : std::cout);
     return ExitOk;
 }
 

@@ -53,6 +53,12 @@ TEST(CliTable, EveryVariantPrintsItsSheetAndBadSheetsAreUsageErrors) {
         EXPECT_EQ(run.status, 0) << example << ": " << run.err;
         EXPECT_NE(run.out.find("Povodí"), std::string::npos) << example;
     }
+    // The warnings follow the text, and go to stderr beside a CSV.
+    const std::string warned = "table " + Example("variant3-two-slopes.snp");
+    EXPECT_NE(RunCli(warned).out.find("Upozornění:\n- Hydrogram"), std::string::npos);
+    const test::CliRun csv = RunCli(warned + " --csv");
+    EXPECT_EQ(csv.out.find("Upozornění"), std::string::npos);
+    EXPECT_NE(csv.err.find("Upozornění"), std::string::npos);
     EXPECT_EQ(RunCli("table " + Example("variant1-two-slopes.snp") + " --sheet 9").status, 2);
     EXPECT_EQ(RunCli("table " + Example("variant1-two-slopes.snp") + " --sheet x").status, 2);
     EXPECT_EQ(RunCli("table examples/does-not-exist.snp").status, 1);
