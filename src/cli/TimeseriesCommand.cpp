@@ -5,6 +5,7 @@
 #include "cli/ComputationReport.h"
 
 #include "core/Engine.h"
+#include "core/results/WarningLists.h"
 
 #include <iostream>
 
@@ -69,6 +70,9 @@ int RunTimeseries(const std::vector<std::string>& args) {
     state.HydrographFromDesignRain = !parsed.has("--daily");
     PrintListing(TimeSeriesListing(HydrographSeries(state, index), state.LocaleDecimalSeparator),
                  parsed.has("--csv"));
+    // The warnings of the listed hydrograph go to stderr: the listing stays data.
+    const int returnPeriod = state.LastResultVariantI ? ReturnPeriods[static_cast<size_t>(index)] : 0;
+    PrintWarnings(WarningsOfReturnPeriod(ResultWarnings(state), returnPeriod), std::cerr);
     return ExitOk;
 }
 
