@@ -1,9 +1,9 @@
 #include "core/batch/BatchSummary.h"
 
 #include "core/batch/CatchmentTable.h"
+#include "core/project/NumberChars.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace hydrim {
 namespace {
@@ -61,7 +61,7 @@ void PutWarnings(const Warnings& warnings, int n, SummaryRow& row) {
 
 std::string Number(double value, bool decimalComma) {
     char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const auto [end, ec] = DoubleToChars(buffer, buffer + sizeof buffer, value);
     std::string text = ec == std::errc() ? std::string(buffer, end) : std::string();
     if (decimalComma) {
         std::replace(text.begin(), text.end(), '.', ',');
