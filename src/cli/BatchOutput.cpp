@@ -1,8 +1,9 @@
 #include "cli/BatchOutput.h"
 
 #include "cli/CliCommon.h"
-#include "cli/ComputationJson.h"
 #include "export/SummaryWorkbook.h"
+#include "json/ComputationJson.h"
+#include "json/JsonText.h"
 
 #include <cerrno>
 #include <cstdio>
