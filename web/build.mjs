@@ -44,8 +44,9 @@ const singleEngine = {
             () => ({path: path.join(engineDir, 'hydrim-engine-single.mjs')}));
     },
 };
+// In a worker started from a blob URL the module's own address is the blob's.
 const worker = await esbuild.build({...common, entryPoints: [path.join(here, 'src/engine-worker.js')], format: 'iife',
-    write: false, plugins: [singleEngine], external: ['node:fs']});
+    write: false, plugins: [singleEngine], external: ['node:fs'], define: {'import.meta.url': 'self.location.href'}});
 const workerSource = {
     name: 'worker-source',
     setup(build) {

@@ -219,15 +219,20 @@ Reply ComputeProjectCall(const Request& request) {
         }
         answer["layoutError"] = layoutError.Message;
         answer["grids"] = std::move(grids);
+    }
+    answer["window"] = WindowState(project);
+    const bool hasResults = outcome.ok();
+    const bool variantI = state.LastResultVariantI;
+    Session().keep(std::move(computation), SeparatorArgument(request));
+    if (hasResults) {
+        // The design-rain hydrographs, kept for the chart and time-series calls.
         ordered series = ordered::array();
-        for (int i = 1; i <= (state.LastResultVariantI ? 5 : 1); ++i) {
-            series.push_back(HydrographJson(state, i, true));
+        for (int i = 1; i <= (variantI ? 5 : 1); ++i) {
+            series.push_back(HydrographJson(*Session().lastResults(), Session().series(i, true), i));
             series.back()["index"] = i;
         }
         answer["series"] = std::move(series);
     }
-    answer["window"] = WindowState(project);
-    Session().keep(std::move(computation), SeparatorArgument(request));
     // The document goes in as the command line writes it, reals to 17 digits.
     return {HydrimOk, "{\"document\": " + document + "," + Answer(answer).Text.substr(1)};
 }
@@ -248,17 +253,21 @@ bool DesignRainArgument(const Request& request) {
     return !request.Arguments.value("daily", false);
 }
 
+const TimeSeriesSource& SeriesArgument(const Request& request) {
+    LastResults();
+    return Session().series(IndexArgument(request), DesignRainArgument(request));
+}
+
 Reply Hydrograph(const Request& request) {
-    return Answer(HydrographJson(LastResults(), IndexArgument(request), DesignRainArgument(request)));
+    return Answer(HydrographJson(LastResults(), SeriesArgument(request), IndexArgument(request)));
 }
 
 Reply Ordinates(const Request& request) {
-    return {HydrimOk,
-            HydrographOrdinates(LastResults(), IndexArgument(request), DesignRainArgument(request))};
+    return {HydrimOk, HydrographOrdinates(SeriesArgument(request))};
 }
 
 Reply TimeSeries(const Request& request) {
-    return Answer(TimeSeriesJson(LastResults(), IndexArgument(request), DesignRainArgument(request),
+    return Answer(TimeSeriesJson(LastResults(), SeriesArgument(request), IndexArgument(request),
                                  request.Arguments.value("first", 0),
                                  request.Arguments.value("count", 1 << 30)));
 }
@@ -267,7 +276,7 @@ Reply TimeSeriesCopy(const Request& request) {
     const json& a = request.Arguments;
     const CellSelection selection{a.value("left", 0), a.value("top", 0), a.value("right", -1),
                                   a.value("bottom", -1)};
-    return {HydrimOk, TimeSeriesCopyText(LastResults(), IndexArgument(request), DesignRainArgument(request),
+    return {HydrimOk, TimeSeriesCopyText(LastResults(), SeriesArgument(request),
                                          a.value("kind", std::string("all")), selection)};
 }
 

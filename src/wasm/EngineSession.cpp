@@ -5,6 +5,8 @@
 #include "core/reference/ParTableFile.h"
 #include "core/reference/ReferenceFiles.h"
 
+#include <algorithm>
+
 namespace hydrim::wasm {
 
 Error EngineSession::open(const std::string& dataDir) {
@@ -40,10 +42,23 @@ Project EngineSession::newProject() const {
 void EngineSession::keep(Computation computation, char decimalSeparator) {
     last_ = std::move(computation);
     last_.State->LocaleDecimalSeparator = decimalSeparator;
+    series_.clear();
 }
 
 AppState* EngineSession::lastResults() {
     return last_.hasResults() ? last_.State.get() : nullptr;
+}
+
+const TimeSeriesSource& EngineSession::series(int i, bool designRain) {
+    AppState& state = *last_.State;
+    const int index = state.LastResultVariantI ? std::clamp(i, 1, 5) : 1;
+    const auto key = std::make_pair(index, designRain || !state.LastResultVariantI);
+    auto found = series_.find(key);
+    if (found == series_.end()) {
+        state.HydrographFromDesignRain = key.second;
+        found = series_.emplace(key, HydrographSeries(state, index)).first;
+    }
+    return found->second;
 }
 
 } // namespace hydrim::wasm

@@ -5,8 +5,10 @@
 
 #include "core/Engine.h"
 
+#include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace hydrim::wasm {
 
@@ -33,6 +35,10 @@ public:
     void keep(Computation computation, char decimalSeparator);
     // The last computation with results, or null.
     AppState* lastResults();
+    // Its hydrograph series of return-period index i (design rain or the
+    // whole 1-day rainfall), generated once and kept until the next
+    // computation; the last computation must have results.
+    const TimeSeriesSource& series(int i, bool designRain);
 
 private:
     bool open_ = false;
@@ -41,6 +47,7 @@ private:
     ReferenceTables reference_;
     std::string referenceError_;
     Computation last_;
+    std::map<std::pair<int, bool>, TimeSeriesSource> series_;
 };
 
 } // namespace hydrim::wasm

@@ -65,11 +65,6 @@ ordered RowsJson(const ResultGrid& grid) {
     return rows;
 }
 
-TimeSeriesSource SeriesOf(AppState& state, int i, bool designRain) {
-    state.HydrographFromDesignRain = designRain;
-    return HydrographSeries(state, i);
-}
-
 int ReturnPeriodOf(const AppState& state, int i) {
     return state.LastResultVariantI && i >= 1 && i <= 5 ? ReturnPeriods[static_cast<size_t>(i)] : 0;
 }
@@ -132,21 +127,20 @@ ordered GridJson(const ResultGrid& grid) {
             {"copyText", CopyTableText(grid)}};
 }
 
-ordered HydrographJson(AppState& state, int i, bool designRain) {
-    const TimeSeriesSource source = SeriesOf(state, i, designRain);
+ordered HydrographJson(const AppState& state, const TimeSeriesSource& source, int i) {
     const HydrographSet& flows = source.Flows;
     const int returnPeriod = ReturnPeriodOf(state, i);
-    const bool shownDesignRain = state.LastResultVariantI ? designRain : true;
     const std::string& title =
-        shownDesignRain ? state.CurrentProject.ChartTitle1 : state.CurrentProject.ChartTitle2;
-    ordered out = {{"returnPeriod", returnPeriod},          {"designRain", source.WithRain},
-                   {"twoSlopes", flows.TwoSlopes},          {"rainDuration", source.RainDuration},
-                   {"rainIntensity", source.RainIntensity}, {"length", flows.Length()},
-                   {"catchment", flows.Catchment}};
-    if (flows.TwoSlopes) {
-        out["left"] = flows.Left;
-        out["right"] = flows.Right;
-    }
+        source.WithRain ? state.CurrentProject.ChartTitle1 : state.CurrentProject.ChartTitle2;
+    const double peak =
+        flows.Catchment.empty() ? 0.0 : *std::max_element(flows.Catchment.begin(), flows.Catchment.end());
+    ordered out = {{"returnPeriod", returnPeriod},
+                   {"designRain", source.WithRain},
+                   {"twoSlopes", flows.TwoSlopes},
+                   {"rainDuration", source.RainDuration},
+                   {"rainIntensity", source.RainIntensity},
+                   {"length", flows.Length()},
+                   {"peak", peak}};
     out["title"] = ShownChartTitle(title);
     out["caption"] = HydrographCaption(source.WithRain);
     out["periodCaption"] = returnPeriod > 0 ? ReturnPeriodCaption(returnPeriod) : std::string();
@@ -154,8 +148,8 @@ ordered HydrographJson(AppState& state, int i, bool designRain) {
     return out;
 }
 
-ordered TimeSeriesJson(AppState& state, int i, bool designRain, int first, int count) {
-    const TimeSeriesListing listing(SeriesOf(state, i, designRain), state.LocaleDecimalSeparator);
+ordered TimeSeriesJson(const AppState& state, const TimeSeriesSource& source, int i, int first, int count) {
+    const TimeSeriesListing listing(source, state.LocaleDecimalSeparator);
     ordered columns = ordered::array();
     for (int column = 0; column < listing.ColumnCount(); ++column) {
         columns.push_back(ColumnName(listing.ColumnRole(column)));
@@ -174,8 +168,8 @@ ordered TimeSeriesJson(AppState& state, int i, bool designRain, int first, int c
         {"warnings", WarningsJson(WarningsOfReturnPeriod(ResultWarnings(state), ReturnPeriodOf(state, i)))}};
 }
 
-std::string HydrographOrdinates(AppState& state, int i, bool designRain) {
-    const HydrographSet flows = SeriesOf(state, i, designRain).Flows;
+std::string HydrographOrdinates(const TimeSeriesSource& source) {
+    const HydrographSet& flows = source.Flows;
     std::string bytes;
     for (const std::vector<double>* series : {&flows.Catchment, &flows.Left, &flows.Right}) {
         if (series == &flows.Catchment || flows.TwoSlopes) {
@@ -185,9 +179,9 @@ std::string HydrographOrdinates(AppState& state, int i, bool designRain) {
     return bytes;
 }
 
-std::string TimeSeriesCopyText(AppState& state, int i, bool designRain, const std::string& kind,
+std::string TimeSeriesCopyText(const AppState& state, const TimeSeriesSource& source, const std::string& kind,
                                const CellSelection& selection) {
-    const TimeSeriesListing listing(SeriesOf(state, i, designRain), state.LocaleDecimalSeparator);
+    const TimeSeriesListing listing(source, state.LocaleDecimalSeparator);
     const TextGridView view = ViewOf(listing);
     if (kind == "selection") {
         return CopySelectionText(view, selection);

@@ -23,23 +23,29 @@ namespace hydrim::wasm {
 
 nlohmann::ordered_json GridJson(const ResultGrid& grid);
 
-// The warnings as the document of a computation writes them.
-// The hydrograph of return-period index i (1..5, Variant I; unused for
-// Variants II / III) of the design rain or of the whole 1-day rainfall:
+// The series (core/Engine.h, HydrographSeries) of a computation's return-
+// period index i (1..5, Variant I; unused for Variants II / III), of the
+// design rain or of the whole 1-day rainfall, describe a hydrograph:
 // {"returnPeriod" (0 for II / III), "designRain", "twoSlopes",
-//  "rainDuration", "rainIntensity", "length", "catchment": [m3/s per minute],
-//  "left", "right" (two slopes only), "title", "caption", "warnings"} (the warnings as json/ComputationJson.h
-//  writes them).
-nlohmann::ordered_json HydrographJson(AppState& state, int i, bool designRain);
+//  "rainDuration" [min], "rainIntensity" [mm/min], "length" (points, one per
+//  minute), "peak" [m3/s], "title", "caption", "periodCaption", "warnings"}
+// (the warnings as json/ComputationJson.h writes them).
+nlohmann::ordered_json HydrographJson(const AppState& state, const TimeSeriesSource& source, int i);
+
+// Its ordinates [m3/s], minute by minute, as the bytes of doubles in the
+// machine's order: the catchment's, then with two slopes the left and the
+// right slope's, each "length" long.
+std::string HydrographOrdinates(const TimeSeriesSource& source);
 
 // Rows first .. first + count - 1 of the time-series listing (rows 0 and 1
 // are the titles and units): {"rowCount", "columns": ["time" | "rain" |
 // "catchment" | "left" | "right"], "first", "rows": [[text]], "warnings"}.
-nlohmann::ordered_json TimeSeriesJson(AppState& state, int i, bool designRain, int first, int count);
+nlohmann::ordered_json TimeSeriesJson(const AppState& state, const TimeSeriesSource& source, int i, int first,
+                                      int count);
 
 // The clipboard text of the listing: "all", "selection" or
 // "selectionWithHeader" (the header rows and the time column with it).
-std::string TimeSeriesCopyText(AppState& state, int i, bool designRain, const std::string& kind,
+std::string TimeSeriesCopyText(const AppState& state, const TimeSeriesSource& source, const std::string& kind,
                                const CellSelection& selection);
 
 } // namespace hydrim::wasm
