@@ -224,7 +224,7 @@ Reply ComputeProjectCall(const Request& request) {
     const bool hasResults = outcome.ok();
     const bool variantI = state.LastResultVariantI;
     Session().keep(std::move(computation), SeparatorArgument(request));
-    if (hasResults) {
+    if (hasResults && request.Arguments.value("series", true)) {
         // The design-rain hydrographs, kept for the chart and time-series calls.
         ordered series = ordered::array();
         for (int i = 1; i <= (variantI ? 5 : 1); ++i) {

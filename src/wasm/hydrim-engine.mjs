@@ -162,11 +162,12 @@ export class HydrimEngine {
 
     // ---------------------------------------------------------------- results
 
-    // {document, status, message?, grids, series, layoutError, window}; each
-    // of the series (the design-rain hydrographs) with its ordinates unless
-    // ordinates is false.
-    computeProject(project, {decimalSeparator = ',', fileName, ordinates = true} = {}) {
-        const args = {project, decimalSeparator};
+    // {document, status, message?, grids, series, layoutError, window}:
+    // series are the design-rain hydrographs, each with its ordinates unless
+    // ordinates is false; series: false leaves them out (hydrograph() gives
+    // any of them later).
+    computeProject(project, {decimalSeparator = ',', fileName, series = true, ordinates = true} = {}) {
+        const args = {project, decimalSeparator, series};
         if (fileName !== undefined) {
             args.fileName = fileName;
         }

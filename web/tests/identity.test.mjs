@@ -1,7 +1,8 @@
 // The same numbers as the desktop: the WebAssembly engine, in node and in
 // headless Chromium, answers every example, every hard bench project and
 // random valid projects as the native engine does: texts, integers, warnings,
-// every result table and time-series text identical, reals equal to a
+// every result table, the time-series listings (whole for N = 5, the first
+// rows and the ordinates of every hydrograph) identical, reals equal to a
 // relative 1e-12 (the native build's pow/exp may take fused multiply-add
 // variants on some processors, so last digits may differ). The documents
 // are also compared with the command line's saved outputs (bench/reference).
@@ -33,14 +34,19 @@ function callsFor(projects) {
         calls.push({method: 'openProject', args: {fileName}, bytes});
         const {project} = engine.openProject(file.bytes, fileName);
         calls.push({method: 'computeProject', args: {project, decimalSeparator: '.'}});
-        const computed = engine.computeProject(project, {decimalSeparator: '.', ordinates: false});
-        if (computed.status !== 'ok') {
+        const document = JSON.parse(engine.compute(file.bytes, fileName));
+        if (document.status !== 'ok') {
             continue;
         }
-        const variantI = computed.document.variant === 1;
+        const variantI = document.variant === 1;
+        // Listings run to 30 000 minutes: the whole text is compared for the
+        // first hydrograph of each kind, the first rows and the ordinates of
+        // every hydrograph.
         for (const index of variantI ? [1, 2, 3, 4, 5] : [1]) {
             for (const daily of variantI ? [false, true] : [false]) {
-                calls.push({method: 'timeSeriesCopy', args: {index, daily, kind: 'all'}, digest: true});
+                if (index === 1) {
+                    calls.push({method: 'timeSeriesCopy', args: {index, daily, kind: 'all'}, digest: true});
+                }
                 calls.push({method: 'timeSeries', args: {index, daily, first: 0, count: 30}});
                 calls.push({method: 'hydrograph', args: {index, daily}});
                 calls.push({method: 'hydrographOrdinates', args: {index, daily}});
