@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the browser version into build-web/:
+# Builds the browser version into build-web/ (or $HYDRIM_WEB_BUILD):
 #   build-web/engine/  the engine (src/core, src/json, src/wasm) compiled to
 #                      WebAssembly by Debian's emscripten (em++), with the DATA
 #                      tables embedded, and its module hydrim-engine.mjs;
@@ -11,7 +11,7 @@
 # Usage: scripts/build-web.sh [engine]   (engine: stop after the engine)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-out="$root/build-web"
+out="${HYDRIM_WEB_BUILD:-$root/build-web}"
 engine="$out/engine"
 jobs=${JOBS:-2}
 mkdir -p "$engine/obj" "$out/include"
