@@ -2,6 +2,7 @@
 
 #include "core/Engine.h"
 #include "core/hydrology/RainCoefficients.h"
+#include "core/hydrology/VariantI.h"
 #include "render/MethodSymbols.h"
 #include "render/ReportFormulas.h"
 
@@ -12,8 +13,6 @@
 namespace hydrim::render {
 
 namespace {
-
-constexpr int DesignRainCapMinutes = 300;
 
 QString BandText(int band, int duration) {
     switch (band) {
@@ -397,11 +396,14 @@ MethodFacts MethodFactsOf(const AppState& state, const QString& rainfallSource) 
         const VariantIResults& r = state.VariantI;
         for (size_t i = 1; i < ReturnPeriods.size(); ++i) {
             const int n = ReturnPeriods[i];
-            facts.coefficients.push_back(CoefficientsOf(state.Par, n, r.RainDurationC[i]));
-            if (r.CriticalDurationL[i] > DesignRainCapMinutes) {
+            // A return period the computation did not reach (no runoff) used no rain.
+            if (r.RainDurationC[i] > 0) {
+                facts.coefficients.push_back(CoefficientsOf(state.Par, n, r.RainDurationC[i]));
+            }
+            if (r.CriticalDurationL[i] > DesignRainCap) {
                 facts.capped.push_back({n, false, r.CriticalDurationL[i], r.RainDurationC[i]});
             }
-            if (facts.twoSlopes && r.CriticalDurationR[i] > DesignRainCapMinutes) {
+            if (facts.twoSlopes && r.CriticalDurationR[i] > DesignRainCap) {
                 facts.capped.push_back({n, true, r.CriticalDurationR[i], r.RainDurationC[i]});
             }
         }
@@ -410,7 +412,9 @@ MethodFacts MethodFactsOf(const AppState& state, const QString& rainfallSource) 
     facts.duration = state.Inputs.DurationL;
     if (facts.variant == 1) {
         facts.returnPeriod = state.Inputs.ReturnPeriod;
-        facts.coefficients.push_back(CoefficientsOf(state.Par, facts.returnPeriod, facts.duration));
+        if (facts.duration > 0) {
+            facts.coefficients.push_back(CoefficientsOf(state.Par, facts.returnPeriod, facts.duration));
+        }
     } else {
         facts.intensity = state.Inputs.IntensityL;
     }
