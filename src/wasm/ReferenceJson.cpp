@@ -229,9 +229,6 @@ std::string LookupCellText(const json& request) {
     const std::string text = request.value("text", std::string());
     const int minimum = request.value("minimum", 0);
     const int maximum = request.value("maximum", 0);
-    if (kind == "roughness") {
-        return CorrectRoughnessText(text, minimum, maximum);
-    }
     if (kind == "roughnessFinished") {
         return FinishRoughnessText(text, minimum, maximum);
     }

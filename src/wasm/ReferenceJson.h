@@ -49,8 +49,10 @@ nlohmann::ordered_json FieldLimitsJson(int variant);
 // "row", "areaWarning"}.
 nlohmann::ordered_json LookupJson(const nlohmann::json& request);
 
-// The text of a lookup grid cell after a change: request {"kind": "area" |
-// "roughness" | "roughnessFinished", "text", "minimum", "maximum"}.
+// The text of a lookup grid cell: request {"kind": "area" (an area or a
+// roughness value after each change) | "roughnessFinished" (a roughness value
+// once its edit has ended, for a class minimum..maximum), "text", "minimum",
+// "maximum"}.
 std::string LookupCellText(const nlohmann::json& request);
 
 } // namespace hydrim::wasm
