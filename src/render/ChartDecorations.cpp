@@ -44,8 +44,8 @@ void ChartDecorations::attach(QChart* chart, const HydrographChartContent* conte
     content_ = content;
     title_ = new QGraphicsSimpleTextItem(ShownTitle(content->title), chart);
     title_->setFont(TitleFont());
-    caption_ =
-        new QGraphicsSimpleTextItem(QString::fromStdString(HydrographCaption(content->designRain)), chart);
+    caption_ = new QGraphicsSimpleTextItem(
+        QString::fromStdString(HydrographCaption(content->designRain, content->captionReturnPeriod)), chart);
     footer_ = new QGraphicsSimpleTextItem(QStringLiteral("\n") + ProgramLine(), chart);
     returnPeriod_ = new QGraphicsSimpleTextItem(chart);
     returnPeriod_->setFont(BoldFont());

@@ -367,13 +367,22 @@ void ChartWindowTest::longHydrographOpensOnItsPeakZoomsAndReadsElapsedHours() {
     QTest::mouseClick(view->viewport(), Qt::RightButton, {}, plot.center().toPoint());
     view->contextMenu()->hide();
     QCOMPARE(view->shownMinutes(), band);
+    QAction* whole = nullptr;
     for (const char* item : {"Původní zobrazení", "Celý hydrogram", "Upravit název grafu…"}) {
         bool found = false;
         for (QAction* action : view->contextMenu()->actions()) {
             found = found || action->text() == QString::fromUtf8(item);
+            whole = action->text() == QStringLiteral("Celý hydrogram") ? action : whole;
         }
         QVERIFY2(found, item);
     }
+
+    // "Celý hydrogram" after the zoom: the whole time and the whole discharge range.
+    whole->trigger();
+    QCOMPARE(view->shownMinutes(), qMakePair(0, 2634));
+    auto* discharge = qobject_cast<QValueAxis*>(Axis(view->chart(), render::DischargeAxisName));
+    QCOMPARE(discharge->min(), 0.0);
+    QCOMPARE(discharge->max(), render::DischargeAxisMaximum(view->content()));
 }
 
 void ChartWindowTest::unsetTitleShowsNothingAndTheHydrographIsNamed() {

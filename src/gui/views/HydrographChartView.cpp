@@ -139,11 +139,11 @@ void HydrographChartView::resetView() {
 }
 
 void HydrographChartView::showWholeHydrograph() {
-    if (auto* axis = qobject_cast<QValueAxis*>(timeAxis())) {
-        const int last = content_.minutes.empty() ? 1 : std::max(content_.minutes.back(), 1);
-        axis->setRange(static_cast<qreal>(render::ChartTimeOfMinute(0)),
-                       static_cast<qreal>(render::ChartTimeOfMinute(last)));
-    }
+    // A chart drawn anew: every axis at its full range, the time axis over
+    // the whole hydrograph.
+    content_.shownFrom = 0;
+    content_.shownTo = content_.minutes.empty() ? 1 : std::max(content_.minutes.back(), 1);
+    setContent(content_);
 }
 
 void HydrographChartView::zoomTime(qreal factor, qreal x) {
