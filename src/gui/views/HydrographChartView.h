@@ -41,6 +41,8 @@ public:
     render::HydrographChartContent contentAsShown() const;
 
     QString titleText() const;
+    // The title as the chart shows it: its lines joined by "\n", cut short with "…".
+    QString shownTitle() const;
     // The title's rectangle in view (viewport) coordinates.
     QRect titleRect() const;
     QString footerText() const;
