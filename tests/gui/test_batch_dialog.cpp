@@ -71,6 +71,9 @@ private slots:
         QVERIFY(model->index(last, 0).data(Qt::BackgroundRole).isValid());
         QVERIFY(model->index(last, 6).data(Qt::ToolTipRole).toString().contains(QStringLiteral("Číslo CN")));
         QCOMPARE(model->index(0, 3).data().toString(), QStringLiteral("I"));
+        // Numbers with the tables' decimals and the table's decimal comma.
+        QVERIFY(model->index(0, 16).data().toString().contains(
+            QRegularExpression(QStringLiteral("^\\d+,\\d{3}$"))));
         int ok = 0;
         while (ok < last && model->index(ok, 5).data().toString() != QStringLiteral("v pořádku")) {
             ++ok;

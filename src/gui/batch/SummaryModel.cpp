@@ -29,6 +29,17 @@ QString WrappingTip(const QString& text) {
     return QStringLiteral("<p>") + text.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
+// Value v of a row in its column's unit with the decimals of the tables, as
+// the workbook shows it (the CSV keeps every digit).
+QString ValueText(const SummaryRow& row, size_t v, bool decimalComma) {
+    if (v >= SummaryValueCount || !row.Values[v]) {
+        return {};
+    }
+    const int decimals = SummaryColumns()[SummaryTextColumns + v].Decimals;
+    QString text = QString::number(ShownValue(v, *row.Values[v]), 'f', decimals);
+    return decimalComma ? text.replace(QLatin1Char('.'), QLatin1Char(',')) : text;
+}
+
 } // namespace
 
 SummaryModel::SummaryModel(QObject* parent) : QAbstractTableModel(parent) {
@@ -52,10 +63,11 @@ QVariant SummaryModel::data(const QModelIndex& index, int role) const {
     const SummaryRow& row = rows_[static_cast<size_t>(index.row())];
     const auto column = static_cast<size_t>(index.column());
     switch (role) {
-    case Qt::DisplayRole: {
-        const std::vector<std::string> cells = SummaryCells(row, decimalComma_);
-        return column < cells.size() ? QString::fromStdString(cells[column]) : QString();
-    }
+    case Qt::DisplayRole:
+        if (column >= SummaryTextColumns) {
+            return ValueText(row, column - SummaryTextColumns, decimalComma_);
+        }
+        return QString::fromStdString(SummaryCells(row, decimalComma_)[column]);
     case Qt::ToolTipRole: {
         const std::vector<std::string> cells = SummaryCells(row, decimalComma_);
         const QString text = column < cells.size() ? QString::fromStdString(cells[column]) : QString();

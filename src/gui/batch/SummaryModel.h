@@ -1,7 +1,8 @@
 // The summary of a batch run as the batch window's grid shows it: the rows
 // of core/batch with their Czech headers (a tooltip says what each column
 // holds), failed rows shaded red and warnings yellow as in the workbook,
-// numbers right-aligned and long texts in a tooltip of their own. Rows are
+// numbers right-aligned with the tables' decimals, and long texts in a
+// tooltip of their own. Rows are
 // added in blocks as the run delivers them.
 #pragma once
 
