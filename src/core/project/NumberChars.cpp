@@ -184,6 +184,25 @@ std::to_chars_result ToChars(char* first, char* last, double value) {
     return Copy(first, last, text.data(), text.size());
 }
 
+std::to_chars_result ToChars(char* first, char* last, double value, std::chars_format format) {
+    if (format != std::chars_format::fixed && format != std::chars_format::scientific) {
+        return {first, std::errc::invalid_argument};
+    }
+    if (!std::isfinite(value)) {
+        return Printed(first, last, "%.*g", 1, value);
+    }
+    if (value == 0.0) {
+        return Printed(first, last, format == std::chars_format::fixed ? "%.*f" : "%.*e", 0, value);
+    }
+    const double magnitude = std::fabs(value);
+    const ShortestDigits digits = Shortest(magnitude);
+    std::string text = format == std::chars_format::fixed ? Fixed(digits, magnitude) : Scientific(digits);
+    if (value < 0) {
+        text.insert(text.begin(), '-');
+    }
+    return Copy(first, last, text.data(), text.size());
+}
+
 std::to_chars_result ToChars(char* first, char* last, double value, std::chars_format format, int precision) {
     switch (format) {
     case std::chars_format::fixed:

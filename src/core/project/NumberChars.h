@@ -17,6 +17,11 @@ namespace portable {
 // notation, whichever is shorter (fixed on a tie), as std::to_chars(value).
 std::to_chars_result ToChars(char* first, char* last, double value);
 
+// The shortest text in the format that reads back as value, as
+// std::to_chars(value, format) writes it; fixed and scientific only (the
+// engine needs no other), general and hex are refused (invalid_argument).
+std::to_chars_result ToChars(char* first, char* last, double value, std::chars_format format);
+
 // value in the format with the given precision, as printf's %.*f, %.*e,
 // %.*g and %.*a (without "0x") write it.
 std::to_chars_result ToChars(char* first, char* last, double value, std::chars_format format, int precision);
@@ -35,6 +40,9 @@ std::from_chars_result FromChars(const char* first, const char* last, double& va
 inline std::to_chars_result DoubleToChars(char* first, char* last, double value) {
     return std::to_chars(first, last, value);
 }
+inline std::to_chars_result DoubleToChars(char* first, char* last, double value, std::chars_format format) {
+    return std::to_chars(first, last, value, format);
+}
 inline std::to_chars_result DoubleToChars(char* first, char* last, double value, std::chars_format format,
                                           int precision) {
     return std::to_chars(first, last, value, format, precision);
@@ -47,6 +55,9 @@ inline std::from_chars_result DoubleFromChars(const char* first, const char* las
 
 inline std::to_chars_result DoubleToChars(char* first, char* last, double value) {
     return portable::ToChars(first, last, value);
+}
+inline std::to_chars_result DoubleToChars(char* first, char* last, double value, std::chars_format format) {
+    return portable::ToChars(first, last, value, format);
 }
 inline std::to_chars_result DoubleToChars(char* first, char* last, double value, std::chars_format format,
                                           int precision) {

@@ -64,6 +64,11 @@ TEST(NumberChars, PortableTextsEqualTheStandardLibrarys) {
         ASSERT_EQ(Text([&](char* f, char* l) { return portable::ToChars(f, l, v); }),
                   Text([&](char* f, char* l) { return std::to_chars(f, l, v); }))
             << v;
+        for (const auto format : {std::chars_format::fixed, std::chars_format::scientific}) {
+            ASSERT_EQ(Text([&](char* f, char* l) { return portable::ToChars(f, l, v, format); }),
+                      Text([&](char* f, char* l) { return std::to_chars(f, l, v, format); }))
+                << v << " shortest in format " << static_cast<int>(format);
+        }
         for (const auto format :
              {std::chars_format::fixed, std::chars_format::general, std::chars_format::scientific}) {
             for (const int precision : {0, 1, 2, 3, 4, 17, 30}) {
