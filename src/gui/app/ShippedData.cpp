@@ -38,14 +38,15 @@ std::string FindShippedData(const std::vector<std::string>& candidates) {
     return FindShippedFile(candidates, ParTableFileName);
 }
 
-std::string CopyMissingDataFiles(const std::string& source, const std::string& target) {
+std::string CopyMissingFiles(const std::string& source, const std::string& target,
+                             const std::string& extension) {
     std::error_code error;
     fs::create_directories(target, error);
     if (error)
         return "Nelze vytvořit datový adresář " + target + ": " + error.message();
     try {
         for (const fs::directory_entry& entry : fs::directory_iterator(source)) {
-            if (!entry.is_regular_file())
+            if (!entry.is_regular_file() || entry.path().extension() != extension)
                 continue;
             const fs::path destination = fs::path(target) / entry.path().filename();
             if (fs::exists(fs::symlink_status(destination)))
