@@ -8,6 +8,7 @@
 #include "cli/ComputationReport.h"
 
 #include "core/Engine.h"
+#include "core/reference/RoughnessClasses.h"
 #include "core/results/InputSummary.h"
 #include "core/results/WarningLists.h"
 #include "render/DesignReport.h"
@@ -92,7 +93,16 @@ int WritePdf(Document document, const std::string& projectFile, const std::strin
     if (!computation.hasResults()) {
         return ReportComputation(computation, projectFile, NoRunoff::IsAFailure);
     }
-    const AppState& state = *computation.State;
+    AppState& state = *computation.State;
+    if (document == Document::Report) {
+        // The report lists the roughness entries beside their classes as the table has them now.
+        const std::string notice =
+            UnplacedRoughnessNotice(PlaceRoughnessEntries(state.CurrentProject.Lookup, dataDir),
+                                    HasTwoSlopes(state.CurrentProject.Texts));
+        if (!notice.empty()) {
+            PrintError(notice);
+        }
+    }
     Error layoutError;
     std::vector<ResultGrid> grids = ResultGrids(state, dataDir, layoutError);
     if (layoutError) {
