@@ -22,6 +22,7 @@
 #include <QtGlobal>
 
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -131,14 +132,18 @@ int WritePdf(Document document, const std::string& projectFile, const std::strin
 int main(int argc, char** argv) {
     const bool report = argc == 5 && std::strcmp(argv[1], "--report") == 0;
     if (argc != 4 && !report) {
-        PrintError("hydrim-pdf is run by \"hydrim-cli pdf\" and \"hydrim-cli report\" (see hydrim-cli help)");
+        PrintError(
+            "hydrim-pdf spouštějí příkazy \"hydrim-cli pdf\" a \"hydrim-cli report\" (viz hydrim-cli help)");
         return ExitUsage;
     }
     char** files = argv + (report ? 2 : 1);
     try {
         return WritePdf(report ? Document::Report : Document::Pages, files[0], files[1], files[2]);
+    } catch (const std::bad_alloc&) {
+        PrintError("nedostatek paměti");
+        return ExitInvalidInput;
     } catch (const std::exception& error) {
-        PrintError(error.what());
+        PrintError(std::string("neočekávaná chyba: ") + error.what());
         return ExitInvalidInput;
     }
 }

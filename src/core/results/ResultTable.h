@@ -125,7 +125,8 @@ ResultGrid BuildVariant23Table(const AppState& state, const LayoutText& layout, 
 // separated by TAB, every line ended by CR LF.
 std::string CopyTableText(const ResultGrid& grid);
 
-// Both leave out the empty rows at the top (FirstShownRow).
+// Both leave out the empty rows at the top (FirstShownRow) and write a
+// stacked cell as its lines one after another ("5, 10, 20, 50, 100").
 // The grid as CSV (all visible columns, ';' separated, CR LF line ends, the
 // raised parts of units after a "^": "[10^3.m^3]"), and as aligned plain
 // UTF-8 text for a terminal (units with superscripts: "[10³.m³]").
