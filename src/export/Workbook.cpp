@@ -83,6 +83,16 @@ WorkbookFile::WorkbookFile(const std::string& target, bool streamRows)
     lxw_workbook_options options{};
     options.use_zip64 = LXW_TRUE; // long hydrographs make large sheets
     options.constant_memory = streamRows ? LXW_TRUE : LXW_FALSE;
+    // A place the file cannot be written to is found out here, with its
+    // reason in Czech: the library would only find it when closing, and say
+    // so on stderr in its own English words.
+    if (std::FILE* probe = std::fopen(temporary_.c_str(), "wb")) {
+        std::fclose(probe);
+        RemoveQuietly(temporary_);
+    } else {
+        error_ = WorkbookWriteError(target_, "soubor nelze vytvořit: " + SystemErrorText(errno));
+        return;
+    }
     workbook_ = workbook_new_opt(temporary_.c_str(), &options);
     if (!workbook_) {
         error_ = WorkbookWriteError(target_, "nedostatek paměti");
