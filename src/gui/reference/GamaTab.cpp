@@ -121,6 +121,7 @@ void TGamatab1::reloadTable() {
         StringGrid1->setText(row, ValueColumn, QString::fromStdString(values[index]));
         StringGrid1->setText(row, AreaColumn, QString::fromStdString(areas[index]));
     }
+    compute(false); // the value shown and inserted is the one of the entries as they stand now
     const std::string notice = UnplacedRoughnessNotice(PlaceRoughnessEntries(context_.lookup(), classKeys_),
                                                        HasTwoSlopes(context_.state.CurrentProject.Texts));
     if (!notice.empty()) {
