@@ -22,8 +22,9 @@ bool HasEntry(const RoughnessRows& rows, size_t row) {
     return !TrimBlanks(rows.Values[row]).empty() || !TrimBlanks(rows.Areas[row]).empty();
 }
 
-// "Les, třída 1, rozsah 5-40" from "Les;1!5-40".
-std::string ClassName(const std::string& key) {
+} // namespace
+
+std::string RoughnessClassName(const std::string& key) {
     const size_t semicolon = key.find(';');
     const size_t bang = key.find('!', semicolon == std::string::npos ? 0 : semicolon + 1);
     if (semicolon == std::string::npos || bang == std::string::npos) {
@@ -33,8 +34,6 @@ std::string ClassName(const std::string& key) {
     return (description.empty() ? std::string() : description + ", ") + "třída " +
            key.substr(semicolon + 1, bang - semicolon - 1) + ", rozsah " + key.substr(bang + 1);
 }
-
-} // namespace
 
 RoughnessClassKeys RoughnessClassKeysOf(const TableGrid& grid) {
     std::vector<std::pair<std::string, bool>> rows;
@@ -138,9 +137,9 @@ std::string UnplacedRoughnessNotice(const std::vector<UnplacedRoughnessEntry>& e
     for (const UnplacedRoughnessEntry& entry : entries) {
         const std::string slope = !twoSlopes ? "svah" : entry.Slope == LeftSlope ? "levý svah" : "pravý svah";
         notice += "\n  " + slope + " – " +
-                  (entry.ClassKey.empty() ? "třída neznámá" : ClassName(entry.ClassKey)) + ": hodnota " +
-                  (TrimBlanks(entry.Value).empty() ? "–" : TrimBlanks(entry.Value)) + ", plocha " +
-                  (TrimBlanks(entry.Area).empty() ? "–" : TrimBlanks(entry.Area)) + " km²";
+                  (entry.ClassKey.empty() ? "třída neznámá" : RoughnessClassName(entry.ClassKey)) +
+                  ": hodnota " + (TrimBlanks(entry.Value).empty() ? "–" : TrimBlanks(entry.Value)) +
+                  ", plocha " + (TrimBlanks(entry.Area).empty() ? "–" : TrimBlanks(entry.Area)) + " km²";
     }
     return notice;
 }

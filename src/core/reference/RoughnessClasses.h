@@ -20,6 +20,9 @@ namespace hydrim {
 using RoughnessClassKeys = std::array<std::string, 17>;
 RoughnessClassKeys RoughnessClassKeysOf(const TableGrid& grid);
 
+// A class as the user reads it: "Les, třída 1, rozsah 5-40" for "Les;1!5-40".
+std::string RoughnessClassName(const std::string& key);
+
 // An entry whose class the table no longer holds.
 struct UnplacedRoughnessEntry {
     int Slope = 1;        // 1 left (or only) slope, 0 right slope
