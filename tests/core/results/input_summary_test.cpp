@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace hydrim {
 namespace {
@@ -94,6 +95,40 @@ TEST(InputSummary, RoughnessEntriesAreNamedByTheirWholeClass) {
     p.Lookup.RoughnessInputs[1][1][3] = "1.5";
     EXPECT_TRUE(
         HasNote(SummarizeInputs(p, names)[2], "  Les, třída listnatý, rozsah 15-35: γ 20, plocha 1.5 km²"));
+}
+
+// The station inserted from the rainfall table is named while the project
+// holds its depths; a depth typed over them makes the depths the user's.
+TEST(InputSummary, RainfallSourceNamesTheStationWhoseDepthsTheProjectHolds) {
+    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "rainfall-source";
+    std::filesystem::create_directories(dir);
+    ASSERT_FALSE(WriteFileAtomically((dir / "srazky.tab").string(),
+                                     JoinCrLf({"Č.\tStanice\t2\t5\t10\t20\t\t50\t\t\t100\t",
+                                               "1\tTřešť\t40.0\t61\t70\t82\t\t92\t\t\t105\t"})));
+    const LookupRowNames names = ReadLookupRowNames(dir.string());
+    Project p;
+    p.Texts.CatchmentType = 0;
+    p.Texts.Variant = 1;
+    p.Texts.ReturnPeriodItem = 2; // N = 10 years: value column 3
+    p.Lookup.RainfallStationRow = 1;
+    p.Texts.Edit[EditRainN] = "70";
+    p.Texts.Edit[EditRain100] = "105.0";
+    EXPECT_EQ(RainfallSource(p, names), "Třešť");
+    EXPECT_EQ(SummarizeInputs(p, names)[1].Lines.back().Value, "Třešť");
+    p.Texts.Edit[EditRainN] = "71";
+    EXPECT_EQ(RainfallSource(p, names), "zadáno uživatelem");
+    p.Texts.Variant = 0; // N = 5 ... 100 years: columns 2, 3, 4, 6, 9
+    for (const auto& [field, depth] : {std::pair{EditRainN, "61"},
+                                       {EditRain10, "70"},
+                                       {EditRain20, "82"},
+                                       {EditRain50, "92"},
+                                       {EditRain100, "105"}}) {
+        p.Texts.Edit[field] = depth;
+    }
+    EXPECT_EQ(RainfallSource(p, names), "Třešť");
+    p.Texts.Variant = 2; // Variant III uses no 1-day rainfall
+    EXPECT_EQ(RainfallSource(p, names), "");
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace
