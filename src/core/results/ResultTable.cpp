@@ -35,17 +35,6 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-std::vector<int> VisibleColumnsOf(const ResultGrid& grid) {
-    std::vector<int> columns;
-    for (int c = 0; c < grid.ColumnCount(); ++c) {
-        if (c >= static_cast<int>(grid.VisibleColumns.size()) ||
-            grid.VisibleColumns[static_cast<size_t>(c)]) {
-            columns.push_back(c);
-        }
-    }
-    return columns;
-}
-
 // The cell as plain text: the units with their raised parts in the notation,
 // Greek letters as such; headings read across a row stay as they are; the
 // lines of a stacked cell follow one another on the one line
@@ -67,6 +56,21 @@ std::string PlainCell(const ResultGrid& grid, int row, int column, RaisedNotatio
 }
 
 } // namespace
+
+std::vector<int> VisibleColumnsOf(const ResultGrid& grid) {
+    std::vector<int> columns;
+    for (int c = 0; c < grid.ColumnCount(); ++c) {
+        if (c >= static_cast<int>(grid.VisibleColumns.size()) ||
+            grid.VisibleColumns[static_cast<size_t>(c)]) {
+            columns.push_back(c);
+        }
+    }
+    return columns;
+}
+
+std::string ShownCellText(const ResultGrid& grid, int row, int column) {
+    return PlainCell(grid, row, column, RaisedNotation::Superscript);
+}
 
 const std::string& ResultGrid::Cell(int row, int column) const {
     static const std::string empty;

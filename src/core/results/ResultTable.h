@@ -125,6 +125,13 @@ ResultGrid BuildVariant23Table(const AppState& state, const LayoutText& layout, 
 // separated by TAB, every line ended by CR LF.
 std::string CopyTableText(const ResultGrid& grid);
 
+// The columns a window shows (the visible ones), left to right.
+std::vector<int> VisibleColumnsOf(const ResultGrid& grid);
+// A cell as plain text, its units with superscripts ("[10³.m³]"), Greek
+// letters as such, a stacked cell's lines one after another: what the window
+// shows, without the lowered parts' offset.
+std::string ShownCellText(const ResultGrid& grid, int row, int column);
+
 // Both leave out the empty rows at the top (FirstShownRow) and write a
 // stacked cell as its lines one after another ("5, 10, 20, 50, 100").
 // The grid as CSV (all visible columns, ';' separated, CR LF line ends, the
