@@ -6,7 +6,7 @@
 //                        from a blob URL, which works opened from a disk.
 // ENGINE_DIR holds what scripts/build-web.sh compiled.
 import * as esbuild from 'esbuild';
-import {copyFileSync, mkdirSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync} from 'node:fs';
 import path from 'node:path';
 import {fileURLToPath} from 'node:url';
 
@@ -32,7 +32,11 @@ for (const file of ['hydrim-engine.mjs', 'hydrim-engine-wasm.mjs', 'hydrim-engin
     copyFileSync(path.join(engineDir, file), path.join(site, file));
 }
 copyFileSync(path.join(here, 'index.html'), path.join(site, 'index.html'));
-copyFileSync(path.join(here, 'css/hydrim.css'), path.join(site, 'hydrim.css'));
+// The style sheets of css/, base.css first and the others by name, as one.
+const cssFiles = readdirSync(path.join(here, 'css')).filter((name) => name.endsWith('.css'))
+    .sort((a, b) => (a === 'base.css' ? -1 : b === 'base.css' ? 1 : a.localeCompare(b)));
+const css = cssFiles.map((name) => readFileSync(path.join(here, 'css', name), 'utf8')).join('\n');
+writeFileSync(path.join(site, 'hydrim.css'), css);
 
 // The single file: the worker bundled with the engine whose .wasm is inside
 // its glue, as a text the page starts from a blob URL.
@@ -57,7 +61,6 @@ const workerSource = {
 };
 const page = await esbuild.build({...common, entryPoints: [path.join(here, 'src/entry-single.js')], format: 'iife',
     write: false, plugins: [workerSource]});
-const css = readFileSync(path.join(here, 'css/hydrim.css'), 'utf8');
 // A "</script" inside the script would end it early in the HTML.
 const script = page.outputFiles[0].text.replace(/<\/script/gi, '<\\/script');
 const html = readFileSync(path.join(here, 'index.html'), 'utf8')

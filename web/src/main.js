@@ -1,129 +1,94 @@
-// The page: open a project file (button or drag and drop), compute it in
-// the engine worker (button or F9), and show the main numbers of the result
-// with the warnings. Every number and text comes from the engine.
+// The page: the engine started in its worker, the project state, the views
+// and the commands. Each view mounts itself on its <section data-view>; the
+// views talk only through the app's state and events (src/app.js).
+import {createApp} from './app.js';
 import {startEngine} from './engine-client.js';
+import {mountSummary} from './results/summary.js';
+import {showMessage} from './ui/dialog.js';
+import {mountViews} from './ui/views.js';
 
 const $ = (id) => document.getElementById(id);
 
-// A number with the decimal comma, as the Czech interface writes it.
-function czech(value, decimals) {
-    return value.toFixed(decimals).replace('.', ',');
-}
-
-function summaryRows(document) {
-    const r = document.results;
-    if (document.variant === 1) {
-        return [5, 10, 20, 50, 100].map((n, i) => [
-            String(n), String(r.RainDurationC[i]), czech(r.RainIntensityC[i], 4), czech(r.RainDepthL[i], 2),
-            czech(r.PeakDischargeC[i], 3), czech(r.VolumeC[i], 1)]);
-    }
-    return [['–', String(r.RainDuration), czech(r.RainIntensity, 4), czech(r.DesignDepthL, 2),
-        czech(r.DesignPeakC, 3), czech(r.DesignVolumeC, 1)]];
-}
-
-export function startPage(createWorker) {
+function mountStatus(app) {
     const status = $('status');
-    const compute = $('compute');
-    let project = null;
-    let fileName = '';
-    let engine = null;
-
-    const show = (text, kind = '') => {
+    app.status = (text, kind = '') => {
         status.textContent = text;
         status.className = kind;
     };
+}
 
-    const showResults = (answer) => {
-        const table = $('summary');
-        table.tBodies[0].replaceChildren();
-        $('warnings').replaceChildren();
-        $('results').hidden = false;
-        const document = answer.document;
-        $('area').textContent = czech(document.results.TotalArea, 3);
-        for (const row of summaryRows(document)) {
-            const tr = table.tBodies[0].insertRow();
-            for (const text of row) {
-                tr.insertCell().textContent = text;
-            }
-        }
-        for (const warning of document.warnings) {
-            const li = globalThis.document.createElement('li');
-            li.textContent = warning.message;
-            $('warnings').append(li);
-        }
-        $('warnings-box').hidden = document.warnings.length === 0;
-    };
-
-    const run = async () => {
-        if (!engine || !project) {
-            return;
-        }
-        compute.disabled = true;
-        show('Počítám…');
-        try {
-            const answer = await engine.computeProject(project, {decimalSeparator: ',', fileName});
-            if (answer.status === 'ok') {
-                showResults(answer);
-                show(`Spočítáno: ${fileName}`, 'ok');
-            } else {
-                $('results').hidden = true;
-                show(answer.message, 'problem');
-            }
-        } catch (error) {
-            show(error.message, 'problem');
-        } finally {
-            compute.disabled = false;
-        }
-    };
-
+// The project file: opened by the button or by dropping it on the page.
+function mountOpen(app) {
     const open = async (file) => {
-        if (!engine) {
-            return;
-        }
         try {
-            const opened = await engine.openProject(new Uint8Array(await file.arrayBuffer()), file.name);
-            project = opened.project;
-            fileName = file.name;
-            $('results').hidden = true;
+            const opened = await app.engine.openProject(new Uint8Array(await file.arrayBuffer()), file.name);
+            app.setProject(opened, {fileName: file.name, modified: opened.modified});
             $('project-name').textContent = file.name;
-            compute.disabled = !opened.window.computeEnabled;
-            show(opened.notice || `Otevřeno: ${file.name}`, opened.notice ? 'problem' : '');
+            app.status(`Otevřeno: ${file.name}`);
+            if (opened.notice) {
+                await showMessage(opened.notice, {title: 'Upozornění'});
+            }
         } catch (error) {
-            show(error.message, 'problem');
+            app.status(error.message, 'problem');
         }
     };
-
     $('file').addEventListener('change', (event) => {
         const [file] = event.target.files;
-        if (file) {
+        event.target.value = '';
+        if (file && app.engine) {
             open(file);
         }
-        event.target.value = '';
     });
     document.addEventListener('dragover', (event) => event.preventDefault());
     document.addEventListener('drop', (event) => {
         event.preventDefault();
         const [file] = event.dataTransfer.files;
-        if (file) {
+        if (file && app.engine) {
             open(file);
         }
     });
-    compute.addEventListener('click', run);
+}
+
+function mountCompute(app) {
+    const button = $('compute');
+    const run = async () => {
+        button.disabled = true;
+        try {
+            await app.compute();
+        } catch (error) {
+            app.status(error.message, 'problem');
+        } finally {
+            button.disabled = !app.window?.computeEnabled;
+        }
+    };
+    app.on('project', ({window}) => (button.disabled = !window.computeEnabled));
+    button.addEventListener('click', run);
     document.addEventListener('keydown', (event) => {
         if (event.key === 'F9') {
             event.preventDefault();
             run();
         }
     });
+}
 
-    show('Načítám výpočetní jádro…');
+export function startPage(createWorker) {
+    const app = createApp();
+    globalThis.hydrim = app; // for the page's tests and the browser's console
+    mountStatus(app);
+    mountViews(app);
+    mountOpen(app);
+    mountCompute(app);
+    mountSummary(app, document.querySelector('section[data-view="tables"]'));
+
+    app.status('Načítám výpočetní jádro…');
     startEngine(createWorker()).then(
-        (started) => {
-            engine = started;
-            $('version').textContent = started.version;
+        (engine) => {
+            app.engine = engine;
+            $('version').textContent = engine.version;
             document.body.dataset.engine = 'ready';
-            show('Otevřete projekt (.snp) tlačítkem nebo přetažením souboru do okna.');
+            app.status('Otevřete projekt (.snp) tlačítkem nebo přetažením souboru do okna.');
+            app.emit('engine', engine);
         },
-        (error) => show(`Výpočetní jádro se nepodařilo spustit: ${error.message}`, 'problem'),
+        (error) => app.status(`Výpočetní jádro se nepodařilo spustit: ${error.message}`, 'problem'),
     );
 }

@@ -26,7 +26,7 @@ async function checkPage(browser, url) {
         await page.setInputFiles('#file', example);
         await page.waitForFunction(() => document.getElementById('project-name').textContent !== '');
         await page.keyboard.press('F9');
-        await page.waitForSelector('#results:not([hidden])');
+        await page.waitForSelector('section[data-view="tables"]:not([hidden]) #summary tbody tr');
         const rows = await page.$$eval('#summary tbody tr', (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent)));
         assert.equal(rows.length, 5);
         assert.equal(rows[0][4], document.results.PeakDischargeC[0].toFixed(3).replace('.', ','));
