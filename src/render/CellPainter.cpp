@@ -1,6 +1,7 @@
 #include "render/CellPainter.h"
 
-#include <QFontInfo>
+#include "render/RunDrawing.h"
+
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -17,8 +18,6 @@ constexpr double ScreenDpi = 96.0;
 constexpr double DefaultRowHeight = 21.0; // pixels at screen resolution
 constexpr double WidthPadding = 10.0;
 constexpr double TextMargin = 2.0;
-// Lowered and raised runs are drawn in three fifths of the font height.
-constexpr double SmallFontRatio = 3.0 / 5.0;
 
 double ScaleOf(const QPaintDevice* device) {
     return device ? device->logicalDpiY() / ScreenDpi : 1.0;
@@ -26,14 +25,6 @@ double ScaleOf(const QPaintDevice* device) {
 
 QString ToQt(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The font height in pixels of the device the painter draws on.
-double PixelHeight(const QFont& font, const QPaintDevice* device) {
-    if (font.pixelSize() > 0)
-        return font.pixelSize();
-    const double dpi = device ? device->logicalDpiY() : ScreenDpi;
-    return font.pointSizeF() * dpi / 72.0;
 }
 
 } // namespace
@@ -122,37 +113,13 @@ void CellPainter::paintRuns(QPainter& painter, const QRectF& rect, const std::ve
     if (runs.empty())
         return;
     const QPaintDevice* device = painter.device();
-    const double scale = ScaleOf(device);
     QFont normal(font_, device);
     normal.setBold(runs.front().bold);
-    const QFontMetricsF normalMetrics(normal);
-    const double lineTop = rect.top() + std::max(0.0, (rect.height() - normalMetrics.height()) / 2.0);
-
-    QFont small(normal);
-    small.setPixelSize(
-        std::max(1, static_cast<int>(std::nearbyint(SmallFontRatio * PixelHeight(normal, device)))));
-    const QFontMetricsF smallMetrics(small);
-    // A lowered run starts a third of the text height below the line's top.
-    const double loweredTop = lineTop + std::nearbyint(normalMetrics.height() / 3.0);
-
+    const double lineTop = rect.top() + std::max(0.0, (rect.height() - QFontMetricsF(normal).height()) / 2.0);
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     painter.setPen(QColor(Qt::black));
-    double x = rect.left() + TextMargin * scale;
-    for (const TextRun& run : runs) {
-        const QString text = ToQt(run.symbolFont ? SymbolFontToUnicode(run.text) : run.text);
-        QFont font = run.position == TextRun::Normal ? normal : small;
-        font.setBold(run.bold);
-        painter.setFont(font);
-        const QFontMetricsF metrics(font);
-        double baseline = lineTop + normalMetrics.ascent();
-        if (run.position == TextRun::Lowered)
-            baseline = loweredTop + smallMetrics.ascent();
-        else if (run.position == TextRun::Raised)
-            baseline = lineTop + smallMetrics.ascent();
-        painter.drawText(QPointF(x, baseline), text);
-        x += metrics.horizontalAdvance(text);
-    }
+    DrawRuns(painter, QPointF(rect.left() + TextMargin * ScaleOf(device), lineTop), runs, font_);
     painter.restore();
 }
 

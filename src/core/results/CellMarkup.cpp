@@ -189,10 +189,7 @@ std::string SymbolFontToUnicode(std::string_view text) {
     return result;
 }
 
-namespace {
-
-// The superscript form of a raised text, empty when a character has none.
-std::string Superscript(std::string_view text) {
+std::string SuperscriptCharacters(std::string_view text) {
     static const std::map<char, const char*> superscripts = {{'0', "⁰"}, {'1', "¹"}, {'2', "²"}, {'3', "³"},
                                                              {'4', "⁴"}, {'5', "⁵"}, {'6', "⁶"}, {'7', "⁷"},
                                                              {'8', "⁸"}, {'9', "⁹"}, {'-', "⁻"}, {'+', "⁺"}};
@@ -207,8 +204,6 @@ std::string Superscript(std::string_view text) {
     return result;
 }
 
-} // namespace
-
 std::string PlainText(const std::vector<TextRun>& runs, RaisedNotation notation) {
     std::string text;
     for (const TextRun& run : runs) {
@@ -217,7 +212,8 @@ std::string PlainText(const std::vector<TextRun>& runs, RaisedNotation notation)
             text += shown;
             continue;
         }
-        const std::string superscript = notation == RaisedNotation::Superscript ? Superscript(shown) : "";
+        const std::string superscript =
+            notation == RaisedNotation::Superscript ? SuperscriptCharacters(shown) : "";
         text += superscript.empty() ? "^" + shown : superscript;
     }
     return text;

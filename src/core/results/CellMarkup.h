@@ -62,6 +62,10 @@ std::vector<TextRun> UnitRuns(std::string_view text);
 // ("g" -> "γ"), for painters that lack that font.
 std::string SymbolFontToUnicode(std::string_view text);
 
+// The text in Unicode superscript characters ("3" -> "³", "-1" -> "⁻¹");
+// empty when a character has none.
+std::string SuperscriptCharacters(std::string_view text);
+
 // The runs joined back into one text (for tests and plain output).
 std::string JoinRuns(const std::vector<TextRun>& runs);
 
