@@ -36,6 +36,9 @@ struct DesignReport {
     std::vector<ResultGrid> tables;
     std::vector<HydrographChartContent> charts;
     QStringList warnings; // one sentence each, with its return period and subject
+    // The separator of every number of the report: that of its tables. The
+    // inputs and warnings above already carry it.
+    char decimalSeparator = '.';
 };
 
 // The report of a computed state: grids are its result grids (core/Engine.h

@@ -26,7 +26,9 @@ struct HydrographChartContent {
     double rainIntensity = 0.0; // [mm/min]
 
     QString title;
-    int returnPeriod = 0; // N [years] for the "N = … let" label; 0 = no label
+    int returnPeriod = 0;
+    // The decimal separator of the axis labels: that of the result tables.
+    char decimalSeparator = '.'; // N [years] for the "N = … let" label; 0 = no label
 
     // Warnings printed below the chart (the window shows them in its own line).
     QStringList notes;

@@ -15,17 +15,17 @@ std::vector<MethodParagraph> MethodParagraphs(int variant) {
         {QStringLiteral("Odtok metodou CN (SCS)"),
          QStringLiteral(
              "Číslo CN se podle typu křivky (skupiny předchozích vláhových podmínek 1, 2, 3) "
-             "převede na CNp: typ 1 CN/(2,334 − 0,01334·CN), typ 2 beze změny, typ 3 "
-             "CN/(0,4036 + 0,0059·CN). Potenciální retence S = 25,4·(1000/CNp − 10) [mm], počáteční "
-             "ztráta Ia = 0,2·r·S [mm], kde r = (H_N/H_100)^e, e = 9,8992·N^(−0,3035). Přímý odtok "
+             "převede na CNp: typ 1 CN/(2.334 − 0.01334·CN), typ 2 beze změny, typ 3 "
+             "CN/(0.4036 + 0.0059·CN). Potenciální retence S = 25.4·(1000/CNp − 10) [mm], počáteční "
+             "ztráta Ia = 0.2·r·S [mm], kde r = (H_N/H_100)^e, e = 9.8992·N^(−0.3035). Přímý odtok "
              "O = (P − Ia)² / (P − Ia + S) [mm]. Doba do počátku odtoku t0 = Ia/i [min], doba "
              "trvání efektivního deště te = t − t0, intenzita efektivního deště ie = O/te.")},
         {QStringLiteral("Odtok ze svahu"),
          QStringLiteral("Šířka svahu B = A/Lu [km] (A plocha svahu [km²], Lu délka údolnice [km]), délka "
                         "dráhy stoku Ls = B·√(1 + Iu²/(Iu² + Is²)) (Iu sklon údolnice, Is sklon svahu [%]), "
-                        "součinitel K = 1915,71·γ·Ls/√Is (γ drsnost [s]). Svah je v rovnovážném stavu, je-li "
+                        "součinitel K = 1915.71·γ·Ls/√Is (γ drsnost [s]). Svah je v rovnovážném stavu, je-li "
                         "ie ≥ K/te²; pak je kulminační intenzita odtoku qp = ie, jinak qp = O²/K [mm/min]. "
-                        "Kulminační průtok Qmax = 16,67·qp·A [m³/s], objem odtoku V = 1000·A·O [m³].")},
+                        "Kulminační průtok Qmax = 16.67·qp·A [m³/s], objem odtoku V = 1000·A·O [m³].")},
         {QStringLiteral("Hydrogram"),
          QStringLiteral(
              "Průtok v minutě k: q(k) = Qmax·(k/tr)^m·exp(m·(1 − k/tr)), kde tr je doba vzestupu; "

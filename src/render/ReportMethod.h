@@ -14,7 +14,9 @@ struct MethodParagraph {
     QString text;
 };
 
-// The paragraphs for the variant computed (0 Variant I, 1 II, 2 III).
+// The paragraphs for the variant computed (0 Variant I, 1 II, 2 III), their
+// numbers written with a decimal point (render/DocumentNumbers.h gives them
+// the document's separator).
 std::vector<MethodParagraph> MethodParagraphs(int variant);
 
 } // namespace hydrim::render

@@ -3,6 +3,7 @@
 // z Y"), then painted.
 #include "render/DesignReport.h"
 
+#include "render/DocumentNumbers.h"
 #include "render/PrintChartPage.h"
 #include "render/PrintJobs.h"
 #include "render/PrintTablePage.h"
@@ -299,7 +300,7 @@ private:
         heading(QStringLiteral("Metoda výpočtu"), 13, lineHeight(ReportFont(10)) * 6);
         for (const MethodParagraph& part : MethodParagraphs(report_.variant)) {
             heading(part.heading, 11, lineHeight(ReportFont(10)) * 2);
-            paragraph(part.text, ReportFont(10));
+            paragraph(WithDecimalSeparator(part.text, report_.decimalSeparator), ReportFont(10));
         }
     }
 

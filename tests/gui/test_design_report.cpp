@@ -11,6 +11,7 @@
 #include "core/project/TextCodec.h"
 #include "core/reference/ParTableFile.h"
 #include "gui/app/DesignReportCommand.h"
+#include "gui/app/PrintExportHooks.h"
 #include "render/DesignReport.h"
 
 #include <QAction>
@@ -125,6 +126,7 @@ private slots:
     void variantIReportHoldsEveryTableValueAndNumbersItsPages();
     void warningsStandInTheirBox();
     void mainWindowReportsTheInputsOfTheComputationOnScreen();
+    void documentsWriteEveryNumberWithTheTablesSeparator();
 };
 
 void DesignReportTest::variantIReportHoldsEveryTableValueAndNumbersItsPages() {
@@ -235,6 +237,30 @@ void DesignReportTest::mainWindowReportsTheInputsOfTheComputationOnScreen() {
     QVERIFY(PageText(pdf, 1, true)
                 .simplified()
                 .contains(QStringLiteral("Délka údolnice %1 km").arg(valleyLength)));
+}
+
+void DesignReportTest::documentsWriteEveryNumberWithTheTablesSeparator() {
+    // The separator of the user's locale, "," or ".", reaches the tables,
+    // the chart axes, the inputs and the method of the report and the
+    // printed tables alike.
+    for (const QChar separator : {QLatin1Char(','), QLatin1Char('.')}) {
+        StartedFixture f{QString(separator)};
+        QVERIFY(f.computed("variant1-two-slopes.snp"));
+        const QString report = f.path(QStringLiteral("protokol.pdf"));
+        const QString tables = f.path(QStringLiteral("tabulky.pdf"));
+        QVERIFY(SaveDesignReportPdf(f.main(), report));
+        QVERIFY(SaveTablePdf(f.main(), tables, true));
+        const QChar other = separator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+        const QRegularExpression otherNumber(QStringLiteral("\\d\\%1\\d").arg(other));
+        for (const QString& pdf : {report, tables}) {
+            QString text = PageText(pdf);
+            text.remove(QRegularExpression(QStringLiteral("verze \\d+\\.\\d+\\.\\d+")));
+            QVERIFY2(text.contains(QStringLiteral("1%164").arg(separator)), qPrintable(pdf)); // Qmax, N = 5
+            const QRegularExpressionMatch wrong = otherNumber.match(text);
+            QVERIFY2(!wrong.hasMatch(),
+                     qPrintable(text.mid(std::max<qsizetype>(0, wrong.capturedStart() - 60), 120)));
+        }
+    }
 }
 
 QTEST_MAIN(DesignReportTest)

@@ -11,6 +11,7 @@
 #include "core/results/InputSummary.h"
 #include "core/results/WarningLists.h"
 #include "render/DesignReport.h"
+#include "render/DocumentNumbers.h"
 #include "render/PrintJobs.h"
 #include "render/PrintNotes.h"
 #include "render/ResultHydrographs.h"
@@ -54,12 +55,15 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     }
 }
 
-render::TablePrintSettings SettingsOf(const AppState& state) {
+render::TablePrintSettings SettingsOf(const AppState& state, const std::string& projectFile) {
     render::TablePrintSettings settings;
     for (const std::string& line : state.CurrentProject.Texts.Description) {
         settings.description << QString::fromStdString(line);
     }
-    settings.notes = render::WarningTexts(ResultWarnings(state));
+    settings.warnings = ResultWarnings(state);
+    settings.decimalSeparator = state.LocaleDecimalSeparator;
+    settings.fileName = QFileInfo(QString::fromStdString(projectFile)).fileName();
+    settings.computedAt = QDateTime::currentDateTime();
     return settings;
 }
 
@@ -83,7 +87,7 @@ QString Draw(Document document, const AppState& state, std::vector<ResultGrid> g
     for (const render::HydrographChartContent& chart : charts) {
         pages.push_back(render::PrintPage::Chart(chart));
     }
-    return render::WritePdf(path, pages, SettingsOf(state));
+    return render::WritePdf(path, pages, SettingsOf(state, projectFile));
 }
 
 int WritePdf(Document document, const std::string& projectFile, const std::string& output,
@@ -92,7 +96,10 @@ int WritePdf(Document document, const std::string& projectFile, const std::strin
     if (!computation.hasResults()) {
         return ReportComputation(computation, projectFile, NoRunoff::IsAFailure);
     }
-    const AppState& state = *computation.State;
+    AppState& state = *computation.State;
+    // Every number of the document, the tables' first, is written with the
+    // user's decimal separator.
+    state.LocaleDecimalSeparator = render::SystemDecimalSeparator();
     Error layoutError;
     std::vector<ResultGrid> grids = ResultGrids(state, dataDir, layoutError);
     if (layoutError) {
