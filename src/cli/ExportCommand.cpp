@@ -6,6 +6,8 @@
 #include "cli/FileCommandLine.h"
 
 #include "core/Engine.h"
+#include "core/results/InputSummary.h"
+#include "export/NoRunoffWorkbook.h"
 #include "export/WorkbookExport.h"
 
 namespace hydrim::cli {
@@ -27,12 +29,16 @@ int RunExport(const std::vector<std::string>& args) {
     const std::string& output = line.output;
     const std::string dataDir = DataDirectoryOption(parsed);
     const Computation computation = LoadAndCompute(projectFile, dataDir);
-    if (!computation.hasResults()) {
-        return ReportComputation(computation, projectFile, NoRunoff::IsAFailure);
+    if (!computation.hasResults() && !computation.noRunoff()) {
+        return ReportComputation(computation);
     }
     AppState& state = *computation.State;
     Error error;
-    if (parsed.has("--timeseries")) {
+    if (computation.noRunoff()) {
+        error =
+            WriteNoRunoffWorkbook(output, SummarizeInputs(state.CurrentProject, ReadLookupRowNames(dataDir)),
+                                  computation.Outcome.message, ResultWarnings(state));
+    } else if (parsed.has("--timeseries")) {
         state.HydrographFromDesignRain = !parsed.has("--daily");
         error = WriteTimeSeriesWorkbook(
             output,
@@ -51,7 +57,7 @@ int RunExport(const std::vector<std::string>& args) {
         PrintError(error.Message);
         return ExitInvalidInput;
     }
-    return ExitOk;
+    return ReportComputation(computation);
 }
 
 const CommandRegistration registration(
@@ -60,7 +66,8 @@ const CommandRegistration registration(
      "Computes the project and writes its result tables as a workbook, or with --timeseries the "
      "hydrograph time series with a chart sheet per return period (--daily: the hydrograph of the "
      "whole 1-day rainfall instead of the design rain, Variant I). The warnings of the computation, if "
-     "any, go on a last sheet \"Upozornění\".",
+     "any, go on a last sheet \"Upozornění\". A project without runoff gets a sheet of its inputs and "
+     "the no-runoff message with its cause, which is also printed.",
      RunExport});
 
 } // namespace

@@ -84,14 +84,16 @@ const CommandRegistration
     registration("pdf",
                  {"pdf PROJECT.snp -o OUT.pdf [--data DIR]",
                   "Computes the project and writes its result tables and hydrograph charts as a PDF file, "
-                  "one page each, as they are printed, with the warnings of the computation below them.",
+                  "one page each, as they are printed, with the warnings of the computation below them; for "
+                  "a project without runoff a page of its inputs and the no-runoff message.",
                   RunPdf});
 
 const CommandRegistration
     reportRegistration("report",
                        {"report PROJECT.snp -o OUT.pdf [--data DIR]",
                         "Computes the project and writes its design report as a PDF file: identification, "
-                        "inputs, result tables, hydrograph charts, warnings and the method.",
+                        "inputs, result tables, hydrograph charts, warnings and the method (for a project "
+                        "without runoff the no-runoff message instead of results).",
                         RunReport});
 
 } // namespace

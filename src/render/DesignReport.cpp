@@ -112,6 +112,15 @@ DesignReport MakeDesignReport(const AppState& state, std::vector<ResultGrid> gri
     return report;
 }
 
+DesignReport MakeNoRunoffReport(const AppState& state, const std::string& message,
+                                const LookupRowNames& names, const QString& projectName,
+                                const QDateTime& computedAt) {
+    DesignReport report = ReportOfInputs(state, names, projectName, computedAt);
+    report.noRunoffMessage =
+        WithDecimalSeparator(QString::fromStdString(message), state.LocaleDecimalSeparator);
+    return report;
+}
+
 QString WriteDesignReportPdf(const QString& path, const DesignReport& report) {
     const QString temporary = path + QStringLiteral(".~pdf.tmp");
     QFile::remove(temporary);

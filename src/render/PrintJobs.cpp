@@ -59,6 +59,8 @@ public:
             startPage(orientation_(page));
             if (page.table) {
                 table(*page.table);
+            } else if (page.noRunoff) {
+                noRunoff(*page.noRunoff);
             } else {
                 chart(page.chart);
             }
@@ -119,6 +121,29 @@ private:
         notes(layout, layout.tableTop + Round(layout.tableHeight()) + layout.lineHeight,
               WithDecimalSeparator(WarningTexts(WarningsOfGrid(settings_.warnings, grid)),
                                    settings_.decimalSeparator));
+    }
+
+    // The description, the inputs and the message, line by line, going on
+    // over further pages when they do not fit.
+    void noRunoff(const NoRunoffContent& content) {
+        const TablePageLayout layout = LayoutTablePage(ResultGrid(), settings_.font, device_, pageSize(), 0);
+        tableFurniture(layout, true);
+        const QFont font = Regular(layout.font);
+        const int width = layout.pageWidth - 2 * layout.left;
+        int top = layout.top;
+        for (const PrintedLine& line : NoRunoffLines(settings_.description, content,
+                                                     settings_.decimalSeparator, font, device_, width)) {
+            if (top + layout.lineHeight > layout.pageHeight - layout.top) {
+                continuePage(layout);
+                top = layout.top;
+            }
+            if (painter_) {
+                PaintPrintedLine(*painter_, line, font, QRect(layout.left, top, width, layout.lineHeight));
+            }
+            top += layout.lineHeight;
+        }
+        notes(layout, top,
+              WithDecimalSeparator(WarningTexts(settings_.warnings), settings_.decimalSeparator));
     }
 
     // The warnings from top down, as many as fit above the bottom margin;

@@ -1,4 +1,5 @@
-// Print jobs and PDF files of result tables and hydrograph charts. A table
+// Print jobs and PDF files of result tables and hydrograph charts (or the
+// inputs and the message of a project without runoff). A table
 // is printed on one page in the printer's orientation with the warnings that
 // concern it below (going on over further pages when they do not fit), a
 // chart on one landscape page (the printer's orientation is restored
@@ -11,6 +12,7 @@
 #include "core/project/Warning.h"
 #include "core/results/ResultTable.h"
 #include "render/HydrographChartContent.h"
+#include "render/NoRunoffPage.h"
 
 #include <QDateTime>
 #include <QFont>
@@ -28,11 +30,13 @@ QFont DefaultTableFont();
 
 // One page of a printout.
 struct PrintPage {
-    const ResultGrid* table = nullptr; // a table page when set
-    HydrographChartContent chart;      // else a chart page
-    static PrintPage Table(const ResultGrid& grid) { return {&grid, {}}; }
-    static PrintPage Chart(const HydrographChartContent& content) { return {nullptr, content}; }
-    bool portrait() const { return table != nullptr; }
+    const ResultGrid* table = nullptr;         // a table page when set
+    const NoRunoffContent* noRunoff = nullptr; // the page of a project without runoff when set
+    HydrographChartContent chart;              // else a chart page
+    static PrintPage Table(const ResultGrid& grid) { return {&grid, nullptr, {}}; }
+    static PrintPage NoRunoff(const NoRunoffContent& content) { return {nullptr, &content, {}}; }
+    static PrintPage Chart(const HydrographChartContent& content) { return {nullptr, nullptr, content}; }
+    bool portrait() const { return table || noRunoff; }
 };
 
 // What the pages show besides the tables and charts.

@@ -2,7 +2,9 @@
 // once they have checked their command line (hydrim-pdf [--report]
 // PROJECT.snp OUT.pdf DATADIR). It computes the project and draws, with Qt
 // and off screen, its result tables and hydrograph charts one page each, or
-// with --report the design report; its messages read as those of hydrim-cli.
+// with --report the design report; a project without runoff gets its inputs
+// and the no-runoff message instead of results. Its messages read as those
+// of hydrim-cli.
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "cli/ComputationReport.h"
@@ -90,18 +92,37 @@ QString Draw(Document document, const AppState& state, std::vector<ResultGrid> g
     return render::WritePdf(path, pages, SettingsOf(state, projectFile));
 }
 
+// The document of a project without runoff: its inputs and the message.
+QString DrawNoRunoff(Document document, const AppState& state, const std::string& message,
+                     const std::string& projectFile, const std::string& output, const std::string& dataDir) {
+    const QString path = QString::fromStdString(output);
+    if (document == Document::Report) {
+        const QString name = QFileInfo(QString::fromStdString(projectFile)).fileName();
+        return render::WriteDesignReportPdf(
+            path, render::MakeNoRunoffReport(state, message, ReadLookupRowNames(dataDir), name,
+                                             QDateTime::currentDateTime()));
+    }
+    render::NoRunoffContent content;
+    content.inputs = SummarizeInputs(state.CurrentProject, ReadLookupRowNames(dataDir));
+    content.message = QString::fromStdString(message);
+    return render::WritePdf(path, {render::PrintPage::NoRunoff(content)}, SettingsOf(state, projectFile));
+}
+
 int WritePdf(Document document, const std::string& projectFile, const std::string& output,
              const std::string& dataDir) {
     const Computation computation = LoadAndCompute(projectFile, dataDir);
-    if (!computation.hasResults()) {
-        return ReportComputation(computation, projectFile, NoRunoff::IsAFailure);
+    if (!computation.hasResults() && !computation.noRunoff()) {
+        return ReportComputation(computation);
     }
     AppState& state = *computation.State;
     // Every number of the document, the tables' first, is written with the
     // user's decimal separator.
     state.LocaleDecimalSeparator = render::SystemDecimalSeparator();
     Error layoutError;
-    std::vector<ResultGrid> grids = ResultGrids(state, dataDir, layoutError);
+    std::vector<ResultGrid> grids;
+    if (computation.hasResults()) {
+        grids = ResultGrids(state, dataDir, layoutError);
+    }
     if (layoutError) {
         PrintError(layoutError.Message);
         return ExitInvalidInput;
@@ -115,12 +136,16 @@ int WritePdf(Document document, const std::string& projectFile, const std::strin
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
 
-    const QString error = Draw(document, state, std::move(grids), projectFile, output, dataDir);
+    const QString error =
+        computation.noRunoff()
+            ? DrawNoRunoff(document, state, computation.Outcome.message, projectFile, output, dataDir)
+            : Draw(document, state, std::move(grids), projectFile, output, dataDir);
     if (!error.isEmpty()) {
         PrintError(error.toStdString());
         return ExitInvalidInput;
     }
-    return ExitOk;
+    // A project without runoff: the message is the answer, as compute prints it.
+    return ReportComputation(computation);
 }
 
 } // namespace
