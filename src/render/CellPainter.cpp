@@ -1,7 +1,6 @@
 #include "render/CellPainter.h"
 
-#include "render/RunDrawing.h"
-
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -18,6 +17,8 @@ constexpr double ScreenDpi = 96.0;
 constexpr double DefaultRowHeight = 21.0; // pixels at screen resolution
 constexpr double WidthPadding = 10.0;
 constexpr double TextMargin = 2.0;
+// Lowered and raised runs are drawn in three fifths of the font height.
+constexpr double SmallFontRatio = 3.0 / 5.0;
 
 double ScaleOf(const QPaintDevice* device) {
     return device ? device->logicalDpiY() / ScreenDpi : 1.0;
@@ -25,6 +26,14 @@ double ScaleOf(const QPaintDevice* device) {
 
 QString ToQt(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The font height in pixels of the device the painter draws on.
+double PixelHeight(const QFont& font, const QPaintDevice* device) {
+    if (font.pixelSize() > 0)
+        return font.pixelSize();
+    const double dpi = device ? device->logicalDpiY() : ScreenDpi;
+    return font.pointSizeF() * dpi / 72.0;
 }
 
 } // namespace
@@ -109,17 +118,48 @@ void CellPainter::paintCell(QPainter& painter, const QRectF& rect, const ResultG
     paintRuns(painter, rect, CellRuns(grid, row, column));
 }
 
+ShapedRun ShapeRun(const TextRun& run, const QFont& normal, const QPaintDevice* device) {
+    QFont base(normal, device);
+    base.setBold(run.bold);
+    const QFontMetricsF baseMetrics(base);
+    ShapedRun shaped{ToQt(run.symbolFont ? SymbolFontToUnicode(run.text) : run.text), base, 0.0, 0.0};
+    const std::string superscript = run.position == TextRun::Raised ? SuperscriptText(run.text) : "";
+    if (!superscript.empty()) {
+        shaped.text = ToQt(superscript);
+    } else if (run.position != TextRun::Normal) {
+        shaped.font.setPixelSize(
+            std::max(1, static_cast<int>(std::nearbyint(SmallFontRatio * PixelHeight(base, device)))));
+        const QFontMetricsF small(shaped.font);
+        shaped.baselineShift = small.ascent() - baseMetrics.ascent();
+        if (run.position == TextRun::Lowered) {
+            shaped.baselineShift += std::nearbyint(baseMetrics.height() / 3.0);
+        }
+    }
+    shaped.advance = QFontMetricsF(shaped.font).horizontalAdvance(shaped.text);
+    return shaped;
+}
+
 void CellPainter::paintRuns(QPainter& painter, const QRectF& rect, const std::vector<TextRun>& runs) const {
     if (runs.empty())
         return;
     const QPaintDevice* device = painter.device();
+    const double scale = ScaleOf(device);
     QFont normal(font_, device);
     normal.setBold(runs.front().bold);
-    const double lineTop = rect.top() + std::max(0.0, (rect.height() - QFontMetricsF(normal).height()) / 2.0);
+    const QFontMetricsF normalMetrics(normal);
+    const double lineTop = rect.top() + std::max(0.0, (rect.height() - normalMetrics.height()) / 2.0);
+    const double baseline = lineTop + normalMetrics.ascent();
+
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     painter.setPen(QColor(Qt::black));
-    DrawRuns(painter, QPointF(rect.left() + TextMargin * ScaleOf(device), lineTop), runs, font_);
+    double x = rect.left() + TextMargin * scale;
+    for (const TextRun& run : runs) {
+        const ShapedRun shaped = ShapeRun(run, font_, device);
+        painter.setFont(shaped.font);
+        painter.drawText(QPointF(x, baseline + shaped.baselineShift), shaped.text);
+        x += shaped.advance;
+    }
     painter.restore();
 }
 

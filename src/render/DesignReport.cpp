@@ -25,7 +25,8 @@ QString PdfError(const QString& path, const QString& reason) {
 }
 
 // The design-rain hydrograph of each return period (Variant I) or of the
-// computation (Variants II / III), titled as the chart window.
+// computation (Variants II / III), titled as the chart window and shown to
+// its end (the chart window's first view stops once the flow has receded).
 std::vector<HydrographChartContent> ChartsOf(const AppState& state) {
     std::vector<HydrographChartContent> charts;
     if (state.LastResultVariantI) {
@@ -37,6 +38,7 @@ std::vector<HydrographChartContent> ChartsOf(const AppState& state) {
     }
     for (HydrographChartContent& chart : charts) {
         chart.title = QString::fromStdString(state.CurrentProject.ChartTitle1);
+        chart.shownTo = chart.minutes.empty() ? 0 : chart.minutes.back();
     }
     return charts;
 }
@@ -79,7 +81,7 @@ DesignReport ReportOfInputs(const AppState& state, const LookupRowNames& names, 
     DesignReport report;
     report.projectName = projectName;
     report.computedAt = computedAt;
-    report.variant = state.LastResultVariantI ? 0 : Variant23Number(project.Texts) - 1;
+    report.method = MethodFactsOf(state, QString::fromStdString(RainfallSource(project, names)));
     report.identification = IdentificationLines(project.Texts);
     for (const std::string& line : project.Texts.Description) {
         report.description << QString::fromStdString(line);
@@ -116,6 +118,8 @@ DesignReport MakeNoRunoffReport(const AppState& state, const std::string& messag
                                 const LookupRowNames& names, const QString& projectName,
                                 const QDateTime& computedAt) {
     DesignReport report = ReportOfInputs(state, names, projectName, computedAt);
+    // No result is shown, so the method names no capped design rain of one.
+    report.method.capped.clear();
     report.noRunoffMessage =
         WithDecimalSeparator(QString::fromStdString(message), state.LocaleDecimalSeparator);
     return report;
