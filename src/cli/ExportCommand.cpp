@@ -10,6 +10,8 @@
 #include "export/NoRunoffWorkbook.h"
 #include "export/WorkbookExport.h"
 
+#include <filesystem>
+
 namespace hydrim::cli {
 
 namespace {
@@ -33,6 +35,7 @@ int RunExport(const std::vector<std::string>& args) {
         return ReportComputation(computation);
     }
     AppState& state = *computation.State;
+    const std::string title = std::filesystem::path(projectFile).filename().string();
     Error error;
     if (computation.noRunoff()) {
         error =
@@ -45,12 +48,12 @@ int RunExport(const std::vector<std::string>& args) {
             state.LastResultVariantI
                 ? VariantITimeSeriesSheets(state)
                 : Variant23TimeSeriesSheets(state, HasTwoSlopes(state.CurrentProject.Texts)),
-            {}, ResultWarnings(state));
+            {}, ResultWarnings(state), title);
     } else {
         const std::vector<ResultGrid> grids = ResultGrids(state, dataDir, error);
         if (!error) {
             error = WriteResultTableWorkbook(output, grids, state.LocaleDecimalSeparator, {},
-                                             ResultWarnings(state));
+                                             ResultWarnings(state), title);
         }
     }
     if (error) {

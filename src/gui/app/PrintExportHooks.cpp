@@ -190,7 +190,8 @@ void ExportTableWindow(THlavni& main, QWidget* window) {
     if (!path.isEmpty()) {
         const ResultNotice* notice = NoticeOf(window);
         ExportTablesTo(&main, path, grids, main.state().LocaleDecimalSeparator,
-                       notice ? notice->shownWarnings() : ResultWarnings(main.state()));
+                       notice ? notice->shownWarnings() : ResultWarnings(main.state()),
+                       WorkbookTitle(ProjectCaption(main)));
     }
 }
 
@@ -208,7 +209,7 @@ void ExportTimeSeriesWindow(THlavni& main, QWidget* window, bool variantI) {
     const bool twoSlopes = HasTwoSlopes(state.CurrentProject.Texts);
     ExportTimeSeriesTo(
         &main, path, variantI ? VariantITimeSeriesSheets(state) : Variant23TimeSeriesSheets(state, twoSlopes),
-        warnings);
+        warnings, WorkbookTitle(ProjectCaption(main)));
 }
 
 QString AskPdfPath(THlavni& main, const QString& suffix) {
