@@ -40,7 +40,7 @@ int RunExport(const std::vector<std::string>& args) {
     if (computation.noRunoff()) {
         error =
             WriteNoRunoffWorkbook(output, SummarizeInputs(state.CurrentProject, ReadLookupRowNames(dataDir)),
-                                  computation.Outcome.message, ResultWarnings(state));
+                                  computation.Outcome.message, ResultWarnings(state), title);
     } else if (parsed.has("--timeseries")) {
         state.HydrographFromDesignRain = !parsed.has("--daily");
         error = WriteTimeSeriesWorkbook(

@@ -2,6 +2,7 @@
 
 #include "export/Workbook.h"
 #include "export/WorkbookCells.h"
+#include "export/WorkbookPrint.h"
 #include "export/WorkbookWarnings.h"
 
 #include <algorithm>
@@ -16,7 +17,6 @@ constexpr int LabelColumn = 0, ValueColumn = 1, UnitColumn = 2;
 // A sentence is broken into rows of at most this many characters, so that it
 // stays within the three columns on a printed page.
 constexpr size_t RowCharacters = 72;
-constexpr int A4Paper = 9;
 
 // The words of text in lines of at most width characters (a longer word
 // stands alone).
@@ -84,11 +84,15 @@ public:
     }
 
     void skip() { ++row_; }
-    // Column widths, and the sheet printed on A4 one page wide.
+    // Column widths, and the sheet printed as every sheet of the program's workbooks.
     void finish() {
         widths_.Apply(file_, sheet_);
-        worksheet_set_paper(sheet_, A4Paper);
-        worksheet_fit_to_pages(sheet_, 1, 0);
+        SheetPrint print;
+        print.Width = widths_.Total();
+        print.Columns = UnitColumn + 1;
+        print.Rows = row_;
+        print.OnePage = true;
+        SetUpSheetPrinting(file_, sheet_, print);
     }
 
 private:
@@ -102,8 +106,9 @@ private:
 } // namespace
 
 Error WriteNoRunoffWorkbook(const std::string& path, const std::vector<InputBlock>& inputs,
-                            const std::string& message, const Warnings& warnings) {
+                            const std::string& message, const Warnings& warnings, const std::string& title) {
     WorkbookFile file(path);
+    file.SetTitle(title);
     if (lxw_worksheet* sheet = file.AddWorksheet("Vstup")) {
         NoRunoffSheet writer(file, sheet);
         writer.heading("Vstupní údaje");

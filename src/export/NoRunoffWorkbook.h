@@ -13,9 +13,11 @@
 
 namespace hydrim {
 
-// Writes the workbook (through a temporary file renamed at the end). Fails
-// with a Czech message naming the file.
+// Writes the workbook (through a temporary file renamed at the end), its
+// pages headed by title (the file's name when empty). Fails with a Czech
+// message naming the file.
 Error WriteNoRunoffWorkbook(const std::string& path, const std::vector<InputBlock>& inputs,
-                            const std::string& message, const Warnings& warnings = {});
+                            const std::string& message, const Warnings& warnings = {},
+                            const std::string& title = {});
 
 } // namespace hydrim
