@@ -26,9 +26,11 @@ struct HydrographChartContent {
     double rainIntensity = 0.0; // [mm/min]
 
     QString title;
-    int returnPeriod = 0;
+    int returnPeriod = 0; // N [years] for the "N = … let" label; 0 = no label
+    // N [years] of the design rain that the caption names (Variant II); 0 = none.
+    int captionReturnPeriod = 0;
     // The decimal separator of the axis labels: that of the result tables.
-    char decimalSeparator = '.'; // N [years] for the "N = … let" label; 0 = no label
+    char decimalSeparator = '.';
 
     // Warnings printed below the chart (the window shows them in its own line).
     QStringList notes;

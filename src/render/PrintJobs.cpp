@@ -17,6 +17,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -29,6 +30,7 @@ constexpr int PdfResolution = 600;
 // The header and page number of a chart page: about 10 points on A4.
 constexpr int ChartFurnitureLinesPerPageHeight = 60;
 
+// The orientation of each page; none: every page in the device's orientation as it stands.
 using OrientationRule = std::function<QPageLayout::Orientation(const PrintPage&)>;
 
 QPageLayout::Orientation PdfOrientation(const PrintPage& page) {
@@ -56,7 +58,7 @@ public:
 
     int run() {
         for (const PrintPage& page : pages_) {
-            startPage(orientation_(page));
+            startPage(page);
             if (page.table) {
                 table(*page.table);
             } else if (page.noRunoff) {
@@ -70,9 +72,9 @@ public:
 
 private:
     // The first page's orientation is set before painting begins.
-    void startPage(QPageLayout::Orientation orientation) {
-        if (page_ > 0 || !painter_) {
-            device_.setPageOrientation(orientation);
+    void startPage(const PrintPage& page) {
+        if (orientation_ && (page_ > 0 || !painter_)) {
+            device_.setPageOrientation(orientation_(page));
         }
         if (page_ > 0 && painter_) {
             device_.newPage();
@@ -215,7 +217,9 @@ private:
 bool PaintJob(QPagedPaintDevice& device, const std::vector<PrintPage>& pages,
               const TablePrintSettings& settings, const OrientationRule& orientation) {
     const int count = PageRun(nullptr, device, pages, settings, orientation, 0).run();
-    device.setPageOrientation(orientation(pages.front()));
+    if (orientation) {
+        device.setPageOrientation(orientation(pages.front()));
+    }
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
@@ -245,6 +249,18 @@ bool PrintPages(QPrinter& printer, const std::vector<PrintPage>& pages, const Ta
     });
     printer.setPageOrientation(remembered);
     return ok;
+}
+
+QPageLayout::Orientation PreviewOrientation(const std::vector<PrintPage>& pages,
+                                            QPageLayout::Orientation printerOrientation) {
+    const bool charts = !pages.empty() && std::none_of(pages.begin(), pages.end(),
+                                                       [](const PrintPage& page) { return page.portrait(); });
+    return charts ? QPageLayout::Landscape : printerOrientation;
+}
+
+bool PrintPagesAsSetUp(QPrinter& printer, const std::vector<PrintPage>& pages,
+                       const TablePrintSettings& settings) {
+    return pages.empty() || PaintJob(printer, pages, settings, {});
 }
 
 QString WritePdf(const QString& path, const std::vector<PrintPage>& pages,

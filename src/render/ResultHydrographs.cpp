@@ -1,5 +1,6 @@
 #include "render/ResultHydrographs.h"
 
+#include "core/series/ChartTexts.h"
 #include "core/series/HydrographOrdinates.h"
 
 #include <algorithm>
@@ -54,6 +55,7 @@ HydrographChartContent Variant23ChartContent(const AppState& state) {
     content.designRain = true;
     content.rainDuration = state.Inputs.RainDuration;
     content.rainIntensity = state.Inputs.RainIntensity;
+    content.captionReturnPeriod = DesignRainReturnPeriod(state);
     content.decimalSeparator = state.LocaleDecimalSeparator;
     return content;
 }

@@ -86,12 +86,15 @@ bool WritePages(THlavni& main, const QString& path, const std::vector<render::Pr
 }
 
 // A window of several tabs asks whether to print them all (the default for
-// the Variant I windows) or the shown one; nothing when the user cancels.
-std::optional<bool> AskAllTabs(THlavni& main, int tabs, const QString& caption, const QString& shownTab) {
+// the Variant I windows) or the shown one, saying what comes next; nothing
+// when the user cancels.
+std::optional<bool> AskAllTabs(THlavni& main, int tabs, TabChoice choice) {
     if (tabs <= 1) {
         return false;
     }
-    return AskPrintAllTabs(&main, caption, shownTab, true);
+    choice.tabs = tabs;
+    choice.allTabsFirst = true;
+    return AskPrintAllTabs(&main, choice);
 }
 
 // The name of the shown tab of a table or chart window.
@@ -151,8 +154,8 @@ void AddPdfItem(THlavni& main, const QString& printItem, const QString& name, co
 } // namespace
 
 void PrintTableWindow(THlavni& main, QWidget* window) {
-    const std::optional<bool> allTabs =
-        AskAllTabs(main, TabCount(window), QStringLiteral("Tisk tabulky"), ShownTabOf(window));
+    const std::optional<bool> allTabs = AskAllTabs(
+        main, TabCount(window), {.caption = QStringLiteral("Tisk tabulky"), .shownTab = ShownTabOf(window)});
     if (!allTabs) {
         return;
     }
@@ -165,7 +168,8 @@ void PrintTableWindow(THlavni& main, QWidget* window) {
 
 void PrintChartWindow(THlavni& main, QWidget* window) {
     const std::optional<bool> allTabs =
-        AskAllTabs(main, ChartTabCount(window), QStringLiteral("Tisk grafu"), ShownTabOf(window));
+        AskAllTabs(main, ChartTabCount(window),
+                   {.caption = QStringLiteral("Tisk grafu"), .shownTab = ShownTabOf(window), .charts = true});
     if (!allTabs) {
         return;
     }
@@ -315,8 +319,10 @@ void AddPdfCommands(THlavni& main) {
                    QWidget* table =
                        window->resultWindows().window(ResultKind::Table, window->state().LastResultVariantI);
                    const std::optional<bool> allTabs =
-                       AskAllTabs(*window, TabCount(table), QStringLiteral("Uložit tabulku jako PDF"),
-                                  ShownTabOf(table));
+                       AskAllTabs(*window, TabCount(table),
+                                  {.caption = QStringLiteral("Uložit tabulku jako PDF"),
+                                   .shownTab = ShownTabOf(table),
+                                   .savePdf = true});
                    const QString path = allTabs ? AskPdfPath(*window, QStringLiteral("tabulka")) : QString();
                    if (!path.isEmpty()) {
                        SaveTablePdf(*window, path, *allTabs);
@@ -327,8 +333,11 @@ void AddPdfCommands(THlavni& main) {
                    QWidget* chart =
                        window->resultWindows().window(ResultKind::Chart, window->state().LastResultVariantI);
                    const std::optional<bool> allTabs =
-                       AskAllTabs(*window, ChartTabCount(chart), QStringLiteral("Uložit graf jako PDF"),
-                                  ShownTabOf(chart));
+                       AskAllTabs(*window, ChartTabCount(chart),
+                                  {.caption = QStringLiteral("Uložit graf jako PDF"),
+                                   .shownTab = ShownTabOf(chart),
+                                   .charts = true,
+                                   .savePdf = true});
                    const QString path = allTabs ? AskPdfPath(*window, QStringLiteral("graf")) : QString();
                    if (!path.isEmpty()) {
                        SaveChartPdf(*window, path, *allTabs);
