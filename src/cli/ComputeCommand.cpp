@@ -2,8 +2,9 @@
 // summary or every derived quantity and result as JSON.
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
-#include "cli/ComputationJson.h"
 #include "cli/ComputationReport.h"
+#include "json/ComputationJson.h"
+#include "json/JsonText.h"
 
 #include "core/Engine.h"
 

@@ -1,6 +1,7 @@
 #include "core/hydrology/WarningTexts.h"
 
-#include <charconv>
+#include "core/project/NumberChars.h"
+
 #include <cmath>
 
 namespace hydrim {
@@ -11,7 +12,7 @@ namespace {
 std::string Number(double value, int decimals) {
     char buffer[64];
     const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+        DoubleToChars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return ec == std::errc() ? std::string(buffer, end) : std::string("?");
 }
 
@@ -21,8 +22,8 @@ std::string InputValue(double value) {
     char buffer[64];
     const auto [end, ec] =
         std::fabs(value) >= 1.0
-            ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2)
-            : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 3);
+            ? DoubleToChars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2)
+            : DoubleToChars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 3);
     if (ec != std::errc()) {
         return "?";
     }
