@@ -2,14 +2,18 @@
 # Installs what is missing, builds everything, runs every test; builds the
 # browser version and runs its tests (node and headless Chromium, against the
 # native build); then builds the engine a second time with AddressSanitizer
-# and UndefinedBehaviorSanitizer and runs its tests again.
+# and UndefinedBehaviorSanitizer and runs its tests again. It fails on a C++
+# file clang-format would change, on a clang-tidy finding (.clang-tidy) and,
+# through -Werror, on a compiler warning in our own targets.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
 jobs=$(nproc)
+scripts/check-format.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
+scripts/check-tidy.py build --jobs "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 JOBS="$jobs" scripts/build-web.sh

@@ -9,6 +9,11 @@
 #   wasm    core/, json/, wasm/ and nlohmann/json
 #   gui     core/, export/, render/, gui/ and Qt; only gui/app/ (the main
 #           window and its wiring, on top) includes gui/app/
+# Inside core and gui the folders are ranked too: a folder includes its own
+# files and those of folders ranked below it, never a sibling's or a higher
+# one's (core/Engine.h, in no folder, ranks as "facade").
+#   core  project < reference, hydrology < results < series < facade < batch
+#   gui   common, resources < project, results, views, batch < reference < app
 # Run as: cmake -DSOURCE_DIR=<repository> -P CheckLayers.cmake
 if(NOT SOURCE_DIR)
     message(FATAL_ERROR "CheckLayers.cmake needs -DSOURCE_DIR=<repository>")
@@ -31,6 +36,34 @@ set(qt_cli FALSE)
 set(qt_cli_pdf TRUE)
 set(qt_gui TRUE)
 
+set(rank_core_project 0)
+set(rank_core_reference 1)
+set(rank_core_hydrology 1)
+set(rank_core_results 2)
+set(rank_core_series 3)
+set(rank_core_facade 4)
+set(rank_core_batch 5)
+set(rank_gui_common 0)
+set(rank_gui_resources 0)
+set(rank_gui_project 1)
+set(rank_gui_results 1)
+set(rank_gui_views 1)
+set(rank_gui_batch 1)
+set(rank_gui_reference 2)
+set(rank_gui_app 3)
+
+# The folder of a path below src/ inside core or gui ("core/results/X.h" ->
+# "core_results", "core/Engine.h" -> "core_facade"); empty elsewhere.
+function(folder_of path result)
+    if(path MATCHES "^(core|gui)/([a-z]+)/")
+        set(${result} "${CMAKE_MATCH_1}_${CMAKE_MATCH_2}" PARENT_SCOPE)
+    elseif(path MATCHES "^core/[^/]+$")
+        set(${result} "core_facade" PARENT_SCOPE)
+    else()
+        set(${result} "" PARENT_SCOPE)
+    endif()
+endfunction()
+
 set(problems "")
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR}/src ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.cpp)
 foreach(source ${sources})
@@ -51,6 +84,18 @@ foreach(source ${sources})
                 list(APPEND problems "${source}: includes \"${target}\"")
             elseif(target MATCHES "^gui/app/" AND NOT source MATCHES "^gui/app/")
                 list(APPEND problems "${source}: includes \"${target}\" from below the main window")
+            else()
+                folder_of("${source}" from)
+                folder_of("${target}" to)
+                string(REGEX MATCH "^[a-z]+" from_layer "${from}")
+                string(REGEX MATCH "^[a-z]+" to_layer "${to}")
+                if(from AND to AND from_layer STREQUAL to_layer AND NOT from STREQUAL to)
+                    if(NOT DEFINED rank_${from} OR NOT DEFINED rank_${to})
+                        list(APPEND problems "${source}: \"${target}\" is in a folder without a rank")
+                    elseif(NOT rank_${to} LESS rank_${from})
+                        list(APPEND problems "${source}: includes \"${target}\" of a folder not below its own")
+                    endif()
+                endif()
             endif()
         elseif(line MATCHES "#[ \t]*include[ \t]*<(Q[A-Za-z]*|xlsxwriter|nlohmann)")
             set(target "${CMAKE_MATCH_1}")

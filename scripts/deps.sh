@@ -16,6 +16,7 @@
 #   xvfb xauth          the window tests' display; poppler-utils and unzip read
 #                       PDFs and workbooks back in the tests
 #   clang libclang-rt-14-dev  the fuzz targets (libFuzzer)
+#   clang-format clang-tidy   the formatting and brace checks of ./test.sh
 #   emscripten          em++: the engine compiled to WebAssembly for the browser version
 #   nodejs npm          the web page's bundler, tests and local server (npm ci of web/)
 #   chromium            the headless browser the web tests drive
@@ -26,7 +27,7 @@ packages=(
     qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev
     libxlsxwriter-dev zlib1g-dev nlohmann-json3-dev
     libgtest-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format clang-tidy
     xvfb xauth poppler-utils unzip
     fonts-liberation2 fonts-dejavu-core
     qt6-translations-l10n

@@ -30,8 +30,9 @@ QString ToQt(const std::string& text) {
 
 // The font height in pixels of the device the painter draws on.
 double PixelHeight(const QFont& font, const QPaintDevice* device) {
-    if (font.pixelSize() > 0)
+    if (font.pixelSize() > 0) {
         return font.pixelSize();
+    }
     const double dpi = device ? device->logicalDpiY() : ScreenDpi;
     return font.pointSizeF() * dpi / 72.0;
 }
@@ -40,20 +41,24 @@ double PixelHeight(const QFont& font, const QPaintDevice* device) {
 
 CellExtent ExtentOf(const ResultGrid& grid, int row, int column) {
     for (const CellSpan& span : grid.Spans) {
-        if (column != span.Column || row < span.FirstRow || row >= span.FirstRow + span.RowCount)
+        if (column != span.Column || row < span.FirstRow || row >= span.FirstRow + span.RowCount) {
             continue;
-        if (row == span.FirstRow)
+        }
+        if (row == span.FirstRow) {
             return {span.RowCount, 1};
+        }
         return {0, 0};
     }
     if (grid.Kind == GridKind::Variant23 && grid.HeadingAcrossRow(row)) {
         // The heading reads across the row; row 0 keeps its column titles
         // from column 2 on.
         const int across = row == 0 ? std::min(2, grid.ColumnCount()) : grid.ColumnCount();
-        if (column == 0)
+        if (column == 0) {
             return {1, across};
-        if (column < across)
+        }
+        if (column < across) {
             return {0, 0};
+        }
     }
     return {1, 1};
 }
@@ -64,8 +69,9 @@ double GridGeometry::width() const {
 
 double GridGeometry::height(int firstRow, int endRow) const {
     double sum = 0;
-    for (int r = std::max(firstRow, 0); r < endRow && r < static_cast<int>(rowHeights.size()); ++r)
+    for (int r = std::max(firstRow, 0); r < endRow && r < static_cast<int>(rowHeights.size()); ++r) {
         sum += rowHeights[static_cast<size_t>(r)];
+    }
     return sum;
 }
 
@@ -140,8 +146,9 @@ ShapedRun ShapeRun(const TextRun& run, const QFont& normal, const QPaintDevice* 
 }
 
 void CellPainter::paintRuns(QPainter& painter, const QRectF& rect, const std::vector<TextRun>& runs) const {
-    if (runs.empty())
+    if (runs.empty()) {
         return;
+    }
     const QPaintDevice* device = painter.device();
     const double scale = ScaleOf(device);
     QFont normal(font_, device);
@@ -165,8 +172,9 @@ void CellPainter::paintRuns(QPainter& painter, const QRectF& rect, const std::ve
 
 void CellPainter::paintStacked(QPainter& painter, const QRectF& rect, const StackedCell& cell,
                                bool bold) const {
-    if (cell.Lines.empty())
+    if (cell.Lines.empty()) {
         return;
+    }
     const double lineHeight = rect.height() / static_cast<double>(cell.Lines.size());
     for (size_t i = 0; i < cell.Lines.size(); ++i) {
         const QRectF line(rect.left(), rect.top() + lineHeight * static_cast<double>(i), rect.width(),
@@ -190,15 +198,18 @@ void CellPainter::paintRows(QPainter& painter, const QPointF& origin, const Resu
             int owner = r;
             if (extent.covered() && r == firstRow) {
                 // A merge that began on an earlier page goes on in its rows here.
-                while (owner > 0 && ExtentOf(grid, owner, c).covered())
+                while (owner > 0 && ExtentOf(grid, owner, c).covered()) {
                     --owner;
+                }
                 extent = ExtentOf(grid, owner, c);
                 extent.rows -= r - owner;
-                if (extent.columns != 1 || extent.rows <= 0)
+                if (extent.columns != 1 || extent.rows <= 0) {
                     continue;
+                }
             }
-            if (extent.covered() || geometry.columnWidths[static_cast<size_t>(c)] <= 0)
+            if (extent.covered() || geometry.columnWidths[static_cast<size_t>(c)] <= 0) {
                 continue;
+            }
             const int lastColumn = std::min(c + extent.columns, grid.ColumnCount());
             const int lastRow = std::min(r + extent.rows, endRow);
             const QRectF cell(columnLeft(c), top, columnLeft(lastColumn) - columnLeft(c),

@@ -52,8 +52,9 @@ public:
         // Modal windows already on screen (left over by an earlier test) are
         // not this script's to answer.
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->isVisible() && widget->isModal())
+            if (widget->isVisible() && widget->isModal()) {
                 handled_.emplace_back(widget);
+            }
         }
         QObject::connect(&poll_, &QTimer::timeout, [this] { poll(); });
         poll_.start(10);
@@ -69,20 +70,24 @@ private:
     // The newest modal window this script has not answered yet.
     QWidget* nextModal() const {
         QWidget* active = QApplication::activeModalWidget();
-        if (active && !handled(active))
+        if (active && !handled(active)) {
             return active;
+        }
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->isVisible() && widget->isModal() && !handled(widget))
+            if (widget->isVisible() && widget->isModal() && !handled(widget)) {
                 return widget;
+            }
         }
         return nullptr;
     }
     void poll() {
-        if (next_ >= steps_.size())
+        if (next_ >= steps_.size()) {
             return;
+        }
         QWidget* modal = nextModal();
-        if (!modal)
+        if (!modal) {
             return;
+        }
         handled_.emplace_back(modal);
         steps_[next_++](modal);
     }
@@ -97,12 +102,14 @@ inline ModalScript::Step Answer(QMessageBox::StandardButton button, SeenMessage*
     return [button, seen](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         QVERIFY2(box, "a message box was expected");
-        if (seen)
+        if (seen) {
             *seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
-        if (QAbstractButton* b = box->button(button))
+        }
+        if (QAbstractButton* b = box->button(button)) {
             b->click();
-        else
+        } else {
             box->done(button);
+        }
     };
 }
 
@@ -120,10 +127,11 @@ inline ModalScript::Step ChooseFile(const QString& fileName) {
         // while the dialog is still loading that directory.
         const QFileInfo chosen(fileName);
         dialog->setDirectory(chosen.absolutePath());
-        if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
             edit->setText(chosen.fileName());
-        else
+        } else {
             dialog->selectFile(chosen.fileName());
+        }
         static_cast<QDialog*>(dialog)->accept(); // runs the file dialog's own accept
     };
 }

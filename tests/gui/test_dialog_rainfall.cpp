@@ -164,8 +164,9 @@ private slots:
         QVERIFY(dialog->note()->isVisible());
         QVERIFY(dialog->note()->text().contains(QStringLiteral("neobsahuje žádné stanice")));
         QVERIFY(!dialog->Button1->isEnabled());
-        for (int row = 1; row < 580; ++row)
+        for (int row = 1; row < 580; ++row) {
             QVERIFY(dialog->StringGrid1->isRowHidden(row));
+        }
         dialog->Button1Click();
         QVERIFY(link.writes.isEmpty());
     }

@@ -27,8 +27,9 @@ inline void WriteTable(const QTemporaryDir& dir, const char* name, const std::ve
     const std::string error =
         hydrim::WriteFileAtomically(hydrim::JoinPath(dir.path().toStdString(), name), hydrim::JoinCrLf(lines))
             .Message;
-    if (!error.empty())
+    if (!error.empty()) {
         qFatal("%s", error.c_str());
+    }
 }
 
 // Stations in rows 1..6; value column k of row r holds 20·r + k.
@@ -39,8 +40,9 @@ inline std::vector<std::string> RainfallLines() {
     for (size_t i = 0; i < names.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
         std::string line = std::to_string(row) + "\t" + names[i];
-        for (int k = 1; k <= 10; ++k)
+        for (int k = 1; k <= 10; ++k) {
             line += "\t" + std::to_string(20 * row + k);
+        }
         lines.push_back(line);
     }
     return lines;
@@ -53,8 +55,9 @@ inline std::vector<std::string> RoughnessLines() {
     lines.push_back("Les;1!5-40");
     lines.push_back("Les;2!1-3");
     lines.push_back("Les;3!0-3");
-    for (int row = 5; row <= 16; ++row)
+    for (int row = 5; row <= 16; ++row) {
         lines.push_back("Pole;" + std::to_string(row - 1) + "!2-40");
+    }
     return lines;
 }
 
@@ -66,10 +69,12 @@ inline std::vector<std::string> CurveNumberLines() {
         std::string line = "Úhor\tPř\tDb";
         for (int group = 1; group <= 7; ++group) {
             std::string number = std::to_string(55 + 5 * group);
-            if (group == 1 && row == 2)
+            if (group == 1 && row == 2) {
                 number = "39.99";
-            if (group == 1 && row == 3)
+            }
+            if (group == 1 && row == 3) {
                 number = "40";
+            }
             line += "\t" + number;
         }
         lines.push_back(line);
@@ -93,16 +98,21 @@ inline std::vector<std::string> SoilUnitLines() {
     std::vector<std::string> lines = {"HPJ\tPůdní jednotka\tPopis\tHSP", "\t\t\t", "\t\t\t"};
     for (int row = 3; row <= 66; ++row) {
         std::string group = "D";
-        if (row == 3)
+        if (row == 3) {
             group = "B";
-        if (row == 4)
+        }
+        if (row == 4) {
             group = "A - B";
-        if (row == 5)
+        }
+        if (row == 5) {
             group = "B (C)";
-        if (row == 6)
+        }
+        if (row == 6) {
             group = "C - D";
-        if (row == 7)
+        }
+        if (row == 7) {
             group = "";
+        }
         const std::string code = (row - 2 < 10 ? "0" : "") + std::to_string(row - 2);
         const std::string description = row == 66 ? "první:druhý:třetí" : "popis";
         lines.push_back(code + "\tjednotka " + code + "\t" + description + "\t" + group);

@@ -26,8 +26,9 @@ namespace {
 
 QString ReadAll(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
         return {};
+    }
     return QString::fromLatin1(file.readAll());
 }
 
@@ -125,10 +126,12 @@ void TestMainWindow::menuCommandsWaitForResultsAndShortcutsReachThem() {
     // Before a computation there is nothing to print, chart or list, and the
     // window menu names only the open input window; "&Edituj" serves the
     // time-series window only.
-    for (const char* name : {"TiskTab1", "Tiskgrafu1", "MenuGraf1", "Casoverady1"})
+    for (const char* name : {"TiskTab1", "Tiskgrafu1", "MenuGraf1", "Casoverady1"}) {
         QVERIFY2(!item(name)->isEnabled(), name);
-    for (const char* name : {"N2Tabulka1", "N3Graf1", "N4Casoverady1", "N1Hydrogram", "N2Hydrogram"})
+    }
+    for (const char* name : {"N2Tabulka1", "N3Graf1", "N4Casoverady1", "N1Hydrogram", "N2Hydrogram"}) {
         QVERIFY2(!item(name)->isVisible(), name);
+    }
     QVERIFY(item("N1Projekt1")->isChecked());
     QVERIFY(!main.editMenu()->isEnabled());
 
@@ -184,8 +187,9 @@ void TestMainWindow::toolButtonsHaveTheirHints() {
         QToolButton* button = f.main().speedButton(b.k);
         QVERIFY(button);
         QCOMPARE(button->toolTip(), QString::fromUtf8(b.hint));
-        if (b.k < 8) // the hidden export buttons are disabled by their tool bar
+        if (b.k < 8) { // the hidden export buttons are disabled by their tool bar
             QCOMPARE(button->isEnabled(), b.enabled);
+        }
         QCOMPARE(button->isCheckable(), b.checkable);
     }
     QVERIFY(!f.main().speedButton(8)->isVisible());
@@ -212,11 +216,13 @@ void TestMainWindow::firstStartCopiesOnlyTheShippedTables() {
     const QDir root(dir.path());
     QVERIFY(root.mkpath(QStringLiteral("bin")) && root.mkpath(QStringLiteral("share/hydrim/DATA")) &&
             root.mkpath(QStringLiteral("share/hydrim/examples")));
-    for (const QString& table : QDir(QStringLiteral(HYDRIM_SOURCE_DIR "/DATA")).entryList({"*.tab"}))
+    for (const QString& table : QDir(QStringLiteral(HYDRIM_SOURCE_DIR "/DATA")).entryList({"*.tab"})) {
         QVERIFY(QFile::copy(QStringLiteral(HYDRIM_SOURCE_DIR "/DATA/") + table,
                             root.filePath(QStringLiteral("share/hydrim/DATA/") + table)));
-    for (const char* leftOver : {"ADRES.CFG", "POSLEDNI.CFG", "Gama.tab.bak"})
+    }
+    for (const char* leftOver : {"ADRES.CFG", "POSLEDNI.CFG", "Gama.tab.bak"}) {
         WriteAll(root.filePath(QStringLiteral("share/hydrim/DATA/") + leftOver), "/home/someone/else.snp\n");
+    }
     QVERIFY(QFile::copy(ExampleProject("variant1-one-slope.snp"),
                         root.filePath(QStringLiteral("share/hydrim/examples/variant1-one-slope.snp"))));
     WriteAll(root.filePath(QStringLiteral("share/hydrim/examples/notes.txt")), "not a project\n");
@@ -416,8 +422,9 @@ void TestMainWindow::closingTheInputWindowAsksAndDisablesItsCommands() {
     QVERIFY(script.finished());
     QCOMPARE(seen.text, QStringLiteral("Uložit provedené změny do projektu?"));
     QVERIFY(!f.projekt());
-    for (const char* name : {"Zavrit1", "Uloz1", "Ulozjako1"})
+    for (const char* name : {"Zavrit1", "Uloz1", "Ulozjako1"}) {
         QVERIFY2(!f.main().menuItem(QString::fromLatin1(name))->isEnabled(), name);
+    }
     QVERIFY(!f.main().isModified());
     QVERIFY(!f.main().speedButton(7)->isEnabled());
 }
@@ -434,10 +441,11 @@ ModalScript::Step Dismiss(bool escape, QStringList* buttonTexts) {
             QVERIFY(box->button(button));
             buttonTexts->append(box->button(button)->text().remove(QLatin1Char('&')));
         }
-        if (escape)
+        if (escape) {
             QTest::keyClick(box, Qt::Key_Escape);
-        else
+        } else {
             box->close();
+        }
     };
 }
 
@@ -514,8 +522,9 @@ void TestMainWindow::tableCommandNeedsCompleteInputs() {
 }
 
 void TestMainWindow::printerCommandsWithoutPrinterSaySo() {
-    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
         QSKIP("a printer is installed on this machine");
+    }
     StartedFixture f;
     // Printing itself goes through a preview, which needs no printer; the
     // printer set-up has nothing to offer.
@@ -556,8 +565,9 @@ void TestMainWindow::aboutWindowShowsTheVersion() {
     QVERIFY(!about->isModal());
     QCOMPARE(about->windowTitle(), QStringLiteral("O Aplikaci"));
     QStringList texts;
-    for (const QLabel* label : about->findChildren<QLabel*>())
+    for (const QLabel* label : about->findChildren<QLabel*>()) {
         texts << label->text();
+    }
     QVERIFY(texts.contains(QStringLiteral("Hydrim - SPIKA, verze 6.0.4")));
     QVERIFY(texts.contains(QStringLiteral("Program pro výpočet maximálních\nprůtoků na malých povodích")));
 }

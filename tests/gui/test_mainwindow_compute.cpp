@@ -58,8 +58,9 @@ void TestMainWindowCompute::variantIOpensTheTabbedTableOnItsFirstTab() {
     const QStringList titles = {"VSTUP",       "VÝSTUP N=5",   "VÝSTUP N=10",           "VÝSTUP N=20",
                                 "VÝSTUP N=50", "VÝSTUP N=100", "VÝSTUP - SVAHY+POVODÍ", "VÝSTUP - POVODÍ"};
     QCOMPARE(table->tabs()->count(), 8);
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 8; ++i) {
         QCOMPARE(table->tabs()->tabText(i), titles[i]);
+    }
     QCOMPARE(table->tabs()->currentIndex(), 0);
 
     // The states of a shown result table.
@@ -76,8 +77,9 @@ void TestMainWindowCompute::variantIOpensTheTabbedTableOnItsFirstTab() {
     // The last tab shows grid 8 and hides the others.
     table->tabs()->setCurrentIndex(7);
     QVERIFY(table->grid(8)->isVisible());
-    for (int k = 1; k <= 7; ++k)
+    for (int k = 1; k <= 7; ++k) {
         QVERIFY(!table->grid(k)->isVisible());
+    }
     QCOMPARE(table->currentGrid(), table->grid(8));
 }
 

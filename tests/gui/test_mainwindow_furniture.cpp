@@ -151,8 +151,9 @@ private slots:
             return [&buttons, button](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
                 QVERIFY(box);
-                for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+                for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
                     buttons << box->button(b)->text();
+                }
                 box->button(button)->click();
             };
         };

@@ -38,8 +38,9 @@ Warnings SomeWarnings() {
 // A project file holding the example with some of its texts replaced.
 QString WrittenVariant(const QString& path, const std::function<void(Project&)>& change) {
     Project project;
-    if (!ReadProjectFile(ExampleProject("variant1-one-slope.snp").toStdString(), project).ok())
+    if (!ReadProjectFile(ExampleProject("variant1-one-slope.snp").toStdString(), project).ok()) {
         return {};
+    }
     change(project);
     return WriteProjectFile(path.toStdString(), project).Message.empty() ? path : QString();
 }

@@ -26,15 +26,18 @@ const QColor PeakColour(255, 255, 204);
 
 void Keep(const QImage& image, const QString& name) {
     const QString dir = qEnvironmentVariable("HYDRIM_SCREENSHOT_DIR");
-    if (!dir.isEmpty())
+    if (!dir.isEmpty()) {
         image.save(QDir(dir).filePath(name + QStringLiteral(".png")));
+    }
 }
 
 int CountPixels(const QImage& image, const QColor& colour) {
     int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
             count += image.pixelColor(x, y) == colour ? 1 : 0;
+        }
+    }
     return count;
 }
 
@@ -111,9 +114,11 @@ void TestResultsWindows::smallWindowsPaint() {
     const QImage empty = Grab(&progress);
     const auto filled = [&empty](const QImage& image) {
         int changed = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
                 changed += image.pixel(x, y) != empty.pixel(x, y) ? 1 : 0;
+            }
+        }
         return changed;
     };
     progress.setPosition(594);

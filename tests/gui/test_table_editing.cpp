@@ -79,8 +79,9 @@ private slots:
                                        QStringLiteral("70"),
                                        QStringLiteral("80"),
                                        QStringLiteral("9")};
-            for (int column = 0; column < typed.size(); ++column)
+            for (int column = 0; column < typed.size(); ++column) {
                 SetCell(editor, 0, column, typed[column]);
+            }
             // Checked on entry: N = 100 below 10 mm and below N = 50.
             QVERIFY(!editor->problems->isHidden());
             QVERIFY(

@@ -30,8 +30,9 @@ std::optional<QRect> InkBox(const QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            if (c.red() + c.green() + c.blue() > 3 * 255 - 3 * InkThreshold)
+            if (c.red() + c.green() + c.blue() > 3 * 255 - 3 * InkThreshold) {
                 continue;
+            }
             box = box ? box->united(QRect(x, y, 1, 1)) : QRect(x, y, 1, 1);
         }
     }

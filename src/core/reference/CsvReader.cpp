@@ -14,10 +14,12 @@ namespace {
 // UTF-8 text of the file's bytes; empty optional for UTF-16, which a
 // spreadsheet writes as "Unicode text" and which is not CSV.
 std::optional<std::string> DecodeCsv(std::string_view bytes) {
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         return std::nullopt;
-    if (bytes.starts_with("\xEF\xBB\xBF"))
+    }
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
         bytes.remove_prefix(3);
+    }
     return IsUtf8(bytes) ? std::string(bytes) : DecodeCp1250(bytes);
 }
 
@@ -25,11 +27,11 @@ char DetectSeparator(std::string_view text) {
     bool quoted = false;
     bool semicolon = false, tab = false, comma = false;
     for (const char c : text) {
-        if (c == '"')
+        if (c == '"') {
             quoted = !quoted;
-        else if (!quoted && (c == '\r' || c == '\n'))
+        } else if (!quoted && (c == '\r' || c == '\n')) {
             break;
-        else if (!quoted) {
+        } else if (!quoted) {
             semicolon = semicolon || c == ';';
             tab = tab || c == '\t';
             comma = comma || c == ',';
@@ -50,10 +52,12 @@ public:
     }
     void endRecord(const CsvRecordSink& sink, size_t nextLine) {
         endField();
-        while (!fields_.empty() && fields_.back().empty())
+        while (!fields_.empty() && fields_.back().empty()) {
             fields_.pop_back();
-        if (!fields_.empty())
+        }
+        if (!fields_.empty()) {
             sink({line_, std::move(fields_)});
+        }
         fields_.clear();
         line_ = nextLine;
     }
@@ -122,8 +126,9 @@ CsvText ParseCsvRecords(std::string_view bytes, const CsvRecordSink& sink) {
     const bool named = data.starts_with("sep=") && data.size() > 4 &&
                        (data.size() == 5 || data[5] == '\r' || data[5] == '\n');
     result.Separator = named ? data[4] : DetectSeparator(data);
-    if (named)
+    if (named) {
         data.erase(0, 5);
+    }
     SplitRecords(data, result.Separator, sink);
     return result;
 }
@@ -168,12 +173,14 @@ std::optional<std::string> CsvDecimal(const std::string& text) {
         return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
     };
     if (whole.empty() || !digits(whole) || !digits(fraction) ||
-        (point != std::string::npos && fraction.empty()))
+        (point != std::string::npos && fraction.empty())) {
         return std::nullopt;
+    }
     std::string number = whole.substr(std::min(whole.find_first_not_of('0'), whole.size() - 1));
     const size_t lastDigit = fraction.find_last_not_of('0');
-    if (lastDigit != std::string::npos)
+    if (lastDigit != std::string::npos) {
         number += "." + fraction.substr(0, lastDigit + 1);
+    }
     return number;
 }
 

@@ -67,12 +67,13 @@ void AddCharacter(SortKey& key, char32_t code, bool isCh) {
     } else if (code < 0x80) {
         letter = Blank; // blanks and punctuation weigh alike
     } else {
-        for (const Accented& a : AccentedLetters)
+        for (const Accented& a : AccentedLetters) {
             if (code == a.upper || code == a.lower) {
                 letter = LetterWeight(a.base, a.ownLetter);
                 accent = a.accent;
                 letterCase = code == a.upper ? 1 : 0;
             }
+        }
     }
     key.letters.push_back(letter);
     key.accents.push_back(accent);
@@ -81,15 +82,17 @@ void AddCharacter(SortKey& key, char32_t code, bool isCh) {
 
 SortKey KeyOf(const std::string& text) {
     std::vector<char32_t> codes;
-    for (size_t i = 0; i < text.size();)
+    for (size_t i = 0; i < text.size();) {
         codes.push_back(NextCodePoint(text, i));
+    }
     SortKey key;
     for (size_t i = 0; i < codes.size(); ++i) {
         const bool isCh = (codes[i] == U'C' || codes[i] == U'c') && i + 1 < codes.size() &&
                           (codes[i + 1] == U'H' || codes[i + 1] == U'h');
         AddCharacter(key, codes[i], isCh);
-        if (isCh)
+        if (isCh) {
             ++i;
+        }
     }
     return key;
 }

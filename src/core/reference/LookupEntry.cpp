@@ -5,17 +5,20 @@
 namespace hydrim {
 
 std::optional<char32_t> FilterLookupKey(char32_t key) {
-    if (key == U',')
+    if (key == U',') {
         return U'.';
+    }
     const bool digit = key >= U'0' && key <= U'9';
-    if (digit || key == U'.' || key == KeyBackspace || key == KeyEnter || key == KeyEscape)
+    if (digit || key == U'.' || key == KeyBackspace || key == KeyEnter || key == KeyEscape) {
         return key;
+    }
     return std::nullopt;
 }
 
 std::string CorrectAreaText(const std::string& text) {
-    if (text.empty() || IsDecimalText(text))
+    if (text.empty() || IsDecimalText(text)) {
         return text;
+    }
     return text.substr(0, text.size() - 1);
 }
 

@@ -9,14 +9,16 @@ namespace hydrim {
 
 int RainfallValueColumn(int returnPeriodItem) {
     static constexpr std::array<int, 6> columns = {1, 2, 3, 4, 6, 9};
-    if (returnPeriodItem < 0 || returnPeriodItem >= static_cast<int>(columns.size()))
+    if (returnPeriodItem < 0 || returnPeriodItem >= static_cast<int>(columns.size())) {
         return 0;
+    }
     return columns[static_cast<size_t>(returnPeriodItem)];
 }
 
 std::vector<int> RainfallDialogColumns(int variantItem, int returnPeriodItem) {
-    if (variantItem < 1)
+    if (variantItem < 1) {
         return {2, 3, 4, 6, 9};
+    }
     return {RainfallValueColumn(returnPeriodItem), 9};
 }
 

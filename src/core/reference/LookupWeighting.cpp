@@ -19,8 +19,9 @@ LookupOutcome Failure(LookupStatus status, int row = 0) {
 
 std::string Trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
+    if (first == std::string::npos) {
         return {};
+    }
     const size_t last = text.find_last_not_of(' ');
     return text.substr(first, last - first + 1);
 }
@@ -35,13 +36,16 @@ struct Weighted {
 // order as the dialogs always did, so results match to the last digit.
 LookupOutcome WeightedMean(const std::vector<Weighted>& terms) {
     double total = 0;
-    for (const Weighted& term : terms)
+    for (const Weighted& term : terms) {
         total += term.area;
-    if (total == 0)
+    }
+    if (total == 0) {
         return Failure(LookupStatus::ZeroArea);
+    }
     LookupOutcome outcome;
-    for (const Weighted& term : terms)
+    for (const Weighted& term : terms) {
         outcome.value += term.weight * term.area / total;
+    }
     return outcome;
 }
 
@@ -50,9 +54,11 @@ LookupOutcome WeightedMean(const std::vector<Weighted>& terms) {
 int SoilGroupCategory(double m) {
     const double n = std::nearbyint(100.0 * m);
     static constexpr std::array<int, 6> upperBounds = {125, 175, 225, 275, 325, 375};
-    for (size_t i = 0; i < upperBounds.size(); ++i)
-        if (n <= upperBounds[i])
+    for (size_t i = 0; i < upperBounds.size(); ++i) {
+        if (n <= upperBounds[i]) {
             return static_cast<int>(i) + 1;
+        }
+    }
     return 7;
 }
 
@@ -67,9 +73,11 @@ std::optional<double> SoilUnitGroupWeight(const std::string& group) {
         {"D", 4.0},
     }};
     const std::string text = Trimmed(group);
-    for (const auto& [name, weight] : weights)
-        if (text == name)
+    for (const auto& [name, weight] : weights) {
+        if (text == name) {
             return weight;
+        }
+    }
     return std::nullopt;
 }
 
@@ -79,25 +87,30 @@ bool SoilGroupNeedsDecision(const std::string& group) {
 
 std::string SoilGroupLetters(const std::string& group) {
     std::string letters;
-    for (char letter : std::string("ABCD"))
-        if (group.find(letter) != std::string::npos)
+    for (char letter : std::string("ABCD")) {
+        if (group.find(letter) != std::string::npos) {
             letters += letter;
+        }
+    }
     return letters;
 }
 
 LookupOutcome SoilGroupFromAreas(const std::array<std::string, 4>& areasAtoD) {
     std::vector<Weighted> terms;
     for (size_t i = 0; i < areasAtoD.size(); ++i) {
-        if (areasAtoD[i].empty())
+        if (areasAtoD[i].empty()) {
             continue;
+        }
         const std::optional<double> area = ParseDecimalText(areasAtoD[i]);
-        if (!area)
+        if (!area) {
             return Failure(LookupStatus::InvalidNumber, static_cast<int>(i) + 2);
+        }
         terms.push_back({static_cast<double>(i + 1), *area});
     }
     LookupOutcome outcome = WeightedMean(terms);
-    if (outcome.ok())
+    if (outcome.ok()) {
         outcome.category = SoilGroupCategory(outcome.value);
+    }
     return outcome;
 }
 
@@ -110,14 +123,17 @@ LookupOutcome WeightRowsByArea(const std::vector<AreaRow>& rows, WeightOf weight
                                LookupStatus missingStatus) {
     std::vector<Weighted> terms;
     for (const AreaRow& row : rows) {
-        if (row.area.empty())
+        if (row.area.empty()) {
             continue;
+        }
         const std::optional<double> area = ParseDecimalText(row.area);
-        if (!area)
+        if (!area) {
             return Failure(LookupStatus::InvalidNumber, row.row);
+        }
         const std::optional<double> weight = weightOf(row.value);
-        if (!weight)
+        if (!weight) {
             return Failure(missingStatus, row.row);
+        }
         terms.push_back({*weight, *area});
     }
     return WeightedMean(terms);
@@ -127,8 +143,9 @@ LookupOutcome WeightRowsByArea(const std::vector<AreaRow>& rows, WeightOf weight
 
 LookupOutcome SoilGroupFromUnits(const std::vector<AreaRow>& rows) {
     LookupOutcome outcome = WeightRowsByArea(rows, SoilUnitGroupWeight, LookupStatus::MissingGroup);
-    if (outcome.ok())
+    if (outcome.ok()) {
         outcome.category = SoilGroupCategory(outcome.value);
+    }
     return outcome;
 }
 
@@ -141,12 +158,14 @@ LookupOutcome WeightedCurveNumber(const std::vector<AreaRow>& rows) {
 LookupOutcome WeightedRoughness(const std::vector<AreaRow>& rows) {
     std::vector<Weighted> terms;
     for (const AreaRow& row : rows) {
-        if (row.area.empty() || row.value.empty())
+        if (row.area.empty() || row.value.empty()) {
             continue;
+        }
         const std::optional<double> area = ParseDecimalText(row.area);
         const std::optional<double> value = ParseDecimalText(row.value);
-        if (!area || !value)
+        if (!area || !value) {
             return Failure(LookupStatus::InvalidNumber, row.row);
+        }
         terms.push_back({*value, *area});
     }
     return WeightedMean(terms);

@@ -30,17 +30,19 @@ std::string RangeText(const std::string& text) {
 // The titles line: the first line when its range has no digit.
 bool IsTitles(const CsvRecord& record) {
     const auto& fields = record.Fields;
-    if (fields.size() == 3)
+    if (fields.size() == 3) {
         return !HasDigit(fields[2]);
+    }
     return fields.size() == 4 && !HasDigit(fields[2]) && !HasDigit(fields[3]);
 }
 
 std::string ClassOf(const CsvRecord& record, TableRow& row) {
     const auto& fields = record.Fields;
-    if (fields.size() != 3 && fields.size() != 4)
+    if (fields.size() != 3 && fields.size() != 4) {
         return "řádek má " + std::to_string(fields.size()) +
                " polí; očekává se druh povrchu, třída a rozsah a-b (3 pole) nebo druh povrchu, třída, "
                "nejmenší a největší hodnota (4 pole)";
+    }
     const std::string range = fields.size() == 3 ? RangeText(fields[2]) : fields[2] + "-" + fields[3];
     row = TableRow{{fields[0], fields[1], range}, record.Line};
     return CheckRoughnessClass(row);

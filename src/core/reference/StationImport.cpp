@@ -41,8 +41,9 @@ size_t DepthSource(const CsvLayout& layout, size_t depth) {
 bool IsTitles(const CsvRecord& record) {
     static const std::array<const char*, 6> periods = {"2", "5", "10", "20", "50", "100"};
     const std::optional<CsvLayout> layout = LayoutOf(record.Fields.size());
-    if (!layout)
+    if (!layout) {
         return false;
+    }
     bool numbers = true, periodTitles = true;
     for (size_t depth = 0; depth < StationDepthFields.size(); ++depth) {
         const std::optional<std::string> number = CsvDecimal(record.Fields[DepthSource(*layout, depth)]);
@@ -55,23 +56,28 @@ bool IsTitles(const CsvRecord& record) {
 // The station of one record, or the reason it is refused.
 std::string StationOf(const CsvRecord& record, TableRow& row) {
     const std::optional<CsvLayout> layout = LayoutOf(record.Fields.size());
-    if (!layout)
+    if (!layout) {
         return "řádek má " + std::to_string(record.Fields.size()) +
                " polí; očekává se stanice a 6 úhrnů pro N = 2, 5, 10, 20, 50 a 100 let (7 polí), "
                "číslo, stanice a 6 úhrnů (8 polí) nebo 12 polí jako v souboru srazky.tab";
+    }
     row = TableRow{std::vector<std::string>(StationFieldCount), record.Line};
-    if (layout->number >= 0)
+    if (layout->number >= 0) {
         row.Fields[StationNumberField] = record.Fields[static_cast<size_t>(layout->number)];
+    }
     row.Fields[StationNameField] = record.Fields[layout->name];
-    if (layout->fileColumns)
-        for (size_t field = StationNameField + 1; field < StationFieldCount; ++field)
+    if (layout->fileColumns) {
+        for (size_t field = StationNameField + 1; field < StationFieldCount; ++field) {
             row.Fields[field] = CsvDecimal(record.Fields[field]).value_or(record.Fields[field]);
+        }
+    }
     std::string reasons;
     for (size_t depth = 0; depth < StationDepthFields.size(); ++depth) {
         const std::string& text = record.Fields[DepthSource(*layout, depth)];
         const std::optional<std::string> number = CsvDecimal(text);
-        if (!number && !text.empty())
+        if (!number && !text.empty()) {
             AppendReason(reasons, "úhrn pro " + ReturnPeriodWords(depth) + " „" + text + "“ není číslo");
+        }
         row.Fields[StationDepthFields[depth]] = number.value_or(text);
     }
     return reasons.empty() ? CheckStation(row) : reasons;
@@ -83,11 +89,13 @@ TableImport ImportStations(const std::vector<CsvRecord>& records) {
     std::map<std::string, size_t> firstLineOf;
     const auto stationOf = [&firstLineOf](const CsvRecord& record, TableRow& row) {
         const std::string reason = StationOf(record, row);
-        if (!reason.empty())
+        if (!reason.empty()) {
             return reason;
+        }
         const std::string& name = row.Fields[StationNameField];
-        if (firstLineOf.contains(name))
+        if (firstLineOf.contains(name)) {
             return "stanice „" + name + "“ je v souboru už na řádku " + std::to_string(firstLineOf[name]);
+        }
         firstLineOf[name] = record.Line;
         return std::string();
     };
@@ -105,8 +113,9 @@ std::vector<TableRow> MergeStations(std::vector<TableRow> existing, const std::v
         }
         const std::string number = same->Fields[StationNumberField];
         *same = station;
-        if (same->Fields[StationNumberField].empty())
+        if (same->Fields[StationNumberField].empty()) {
             same->Fields[StationNumberField] = number;
+        }
     }
     SortStations(existing);
     return existing;

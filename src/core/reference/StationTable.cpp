@@ -19,8 +19,9 @@ std::vector<std::string> SplitAtTabs(const std::string& line) {
     size_t start = 0;
     while (fields.size() + 1 < StationFieldCount) {
         const size_t tab = line.find('\t', start);
-        if (tab == std::string::npos)
+        if (tab == std::string::npos) {
             break;
+        }
         fields.push_back(line.substr(start, tab - start));
         start = tab + 1;
     }
@@ -31,26 +32,32 @@ std::vector<std::string> SplitAtTabs(const std::string& line) {
 // A depth written with a decimal point, as the program converts it.
 std::optional<double> DepthValue(const std::string& text) {
     if (text.empty() || text.find(',') != std::string::npos || CsvDecimal(text) == std::nullopt ||
-        TrimBlanks(text) != text)
+        TrimBlanks(text) != text) {
         return std::nullopt;
+    }
     double value = 0.0;
     const auto [end, error] = DoubleFromChars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
+    if (error != std::errc() || end != text.data() + text.size()) {
         return std::nullopt;
+    }
     return value;
 }
 
 std::string DepthProblem(const std::string& text, size_t depth) {
     const std::string what = "úhrn pro " + ReturnPeriodWords(depth);
-    if (text.empty())
+    if (text.empty()) {
         return "chybí " + what;
-    if (!DepthValue(text))
+    }
+    if (!DepthValue(text)) {
         return what + " „" + text + "“ není číslo s desetinnou tečkou";
-    if (text.size() > DepthWidth)
+    }
+    if (text.size() > DepthWidth) {
         return what + " „" + text + "“ má víc než 8 znaků";
+    }
     const double value = *DepthValue(text);
-    if (value < SmallestDepth || value > LargestDepth)
+    if (value < SmallestDepth || value > LargestDepth) {
         return what + " (" + text + " mm) je mimo rozsah " + RangeText(RainfallLimits) + " mm";
+    }
     return {};
 }
 
@@ -67,30 +74,34 @@ TableRows ReadStationLines(const std::vector<std::string>& lines) {
     table.Header = {lines.empty() || lines.front().empty() ? std::string(ShippedHeader) : lines.front()};
     for (size_t index = 1; index < lines.size(); ++index) {
         TableRow row{SplitAtTabs(lines[index]), index + 1};
-        if (IsBlankRow(row.Fields))
+        if (IsBlankRow(row.Fields)) {
             continue;
+        }
         const size_t fieldCount = row.Fields.size();
         row.Fields.resize(StationFieldCount);
         std::string reason;
-        if (index > MaxStations)
+        if (index > MaxStations) {
             reason = "řádek je za 580. řádkem souboru, program jej nečte";
-        else if (fieldCount < StationFieldCount)
+        } else if (fieldCount < StationFieldCount) {
             reason = "řádek má " + std::to_string(fieldCount) +
                      " polí oddělených tabulátorem, má jich mít 12 (číslo, stanice, 10 sloupců úhrnů)";
-        else
+        } else {
             reason = CheckStation(row);
+        }
         KeepReadRow(table, std::move(row), reason);
     }
     return table;
 }
 
 std::string CheckStation(const TableRow& row) {
-    if (row.Fields.size() != StationFieldCount)
+    if (row.Fields.size() != StationFieldCount) {
         return "řádek nemá 12 polí";
+    }
     std::string reasons;
     const std::string& name = row.Fields[StationNameField];
-    if (TrimBlanks(name).empty())
+    if (TrimBlanks(name).empty()) {
         AppendReason(reasons, "chybí název stanice");
+    }
     AppendReason(reasons, StorableTextProblem(name, "název stanice"));
     AppendReason(reasons, StorableTextProblem(row.Fields[StationNumberField], "číslo stanice"));
     bool depthsValid = true;
@@ -102,10 +113,11 @@ std::string CheckStation(const TableRow& row) {
     for (size_t depth = 1; depthsValid && depth < StationDepthFields.size(); ++depth) {
         const std::string& lower = row.Fields[StationDepthFields[depth - 1]];
         const std::string& higher = row.Fields[StationDepthFields[depth]];
-        if (*DepthValue(higher) < *DepthValue(lower))
+        if (*DepthValue(higher) < *DepthValue(lower)) {
             AppendReason(reasons, "úhrn pro " + ReturnPeriodWords(depth) + " (" + higher +
                                       ") je menší než pro " + ReturnPeriodWords(depth - 1) + " (" + lower +
                                       ")");
+        }
     }
     return reasons;
 }
@@ -123,8 +135,9 @@ std::vector<std::string> StationFileLines(const TableRows& table) {
     SortStations(rows);
     for (const TableRow& row : rows) {
         std::string line;
-        for (size_t field = 0; field < row.Fields.size(); ++field)
+        for (size_t field = 0; field < row.Fields.size(); ++field) {
             line += (field == 0 ? "" : "\t") + row.Fields[field];
+        }
         lines.push_back(std::move(line));
     }
     return lines;

@@ -77,30 +77,34 @@ LoadedTable LoadEditableTable(const std::string& dataDir, const EditableTable& k
 
 std::vector<LineProblem> CheckEditedRows(const EditableTable& kind, const std::vector<TableRow>& rows) {
     std::vector<LineProblem> problems;
-    if (rows.size() > kind.MaxRows)
+    if (rows.size() > kind.MaxRows) {
         problems.push_back({0, "tabulka má " + std::to_string(rows.size()) + " řádků, pojme nejvýše " +
                                    std::to_string(kind.MaxRows) + " " + kind.RowWord});
+    }
     for (size_t index = 0; index < rows.size(); ++index) {
         const std::string reason = kind.Check(rows[index]);
-        if (!reason.empty())
+        if (!reason.empty()) {
             problems.push_back({index + 1, reason});
+        }
     }
     return problems;
 }
 
 Error SaveEditableTable(const std::string& dataDir, const EditableTable& kind, const TableRows& table) {
     const std::vector<LineProblem> problems = CheckEditedRows(kind, table.Rows);
-    if (!problems.empty())
+    if (!problems.empty()) {
         return {"Tabulku nelze uložit, dokud obsahuje chybné řádky (první: " +
                 (problems.front().Line ? "řádek " + std::to_string(problems.front().Line) + ": " : "") +
                 problems.front().Reason + ")."};
+    }
     const std::string path = JoinPath(dataDir, kind.FileName);
     std::error_code error;
     if (fs::exists(path, error)) {
         fs::copy_file(path, path + ".bak", fs::copy_options::overwrite_existing, error);
-        if (error)
+        if (error) {
             return {"Záložní kopii \"" + path + ".bak\" nelze uložit: " + SystemErrorText(error) +
                     ". Tabulka nebyla uložena."};
+        }
     }
     return WriteFileAtomically(path, JoinCrLf(kind.FileLines(table)));
 }

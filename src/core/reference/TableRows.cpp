@@ -7,8 +7,9 @@
 namespace hydrim {
 
 void KeepReadRow(TableRows& table, TableRow row, const std::string& reason) {
-    if (!reason.empty())
+    if (!reason.empty()) {
         table.Problems.push_back({row.Line, reason});
+    }
     table.Rows.push_back(std::move(row));
 }
 
@@ -22,12 +23,14 @@ TableImport ImportCsvRecords(const std::vector<CsvRecord>& records, bool (*isTit
         }
         TableRow row;
         std::string reason = rowOf(record, row);
-        if (reason.empty() && result.Rows.size() >= maxRows)
+        if (reason.empty() && result.Rows.size() >= maxRows) {
             reason = tooMany;
-        if (!reason.empty())
+        }
+        if (!reason.empty()) {
             result.Refused.push_back({record.Line, reason});
-        else
+        } else {
             result.Rows.push_back(std::move(row));
+        }
     }
     return result;
 }
@@ -39,24 +42,28 @@ bool IsBlankRow(const std::vector<std::string>& fields) {
 
 std::string TrimBlanks(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
+    if (first == std::string::npos) {
         return {};
+    }
     const size_t last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
 
 void AppendReason(std::string& reasons, const std::string& reason) {
-    if (!reason.empty())
+    if (!reason.empty()) {
         reasons += (reasons.empty() ? "" : "; ") + reason;
+    }
 }
 
 std::string StorableTextProblem(const std::string& text, const std::string& what) {
     const bool control = std::any_of(
         text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7f'; });
-    if (control)
+    if (control) {
         return what + " obsahuje tabulátor, konec řádku nebo jiný řídicí znak";
-    if (DecodeCp1250(EncodeCp1250(text)) != text)
+    }
+    if (DecodeCp1250(EncodeCp1250(text)) != text) {
         return what + " obsahuje znak, který nelze uložit v kódování Windows-1250";
+    }
     return {};
 }
 

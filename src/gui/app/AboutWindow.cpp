@@ -43,8 +43,9 @@ TOAplikaci::TOAplikaci(QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->geometry().center() - rect().center());
+    }
 }
 
 } // namespace hydrim::gui

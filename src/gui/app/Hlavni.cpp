@@ -71,8 +71,9 @@ THlavni::THlavni(AppState& state, QWidget* parent)
     resize(size);
 
     // FormCreate: the hint timing and the default table font.
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
         InstallHintTiming(*app);
+    }
 
     buildMenus();
     buildToolBar();
@@ -105,8 +106,9 @@ THlavni::~THlavni() {
     // The child windows outlive this part of the object while QWidget deletes
     // them; nothing they signal may reach the main window's handlers then.
     timer_->stop();
-    if (projekt_)
+    if (projekt_) {
         projekt_->disconnect(this);
+    }
     results_->disconnect(this);
 }
 
@@ -114,10 +116,12 @@ QAction* THlavni::addItem(QMenu* menu, const char* name, const QString& caption,
                           const QKeySequence& shortcut) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
-    if (!shortcut.isEmpty())
+    if (!shortcut.isEmpty()) {
         action->setShortcut(shortcut);
-    if (slot)
+    }
+    if (slot) {
         connect(action, &QAction::triggered, this, slot);
+    }
     items_.insert(action->objectName(), action);
     return action;
 }
@@ -258,8 +262,9 @@ void THlavni::buildToolBar() {
     exportTable->setVisible(false);
     exportSeries->setVisible(false);
 
-    for (int k : {3, 4, 5, 6, 7})
+    for (int k : {3, 4, 5, 6, 7}) {
         speedButtons_[k]->setEnabled(false);
+    }
 
     connect(speedButtons_[1], &QToolButton::clicked, this, &THlavni::Otevri1Click);
     connect(speedButtons_[2], &QToolButton::clicked, this, &THlavni::Novy1Click);
@@ -286,8 +291,9 @@ QAction* THlavni::menuItem(const QString& name) const {
 
 void THlavni::setProjektCreatedHook(std::function<void(TProjekt1*)> hook) {
     projektCreatedHook_ = std::move(hook);
-    if (projekt_ && projektCreatedHook_)
+    if (projekt_ && projektCreatedHook_) {
         projektCreatedHook_(projekt_);
+    }
 }
 
 bool THlavni::isModified() const {
@@ -342,15 +348,18 @@ void THlavni::onResultClosed(ResultKind kind, bool variantI) {
     switch (kind) {
     case ResultKind::Table:
         setExportButtonVisible(8, false);
-        for (const char* name : {"TiskTab1", "MenuGraf1", "TabulkaM1"})
+        for (const char* name : {"TiskTab1", "MenuGraf1", "TabulkaM1"}) {
             menuItem(QString::fromLatin1(name))->setEnabled(false);
-        for (int k : {4, 5, 6})
+        }
+        for (int k : {4, 5, 6}) {
             speedButtons_[k]->setEnabled(false);
+        }
         // The chart and time series show the results of this table.
         results_->close(ResultKind::TimeSeries, variantI);
         results_->close(ResultKind::Chart, variantI);
-        for (int k : {5, 6, 7})
+        for (int k : {5, 6, 7}) {
             setToggle(k, false);
+        }
         menuItem(QStringLiteral("N2Tabulka1"))->setVisible(false);
         break;
     case ResultKind::Chart:
@@ -421,21 +430,24 @@ void THlavni::Timer1Timer() {
     for (QAction* copy : editMenu_->actions()) {
         copy->setEnabled(copyable);
     }
-    if (seriesActive)
+    if (seriesActive) {
         menuItem(QStringLiteral("N4Casoverady1"))->setChecked(true);
+    }
 
     // 2. Tick the window list item of the active child.
-    if (active && active == projektWindow_)
+    if (active && active == projektWindow_) {
         menuItem(QStringLiteral("N1Projekt1"))->setChecked(true);
-    else if (isResult && kind == ResultKind::Chart)
+    } else if (isResult && kind == ResultKind::Chart) {
         menuItem(QStringLiteral("N3Graf1"))->setChecked(true);
-    else if (isResult && kind == ResultKind::Table)
+    } else if (isResult && kind == ResultKind::Table) {
         menuItem(QStringLiteral("N2Tabulka1"))->setChecked(true);
+    }
 
     // 3. The table command is available while the inputs are complete.
     bool anyChild = false;
-    for (QMdiSubWindow* sub : mdi_->subWindowList())
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
         anyChild = anyChild || sub->isVisible();
+    }
     QAction* tableItem = menuItem(QStringLiteral("TabulkaM1"));
     if (anyChild) {
         if (projekt_ && projekt_->computeButton()->isEnabled()) {

@@ -43,8 +43,9 @@ std::string DirectoryOf(const QString& fileName) {
 } // namespace
 
 void THlavni::createProjekt() {
-    if (projekt_)
+    if (projekt_) {
         return;
+    }
     auto* projekt = new TProjekt1(state_);
     auto* sub = new ChildWindow(projekt);
     sub->setWindowFlags(sub->windowFlags() & ~Qt::WindowMaximizeButtonHint);
@@ -62,37 +63,43 @@ void THlavni::createProjekt() {
     projekt->setWindowTitle(UnnamedProject);
     showInputProblems(projekt->inputProblems());
     sub->show();
-    for (const char* name : {"Zavrit1", "Uloz1", "Ulozjako1"})
+    for (const char* name : {"Zavrit1", "Uloz1", "Ulozjako1"}) {
         menuItem(QString::fromLatin1(name))->setEnabled(true);
+    }
     windowsMenu_->setEnabled(true);
     setModified(false);
-    if (projektCreatedHook_)
+    if (projektCreatedHook_) {
         projektCreatedHook_(projekt);
+    }
 }
 
 bool THlavni::projektMayClose() {
-    if (!askToSave())
+    if (!askToSave()) {
         return false;
+    }
     results_->closeTables();
     return true;
 }
 
 void THlavni::onProjektClosed() {
-    for (const char* name : {"Zavrit1", "Uloz1", "Ulozjako1"})
+    for (const char* name : {"Zavrit1", "Uloz1", "Ulozjako1"}) {
         menuItem(QString::fromLatin1(name))->setEnabled(false);
+    }
     windowsMenu_->setEnabled(false);
     setModified(false);
     speedButtons_[7]->setEnabled(false);
-    if (projekt_)
+    if (projekt_) {
         projekt_->computeButton()->hide();
+    }
     projekt_ = nullptr;
     projektWindow_ = nullptr;
     showInputProblems({});
 }
 
 bool THlavni::askToSave() {
-    if (!projekt_ || !isModified())
+    if (!projekt_ || !isModified()) {
         return true;
+    }
     switch (AskToSaveChanges(this)) {
     case SaveAnswer::Discard:
         return true;
@@ -111,8 +118,9 @@ void THlavni::Novy1Click() {
         createProjekt();
         return;
     }
-    if (!askToSave())
+    if (!askToSave()) {
         return;
+    }
     results_->closeTables();
     projekt_->clearProject();
     projekt_->setWindowTitle(UnnamedProject);
@@ -146,16 +154,19 @@ void THlavni::DavkovyVypocet1Click() {
 }
 
 void THlavni::Otevri1Click() {
-    if (!askToSave())
+    if (!askToSave()) {
         return;
+    }
     for (;;) {
         const QString fileName = chooseFileToOpen();
-        if (fileName.isEmpty())
+        if (fileName.isEmpty()) {
             return;
+        }
         state_.ProjectDir = DirectoryOf(fileName);
         // A file that could not be read, like one of the wrong type, lets the user choose again.
-        if (openProjectFile(fileName) == OpenResult::Opened)
+        if (openProjectFile(fileName) == OpenResult::Opened) {
             return;
+        }
     }
 }
 
@@ -171,8 +182,9 @@ THlavni::OpenResult THlavni::openProjectFile(const QString& fileName) {
     // The roughness entries follow their classes in the table as it is now.
     const std::vector<UnplacedRoughnessEntry> unplaced =
         PlaceRoughnessEntries(loaded.Lookup, DataDirectory(state_));
-    if (!projekt_)
+    if (!projekt_) {
         createProjekt();
+    }
     results_->closeTables();
     state_.CurrentProject = std::move(loaded);
     projekt_->showProject();
@@ -196,26 +208,31 @@ THlavni::OpenResult THlavni::openProjectFile(const QString& fileName) {
 }
 
 bool THlavni::Uloz1Click() {
-    if (!projekt_)
+    if (!projekt_) {
         return false;
-    if (projekt_->windowTitle() == UnnamedProject)
+    }
+    if (projekt_->windowTitle() == UnnamedProject) {
         return Ulozjako1Click();
+    }
     return saveProjectTo(projekt_->windowTitle());
 }
 
 bool THlavni::Ulozjako1Click() {
-    if (!projekt_)
+    if (!projekt_) {
         return false;
+    }
     const QString fileName = chooseFileToSave();
-    if (fileName.isEmpty())
+    if (fileName.isEmpty()) {
         return false;
+    }
     state_.ProjectDir = DirectoryOf(fileName);
     return saveProjectTo(fileName);
 }
 
 bool THlavni::saveProjectTo(const QString& fileName) {
-    if (!projekt_)
+    if (!projekt_) {
         return false;
+    }
     projekt_->storeProject();
     if (const Error error = WriteProjectFile(fileName.toStdString(), state_.CurrentProject)) {
         ShowError(this, QString::fromStdString(error.Message));
@@ -228,8 +245,9 @@ bool THlavni::saveProjectTo(const QString& fileName) {
 }
 
 void THlavni::Zavrit1Click() {
-    if (projektWindow_)
+    if (projektWindow_) {
         projektWindow_->close();
+    }
 }
 
 void THlavni::Konec1Click() {

@@ -51,20 +51,24 @@ bool PrinterReady(QWidget* parent) {
 } // namespace
 
 QPrinter& THlavni::printer() {
-    if (!printer_)
+    if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
     return *printer_;
 }
 
 void THlavni::computeProject() {
-    if (!projekt_)
+    if (!projekt_) {
         return;
+    }
     // Close the chart and time series of the results on screen, then every table.
     const bool shownVariantI = state_.LastResultVariantI;
-    if (speedButtons_[5]->isChecked())
+    if (speedButtons_[5]->isChecked()) {
         results_->close(ResultKind::TimeSeries, shownVariantI);
-    if (speedButtons_[6]->isChecked())
+    }
+    if (speedButtons_[6]->isChecked()) {
         results_->close(ResultKind::Chart, shownVariantI);
+    }
     setToggle(5, false);
     setToggle(6, false);
     results_->closeTables();
@@ -149,17 +153,20 @@ void THlavni::TabulkaM1Click() {
 void THlavni::SpeedButton7Click() {
     if (speedButtons_[7]->isChecked()) {
         // The same road as "&Vypočítej": a value being typed is corrected first.
-        if (projekt_ && projekt_->computeButton()->isEnabled())
+        if (projekt_ && projekt_->computeButton()->isEnabled()) {
             projekt_->computeButton()->click();
-        else
+        } else {
             setToggle(7, false);
-    } else
+        }
+    } else {
         results_->close(ResultKind::Table, state_.LastResultVariantI);
+    }
 }
 
 void THlavni::MenuGraf1Click() {
-    if (!speedButtons_[6]->isEnabled())
+    if (!speedButtons_[6]->isEnabled()) {
         return;
+    }
     setToggle(6, !speedButtons_[6]->isChecked());
     SpeedButton6Click();
 }
@@ -169,8 +176,9 @@ void THlavni::SpeedButton6Click() {
 }
 
 void THlavni::Casoverady1Click() {
-    if (!speedButtons_[5]->isEnabled())
+    if (!speedButtons_[5]->isEnabled()) {
         return;
+    }
     setToggle(5, !speedButtons_[5]->isChecked());
     SpeedButton5Click();
 }
@@ -189,8 +197,9 @@ void THlavni::toggleView(ResultKind kind, bool open) {
     QWidget* window = kind == ResultKind::Chart
                           ? CreateChartWindow(state_, variantI, [this] { setModified(true); })
                           : CreateTimeSeriesWindow(state_, variantI);
-    if (kind == ResultKind::Chart && variantI)
+    if (kind == ResultKind::Chart && variantI) {
         state_.HydrographFromDesignRain = true;
+    }
     ChildWindow* sub = results_->add(kind, variantI, window);
     placeResultWindow(sub, sub->sizeHint().expandedTo(window->size()));
     sub->show();
@@ -203,26 +212,30 @@ void THlavni::redrawHydrographs() {
 }
 
 void THlavni::N1HydrogramClick() {
-    if (state_.HydrographFromDesignRain)
+    if (state_.HydrographFromDesignRain) {
         return;
+    }
     state_.HydrographFromDesignRain = true;
     menuItem(QStringLiteral("N1Hydrogram"))->setChecked(true);
     redrawHydrographs();
 }
 
 void THlavni::N2HydrogramClick() {
-    if (!state_.HydrographFromDesignRain)
+    if (!state_.HydrographFromDesignRain) {
         return;
+    }
     state_.HydrographFromDesignRain = false;
     menuItem(QStringLiteral("N2Hydrogram"))->setChecked(true);
     redrawHydrographs();
 }
 
 void THlavni::activateChild(QMdiSubWindow* sub) {
-    if (!sub)
+    if (!sub) {
         return;
-    if (sub->isMinimized())
+    }
+    if (sub->isMinimized()) {
         sub->showNormal();
+    }
     mdi_->setActiveSubWindow(sub);
     sub->raise();
 }
@@ -311,8 +324,9 @@ void THlavni::Pismotabulky1Click() {
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, FontDialogStart(tableFont_), this,
                                             QStringLiteral("Písmo tabulky"), QFontDialog::ScalableFonts);
-    if (!ok)
+    if (!ok) {
         return;
+    }
     tableFont_ = font;
     ShowInformation(this, QStringLiteral("Změna se projeví po vytvoření nové tabulky."));
 }

@@ -27,8 +27,9 @@ ProgressWindow::ProgressWindow(QWidget* parent)
 
 void ProgressWindow::setPosition(int position) {
     bar_->setValue(position);
-    if (isVisible())
+    if (isVisible()) {
         bar_->repaint();
+    }
 }
 
 } // namespace hydrim::gui

@@ -58,23 +58,26 @@ QWidget* ResultWindows::window(ResultKind kind, bool variantI) const {
 }
 
 void ResultWindows::close(ResultKind kind, bool variantI) {
-    if (ChildWindow* sub = subWindow(kind, variantI))
+    if (ChildWindow* sub = subWindow(kind, variantI)) {
         sub->close();
+    }
 }
 
 void ResultWindows::closeTables() {
     const QList<QMdiSubWindow*> children = area_->subWindowList(QMdiArea::CreationOrder);
     for (auto it = children.crbegin(); it != children.crend(); ++it) {
         for (bool variantI : {true, false}) {
-            if (*it == subWindow(ResultKind::Table, variantI))
+            if (*it == subWindow(ResultKind::Table, variantI)) {
                 (*it)->close();
+            }
         }
     }
 }
 
 bool ResultWindows::identify(const QMdiSubWindow* sub, ResultKind& kind, bool& variantI) const {
-    if (!sub)
+    if (!sub) {
         return false;
+    }
     for (ResultKind k : {ResultKind::Table, ResultKind::Chart, ResultKind::TimeSeries}) {
         for (bool v : {true, false}) {
             if (subWindow(k, v) == sub) {

@@ -54,8 +54,9 @@ void DrawGrid(QPainter& p, int x, int y, int w, int h) {
     p.drawRect(QRectF(x, y, w, h));
     p.setBrush(QColor(204, 255, 255));
     p.drawRect(QRectF(x, y, w, h / 4.0));
-    for (int i = 1; i < 4; ++i)
+    for (int i = 1; i < 4; ++i) {
         p.drawLine(QPointF(x, y + h * i / 4.0), QPointF(x + w, y + h * i / 4.0));
+    }
     p.drawLine(QPointF(x + w / 3.0, y), QPointF(x + w / 3.0, y + h));
 }
 
@@ -127,8 +128,9 @@ QIcon ToolIcon(int k) {
     case 9:
         p.setBrush(Qt::white);
         p.drawRect(QRectF(2, 1, 15, 17));
-        for (int row = 0; row < 4; ++row)
+        for (int row = 0; row < 4; ++row) {
             p.drawLine(QPointF(4, 5 + row * 3.5), QPointF(15, 5 + row * 3.5));
+        }
         DrawExportMark(p);
         break;
     default:

@@ -21,8 +21,9 @@ StartOptions OptionsFromCommandLine(const QStringList& arguments) {
     StartOptions options;
     options.workingDir = QDir::currentPath().toStdString();
     options.executableDir = QCoreApplication::applicationDirPath().toStdString();
-    if (arguments.size() > 1)
+    if (arguments.size() > 1) {
         options.projectFile = QFileInfo(arguments.at(1)).absoluteFilePath();
+    }
     options.localeDecimalPoint = QLocale::system().decimalPoint();
     return options;
 }
@@ -41,8 +42,9 @@ bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& 
     const std::string shipped = FindShippedData(ShippedDataCandidates(options.executableDir));
     if (!shipped.empty()) {
         const std::string error = CopyMissingFiles(shipped, dataDir, ShippedTableExtension);
-        if (!error.empty())
+        if (!error.empty()) {
             ShowWarning(nullptr, QString::fromStdString(error));
+        }
     }
     // A new project directory starts with the sample projects to open and learn from.
     const std::string examples =
@@ -52,8 +54,9 @@ bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& 
     if (!examples.empty()) {
         const std::string error =
             CopyMissingFiles(examples, projectsDir.toStdString(), SampleProjectExtension);
-        if (!error.empty())
+        if (!error.empty()) {
             ShowWarning(nullptr, QString::fromStdString(error));
+        }
     }
 
     // The windows in their order: the main window, the lookup dialogs, the

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
 
     hydrim::gui::StartedProgram program;
     if (!hydrim::gui::StartProgram(state, hydrim::gui::OptionsFromCommandLine(QApplication::arguments()),
-                                   program))
+                                   program)) {
         return 1;
+    }
     return QApplication::exec();
 }

@@ -84,20 +84,22 @@ TBPEJtab1::TBPEJtab1(LookupContext& context, const std::string& dataDir, QWidget
 
 void TBPEJtab1::fillGrid(const TableGrid& table) {
     bool hasUnits = false;
-    for (int row = 0; row < Rows; ++row)
+    for (int row = 0; row < Rows; ++row) {
         for (int column = 0; column < 4; ++column) {
             const QString text = QString::fromStdString(table.cell(static_cast<size_t>(row), column));
             StringGrid1->setText(row, column, text);
             hasUnits = hasUnits || (row >= FirstUnitRow && column == GroupColumn && !text.isEmpty());
         }
+    }
     StringGrid1->setText(0, AreaColumn, QStringLiteral(" Plocha"));
     StringGrid1->setText(1, AreaColumn, QStringLiteral("  [km]"));
     note()->setVisible(!hasUnits);
 }
 
 void TBPEJtab1::setUpDrawing() {
-    for (int column = 0; column < StringGrid1->columnCount(); ++column)
+    for (int column = 0; column < StringGrid1->columnCount(); ++column) {
         StringGrid1->setFixedSpan(0, column, 3, 1);
+    }
     StringGrid1->setCellPainter([this](QPainter& painter, const QRect& rect, int row, int column) {
         const QFont font = StringGrid1->font();
         if (row == 0) {
@@ -115,10 +117,12 @@ void TBPEJtab1::setUpDrawing() {
             const QStringList parts = StringGrid1->text(row, column).split(u':');
             QList<TextLine> lines;
             lines.append(PlainLine(parts.value(0)));
-            if (parts.size() > 1)
+            if (parts.size() > 1) {
                 lines.append(PlainLine(parts.value(1)));
-            if (parts.size() > 2)
+            }
+            if (parts.size() > 2) {
                 lines.append(PlainLine(parts.mid(2).join(u':')));
+            }
             DrawLines(painter, rect, lines, font);
             return true;
         }
@@ -141,11 +145,13 @@ void TBPEJtab1::sizeGrid() {
         StringGrid1->setColumnWidth(column, width);
     }
     // Header lines must fit their columns as well.
-    for (int column : {0, 3})
-        for (int row = 0; row < FirstUnitRow; ++row)
+    for (int column : {0, 3}) {
+        for (int row = 0; row < FirstUnitRow; ++row) {
             StringGrid1->setColumnWidth(column,
                                         std::max(StringGrid1->columnWidth(column),
                                                  bold.horizontalAdvance(StringGrid1->text(row, column)) + 5));
+        }
+    }
     const int lineHeight = bold.lineSpacing();
     StringGrid1->setGridRowHeight(0, lineHeight + 2);
     StringGrid1->setGridRowHeight(1, lineHeight);
@@ -187,13 +193,15 @@ void TBPEJtab1::open() {
 
 void TBPEJtab1::setDecisionTracking(bool on) {
     tracking_ = on;
-    if (!on)
+    if (!on) {
         StringGrid1->viewport()->unsetCursor();
+    }
 }
 
 bool TBPEJtab1::offersDecision(int row) const {
-    if (row < FirstUnitRow || row >= Rows)
+    if (row < FirstUnitRow || row >= Rows) {
         return false;
+    }
     return SoilGroupNeedsDecision(context_.state.Reference.SoilUnitGroupsOriginal[static_cast<size_t>(row)]);
 }
 
@@ -204,11 +212,13 @@ QString TBPEJtab1::unitName(int row) const {
 
 QString TBPEJtab1::correctArea(int row, const QString& text) {
     const QString corrected = QString::fromStdString(CorrectAreaText(text.toStdString()));
-    if (corrected.isEmpty() || refusing_)
+    if (corrected.isEmpty() || refusing_) {
         return corrected;
+    }
     const std::string group = groupText(row).toStdString();
-    if (SoilUnitGroupWeight(group))
+    if (SoilUnitGroupWeight(group)) {
         return corrected;
+    }
     // Refused: the editor is closed once this edit has been handled.
     refusing_ = true;
     const bool undecided = SoilGroupNeedsDecision(group);
@@ -232,25 +242,29 @@ void TBPEJtab1::refuseArea(int row, bool undecided) {
 }
 
 void TBPEJtab1::hovered(int row, int column) {
-    if (!tracking_)
+    if (!tracking_) {
         return;
+    }
     hoverRow_ = column == GroupColumn && offersDecision(row) ? row : -1;
-    if (hoverRow_ >= 0)
+    if (hoverRow_ >= 0) {
         StringGrid1->viewport()->setCursor(Qt::PointingHandCursor);
-    else
+    } else {
         StringGrid1->viewport()->unsetCursor();
+    }
 }
 
 void TBPEJtab1::pressed(int row, int column) {
-    if (tracking_ && column == GroupColumn && offersDecision(row))
+    if (tracking_ && column == GroupColumn && offersDecision(row)) {
         emit decisionRequested(row);
+    }
 }
 
 void TBPEJtab1::Button1Click() {
     StringGrid1->finishEditing();
     std::vector<AreaRow> rows;
-    for (int row = FirstUnitRow; row < Rows; ++row)
+    for (int row = FirstUnitRow; row < Rows; ++row) {
         rows.push_back({row, groupText(row).toStdString(), areaText(row).toStdString()});
+    }
     const LookupOutcome outcome = SoilGroupFromUnits(rows);
     if (outcome.status == LookupStatus::MissingGroup) {
         ShowLookupMessage(this, QMessageBox::Critical,

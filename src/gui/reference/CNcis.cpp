@@ -91,12 +91,14 @@ void TCNcis1::fillGrid(const TableGrid& table) {
     bool hasRows = false;
     for (int row = 0; row < Rows; ++row) {
         const int columns = row < FirstLandUseRow ? 5 : 3;
-        for (int column = 0; column < columns; ++column)
+        for (int column = 0; column < columns; ++column) {
             StringGrid1->setText(row, column,
                                  QString::fromStdString(table.cell(static_cast<size_t>(row), column)));
+        }
     }
-    for (int row = FirstLandUseRow; row < Rows; ++row)
+    for (int row = FirstLandUseRow; row < Rows; ++row) {
         hasRows = hasRows || !context_.state.Reference.CurveNumberTable[3][static_cast<size_t>(row)].empty();
+    }
     note()->setVisible(!hasRows);
 }
 
@@ -107,19 +109,23 @@ void TCNcis1::showCategory(int category) {
         const std::string& number = numbers[static_cast<size_t>(row)];
         StringGrid1->setText(row, CurveNumberColumn, QString::fromStdString(number));
         // A row without a curve number (the closing note) takes no area.
-        if (row >= FirstLandUseRow)
+        if (row >= FirstLandUseRow) {
             StringGrid1->setRowEditable(row, !number.empty());
+        }
     }
 }
 
 void TCNcis1::setUpDrawing() {
-    for (const auto& [first, last] : CategoryGroups)
+    for (const auto& [first, last] : CategoryGroups) {
         StringGrid1->setSpan(first, 0, last - first + 1, 1);
+    }
     StringGrid1->setSpan(NoteRow, 0, 1, 3);
-    for (int row = 49; row <= 51; ++row)
+    for (int row = 49; row <= 51; ++row) {
         StringGrid1->setSpan(row, 1, 1, 2);
-    for (int column = 0; column < StringGrid1->columnCount(); ++column)
+    }
+    for (int column = 0; column < StringGrid1->columnCount(); ++column) {
         StringGrid1->setFixedSpan(0, column, 2, 1);
+    }
     StringGrid1->setCellPainter([this](QPainter& painter, const QRect& rect, int row, int column) {
         const QFont font = StringGrid1->font();
         const QFont bold = LookupFont(font.pointSize() + 2, true);
@@ -146,9 +152,11 @@ void TCNcis1::sizeGrid() {
     const QFontMetrics bold(LookupFont(12, true));
     for (int column = 0; column < StringGrid1->columnCount(); ++column) {
         int width = 0;
-        for (int row = 0; row <= 48; ++row)
-            if (column != 0 || row < FirstLandUseRow)
+        for (int row = 0; row <= 48; ++row) {
+            if (column != 0 || row < FirstLandUseRow) {
                 width = std::max(width, bold.horizontalAdvance(StringGrid1->text(row, column)) + 5);
+            }
+        }
         StringGrid1->setColumnWidth(column, width);
     }
     // Column 1 is narrowed, as far as its header allows.
@@ -159,9 +167,11 @@ void TCNcis1::sizeGrid() {
     // The land-use categories wrap inside their merged cells; they get at
     // least the width of their longest word.
     int wordWidth = StringGrid1->columnWidth(0);
-    for (const auto& [first, last] : CategoryGroups)
-        for (const QString& word : StringGrid1->text(first, 0).split(u' '))
+    for (const auto& [first, last] : CategoryGroups) {
+        for (const QString& word : StringGrid1->text(first, 0).split(u' ')) {
             wordWidth = std::max(wordWidth, bold.horizontalAdvance(word) + 8);
+        }
+    }
     StringGrid1->setColumnWidth(0, wordWidth);
     StringGrid1->setColumnWidth(AreaColumn, std::max(StringGrid1->columnWidth(AreaColumn), 70));
     StringGrid1->setGridRowHeight(0, bold.lineSpacing() + 2);
@@ -177,8 +187,9 @@ QString TCNcis1::areaText(int row) const {
 
 void TCNcis1::openWith(const std::array<std::string, 53>& areas) {
     StringGrid1->cancelEditing();
-    for (int row = FirstLandUseRow; row < Rows; ++row)
+    for (int row = FirstLandUseRow; row < Rows; ++row) {
         StringGrid1->setText(row, AreaColumn, QString::fromStdString(areas[static_cast<size_t>(row)]));
+    }
     StringGrid1->setCurrentGridRow(FirstLandUseRow, true);
     compute(false);
     showCentred();
@@ -188,13 +199,15 @@ void TCNcis1::openWith(const std::array<std::string, 53>& areas) {
 void TCNcis1::compute(bool report) {
     StringGrid1->finishEditing();
     std::vector<AreaRow> rows;
-    for (int row = FirstLandUseRow; row < Rows; ++row)
+    for (int row = FirstLandUseRow; row < Rows; ++row) {
         rows.push_back(
             {row, StringGrid1->text(row, CurveNumberColumn).toStdString(), areaText(row).toStdString()});
+    }
     const LookupOutcome outcome = WeightedCurveNumber(rows);
     panel.showOutcome(outcome, CurveNumberLimits.Low);
-    if (outcome.ok() || !report)
+    if (outcome.ok() || !report) {
         return;
+    }
     if (outcome.status == LookupStatus::MissingCurveNumber) {
         const QString landUse =
             (StringGrid1->text(outcome.row, 1) + QLatin1Char(' ') + StringGrid1->text(outcome.row, 2))

@@ -32,12 +32,14 @@ TextLine PlainLine(const QString& text) {
 }
 
 TextLine AreaHeaderLine(const QString& text) {
-    if (text.isEmpty())
+    if (text.isEmpty()) {
         return {};
+    }
     // A table that writes the two itself ("[km2]") gets it raised, not doubled.
-    if (text.endsWith(QStringLiteral("2]")))
+    if (text.endsWith(QStringLiteral("2]"))) {
         return {TextRun{text.left(text.size() - 2), false}, TextRun{QStringLiteral("2"), true},
                 TextRun{QStringLiteral("]"), false}};
+    }
     return {TextRun{text.left(text.size() - 1), false}, TextRun{QStringLiteral("2"), true},
             TextRun{text.right(1), false}};
 }
@@ -65,8 +67,9 @@ QString SymbolFontText(const QString& text) {
     QString result = text;
     for (QChar& c : result) {
         const qsizetype at = latin.indexOf(c);
-        if (at >= 0)
+        if (at >= 0) {
             c = greek[at];
+        }
     }
     return result;
 }
@@ -75,8 +78,9 @@ int LineWidth(const TextLine& line, const QFont& font) {
     const QFontMetrics normal(font);
     const QFontMetrics small(SuperscriptFont(font));
     int width = 0;
-    for (const TextRun& run : line)
+    for (const TextRun& run : line) {
         width += (run.superscript ? small : normal).horizontalAdvance(run.text);
+    }
     return width;
 }
 

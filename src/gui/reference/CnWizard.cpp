@@ -31,20 +31,24 @@ CnWizard::CnWizard(LookupContext& context, TCNrozhod1* choice, THSPtab1* groups,
     connect(groups_, &THSPtab1::groupChosen, this, &CnWizard::decide);
     connect(numbers_, &TCNcis1::backRequested, this, &CnWizard::back);
     connect(numbers_, &TCNcis1::insertRequested, this, &CnWizard::insert);
-    for (QDialog* window : std::initializer_list<QDialog*>{choice_, groups_, units_, numbers_})
+    for (QDialog* window : std::initializer_list<QDialog*>{choice_, groups_, units_, numbers_}) {
         connect(window, &QDialog::finished, this, &CnWizard::updateButtons);
+    }
     // Closing the decision panel returns to the soil units.
     connect(groups_, &QDialog::finished, this, [this] {
-        if (!groups_->inDecisionMode())
+        if (!groups_->inDecisionMode()) {
             return;
+        }
         units_->setDecisionTracking(true);
-        if (units_->isVisible())
+        if (units_->isVisible()) {
             units_->StringGrid1->setFocus();
+        }
     });
     // A decision cannot outlive its soil unit table.
     connect(units_, &QDialog::finished, this, [this] {
-        if (groups_->inDecisionMode() && groups_->isVisible())
+        if (groups_->inDecisionMode() && groups_->isVisible()) {
             groups_->reject();
+        }
     });
 }
 
@@ -53,17 +57,20 @@ bool CnWizard::isOpen() const {
 }
 
 void CnWizard::updateButtons() {
-    if (!context_.link)
+    if (!context_.link) {
         return;
+    }
     const bool enabled = !isOpen();
     context_.link->setLookupButtonEnabled(LeftCnButton, enabled);
     context_.link->setLookupButtonEnabled(RightCnButton, enabled);
 }
 
 void CnWizard::closeAll() {
-    for (QDialog* window : std::initializer_list<QDialog*>{groups_, units_, numbers_, choice_})
-        if (window->isVisible())
+    for (QDialog* window : std::initializer_list<QDialog*>{groups_, units_, numbers_, choice_}) {
+        if (window->isVisible()) {
             window->reject();
+        }
+    }
 }
 
 void CnWizard::loadSlope() {
@@ -77,9 +84,11 @@ void CnWizard::loadSlope() {
 
 void CnWizard::open(bool leftSlope) {
     if (isOpen()) {
-        for (QDialog* window : std::initializer_list<QDialog*>{choice_, groups_, units_, numbers_})
-            if (window->isVisible())
+        for (QDialog* window : std::initializer_list<QDialog*>{choice_, groups_, units_, numbers_}) {
+            if (window->isVisible()) {
                 window->raise();
+            }
+        }
         return;
     }
     leftSlope_ = leftSlope;
@@ -118,8 +127,9 @@ void CnWizard::warnOfAreaSum(const std::vector<std::string>& areas, QWidget* tab
 }
 
 void CnWizard::showCurveNumbers(int category, QWidget* from) {
-    if (groups_->inDecisionMode() && groups_->isVisible())
+    if (groups_->inDecisionMode() && groups_->isVisible()) {
         groups_->reject();
+    }
     std::vector<std::string> areas;
     if (from == groups_) {
         const std::array<std::string, 4> groupAreas = groups_->areasAtoD();
@@ -143,15 +153,17 @@ void CnWizard::openDecision(int row) {
 }
 
 void CnWizard::decide(const QString& letter) {
-    if (decisionRow_ >= 0)
+    if (decisionRow_ >= 0) {
         units_->setGroupText(decisionRow_, letter);
+    }
 }
 
 void CnWizard::back() {
-    if (context_.lookup().SoilGroupByFiltration)
+    if (context_.lookup().SoilGroupByFiltration) {
         groups_->openAreaMode();
-    else
+    } else {
         units_->open();
+    }
     numbers_->reject();
 }
 
@@ -164,21 +176,24 @@ void CnWizard::insert() {
     LookupState& lookup = context_.lookup();
     const auto slope = SlopeIndex(leftSlope_);
     const std::array<std::string, 4> groupAreas = groups_->areasAtoD();
-    for (size_t i = 0; i < groupAreas.size(); ++i)
+    for (size_t i = 0; i < groupAreas.size(); ++i) {
         lookup.SoilGroupAreas[slope][i + 2] = CutText(groupAreas[i], LookupState::CellWidth);
+    }
     for (int row = 3; row <= 66; ++row) {
         const auto r = static_cast<size_t>(row);
         lookup.SoilUnitGroups[slope][r] =
             CutText(units_->groupText(row).toStdString(), LookupState::GroupWidth);
         lookup.SoilUnitAreas[slope][r] = CutText(units_->areaText(row).toStdString(), LookupState::CellWidth);
     }
-    for (int row = 2; row <= 52; ++row)
+    for (int row = 2; row <= 52; ++row) {
         lookup.LandUseAreas[slope][static_cast<size_t>(row)] =
             CutText(numbers_->areaText(row).toStdString(), LookupState::CellWidth);
+    }
     (leftSlope_ ? lookup.LeftSoilGroupByFiltration : lookup.RightSoilGroupByFiltration) =
         lookup.SoilGroupByFiltration;
-    if (context_.link)
+    if (context_.link) {
         context_.link->setFieldText(leftSlope_ ? EditCnL : EditCnR, numbers_->panel.valueText());
+    }
     numbers_->reject();
 }
 

@@ -35,8 +35,9 @@ CsvImportPreview::CsvImportPreview(const EditableTable& kind, const TableImport&
                        .arg(fileName)
                        .arg(imported.Rows.size())
                        .arg(imported.Refused.size());
-    if (imported.HeaderLine > 0)
+    if (imported.HeaderLine > 0) {
         text += QStringLiteral(" Řádek %1 je záhlaví a nepřebírá se.").arg(imported.HeaderLine);
+    }
     summary = new QLabel(text, this);
     summary->setWordWrap(true);
     auto* layouts = new QLabel(Text(kind.CsvLayouts), this);
@@ -72,16 +73,18 @@ CsvImportPreview::CsvImportPreview(const EditableTable& kind, const TableImport&
 
 void CsvImportPreview::fillTaken(const EditableTable& kind, const TableImport& imported) {
     QStringList titles = {QStringLiteral("Řádek")};
-    for (const EditedColumn& column : kind.Columns)
+    for (const EditedColumn& column : kind.Columns) {
         titles.append(Text(column.Title));
+    }
     taken = ReadOnlyTable(titles, static_cast<int>(imported.Rows.size()), this);
     for (size_t row = 0; row < imported.Rows.size(); ++row) {
         const TableRow& source = imported.Rows[row];
         const int r = static_cast<int>(row);
         taken->setItem(r, 0, new QTableWidgetItem(QString::number(source.Line)));
-        for (size_t column = 0; column < kind.Columns.size(); ++column)
+        for (size_t column = 0; column < kind.Columns.size(); ++column) {
             taken->setItem(r, static_cast<int>(column) + 1,
                            new QTableWidgetItem(Text(source.Fields[kind.Columns[column].Field])));
+        }
     }
     taken->resizeColumnsToContents();
 }

@@ -138,10 +138,12 @@ void TGamatab1::reloadTable() {
 }
 
 void TGamatab1::fillGrid(const TableGrid& table) {
-    for (int row = 0; row < Rows; ++row)
-        for (int column = 0; column < 3; ++column)
+    for (int row = 0; row < Rows; ++row) {
+        for (int column = 0; column < 3; ++column) {
             StringGrid1->setText(row, column,
                                  QString::fromStdString(table.cell(static_cast<size_t>(row), column)));
+        }
+    }
     StringGrid1->setText(1, ValueColumn, QStringLiteral("Hodnota"));
     StringGrid1->setText(1, AreaColumn, QStringLiteral("Plocha[km]"));
     hasClasses_ = false;
@@ -162,12 +164,14 @@ void TGamatab1::mergeDescriptions() {
     // table's rows have them.
     StringGrid1->clearSpans();
     std::vector<std::pair<std::string, bool>> rows;
-    for (int row = FirstClassRow; row < Rows; ++row)
+    for (int row = FirstClassRow; row < Rows; ++row) {
         rows.emplace_back(StringGrid1->text(row, 0).toStdString(),
                           StringGrid1->isCellEditable(row, ValueColumn));
-    for (const auto& [first, last] : DescriptionGroups(rows))
+    }
+    for (const auto& [first, last] : DescriptionGroups(rows)) {
         StringGrid1->setSpan(FirstClassRow + static_cast<int>(first), 0, static_cast<int>(last - first) + 1,
                              1);
+    }
 }
 
 void TGamatab1::setUpDrawing() {
@@ -193,10 +197,11 @@ void TGamatab1::setUpDrawing() {
         if (row == 1) {
             const QFont bold = LookupFont(font.pointSize() + 1, true);
             TextLine line = PlainLine(text);
-            if (column == 2)
+            if (column == 2) {
                 line = PlainLine(SymbolFontText(text));
-            else if (column == AreaColumn)
+            } else if (column == AreaColumn) {
                 line = AreaHeaderLine(text);
+            }
             DrawLines(painter, rect, {line}, bold);
             return true;
         }
@@ -214,8 +219,9 @@ void TGamatab1::sizeGrid() {
     const int lineHeight = metrics.height() + 2;
     StringGrid1->setGridRowHeight(0, static_cast<int>(std::nearbyint(lineHeight * 2.5)));
     StringGrid1->setGridRowHeight(1, lineHeight + 4);
-    for (int row = FirstClassRow; row < Rows; ++row)
+    for (int row = FirstClassRow; row < Rows; ++row) {
         StringGrid1->setGridRowHeight(row, lineHeight + 2);
+    }
 
     int descriptionWidth = bold.horizontalAdvance(StringGrid1->text(1, 0)) + 20;
     int classWidth = metrics.horizontalAdvance(StringGrid1->text(11, 1)) + 10;
@@ -281,13 +287,15 @@ void TGamatab1::compute(bool report) {
     StringGrid1->finishEditing();
     checkFinishedValues();
     std::vector<AreaRow> rows;
-    for (int row = FirstClassRow; row < Rows; ++row)
+    for (int row = FirstClassRow; row < Rows; ++row) {
         rows.push_back({row, StringGrid1->text(row, ValueColumn).toStdString(),
                         StringGrid1->text(row, AreaColumn).toStdString()});
+    }
     const LookupOutcome outcome = WeightedRoughness(rows);
     panel.showOutcome(outcome, SmallestRoughness);
-    if (!outcome.ok() && report)
+    if (!outcome.ok() && report) {
         ShowLookupMessage(this, QMessageBox::Critical, QString::fromUtf8(WrongInputMessage));
+    }
 }
 
 void TGamatab1::BitBtn1Click() {
@@ -295,8 +303,9 @@ void TGamatab1::BitBtn1Click() {
 }
 
 void TGamatab1::Button1Click() {
-    if (!panel.insert->isEnabled())
+    if (!panel.insert->isEnabled()) {
         return;
+    }
     auto& entries = context_.lookup().RoughnessInputs[slopeIndex()];
     auto& classes = context_.lookup().RoughnessClasses[slopeIndex()];
     for (int row = FirstClassRow; row < Rows; ++row) {
@@ -308,8 +317,9 @@ void TGamatab1::Button1Click() {
         const bool entered = !entries[0][index].empty() || !entries[1][index].empty();
         classes[index] = entered ? classKeys_[index] : std::string();
     }
-    if (context_.link)
+    if (context_.link) {
         context_.link->setFieldText(leftSlope() ? EditRoughnessL : EditRoughnessR, panel.valueText());
+    }
     reject();
 }
 

@@ -26,8 +26,9 @@ const QString Letters = QStringLiteral("ABCD");
 
 QList<TextLine> CellLines(const QString& text) {
     QList<TextLine> lines;
-    for (const QString& part : text.split(u':'))
+    for (const QString& part : text.split(u':')) {
         lines.append(MinusOneLine(part));
+    }
     return lines;
 }
 
@@ -43,8 +44,9 @@ QFont GroupFont(const QFont& font) {
 
 int LinesWidth(const QString& text, const QFont& font) {
     int width = 0;
-    for (const TextLine& line : CellLines(text))
+    for (const TextLine& line : CellLines(text)) {
         width = std::max(width, LineWidth(line, font));
+    }
     return width;
 }
 
@@ -110,12 +112,13 @@ THSPtab1::THSPtab1(LookupContext& context, const std::string& dataDir, QWidget* 
 
 void THSPtab1::fillGrid(const TableGrid& table) {
     bool hasGroups = false;
-    for (int row = 0; row < Rows; ++row)
+    for (int row = 0; row < Rows; ++row) {
         for (int column = 0; column < 2; ++column) {
             const QString text = QString::fromStdString(table.cell(static_cast<size_t>(row), column));
             StringGrid1->setText(row, column, text);
             hasGroups = hasGroups || (row >= FirstGroupRow && !text.isEmpty());
         }
+    }
     StringGrid1->setText(1, AreaColumn, QStringLiteral(" Plocha:  [km]"));
     note()->setVisible(!hasGroups);
 }
@@ -132,8 +135,9 @@ void THSPtab1::setUpDrawing() {
         }
         if (row == 1) {
             QList<TextLine> lines = CellLines(text);
-            if (column == AreaColumn && !lines.isEmpty())
+            if (column == AreaColumn && !lines.isEmpty()) {
                 lines.back() = AreaHeaderLine(text.section(u':', -1));
+            }
             DrawLines(painter, rect, lines, LookupFont(font.pointSize() + 1, true), lineHeight_);
             return true;
         }
@@ -181,8 +185,9 @@ void THSPtab1::sizeGrid() {
     const int titleWidth = LinesWidth(StringGrid1->text(0, 0), LookupFont(font.pointSize() + 2, true)) + 10;
     const int shortBy = titleWidth - StringGrid1->contentWidth();
     const int widest = StringGrid1->columnWidth(0) >= StringGrid1->columnWidth(1) ? 0 : 1;
-    if (shortBy > 0)
+    if (shortBy > 0) {
         StringGrid1->setColumnWidth(widest, StringGrid1->columnWidth(widest) + shortBy);
+    }
     StringGrid1->setFixedSize(StringGrid1->linedWidth(), StringGrid1->linedHeight());
 }
 
@@ -206,14 +211,16 @@ void THSPtab1::showEvent(QShowEvent* event) {
 
 void THSPtab1::loadAreas(const std::array<std::string, 6>& areasByRow) {
     StringGrid1->cancelEditing();
-    for (int row = FirstGroupRow; row < Rows; ++row)
+    for (int row = FirstGroupRow; row < Rows; ++row) {
         StringGrid1->setText(row, AreaColumn, QString::fromStdString(areasByRow[static_cast<size_t>(row)]));
+    }
 }
 
 std::array<std::string, 4> THSPtab1::areasAtoD() const {
     std::array<std::string, 4> areas;
-    for (int row = FirstGroupRow; row < Rows; ++row)
+    for (int row = FirstGroupRow; row < Rows; ++row) {
         areas[static_cast<size_t>(row - FirstGroupRow)] = StringGrid1->text(row, AreaColumn).toStdString();
+    }
     return areas;
 }
 
@@ -245,8 +252,9 @@ void THSPtab1::openDecisionMode(const QString& originalGroup, const QString& cur
 }
 
 void THSPtab1::radioClicked(int index) {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         radios_[static_cast<size_t>(i)]->setChecked(i == index);
+    }
     emit groupChosen(Letters.mid(index, 1));
 }
 

@@ -41,8 +41,9 @@ LookupDialogs::LookupDialogs(AppState& state, const std::string& dataDir, QWidge
     for (auto& groups : lookup.SoilUnitGroups) {
         const bool empty =
             std::all_of(groups.begin(), groups.end(), [](const std::string& g) { return g.empty(); });
-        if (empty)
+        if (empty) {
             groups = state.Reference.SoilUnitGroupsOriginal;
+        }
     }
 
     connect(roughness_, &QDialog::finished, this,
@@ -56,22 +57,26 @@ LookupDialogs::LookupDialogs(AppState& state, const std::string& dataDir, QWidge
             readErrors_.append(QString::fromStdString(error.Message));
         }
     }
-    if (!readErrors_.isEmpty())
+    if (!readErrors_.isEmpty()) {
         ShowLookupMessage(mainWindow, QMessageBox::Critical, readErrors_.join(u'\n'));
+    }
 }
 
 LookupDialogs::~LookupDialogs() {
     // The dialogs work with this manager's state: they may not outlive it.
-    for (QDialog* dialog : dialogs())
+    for (QDialog* dialog : dialogs()) {
         delete dialog;
+    }
 }
 
 QList<QDialog*> LookupDialogs::dialogs() const {
     QList<QDialog*> alive;
     for (QDialog* dialog : std::initializer_list<QDialog*>{rainfall_, moisture_, roughness_, pathChoice_,
-                                                           soilGroups_, soilUnits_, curveNumbers_})
-        if (dialog)
+                                                           soilGroups_, soilUnits_, curveNumbers_}) {
+        if (dialog) {
             alive.append(dialog);
+        }
+    }
     return alive;
 }
 
@@ -106,16 +111,20 @@ void LookupDialogs::attachLink(InputWindowLink* link) {
 }
 
 void LookupDialogs::closeAll() {
-    if (wizard_)
+    if (wizard_) {
         wizard_->closeAll();
-    for (QDialog* dialog : dialogs())
-        if (dialog->isVisible())
+    }
+    for (QDialog* dialog : dialogs()) {
+        if (dialog->isVisible()) {
             dialog->reject();
+        }
+    }
 }
 
 void LookupDialogs::openLookup(int speedButton, bool leftSlope) {
-    if (dialogs().size() != 7 || !wizard_)
+    if (dialogs().size() != 7 || !wizard_) {
         return; // the main window is going away
+    }
     switch (speedButton) {
     case RoughnessLeft:
     case RoughnessRight:
@@ -127,8 +136,9 @@ void LookupDialogs::openLookup(int speedButton, bool leftSlope) {
         break;
     case CurveNumberLeft:
     case CurveNumberRight:
-        if (!wizard_->isOpen())
+        if (!wizard_->isOpen()) {
             context_.lookup().DialogForLeftSlope = leftSlope;
+        }
         wizard_->open(leftSlope);
         break;
     case RainfallButton:
@@ -146,8 +156,9 @@ void LookupDialogs::openRoughness(bool leftSlope) {
     }
     context_.lookup().DialogForLeftSlope = leftSlope;
     roughness_->setLeftSlope(leftSlope);
-    if (context_.link)
+    if (context_.link) {
         context_.link->setLookupButtonEnabled(leftSlope ? RoughnessRight : RoughnessLeft, false);
+    }
     roughness_->openFor();
 }
 
@@ -159,23 +170,27 @@ void LookupDialogs::openMoisture(bool leftSlope) {
     context_.lookup().DialogForLeftSlope = leftSlope;
     moisture_->setLeftSlope(leftSlope);
     const int list = leftSlope ? LeftCurveTypeList : RightCurveTypeList;
-    if (context_.link)
+    if (context_.link) {
         context_.link->setLookupButtonEnabled(leftSlope ? MoistureRight : MoistureLeft, false);
+    }
     moisture_->openFor(context_.link ? context_.link->comboIndex(list) : -1);
 }
 
 void LookupDialogs::openRainfall() {
-    if (!context_.link)
+    if (!context_.link) {
         return;
+    }
     const int returnPeriod = context_.link->comboIndex(ReturnPeriodList);
-    if (returnPeriod < 0)
+    if (returnPeriod < 0) {
         return;
+    }
     rainfall_->openFor(context_.link->comboIndex(VariantList), returnPeriod);
 }
 
 void LookupDialogs::slopeDialogClosed(LookupWindow* dialog, int leftButton, int rightButton) {
-    if (!context_.link)
+    if (!context_.link) {
         return;
+    }
     context_.link->lookupClosed(dialog->leftSlope() ? leftButton : rightButton);
     context_.link->setLookupButtonEnabled(leftButton, true);
     context_.link->setLookupButtonEnabled(rightButton, true);

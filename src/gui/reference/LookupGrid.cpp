@@ -26,13 +26,16 @@ bool IsPrintable(const QString& text) {
 // Applies the grid key filter to a key event: nullopt when it passes as it
 // is, an empty string when it is discarded, else the replacement text.
 std::optional<QString> FilteredKeyText(const QKeyEvent* event) {
-    if (!IsPrintable(event->text()))
+    if (!IsPrintable(event->text())) {
         return std::nullopt;
+    }
     const std::optional<char32_t> passed = FilterLookupKey(event->text()[0].unicode());
-    if (!passed)
+    if (!passed) {
         return QString();
-    if (*passed != event->text()[0].unicode())
+    }
+    if (*passed != event->text()[0].unicode()) {
         return QString(QChar(static_cast<char16_t>(*passed)));
+    }
     return std::nullopt;
 }
 
@@ -52,16 +55,18 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(viewport());
-        for (int row = 0; row < grid_->fixedRows(); ++row)
+        for (int row = 0; row < grid_->fixedRows(); ++row) {
             for (int column = 0; column < grid_->columnCount(); ++column) {
-                if (grid_->isFixedCellCovered(row, column))
+                if (grid_->isFixedCellCovered(row, column)) {
                     continue;
+                }
                 const QRect rect = grid_->fixedCellRect(row, column);
                 grid_->paintCell(painter, rect, row, column, false);
                 painter.setPen(palette().color(QPalette::Mid));
                 painter.drawLine(rect.topRight(), rect.bottomRight());
                 painter.drawLine(rect.bottomLeft(), rect.bottomRight());
             }
+        }
     }
 
 private:
@@ -86,8 +91,9 @@ public:
                           const QModelIndex& index) const override {
         const int row = index.row();
         const int column = index.column();
-        if (!grid_->isCellEditable(row, column))
+        if (!grid_->isCellEditable(row, column)) {
             return nullptr;
+        }
         auto* editor = new QLineEdit(parent);
         editor->setFrame(false);
         editor->setMaxLength(CellTextWidth);
@@ -104,8 +110,9 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
         auto* line = static_cast<QLineEdit*>(editor);
         const QString text = index.data().toString();
-        if (line->text() != text)
+        if (line->text() != text) {
             line->setText(text);
+        }
     }
 
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
@@ -121,8 +128,9 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (key->matches(QKeySequence::Paste))
+            if (key->matches(QKeySequence::Paste)) {
                 return true; // typed keys only: a pasted text would pass the filter
+            }
             if (const std::optional<QString> replacement = FilteredKeyText(key)) {
                 if (!replacement->isEmpty()) {
                     QKeyEvent point(QEvent::KeyPress, Qt::Key_Period, key->modifiers(), *replacement);
@@ -178,16 +186,19 @@ void LookupGrid::setText(int row, int column, const QString& text) {
         setItem(row, column, cell);
     }
     cell->setText(text);
-    if (row < fixedRows_)
+    if (row < fixedRows_) {
         horizontalHeader()->viewport()->update();
+    }
 }
 
 void LookupGrid::setGridColumnCount(int columns) {
     const int before = columnCount();
     setColumnCount(columns);
-    for (int column = before; column < columns; ++column)
-        for (int row = 0; row < rowCount(); ++row)
+    for (int column = before; column < columns; ++column) {
+        for (int row = 0; row < rowCount(); ++row) {
             setText(row, column, QString());
+        }
+    }
 }
 
 void LookupGrid::setEditableColumns(const QList<int>& columns) {
@@ -203,15 +214,19 @@ void LookupGrid::setRowEditable(int row, bool editable) {
 }
 
 void LookupGrid::updateFlags() {
-    for (int row = 0; row < rowCount(); ++row)
-        for (int column = 0; column < columnCount(); ++column)
+    for (int row = 0; row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column) {
             if (QTableWidgetItem* cell = item(row, column)) {
                 Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-                if (isCellEditable(row, column))
+                if (isCellEditable(row, column)) {
                     flags |= Qt::ItemIsEditable;
-                if (cell->flags() != flags)
+                }
+                if (cell->flags() != flags) {
                     cell->setFlags(flags);
+                }
             }
+        }
+    }
 }
 
 bool LookupGrid::isCellEditable(int row, int column) const {
@@ -246,13 +261,15 @@ void LookupGrid::setCurrentGridRow(int row, bool toTop) {
     const int column =
         hasEditableCells() ? editableColumns_.front() : std::min(fixedColumns_, columnCount() - 1);
     setCurrentCell(row, column);
-    if (toTop)
+    if (toTop) {
         scrollTo(model()->index(row, column), QAbstractItemView::PositionAtTop);
+    }
 }
 
 void LookupGrid::finishEditing() {
-    if (state() != QAbstractItemView::EditingState)
+    if (state() != QAbstractItemView::EditingState) {
         return;
+    }
     if (QWidget* editor = indexWidget(currentIndex())) {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
@@ -264,16 +281,19 @@ QWidget* LookupGrid::cellEditor() const {
 }
 
 void LookupGrid::cancelEditing() {
-    if (state() != QAbstractItemView::EditingState)
+    if (state() != QAbstractItemView::EditingState) {
         return;
-    if (QWidget* editor = indexWidget(currentIndex()))
+    }
+    if (QWidget* editor = indexWidget(currentIndex())) {
         closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    }
 }
 
 int LookupGrid::contentWidth() const {
     int width = 2 * frameWidth();
-    for (int column = 0; column < columnCount(); ++column)
+    for (int column = 0; column < columnCount(); ++column) {
         width += columnWidth(column);
+    }
     return width;
 }
 
@@ -291,42 +311,50 @@ int LookupGrid::scrolledWidth() const {
 
 int LookupGrid::fixedRowsHeight() const {
     int height = 0;
-    for (int h : fixedRowHeights_)
+    for (int h : fixedRowHeights_) {
         height += h;
+    }
     return height;
 }
 
 int LookupGrid::contentHeight() const {
     int height = 2 * frameWidth() + fixedRowsHeight();
-    for (int row = fixedRows_; row < rowCount(); ++row)
-        if (!isRowHidden(row))
+    for (int row = fixedRows_; row < rowCount(); ++row) {
+        if (!isRowHidden(row)) {
             height += rowHeight(row);
+        }
+    }
     return height;
 }
 
 void LookupGrid::paintCell(QPainter& painter, const QRect& rect, int row, int column, bool selected) const {
     const bool fixed = row < fixedRows_ || column < fixedColumns_;
     QColor background = palette().color(fixed ? QPalette::Button : QPalette::Base);
-    if (selected && !fixed)
+    if (selected && !fixed) {
         background = palette().color(QPalette::Highlight);
+    }
     painter.fillRect(rect, background);
     painter.setPen(palette().color(selected && !fixed ? QPalette::HighlightedText : QPalette::Text));
-    if (painter_ && painter_(painter, rect, row, column))
+    if (painter_ && painter_(painter, rect, row, column)) {
         return;
+    }
     DrawLines(painter, rect, {PlainLine(text(row, column))}, font());
 }
 
 QRect LookupGrid::fixedCellRect(int row, int column) const {
     int top = 0;
-    for (int r = 0; r < row; ++r)
+    for (int r = 0; r < row; ++r) {
         top += fixedRowHeights_[r];
+    }
     const auto span = fixedSpans_.value({row, column}, {1, 1});
     int height = 0;
-    for (int r = row; r < std::min(fixedRows_, row + span.first); ++r)
+    for (int r = row; r < std::min(fixedRows_, row + span.first); ++r) {
         height += fixedRowHeights_[r];
+    }
     int width = 0;
-    for (int c = column; c < std::min(columnCount(), column + span.second); ++c)
+    for (int c = column; c < std::min(columnCount(), column + span.second); ++c) {
         width += columnWidth(c);
+    }
     const int left = horizontalHeader()->sectionViewportPosition(column);
     return QRect(left, top, width, height);
 }
@@ -337,8 +365,9 @@ bool LookupGrid::isFixedCellCovered(int row, int column) const {
         const auto [rows, columns] = it.value();
         const bool inside =
             row >= spanRow && row < spanRow + rows && column >= spanColumn && column < spanColumn + columns;
-        if (inside && (row != spanRow || column != spanColumn))
+        if (inside && (row != spanRow || column != spanColumn)) {
             return true;
+        }
     }
     return false;
 }
@@ -416,8 +445,9 @@ void LookupGrid::mouseMoveEvent(QMouseEvent* event) {
 void LookupGrid::editorTextEdited(QLineEdit* editor, int row, int column) {
     const QString typed = editor->text();
     const QString text = whileTyping_ ? whileTyping_(row, column, typed) : typed;
-    if (text != typed)
+    if (text != typed) {
         editor->setText(text);
+    }
     setText(row, column, text);
     emit cellEdited(row, column);
 }

@@ -62,9 +62,11 @@ LookupWindow::LookupWindow(LookupContext& context, QWidget* parent) : QDialog(pa
 
 void LookupWindow::showCentred() {
     // No button presses itself on Enter: Enter belongs to the grids.
-    for (QPushButton* button : findChildren<QPushButton*>())
-        if (!button->isDefault())
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        if (!button->isDefault()) {
             button->setAutoDefault(false);
+        }
+    }
     // Before its first showing the window has no frame yet: its title bar is
     // reckoned in, so that a window as tall as the screen allows keeps its
     // bottom on the screen.

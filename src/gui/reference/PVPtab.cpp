@@ -93,15 +93,17 @@ int TPVPtab1::itemIndex() const {
 void TPVPtab1::openFor(int curveTypeItem) {
     // A group with an exclusive check cannot show "none" otherwise.
     RadioGroup1->setExclusive(false);
-    for (QAbstractButton* item : RadioGroup1->buttons())
+    for (QAbstractButton* item : RadioGroup1->buttons()) {
         item->setChecked(RadioGroup1->id(item) == curveTypeItem);
+    }
     RadioGroup1->setExclusive(true);
     showCentred();
 }
 
 void TPVPtab1::RadioGroup1Click(int index) {
-    if (context_.link)
+    if (context_.link) {
         context_.link->setComboIndex(leftSlope() ? LeftCurveTypeList : RightCurveTypeList, index);
+    }
 }
 
 } // namespace hydrim::gui

@@ -16,8 +16,9 @@ public:
     explicit ProjektLink(TProjekt1* window) : window_(window) {}
 
     void setFieldText(int k, const QString& text) override {
-        if (window_)
+        if (window_) {
             window_->setFieldText(k, text);
+        }
     }
     QString fieldText(int k) const override {
         QLineEdit* field = window_ ? window_->edit(k) : nullptr;
@@ -28,20 +29,24 @@ public:
         return list ? list->currentIndex() : -1;
     }
     void setComboIndex(int k, int index) override {
-        if (QComboBox* list = window_ ? window_->comboBox(k) : nullptr)
+        if (QComboBox* list = window_ ? window_->comboBox(k) : nullptr) {
             list->setCurrentIndex(index);
+        }
     }
     void appendDescriptionLine(const QString& line) override {
-        if (QPlainTextEdit* memo = window_ ? window_->memo() : nullptr)
+        if (QPlainTextEdit* memo = window_ ? window_->memo() : nullptr) {
             memo->appendPlainText(line);
+        }
     }
     void setLookupButtonEnabled(int k, bool enabled) override {
-        if (QToolButton* button = window_ ? window_->speedButton(k) : nullptr)
+        if (QToolButton* button = window_ ? window_->speedButton(k) : nullptr) {
             button->setEnabled(enabled);
+        }
     }
     void lookupClosed(int k) override {
-        if (window_)
+        if (window_) {
             window_->lookupClosed(k);
+        }
     }
 
 private:
@@ -51,15 +56,17 @@ private:
 } // namespace
 
 void LookupDialogs::attach(TProjekt1* window) {
-    for (const QMetaObject::Connection& connection : windowConnections_)
+    for (const QMetaObject::Connection& connection : windowConnections_) {
         disconnect(connection);
+    }
     windowConnections_.clear();
     attachLink(nullptr);
     ownedLink_ = window ? std::make_unique<ProjektLink>(window) : nullptr;
     attachLink(ownedLink_.get());
     attachedWindow_ = window;
-    if (!window)
+    if (!window) {
         return;
+    }
     windowConnections_.append(connect(window, &TProjekt1::lookupRequested, this, &LookupDialogs::openLookup));
     windowConnections_.append(connect(window, &QObject::destroyed, this, [this] {
         attachLink(nullptr);

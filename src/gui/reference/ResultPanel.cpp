@@ -22,8 +22,9 @@ ResultPanel ResultPanel::Create(QWidget* parent, QPushButton* extra) {
     panel.insert->setEnabled(false);
     panel.close = new QPushButton(QStringLiteral("&Zavřít"), parent);
     panel.layout = new QHBoxLayout;
-    if (extra)
+    if (extra) {
         panel.layout->addWidget(extra);
+    }
     panel.layout->addWidget(panel.compute);
     panel.layout->addSpacing(8);
     panel.layout->addWidget(caption);

@@ -51,8 +51,9 @@ TSrazky1::TSrazky1(LookupContext& context, const std::string& dataDir, QWidget* 
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     StringGrid1->setGridRowHeight(0, 24);
     StringGrid1->setCellPainter([this](QPainter& painter, const QRect& rect, int row, int column) {
-        if (row != 0)
+        if (row != 0) {
             return false;
+        }
         // The header in bold, two points larger, at the cell's top left.
         DrawLines(painter, rect, {PlainLine(StringGrid1->text(0, column))}, LookupFont(12, true));
         return true;
@@ -110,8 +111,9 @@ void TSrazky1::fillGrid(const TableGrid& table) {
         names_[static_cast<size_t>(row)] = table.cell(static_cast<size_t>(row), 1);
         StringGrid1->setText(row, 1, Text(names_[static_cast<size_t>(row)]));
         // A row without a station is no data: it is not offered.
-        if (row > 0)
+        if (row > 0) {
             StringGrid1->setRowHidden(row, names_[static_cast<size_t>(row)].empty());
+        }
     }
 }
 
@@ -125,8 +127,9 @@ void TSrazky1::sizeColumns() {
     StringGrid1->setColumnWidth(0, std::max(header.horizontalAdvance(QStringLiteral("999")),
                                             header.horizontalAdvance(StringGrid1->text(0, 0)) + 5));
     int nameWidth = header.horizontalAdvance(StringGrid1->text(0, 1)) + 5;
-    for (int row = 1; row < StationRows; ++row)
+    for (int row = 1; row < StationRows; ++row) {
         nameWidth = std::max(nameWidth, regular.horizontalAdvance(StringGrid1->text(row, 1)) + 5);
+    }
     StringGrid1->setColumnWidth(1, nameWidth);
     valueColumnWidth_ = header.horizontalAdvance(QStringLiteral("900 let")) + 5;
 }
@@ -137,8 +140,9 @@ void TSrazky1::setValueColumns(const std::vector<int>& valueColumns) {
     for (size_t i = 0; i < valueColumns.size(); ++i) {
         const int column = 2 + static_cast<int>(i);
         const auto& values = reference.RainfallTable[static_cast<size_t>(valueColumns[i])];
-        for (int row = 0; row < StationRows; ++row)
+        for (int row = 0; row < StationRows; ++row) {
             StringGrid1->setText(row, column, Text(values[static_cast<size_t>(row)]));
+        }
         StringGrid1->setColumnWidth(column, valueColumnWidth_);
     }
     band_->setMinimumWidth(0);
@@ -153,12 +157,16 @@ void TSrazky1::fitWidth() {
 
 int TSrazky1::visibleRowNear(int row) const {
     row = std::clamp(row, 1, StationRows - 1);
-    for (int r = row; r >= 1; --r)
-        if (!StringGrid1->isRowHidden(r))
+    for (int r = row; r >= 1; --r) {
+        if (!StringGrid1->isRowHidden(r)) {
             return r;
-    for (int r = row + 1; r < StationRows; ++r)
-        if (!StringGrid1->isRowHidden(r))
+        }
+    }
+    for (int r = row + 1; r < StationRows; ++r) {
+        if (!StringGrid1->isRowHidden(r)) {
             return r;
+        }
+    }
     return row;
 }
 
@@ -178,8 +186,9 @@ void TSrazky1::openFor(int variantItem, int returnPeriodItem) {
 
 void TSrazky1::StringGrid1KeyPress(const QString& typed) {
     const int row = FindStationRow(names_, typed.toStdString());
-    if (row >= 1)
+    if (row >= 1) {
         goToRow(row);
+    }
 }
 
 void TSrazky1::updateInsertButton() {
@@ -190,22 +199,26 @@ void TSrazky1::updateInsertButton() {
 
 void TSrazky1::Button1Click() {
     const int row = StringGrid1->currentRow();
-    if (!context_.link || row < 1 || row >= StationRows || names_[static_cast<size_t>(row)].empty())
+    if (!context_.link || row < 1 || row >= StationRows || names_[static_cast<size_t>(row)].empty()) {
         return;
+    }
     context_.lookup().RainfallStationRow = row;
     // Edit fields and the grid columns they take; N = 100 is the last column.
     std::vector<std::pair<int, int>> fields = {{EditRainN, 2}, {EditRain100, 3}};
-    if (variantItem_ == 0)
+    if (variantItem_ == 0) {
         fields = {{EditRainN, 2}, {EditRain10, 3}, {EditRain20, 4}, {EditRain50, 5}, {EditRain100, 6}};
+    }
     // The fields are emptied first and N = 100 is written before the others,
     // so the input window's checks against N = 100 compare the station's own
     // values and not those of the station inserted before.
-    for (const auto& [field, column] : fields)
+    for (const auto& [field, column] : fields) {
         context_.link->setFieldText(field, QString());
+    }
     const auto [hundredField, hundredColumn] = fields.back();
     context_.link->setFieldText(hundredField, StringGrid1->text(row, hundredColumn));
-    for (size_t i = 0; i + 1 < fields.size(); ++i)
+    for (size_t i = 0; i + 1 < fields.size(); ++i) {
         context_.link->setFieldText(fields[i].first, StringGrid1->text(row, fields[i].second));
+    }
     context_.link->appendDescriptionLine(StringGrid1->text(row, 1));
 }
 

@@ -62,8 +62,9 @@ class EditGrid : public QTableWidget {
 public:
     EditGrid(int columns, QWidget* parent) : QTableWidget(0, columns, parent) {}
     void finishEditing() {
-        if (state() != QAbstractItemView::EditingState)
+        if (state() != QAbstractItemView::EditingState) {
             return;
+        }
         if (QWidget* editor = indexWidget(currentIndex())) {
             commitData(editor);
             closeEditor(editor, QAbstractItemDelegate::NoHint);
@@ -75,25 +76,30 @@ public:
 // comma taken as a point, a range without blanks.
 QString StoredText(ColumnInput input, QString text) {
     text = text.trimmed();
-    if (input == ColumnInput::Decimal)
+    if (input == ColumnInput::Decimal) {
         text.replace(u',', u'.');
-    if (input == ColumnInput::Range)
+    }
+    if (input == ColumnInput::Range) {
         text.remove(u' ');
+    }
     return text;
 }
 
 QString ProblemLine(const LineProblem& problem, const QString& lineWord) {
-    if (problem.Line == 0)
+    if (problem.Line == 0) {
         return Text(problem.Reason);
+    }
     return QStringLiteral("%1 %2: %3").arg(lineWord).arg(problem.Line).arg(Text(problem.Reason));
 }
 
 QString ProblemList(const std::vector<LineProblem>& problems, const QString& lineWord) {
     QStringList lines;
-    for (size_t i = 0; i < problems.size() && i < ListedProblems; ++i)
+    for (size_t i = 0; i < problems.size() && i < ListedProblems; ++i) {
         lines.append(ProblemLine(problems[i], lineWord));
-    if (problems.size() > ListedProblems)
+    }
+    if (problems.size() > ListedProblems) {
         lines.append(QStringLiteral("… a dalších %1").arg(problems.size() - ListedProblems));
+    }
     return lines.join(u'\n');
 }
 
@@ -108,8 +114,9 @@ TableEditor::TableEditor(const EditableTable& kind, const std::string& dataDir, 
 
     grid = new EditGrid(static_cast<int>(kind.Columns.size()), this);
     QStringList titles;
-    for (const EditedColumn& column : kind.Columns)
+    for (const EditedColumn& column : kind.Columns) {
         titles.append(Text(column.Title));
+    }
     grid->setHorizontalHeaderLabels(titles);
     grid->setItemDelegate(new CellInput(kind, grid));
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -127,8 +134,9 @@ TableEditor::TableEditor(const EditableTable& kind, const std::string& dataDir, 
     saveButton = new QPushButton(QStringLiteral("&Uložit"), this);
     closeButton = new QPushButton(QStringLiteral("Zavří&t"), this);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {addButton, deleteButton, undoButton, importButton})
+    for (QPushButton* button : {addButton, deleteButton, undoButton, importButton}) {
         buttons->addWidget(button);
+    }
     buttons->addStretch();
     buttons->addWidget(saveButton);
     buttons->addWidget(closeButton);
@@ -173,8 +181,9 @@ void TableEditor::refill() {
         for (size_t column = 0; column < kind_.Columns.size(); ++column) {
             const QString text = Text(rows_[static_cast<size_t>(row)].Fields[kind_.Columns[column].Field]);
             QTableWidgetItem* item = grid->item(row, static_cast<int>(column));
-            if (!item)
+            if (!item) {
                 grid->setItem(row, static_cast<int>(column), item = new QTableWidgetItem);
+            }
             item->setText(text);
         }
         showRowCheck(row);
@@ -206,13 +215,15 @@ void TableEditor::remember() {
 }
 
 void TableEditor::cellChanged(QTableWidgetItem* item) {
-    if (filling_)
+    if (filling_) {
         return;
+    }
     const EditedColumn& column = kind_.Columns[static_cast<size_t>(item->column())];
     const QString text = StoredText(column.Input, item->text());
     std::string& field = rows_[static_cast<size_t>(item->row())].Fields[column.Field];
-    if (field == text.toStdString() && item->text() == text)
+    if (field == text.toStdString() && item->text() == text) {
         return;
+    }
     remember();
     field = text.toStdString();
     filling_ = true;
@@ -224,8 +235,9 @@ void TableEditor::cellChanged(QTableWidgetItem* item) {
 
 void TableEditor::addRow() {
     commitEdit();
-    if (rows_.size() >= kind_.MaxRows)
+    if (rows_.size() >= kind_.MaxRows) {
         return;
+    }
     remember();
     const int row = grid->currentRow() < 0 ? static_cast<int>(rows_.size()) : grid->currentRow() + 1;
     rows_.insert(rows_.begin() + row, TableRow{std::vector<std::string>(kind_.FieldCount), 0});
@@ -234,26 +246,30 @@ void TableEditor::addRow() {
     const int column = std::min(1, grid->columnCount() - 1);
     grid->setCurrentCell(row, column);
     grid->setFocus();
-    if (QTableWidgetItem* item = grid->item(row, column))
+    if (QTableWidgetItem* item = grid->item(row, column)) {
         grid->editItem(item);
+    }
 }
 
 void TableEditor::deleteRow() {
     commitEdit();
     const int row = grid->currentRow();
-    if (row < 0 || row >= static_cast<int>(rows_.size()))
+    if (row < 0 || row >= static_cast<int>(rows_.size())) {
         return;
+    }
     remember();
     rows_.erase(rows_.begin() + row);
     refill();
-    if (!rows_.empty())
+    if (!rows_.empty()) {
         grid->setCurrentCell(std::min(row, static_cast<int>(rows_.size()) - 1), grid->currentColumn());
+    }
 }
 
 void TableEditor::undo() {
     commitEdit();
-    if (history_.empty())
+    if (history_.empty()) {
         return;
+    }
     rows_ = std::move(history_.back());
     history_.pop_back();
     refill();
@@ -263,8 +279,9 @@ void TableEditor::chooseImportFile() {
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("Import z CSV"), QString(),
                                      QStringLiteral("Soubory CSV (*.csv *.txt);;Všechny soubory (*)"));
-    if (!path.isEmpty())
+    if (!path.isEmpty()) {
         importFile(path);
+    }
 }
 
 void TableEditor::importFile(const QString& path) {
@@ -283,8 +300,9 @@ void TableEditor::importFile(const QString& path) {
 }
 
 void TableEditor::takeImport(const TableImport& imported, int choice) {
-    if (choice == CsvImportPreview::Cancel)
+    if (choice == CsvImportPreview::Cancel) {
         return;
+    }
     std::vector<TableRow> taken =
         choice == CsvImportPreview::ReplaceTable ? imported.Rows : kind_.Add(rows_, imported.Rows);
     if (taken.size() > kind_.MaxRows) {
@@ -295,8 +313,9 @@ void TableEditor::takeImport(const TableImport& imported, int choice) {
                               .arg(kind_.MaxRows));
         return;
     }
-    if (kind_.Order)
+    if (kind_.Order) {
         kind_.Order(taken);
+    }
     remember();
     rows_ = std::move(taken);
     refill();
@@ -311,8 +330,9 @@ bool TableEditor::save() {
                               ProblemList(found, QStringLiteral("Řádek")));
         return false;
     }
-    if (kind_.Order)
+    if (kind_.Order) {
         kind_.Order(rows_);
+    }
     table_.Rows = rows_;
     if (const Error error = SaveEditableTable(dataDir_, kind_, table_)) {
         ShowLookupMessage(this, QMessageBox::Critical, Text(error.Message));
@@ -330,8 +350,9 @@ void TableEditor::reject() {
     commitEdit();
     if (isModified()) {
         const SaveAnswer answer = AskToSave(this, QStringLiteral("Tabulka má neuložené změny. Uložit je?"));
-        if (answer == SaveAnswer::Cancel || (answer == SaveAnswer::Save && !save()))
+        if (answer == SaveAnswer::Cancel || (answer == SaveAnswer::Save && !save())) {
             return;
+        }
     }
     QDialog::reject();
 }
@@ -359,13 +380,15 @@ void OpenTableEditor(QPointer<TableEditor>& slot, const EditableTable& kind, con
 QString TableFileNote(const std::string& emptyText, bool empty, const std::vector<LineProblem>& problems,
                       const std::string& fileName) {
     QStringList parts;
-    if (empty)
+    if (empty) {
         parts.append(Text(emptyText));
-    if (!problems.empty())
+    }
+    if (!problems.empty()) {
         parts.append(
             QStringLiteral("Soubor DATA/%1 má chybné řádky (opravíte je tlačítkem „Upravit tabulku“):\n")
                 .arg(Text(fileName)) +
             ProblemList(problems, QStringLiteral("řádek")));
+    }
     return parts.join(u'\n');
 }
 

@@ -15,15 +15,17 @@ namespace {
 
 std::vector<std::vector<std::string>> FieldsOf(const CsvText& csv) {
     std::vector<std::vector<std::string>> fields;
-    for (const CsvRecord& record : csv.Records)
+    for (const CsvRecord& record : csv.Records) {
         fields.push_back(record.Fields);
+    }
     return fields;
 }
 
 std::vector<size_t> LinesOf(const CsvText& csv) {
     std::vector<size_t> lines;
-    for (const CsvRecord& record : csv.Records)
+    for (const CsvRecord& record : csv.Records) {
         lines.push_back(record.Line);
+    }
     return lines;
 }
 
@@ -78,8 +80,9 @@ TEST(CsvReader, DecimalsWithCommaOrPoint) {
     EXPECT_EQ(CsvDecimal("7"), "7");
     EXPECT_EQ(CsvDecimal("0,0"), "0");
     EXPECT_EQ(CsvDecimal("100,000"), "100");
-    for (const char* refused : {"", "1,2,3", "-5", "+5", "1e3", "12,", ",5", "1 234", "12 mm"})
+    for (const char* refused : {"", "1,2,3", "-5", "+5", "1e3", "12,", ",5", "1 234", "12 mm"}) {
         EXPECT_EQ(CsvDecimal(refused), std::nullopt) << refused;
+    }
 }
 
 TEST(CzechOrder, StationsSortAsInACzechIndexAndTheLetterSearchFindsThem) {

@@ -16,8 +16,9 @@ template <typename Correct> std::string TypeKeys(const std::string& keys, Correc
     std::string text;
     for (char key : keys) {
         const auto passed = FilterLookupKey(static_cast<char32_t>(key));
-        if (!passed)
+        if (!passed) {
             continue;
+        }
         text += static_cast<char>(*passed);
         text = correct(text);
     }
@@ -27,18 +28,22 @@ template <typename Correct> std::string TypeKeys(const std::string& keys, Correc
 } // namespace
 
 TEST(LookupKeyFilter, PassesDigitsPointAndControlKeysTurnsCommaIntoPoint) {
-    for (char32_t key : {U'0', U'5', U'9', U'.', KeyBackspace, KeyEnter, KeyEscape})
+    for (char32_t key : {U'0', U'5', U'9', U'.', KeyBackspace, KeyEnter, KeyEscape}) {
         EXPECT_EQ(FilterLookupKey(key), key);
+    }
     EXPECT_EQ(FilterLookupKey(U','), U'.');
-    for (char32_t key : {U'a', U'Z', U'-', U'+', U' ', U'e', U'č'})
+    for (char32_t key : {U'a', U'Z', U'-', U'+', U' ', U'e', U'č'}) {
         EXPECT_FALSE(FilterLookupKey(key).has_value()) << static_cast<int>(key);
+    }
 }
 
 TEST(LookupDecimalText, AcceptsPlainDecimalsOnly) {
-    for (const char* text : {"0", "12", "2.5", "3.", ".5", "007"})
+    for (const char* text : {"0", "12", "2.5", "3.", ".5", "007"}) {
         EXPECT_TRUE(IsDecimalText(text)) << text;
-    for (const char* text : {"", ".", "1.2.", "1,5", "-1", " 1", "1e3", "abc"})
+    }
+    for (const char* text : {"", ".", "1.2.", "1,5", "-1", " 1", "1e3", "abc"}) {
         EXPECT_FALSE(IsDecimalText(text)) << text;
+    }
     EXPECT_DOUBLE_EQ(*ParseDecimalText("2.5"), 2.5);
     EXPECT_DOUBLE_EQ(*ParseDecimalText(".5"), 0.5);
     EXPECT_DOUBLE_EQ(*ParseDecimalText("3."), 3.0);

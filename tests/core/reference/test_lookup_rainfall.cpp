@@ -14,8 +14,9 @@ namespace {
 std::vector<std::string> Names(const std::vector<std::string>& stations) {
     std::vector<std::string> names(580);
     names[0] = "Stanice";
-    for (size_t i = 0; i < stations.size(); ++i)
+    for (size_t i = 0; i < stations.size(); ++i) {
         names[i + 1] = stations[i];
+    }
     return names;
 }
 
@@ -23,8 +24,9 @@ std::vector<std::string> Names(const std::vector<std::string>& stations) {
 
 TEST(RainfallColumns, ValueColumnPerReturnPeriodItem) {
     const std::vector<int> expected = {1, 2, 3, 4, 6, 9};
-    for (int item = 0; item < 6; ++item)
+    for (int item = 0; item < 6; ++item) {
         EXPECT_EQ(RainfallValueColumn(item), expected[static_cast<size_t>(item)]);
+    }
     EXPECT_EQ(RainfallValueColumn(-1), 0);
     EXPECT_EQ(RainfallValueColumn(6), 0);
 }

@@ -22,8 +22,9 @@ const std::string Header = "Č.\tStanice\t2\t5\t10\t20\t\t50\t\t\t100\t";
 TableRow Station(const std::string& name, std::vector<std::string> depths) {
     TableRow row{std::vector<std::string>(StationFieldCount), 0};
     row.Fields[StationNameField] = name;
-    for (size_t i = 0; i < depths.size(); ++i)
+    for (size_t i = 0; i < depths.size(); ++i) {
         row.Fields[StationDepthFields[i]] = depths[i];
+    }
     return row;
 }
 
