@@ -3,10 +3,10 @@
 // user would, and the example projects.
 #pragma once
 
-#include "gui/app/Hlavni.h"
+#include "gui/app/MainWindow.h"
 #include "gui/app/ShippedData.h"
 #include "gui/app/WindowedStart.h"
-#include "gui/project/Projekt.h"
+#include "gui/project/ProjectInputWindow.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -154,13 +154,13 @@ public:
         options.localeDecimalPoint = decimalPoint;
         started = StartProgram(state, options, program);
     }
-    THlavni& main() { return *program.mainWindow; }
-    TProjekt1* projekt() { return program.mainWindow->projekt(); }
+    MainWindow& main() { return *program.mainWindow; }
+    ProjectInputWindow* inputWindow() { return program.mainWindow->inputWindow(); }
     QString path(const QString& name) const { return dir.filePath(name); }
     // Opens the example project and computes it as the compute button does;
     // false when the program did not start or the project did not open.
     bool computed(const char* example) {
-        if (!started || main().openProjectFile(ExampleProject(example)) != THlavni::OpenResult::Opened) {
+        if (!started || main().openProjectFile(ExampleProject(example)) != MainWindow::OpenResult::Opened) {
             return false;
         }
         main().computeProject();

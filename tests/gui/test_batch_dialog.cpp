@@ -5,7 +5,7 @@
 #include "../support/TempDirectory.h"
 #include "core/project/TextCodec.h"
 #include "core/reference/ParTableFile.h"
-#include "gui/app/Hlavni.h"
+#include "gui/app/MainWindow.h"
 #include "gui/batch/BatchDialog.h"
 
 #include <QAction>
@@ -121,7 +121,7 @@ private slots:
 
     void theMainWindowOpensIt() {
         AppState state;
-        THlavni main(state);
+        MainWindow main(state);
         QAction* item = main.findChild<QAction*>(QStringLiteral("DavkovyVypocet1"));
         QVERIFY(item);
         QCOMPARE(item->text(), QStringLiteral("&Dávkový výpočet…"));

@@ -254,11 +254,12 @@ void DesignReportTest::mainWindowReportsTheInputsOfTheComputationOnScreen() {
     QVERIFY(entry);
     QVERIFY(!entry->isEnabled());
     QVERIFY(!SaveDesignReportPdf(f.main(), f.path(QStringLiteral("none.pdf"))));
-    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
+    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")),
+             MainWindow::OpenResult::Opened);
     f.main().computeProject();
     QVERIFY(entry->isEnabled());
     // Typed after the computation: not what these results were computed from.
-    f.projekt()->setFieldText(EditValleyLength, QStringLiteral("9.87"));
+    f.inputWindow()->setFieldText(EditValleyLength, QStringLiteral("9.87"));
     const QString pdf = f.path(QStringLiteral("protokol.pdf"));
     QVERIFY(SaveDesignReportPdf(f.main(), pdf));
     QVERIFY(CheckPages(pdf) > 0);

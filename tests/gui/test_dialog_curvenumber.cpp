@@ -2,11 +2,11 @@
 // soil unit tables with their decision panel, the curve number table, the
 // per-slope memory and its way through a project file.
 #include "core/project/ProjectFile.h"
-#include "gui/reference/BPEJtab.h"
-#include "gui/reference/CNcis.h"
-#include "gui/reference/CNrozhod.h"
+#include "gui/reference/CnNumberTableDialog.h"
+#include "gui/reference/CnPathChoiceDialog.h"
+#include "gui/reference/CnSoilGroupDialog.h"
+#include "gui/reference/CnSoilUnitDialog.h"
 #include "gui/reference/CnWizard.h"
-#include "gui/reference/HSPtab.h"
 #include "gui/reference/LookupDialogs.h"
 #include "test_dialog_support.h"
 
@@ -37,28 +37,28 @@ private slots:
         QVERIFY(!link.buttonEnabled(CnLeft));
         QVERIFY(!link.buttonEnabled(CnRight));
 
-        dialogs->pathChoice()->Button1->click();
-        THSPtab1* groups = dialogs->soilGroups();
+        dialogs->pathChoice()->filtrationButton->click();
+        CnSoilGroupDialog* groups = dialogs->soilGroups();
         QVERIFY(groups->isVisible());
         QVERIFY(!dialogs->pathChoice()->isVisible());
         QVERIFY(!link.buttonEnabled(CnLeft)); // still inside the wizard
-        QVERIFY(!groups->Panel1->isVisible());
+        QVERIFY(!groups->decisionPanel->isVisible());
 
-        TypeIntoCell(groups->StringGrid1, 2, HspArea, "1");
-        TypeIntoCell(groups->StringGrid1, 3, HspArea, "1");
-        groups->Button2->click();
-        TCNcis1* numbers = dialogs->curveNumbers();
+        TypeIntoCell(groups->grid, 2, HspArea, "1");
+        TypeIntoCell(groups->grid, 3, HspArea, "1");
+        groups->continueButton->click();
+        CnNumberTableDialog* numbers = dialogs->curveNumbers();
         QVERIFY(numbers->isVisible());
         QVERIFY(!groups->isVisible());
         // The note says which soil-group columns are not published values.
         QVERIFY(numbers->findChild<QPlainTextEdit*>()->toPlainText().contains(
             QStringLiteral("nejsou v publikované tabulce")));
         QCOMPARE(numbers->category(), 2);
-        QCOMPARE(numbers->StringGrid1->text(1, 3), QStringLiteral(" pro A-B"));
-        QCOMPARE(numbers->StringGrid1->text(10, 3), QStringLiteral("65"));
+        QCOMPARE(numbers->grid->text(1, 3), QStringLiteral(" pro A-B"));
+        QCOMPARE(numbers->grid->text(10, 3), QStringLiteral("65"));
 
-        TypeIntoCell(numbers->StringGrid1, 10, LandUseArea, "2");
-        TypeIntoCell(numbers->StringGrid1, 11, LandUseArea, "2");
+        TypeIntoCell(numbers->grid, 10, LandUseArea, "2");
+        TypeIntoCell(numbers->grid, 11, LandUseArea, "2");
         numbers->panel.compute->click();
         QCOMPARE(numbers->panel.value->text(), QStringLiteral("65.00"));
         numbers->panel.insert->click();
@@ -75,17 +75,17 @@ private slots:
 
         // The right slope starts with its own, empty entries.
         dialogs->openLookup(CnRight, false);
-        dialogs->pathChoice()->Button1->click();
-        QCOMPARE(groups->StringGrid1->text(2, HspArea), QString());
-        groups->Button3->click();
+        dialogs->pathChoice()->filtrationButton->click();
+        QCOMPARE(groups->grid->text(2, HspArea), QString());
+        groups->closeButton->click();
         QVERIFY(link.buttonEnabled(CnLeft));
     }
 
     void noSoilGroupAreaIsWrongInput() {
         MessageRecorder recorder;
         dialogs->openLookup(CnLeft, true);
-        dialogs->pathChoice()->Button1->click();
-        dialogs->soilGroups()->Button2->click();
+        dialogs->pathChoice()->filtrationButton->click();
+        dialogs->soilGroups()->continueButton->click();
         QCOMPARE(recorder.last(), QStringLiteral("Špatné zadání"));
         QVERIFY(dialogs->soilGroups()->isVisible());
         QVERIFY(!dialogs->curveNumbers()->isVisible());
@@ -93,18 +93,18 @@ private slots:
 
     void curveNumberBelowFortyIsNotInserted() {
         dialogs->openLookup(CnLeft, true);
-        dialogs->pathChoice()->Button1->click();
-        TypeIntoCell(dialogs->soilGroups()->StringGrid1, 2, HspArea, "3"); // only A
-        dialogs->soilGroups()->Button2->click();
-        TCNcis1* numbers = dialogs->curveNumbers();
+        dialogs->pathChoice()->filtrationButton->click();
+        TypeIntoCell(dialogs->soilGroups()->grid, 2, HspArea, "3"); // only A
+        dialogs->soilGroups()->continueButton->click();
+        CnNumberTableDialog* numbers = dialogs->curveNumbers();
         QCOMPARE(numbers->category(), 1);
-        TypeIntoCell(numbers->StringGrid1, 2, LandUseArea, "1");
+        TypeIntoCell(numbers->grid, 2, LandUseArea, "1");
         numbers->panel.compute->click();
         QCOMPARE(numbers->panel.value->text(), QStringLiteral("39.99"));
         QVERIFY(!numbers->panel.insert->isEnabled());
-        numbers->StringGrid1->finishEditing();
-        numbers->StringGrid1->setText(2, LandUseArea, QString());
-        TypeIntoCell(numbers->StringGrid1, 3, LandUseArea, "1");
+        numbers->grid->finishEditing();
+        numbers->grid->setText(2, LandUseArea, QString());
+        TypeIntoCell(numbers->grid, 3, LandUseArea, "1");
         numbers->panel.compute->click();
         QCOMPARE(numbers->panel.value->text(), QStringLiteral("40.00"));
         QVERIFY(numbers->panel.insert->isEnabled());
@@ -114,16 +114,16 @@ private slots:
         MessageRecorder recorder;
         link.fields[hydrim::EditAreaL] = QStringLiteral("2");
         dialogs->openLookup(CnLeft, true);
-        dialogs->pathChoice()->Button1->click();
-        TypeIntoCell(dialogs->soilGroups()->StringGrid1, 3, HspArea, "1.5");
-        dialogs->soilGroups()->Button2->click();
+        dialogs->pathChoice()->filtrationButton->click();
+        TypeIntoCell(dialogs->soilGroups()->grid, 3, HspArea, "1.5");
+        dialogs->soilGroups()->continueButton->click();
         QCOMPARE(recorder.messages.size(), 1);
         QCOMPARE(recorder.messages.front().first, QMessageBox::Warning);
         QVERIFY(recorder.last().startsWith(
             QStringLiteral("Součet zadaných ploch (1.5 km²) neodpovídá ploše svahu (2 km²).")));
-        TCNcis1* numbers = dialogs->curveNumbers();
+        CnNumberTableDialog* numbers = dialogs->curveNumbers();
         QVERIFY(numbers->isVisible()); // a warning, not a refusal
-        TypeIntoCell(numbers->StringGrid1, 5, LandUseArea, "2");
+        TypeIntoCell(numbers->grid, 5, LandUseArea, "2");
         numbers->panel.compute->click();
         numbers->panel.insert->click();
         QCOMPARE(recorder.messages.size(), 1); // the land-use areas add up: nothing more to say
@@ -133,36 +133,36 @@ private slots:
     void zeroLandUseAreaIsWrongInput() {
         MessageRecorder recorder;
         dialogs->openLookup(CnLeft, true);
-        dialogs->pathChoice()->Button1->click();
-        TypeIntoCell(dialogs->soilGroups()->StringGrid1, 3, HspArea, "1");
-        dialogs->soilGroups()->Button2->click();
+        dialogs->pathChoice()->filtrationButton->click();
+        TypeIntoCell(dialogs->soilGroups()->grid, 3, HspArea, "1");
+        dialogs->soilGroups()->continueButton->click();
         QVERIFY(recorder.messages.isEmpty()); // opening with no areas is quiet
-        TCNcis1* numbers = dialogs->curveNumbers();
-        TypeIntoCell(numbers->StringGrid1, 5, LandUseArea, "0");
+        CnNumberTableDialog* numbers = dialogs->curveNumbers();
+        TypeIntoCell(numbers->grid, 5, LandUseArea, "0");
         numbers->panel.compute->click();
         QCOMPARE(recorder.last(), QStringLiteral("Špatné zadání"));
         QVERIFY(!numbers->panel.insert->isEnabled());
         // The closing note row has no curve number and takes no area.
-        QVERIFY(!numbers->StringGrid1->isCellEditable(52, LandUseArea));
+        QVERIFY(!numbers->grid->isCellEditable(52, LandUseArea));
     }
 
     void soilUnitWithAlternativeIsDecidedFirst() {
         MessageRecorder recorder;
         dialogs->openLookup(CnLeft, true);
-        dialogs->pathChoice()->Button2->click();
-        TBPEJtab1* units = dialogs->soilUnits();
-        THSPtab1* groups = dialogs->soilGroups();
+        dialogs->pathChoice()->soilUnitsButton->click();
+        CnSoilUnitDialog* units = dialogs->soilUnits();
+        CnSoilGroupDialog* groups = dialogs->soilGroups();
         QVERIFY(units->isVisible());
         QCOMPARE(units->groupText(5), QStringLiteral("B (C)"));
 
-        TypeIntoCell(units->StringGrid1, 5, UnitArea, "2");
+        TypeIntoCell(units->grid, 5, UnitArea, "2");
         QTRY_COMPARE(recorder.last(), QStringLiteral("Nejdříve vyber půdní skupinu!!"));
         QCOMPARE(recorder.messages.back().first, QMessageBox::Warning);
         QCOMPARE(units->areaText(5), QString());
         QVERIFY(groups->isVisible());
         QVERIFY(groups->inDecisionMode());
-        QVERIFY(groups->Panel1->isVisible());
-        QVERIFY(!groups->Button2->isVisible());
+        QVERIFY(groups->decisionPanel->isVisible());
+        QVERIFY(!groups->continueButton->isVisible());
         QVERIFY(!groups->radio(0)->isEnabled());
         QVERIFY(groups->radio(1)->isEnabled());
         QVERIFY(groups->radio(2)->isEnabled());
@@ -170,19 +170,19 @@ private slots:
 
         groups->radio(2)->click();
         QCOMPARE(units->groupText(5), QStringLiteral("C"));
-        groups->Button1->click();
+        groups->decisionCloseButton->click();
         QVERIFY(!groups->isVisible());
         QVERIFY(units->isVisible());
 
-        TypeIntoCell(units->StringGrid1, 5, UnitArea, "2");
-        units->StringGrid1->finishEditing();
+        TypeIntoCell(units->grid, 5, UnitArea, "2");
+        units->grid->finishEditing();
         QCOMPARE(units->areaText(5), QStringLiteral("2"));
-        TypeIntoCell(units->StringGrid1, 6, UnitArea, "2");
-        units->Button1->click(); // m = (3·2 + 3.5·2) / 4 = 3.25 -> C
+        TypeIntoCell(units->grid, 6, UnitArea, "2");
+        units->continueButton->click(); // m = (3·2 + 3.5·2) / 4 = 3.25 -> C
         QVERIFY(dialogs->curveNumbers()->isVisible());
         QCOMPARE(dialogs->curveNumbers()->category(), 5);
 
-        dialogs->curveNumbers()->Button3->click(); // back to the soil units
+        dialogs->curveNumbers()->backButton->click(); // back to the soil units
         QVERIFY(units->isVisible());
         QCOMPARE(units->groupText(5), QStringLiteral("C"));
         // Reopening the decision shows the choice made.
@@ -193,9 +193,9 @@ private slots:
     void soilUnitWithoutGroupTakesNoArea() {
         MessageRecorder recorder;
         dialogs->openLookup(CnLeft, true);
-        dialogs->pathChoice()->Button2->click();
-        TBPEJtab1* units = dialogs->soilUnits();
-        TypeIntoCell(units->StringGrid1, 7, UnitArea, "1");
+        dialogs->pathChoice()->soilUnitsButton->click();
+        CnSoilUnitDialog* units = dialogs->soilUnits();
+        TypeIntoCell(units->grid, 7, UnitArea, "1");
         QTRY_VERIFY(!recorder.messages.isEmpty());
         QVERIFY(recorder.last().contains(QStringLiteral("05")));
         QCOMPARE(units->areaText(7), QString());
@@ -203,21 +203,21 @@ private slots:
 
         // An area that arrives without a group (a project file) is refused
         // when computing, not weighted with another unit's group.
-        units->StringGrid1->setText(3, UnitArea, QStringLiteral("1"));
-        units->StringGrid1->setText(7, UnitArea, QStringLiteral("1"));
-        units->Button1->click();
+        units->grid->setText(3, UnitArea, QStringLiteral("1"));
+        units->grid->setText(7, UnitArea, QStringLiteral("1"));
+        units->continueButton->click();
         QVERIFY(recorder.last().contains(QStringLiteral("nemá určenou hydrologickou skupinu")));
         QVERIFY(!dialogs->curveNumbers()->isVisible());
     }
 
     void entriesTravelThroughTheProjectFile() {
         dialogs->openLookup(CnRight, false);
-        dialogs->pathChoice()->Button2->click();
-        TBPEJtab1* units = dialogs->soilUnits();
-        TypeIntoCell(units->StringGrid1, 4, UnitArea, "1.5");
-        units->Button1->click(); // A - B only -> category 2
-        TCNcis1* numbers = dialogs->curveNumbers();
-        TypeIntoCell(numbers->StringGrid1, 20, LandUseArea, "3");
+        dialogs->pathChoice()->soilUnitsButton->click();
+        CnSoilUnitDialog* units = dialogs->soilUnits();
+        TypeIntoCell(units->grid, 4, UnitArea, "1.5");
+        units->continueButton->click(); // A - B only -> category 2
+        CnNumberTableDialog* numbers = dialogs->curveNumbers();
+        TypeIntoCell(numbers->grid, 20, LandUseArea, "3");
         numbers->panel.compute->click();
         numbers->panel.insert->click();
         QCOMPARE(link.fields.value(EditCnR), QStringLiteral("65.00"));
@@ -233,11 +233,11 @@ private slots:
         LookupDialogs again(reloaded, dir.path().toStdString(), nullptr);
         again.attachLink(&reloadedLink);
         again.openLookup(CnRight, false);
-        QVERIFY(again.pathChoice()->Button2->hasFocus() || !again.pathChoice()->isActiveWindow());
-        again.pathChoice()->Button2->click();
+        QVERIFY(again.pathChoice()->soilUnitsButton->hasFocus() || !again.pathChoice()->isActiveWindow());
+        again.pathChoice()->soilUnitsButton->click();
         QCOMPARE(again.soilUnits()->areaText(4), QStringLiteral("1.5"));
         QCOMPARE(again.soilUnits()->groupText(5), QStringLiteral("B (C)"));
-        again.soilUnits()->Button1->click();
+        again.soilUnits()->continueButton->click();
         QCOMPARE(again.curveNumbers()->areaText(20), QStringLiteral("3"));
         QCOMPARE(again.curveNumbers()->panel.value->text(), QStringLiteral("65.00"));
     }

@@ -2,7 +2,7 @@
 // into the input window, the search by first letters, the station memory and empty tables.
 #include "gui/reference/LookupDialogs.h"
 #include "gui/reference/LookupGrid.h"
-#include "gui/reference/Srazky.h"
+#include "gui/reference/RainfallTableDialog.h"
 #include "test_dialog_support.h"
 
 #include "core/reference/CzechOrder.h"
@@ -31,17 +31,17 @@ private slots:
     void variantOneShowsFiveReturnPeriodsAndInsertsThem() {
         link.combos = {{2, 0}, {3, 5}};
         dialogs->openLookup(RainfallButton, true);
-        TSrazky1* dialog = dialogs->rainfall();
+        RainfallTableDialog* dialog = dialogs->rainfall();
         QVERIFY(dialog->isVisible());
-        QCOMPARE(dialog->StringGrid1->columnCount(), 7);
+        QCOMPARE(dialog->grid->columnCount(), 7);
         // Columns 2..6 hold the value columns of N = 5, 10, 20, 50, 100.
-        QCOMPARE(dialog->StringGrid1->text(0, 2), QStringLiteral("5 let"));
-        QCOMPARE(dialog->StringGrid1->text(0, 5), QStringLiteral("50 let"));
-        QCOMPARE(dialog->StringGrid1->text(0, 6), QStringLiteral("100 let"));
-        QCOMPARE(dialog->StringGrid1->currentRow(), 1);
+        QCOMPARE(dialog->grid->text(0, 2), QStringLiteral("5 let"));
+        QCOMPARE(dialog->grid->text(0, 5), QStringLiteral("50 let"));
+        QCOMPARE(dialog->grid->text(0, 6), QStringLiteral("100 let"));
+        QCOMPARE(dialog->grid->currentRow(), 1);
 
-        dialog->StringGrid1->setCurrentGridRow(2, false);
-        dialog->Button1->click();
+        dialog->grid->setCurrentGridRow(2, false);
+        dialog->insertButton->click();
         QCOMPARE(link.fields.value(EditRainN), QStringLiteral("42"));
         QCOMPARE(link.fields.value(EditRain10), QStringLiteral("43"));
         QCOMPARE(link.fields.value(EditRain20), QStringLiteral("44"));
@@ -60,19 +60,19 @@ private slots:
         });
         QVERIFY(firstHundred < firstFive);
 
-        dialog->Button1->click();
+        dialog->insertButton->click();
         QCOMPARE(link.description, (QStringList{QStringLiteral("Beroun"), QStringLiteral("Beroun")}));
     }
 
     void otherVariantsShowTheChosenReturnPeriodAndHundred() {
         link.combos = {{2, 1}, {3, 0}};
         dialogs->openLookup(RainfallButton, true);
-        TSrazky1* dialog = dialogs->rainfall();
-        QCOMPARE(dialog->StringGrid1->columnCount(), 4);
-        QCOMPARE(dialog->StringGrid1->text(0, 2), QStringLiteral("2 roky"));
-        QCOMPARE(dialog->StringGrid1->text(0, 3), QStringLiteral("100 let"));
-        dialog->StringGrid1->setCurrentGridRow(3, false);
-        dialog->Button1->click();
+        RainfallTableDialog* dialog = dialogs->rainfall();
+        QCOMPARE(dialog->grid->columnCount(), 4);
+        QCOMPARE(dialog->grid->text(0, 2), QStringLiteral("2 roky"));
+        QCOMPARE(dialog->grid->text(0, 3), QStringLiteral("100 let"));
+        dialog->grid->setCurrentGridRow(3, false);
+        dialog->insertButton->click();
         QCOMPARE(link.fields.value(EditRainN), QStringLiteral("61"));
         QCOMPARE(link.fields.value(EditRain100), QStringLiteral("69"));
         QVERIFY(!link.fields.contains(EditRain10));
@@ -82,8 +82,8 @@ private slots:
         dialog->reject();
         link.combos = {{2, 0}, {3, 0}};
         dialogs->openLookup(RainfallButton, true);
-        QCOMPARE(dialog->StringGrid1->columnCount(), 7);
-        QCOMPARE(dialog->StringGrid1->currentRow(), 3);
+        QCOMPARE(dialog->grid->columnCount(), 7);
+        QCOMPARE(dialog->grid->currentRow(), 3);
     }
 
     void noReturnPeriodNoDialog() {
@@ -114,7 +114,7 @@ private slots:
         dialogs->attachLink(&link);
         link.combos = {{2, 0}, {3, 5}};
         dialogs->openLookup(RainfallButton, true);
-        LookupGrid* grid = dialogs->rainfall()->StringGrid1;
+        LookupGrid* grid = dialogs->rainfall()->grid;
         const auto selected = [grid] { return grid->text(grid->currentRow(), 1); };
         const int interval = QApplication::keyboardInputInterval();
         // A search typed after a pause (an interval of 0), its letters in one
@@ -149,7 +149,7 @@ private slots:
         search(QStringLiteral("usti"));
         QApplication::setKeyboardInputInterval(interval);
 
-        dialogs->rainfall()->Button1->click();
+        dialogs->rainfall()->insertButton->click();
         QCOMPARE(link.description, QStringList{QStringLiteral("Ústí nad Labem")});
     }
 
@@ -159,15 +159,15 @@ private slots:
         dialogs->attachLink(&link);
         link.combos = {{2, 0}, {3, 5}};
         dialogs->openLookup(RainfallButton, true);
-        TSrazky1* dialog = dialogs->rainfall();
+        RainfallTableDialog* dialog = dialogs->rainfall();
         QVERIFY(!dialog->hasStations());
         QVERIFY(dialog->note()->isVisible());
         QVERIFY(dialog->note()->text().contains(QStringLiteral("neobsahuje žádné stanice")));
-        QVERIFY(!dialog->Button1->isEnabled());
+        QVERIFY(!dialog->insertButton->isEnabled());
         for (int row = 1; row < 580; ++row) {
-            QVERIFY(dialog->StringGrid1->isRowHidden(row));
+            QVERIFY(dialog->grid->isRowHidden(row));
         }
-        dialog->Button1Click();
+        dialog->insertRainfall();
         QVERIFY(link.writes.isEmpty());
     }
 

@@ -4,15 +4,15 @@
 // saved project beside their classes in a table edited since.
 #include "MainWindowTestSupport.h"
 #include "core/project/InputRules.h"
-#include "gui/reference/BPEJtab.h"
-#include "gui/reference/CNcis.h"
-#include "gui/reference/CNrozhod.h"
-#include "gui/reference/GamaTab.h"
-#include "gui/reference/HSPtab.h"
+#include "gui/reference/AntecedentMoistureDialog.h"
+#include "gui/reference/CnNumberTableDialog.h"
+#include "gui/reference/CnPathChoiceDialog.h"
+#include "gui/reference/CnSoilGroupDialog.h"
+#include "gui/reference/CnSoilUnitDialog.h"
 #include "gui/reference/LookupDialogs.h"
 #include "gui/reference/LookupGrid.h"
-#include "gui/reference/PVPtab.h"
-#include "gui/reference/Srazky.h"
+#include "gui/reference/RainfallTableDialog.h"
+#include "gui/reference/RoughnessTableDialog.h"
 #include "gui/reference/TableEditor.h"
 #include "test_dialog_support.h"
 
@@ -77,8 +77,8 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, expected);
         MessageRecorder recorder;
-        TGamatab1* dialog = openRoughness(true);
-        LookupGrid* grid = dialog->StringGrid1;
+        RoughnessTableDialog* dialog = openRoughness(true);
+        LookupGrid* grid = dialog->grid;
         typeInto(grid, row, ValueColumn, keys.toUtf8().constData());
         QCOMPARE(grid->text(row, ValueColumn), expected);
         QVERIFY(recorder.messages.isEmpty());
@@ -88,8 +88,8 @@ private slots:
     // leaving the cell or "Vy&počti", each with one out-of-range message.
     void rangeIsCheckedWhenTheValueIsFinished() {
         MessageRecorder recorder;
-        TGamatab1* dialog = openRoughness(true);
-        LookupGrid* grid = dialog->StringGrid1;
+        RoughnessTableDialog* dialog = openRoughness(true);
+        LookupGrid* grid = dialog->grid;
         typeInto(grid, 2, ValueColumn, "4");
         QTest::keyClick(grid->cellEditor(), Qt::Key_Return);
         QCoreApplication::sendPostedEvents(); // Enter closes the editor,
@@ -117,12 +117,12 @@ private slots:
     }
 
     void weightedRoughnessIsInsertedForItsSlope() {
-        TGamatab1* dialog = openRoughness(true);
+        RoughnessTableDialog* dialog = openRoughness(true);
         QVERIFY(!link.buttonEnabled(RoughnessRight)); // the twin is disabled while open
-        typeInto(dialog->StringGrid1, 5, ValueColumn, "8");
-        typeInto(dialog->StringGrid1, 5, AreaColumn, "1");
-        typeInto(dialog->StringGrid1, 6, ValueColumn, "9");
-        typeInto(dialog->StringGrid1, 6, AreaColumn, "1");
+        typeInto(dialog->grid, 5, ValueColumn, "8");
+        typeInto(dialog->grid, 5, AreaColumn, "1");
+        typeInto(dialog->grid, 6, ValueColumn, "9");
+        typeInto(dialog->grid, 6, AreaColumn, "1");
         QVERIFY(!dialog->panel.insert->isEnabled());
         dialog->panel.compute->click();
         QCOMPARE(dialog->panel.value->text(), QStringLiteral(" 8.50"));
@@ -139,17 +139,17 @@ private slots:
 
         // The right slope has its own (empty) entries; the left ones come back.
         openRoughness(false);
-        QCOMPARE(dialog->StringGrid1->text(5, ValueColumn), QString());
+        QCOMPARE(dialog->grid->text(5, ValueColumn), QString());
         QVERIFY(dialog->panel.value->text().isEmpty());
         dialog->reject();
         openRoughness(true);
-        QCOMPARE(dialog->StringGrid1->text(6, ValueColumn), QStringLiteral("9"));
+        QCOMPARE(dialog->grid->text(6, ValueColumn), QStringLiteral("9"));
         QCOMPARE(dialog->panel.value->text(), QStringLiteral(" 8.50"));
     }
 
     void closingDiscardsEntries() {
-        TGamatab1* dialog = openRoughness(true);
-        typeInto(dialog->StringGrid1, 5, ValueColumn, "8");
+        RoughnessTableDialog* dialog = openRoughness(true);
+        typeInto(dialog->grid, 5, ValueColumn, "8");
         dialog->panel.close->click();
         QVERIFY(state.CurrentProject.Lookup.RoughnessInputs[1][0][5].empty());
         QVERIFY(link.fields.isEmpty());
@@ -157,10 +157,10 @@ private slots:
 
     void zeroAreaSaysWrongInput() {
         MessageRecorder recorder;
-        TGamatab1* dialog = openRoughness(true);
+        RoughnessTableDialog* dialog = openRoughness(true);
         QVERIFY(recorder.messages.isEmpty()); // nothing entered yet: no message on opening
-        typeInto(dialog->StringGrid1, 5, ValueColumn, "8");
-        typeInto(dialog->StringGrid1, 5, AreaColumn, "0");
+        typeInto(dialog->grid, 5, ValueColumn, "8");
+        typeInto(dialog->grid, 5, AreaColumn, "0");
         dialog->panel.compute->click();
         QCOMPARE(recorder.last(), QStringLiteral("Špatné zadání"));
         QVERIFY(!dialog->panel.insert->isEnabled());
@@ -168,35 +168,35 @@ private slots:
     }
 
     void resultBelowOneIsNotInserted() {
-        TGamatab1* dialog = openRoughness(true);
-        typeInto(dialog->StringGrid1, 4, ValueColumn, "0.5");
-        typeInto(dialog->StringGrid1, 4, AreaColumn, "2");
+        RoughnessTableDialog* dialog = openRoughness(true);
+        typeInto(dialog->grid, 4, ValueColumn, "0.5");
+        typeInto(dialog->grid, 4, AreaColumn, "2");
         dialog->panel.compute->click();
         QCOMPARE(dialog->panel.value->text(), QStringLiteral(" 0.50"));
         QVERIFY(!dialog->panel.insert->isEnabled());
     }
 
     void editingDisablesInsertUntilTheNextComputation() {
-        TGamatab1* dialog = openRoughness(true);
-        typeInto(dialog->StringGrid1, 5, ValueColumn, "8");
-        typeInto(dialog->StringGrid1, 5, AreaColumn, "1");
+        RoughnessTableDialog* dialog = openRoughness(true);
+        typeInto(dialog->grid, 5, ValueColumn, "8");
+        typeInto(dialog->grid, 5, AreaColumn, "1");
         dialog->panel.compute->click();
         QVERIFY(dialog->panel.insert->isEnabled());
-        typeInto(dialog->StringGrid1, 6, AreaColumn, "1");
+        typeInto(dialog->grid, 6, AreaColumn, "1");
         QVERIFY(!dialog->panel.insert->isEnabled());
     }
 
     void moistureDialogChoosesTheCurveType() {
         link.combos = {{4, 1}, {5, -1}};
         dialogs->openLookup(MoistureLeft, true);
-        TPVPtab1* dialog = dialogs->moisture();
+        AntecedentMoistureDialog* dialog = dialogs->moisture();
         QVERIFY(dialog->isVisible());
         QVERIFY(dialog->radioItem(1)->isChecked());
         QVERIFY(!link.buttonEnabled(MoistureRight));
         dialog->radioItem(2)->click();
         QCOMPARE(link.combos.value(4), 2);
         QCOMPARE(link.combos.value(5), -1);
-        dialog->Button1->click();
+        dialog->closeButton->click();
         QVERIFY(!dialog->isVisible());
         QVERIFY(link.buttonEnabled(MoistureRight));
         QCOMPARE(link.closed, QList<int>{MoistureLeft});
@@ -208,10 +208,10 @@ private slots:
     }
 
     void eachDialogKeepsTheSlopeItWasOpenedFor() {
-        TGamatab1* roughness = openRoughness(true);
+        RoughnessTableDialog* roughness = openRoughness(true);
         dialogs->openLookup(MoistureRight, false);
-        typeInto(roughness->StringGrid1, 5, ValueColumn, "10");
-        typeInto(roughness->StringGrid1, 5, AreaColumn, "1");
+        typeInto(roughness->grid, 5, ValueColumn, "10");
+        typeInto(roughness->grid, 5, AreaColumn, "1");
         roughness->panel.compute->click();
         roughness->panel.insert->click();
         QCOMPARE(link.fields.value(EditRoughnessL), QStringLiteral("10.00"));
@@ -223,11 +223,11 @@ private slots:
     // the grid, and the entry of the class deleted is named and weighs no more.
     void entriesFollowTheirClassesWhenTheTableIsSaved() {
         MessageRecorder recorder;
-        TGamatab1* dialog = openRoughness(true);
+        RoughnessTableDialog* dialog = openRoughness(true);
         for (const auto& [row, value, area] :
              {std::tuple(2, "10", "2"), std::tuple(5, "8", "1"), std::tuple(6, "9", "1")}) {
-            dialog->StringGrid1->setText(row, ValueColumn, QString::fromLatin1(value));
-            dialog->StringGrid1->setText(row, AreaColumn, QString::fromLatin1(area));
+            dialog->grid->setText(row, ValueColumn, QString::fromLatin1(value));
+            dialog->grid->setText(row, AreaColumn, QString::fromLatin1(area));
         }
         dialog->panel.compute->click();
         dialog->panel.insert->click();
@@ -245,9 +245,9 @@ private slots:
                  qPrintable(recorder.last()));
         const auto& left = state.CurrentProject.Lookup.RoughnessInputs[1];
         QCOMPARE(left[0][4] + left[0][5] + left[0][2], std::string("89"));
-        QCOMPARE(dialog->StringGrid1->text(4, ValueColumn), QStringLiteral("8"));
-        QCOMPARE(dialog->StringGrid1->text(5, AreaColumn), QStringLiteral("1"));
-        QCOMPARE(dialog->StringGrid1->text(2, ValueColumn), QString());
+        QCOMPARE(dialog->grid->text(4, ValueColumn), QStringLiteral("8"));
+        QCOMPARE(dialog->grid->text(5, AreaColumn), QStringLiteral("1"));
+        QCOMPARE(dialog->grid->text(2, ValueColumn), QString());
         QCOMPARE(dialog->panel.value->text(), QStringLiteral(" 8.50")); // not the 9.25 of before
     }
 
@@ -274,11 +274,11 @@ private slots:
             QVERIFY(StartProgram(state, options, program));
             auto* lookup = static_cast<LookupDialogs*>(program.lookupDialogs.get());
             lookup->openLookup(RoughnessLeft, true);
-            TGamatab1* dialog = lookup->roughness();
+            RoughnessTableDialog* dialog = lookup->roughness();
             for (const auto& [row, value, area] :
                  {std::tuple(2, "10", "1"), std::tuple(3, "20", "3"), std::tuple(4, "30", "2")}) {
-                dialog->StringGrid1->setText(row, ValueColumn, QString::fromLatin1(value));
-                dialog->StringGrid1->setText(row, AreaColumn, QString::fromLatin1(area));
+                dialog->grid->setText(row, ValueColumn, QString::fromLatin1(value));
+                dialog->grid->setText(row, AreaColumn, QString::fromLatin1(area));
             }
             dialog->panel.compute->click();
             QCOMPARE(dialog->panel.value->text(), QStringLiteral("21.67"));
@@ -292,7 +292,7 @@ private slots:
         QVERIFY(StartProgram(state, options, program));
         SeenMessage seen;
         ModalScript script({Answer(QMessageBox::Ok, &seen)});
-        QCOMPARE(program.mainWindow->openProjectFile(project), THlavni::OpenResult::Opened);
+        QCOMPARE(program.mainWindow->openProjectFile(project), MainWindow::OpenResult::Opened);
         QVERIFY(script.finished());
         QVERIFY2(seen.text.endsWith(
                      QStringLiteral("\n  svah – Les, třída 1, rozsah 5-40: hodnota 10, plocha 1 km²")),
@@ -300,7 +300,7 @@ private slots:
         QVERIFY(program.mainWindow->isModified());
         auto* lookup = static_cast<LookupDialogs*>(program.lookupDialogs.get());
         lookup->openLookup(RoughnessLeft, true);
-        LookupGrid* grid = lookup->roughness()->StringGrid1;
+        LookupGrid* grid = lookup->roughness()->grid;
         QCOMPARE(grid->text(2, ValueColumn) + " " + grid->text(2, AreaColumn), QStringLiteral("30 2"));
         QCOMPARE(grid->text(3, ValueColumn) + " " + grid->text(3, AreaColumn), QStringLiteral("20 3"));
         QCOMPARE(grid->text(4, ValueColumn) + grid->text(4, AreaColumn), QString());
@@ -308,7 +308,7 @@ private slots:
     }
 
 private:
-    TGamatab1* openRoughness(bool left) {
+    RoughnessTableDialog* openRoughness(bool left) {
         dialogs->openLookup(left ? RoughnessLeft : RoughnessRight, left);
         return dialogs->roughness();
     }

@@ -4,7 +4,7 @@
 #include "MainWindowTestSupport.h"
 
 #include "core/project/Startup.h"
-#include "gui/app/AboutWindow.h"
+#include "gui/app/AboutDialog.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -110,9 +110,9 @@ void TestMainWindow::startCreatesDirectoriesAndShowsAnEmptyProject() {
     QVERIFY(QFile::exists(f.path(QStringLiteral("DATA/VarTab7.tab"))));
     QCOMPARE(QString::fromStdString(f.state.ProjectDir),
              QDir::toNativeSeparators(f.path(QStringLiteral("PROJEKTY"))));
-    QVERIFY(f.projekt());
-    QCOMPARE(f.projekt()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
-    QVERIFY(!f.projekt()->computeButton()->isVisible());
+    QVERIFY(f.inputWindow());
+    QCOMPARE(f.inputWindow()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
+    QVERIFY(!f.inputWindow()->computeButton()->isVisible());
     QVERIFY(!f.main().isModified());
     QCOMPARE(f.main().mdiArea()->subWindowList().size(), 1);
     // par.tab was read: a coefficient of the published table is in place.
@@ -121,7 +121,7 @@ void TestMainWindow::startCreatesDirectoriesAndShowsAnEmptyProject() {
 
 void TestMainWindow::menuCommandsWaitForResultsAndShortcutsReachThem() {
     StartedFixture f;
-    THlavni& main = f.main();
+    MainWindow& main = f.main();
     const auto item = [&main](const char* name) { return main.menuItem(QString::fromLatin1(name)); };
     // Before a computation there is nothing to print, chart or list, and the
     // window menu names only the open input window; "&Edituj" serves the
@@ -152,7 +152,7 @@ void TestMainWindow::menuCommandsWaitForResultsAndShortcutsReachThem() {
     QVERIFY(QTest::qWaitForWindowActive(&main));
     QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_G));
     QVERIFY(!main.resultWindows().isOpen(ResultKind::Chart, true));
-    QCOMPARE(main.openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
+    QCOMPARE(main.openProjectFile(ExampleProject("variant1-one-slope.snp")), MainWindow::OpenResult::Opened);
     main.computeProject();
     QTRY_VERIFY(item("MenuGraf1")->isEnabled());
     QVERIFY(!main.resultWindows().isOpen(ResultKind::Chart, true));
@@ -275,9 +275,9 @@ void TestMainWindow::startOpensTheProjectNamedOnTheCommandLine() {
         OptionsFor(dir.path(), QStringLiteral("."), ExampleProject("variant2-one-slope.snp"));
     StartedProgram program;
     QVERIFY(StartProgram(state, options, program));
-    TProjekt1* projekt = program.mainWindow->projekt();
-    QCOMPARE(projekt->windowTitle(), QDir::toNativeSeparators(options.projectFile));
-    QCOMPARE(projekt->comboBox(2)->currentIndex(), 1);
+    ProjectInputWindow* inputWindow = program.mainWindow->inputWindow();
+    QCOMPARE(inputWindow->windowTitle(), QDir::toNativeSeparators(options.projectFile));
+    QCOMPARE(inputWindow->comboBox(2)->currentIndex(), 1);
     QVERIFY(!program.mainWindow->isModified());
 }
 
@@ -285,19 +285,19 @@ void TestMainWindow::openingAWrongFileKeepsTheProjectAndAsksAgain() {
     StartedFixture f;
     const QString wrong = f.path(QStringLiteral("wrong.snp"));
     WriteAll(wrong, "This is not a project\r\n1\r\n");
-    QTest::keyClicks(f.projekt()->edit(5), QStringLiteral("2.5"));
-    const QString before = f.projekt()->edit(5)->text();
+    QTest::keyClicks(f.inputWindow()->edit(5), QStringLiteral("2.5"));
+    const QString before = f.inputWindow()->edit(5)->text();
 
     SeenMessage ask, wrongType;
     ModalScript script({Answer(QMessageBox::No, &ask), ChooseFile(wrong), Answer(QMessageBox::Ok, &wrongType),
                         ChooseFile(QString())});
-    f.main().Otevri1Click();
+    f.main().openProject();
     QVERIFY(script.finished());
     QCOMPARE(ask.text, QStringLiteral("Uložit provedené změny do projektu?"));
     QCOMPARE(wrongType.text, QStringLiteral("Nesprávný typ souboru!!"));
     QCOMPARE(wrongType.icon, QMessageBox::Critical);
-    QCOMPARE(f.projekt()->edit(5)->text(), before);
-    QCOMPARE(f.projekt()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
+    QCOMPARE(f.inputWindow()->edit(5)->text(), before);
+    QCOMPARE(f.inputWindow()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
     QVERIFY(f.main().isModified());
     // The dialog's directory becomes the project directory.
     QCOMPARE(QString::fromStdString(f.state.ProjectDir), QDir::toNativeSeparators(f.dir.path()));
@@ -306,23 +306,24 @@ void TestMainWindow::openingAWrongFileKeepsTheProjectAndAsksAgain() {
 void TestMainWindow::openingADamagedFileKeepsTheProject() {
     StartedFixture f;
     QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-two-slopes.snp")),
-             THlavni::OpenResult::Opened);
-    const QString area = f.projekt()->edit(10)->text();
+             MainWindow::OpenResult::Opened);
+    const QString area = f.inputWindow()->edit(10)->text();
     const QString damaged = f.path(QStringLiteral("damaged.snp"));
     WriteAll(damaged, "SPIKA NP File\r\nnot a number\r\n");
     SeenMessage seen;
     ModalScript script({Answer(QMessageBox::Ok, &seen)});
-    QCOMPARE(f.main().openProjectFile(damaged), THlavni::OpenResult::Failed);
+    QCOMPARE(f.main().openProjectFile(damaged), MainWindow::OpenResult::Failed);
     QVERIFY(script.finished());
     QVERIFY2(seen.text.contains(QStringLiteral("damaged.snp")), qPrintable(seen.text));
-    QCOMPARE(f.projekt()->edit(10)->text(), area);
-    QCOMPARE(f.projekt()->windowTitle(), QDir::toNativeSeparators(ExampleProject("variant1-two-slopes.snp")));
+    QCOMPARE(f.inputWindow()->edit(10)->text(), area);
+    QCOMPARE(f.inputWindow()->windowTitle(),
+             QDir::toNativeSeparators(ExampleProject("variant1-two-slopes.snp")));
 }
 
 void TestMainWindow::typingMarksTheProjectModified() {
     StartedFixture f;
     QVERIFY(!f.main().speedButton(3)->isEnabled());
-    f.projekt()->comboBox(1)->setCurrentIndex(0);
+    f.inputWindow()->comboBox(1)->setCurrentIndex(0);
     QVERIFY(f.main().speedButton(3)->isEnabled());
     QVERIFY(f.main().windowTitle().endsWith(QLatin1Char('*')));
 }
@@ -330,43 +331,43 @@ void TestMainWindow::typingMarksTheProjectModified() {
 void TestMainWindow::saveAsWritesTheFileAndClearsTheMark() {
     StartedFixture f;
     QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-two-slopes.snp")),
-             THlavni::OpenResult::Opened);
-    f.projekt()->edit(5)->setText(QStringLiteral("3.25"));
+             MainWindow::OpenResult::Opened);
+    f.inputWindow()->edit(5)->setText(QStringLiteral("3.25"));
     QVERIFY(f.main().isModified());
 
     const QString chosen = f.path(QStringLiteral("PROJEKTY/Horni potok"));
     ModalScript script({ChooseFile(chosen)});
-    QVERIFY(f.main().Ulozjako1Click());
+    QVERIFY(f.main().saveProjectAs());
     QVERIFY(script.finished());
     const QString written = chosen + QStringLiteral(".snp"); // the default suffix
     QVERIFY(QFile::exists(written));
-    QCOMPARE(f.projekt()->windowTitle(), QDir::toNativeSeparators(written));
+    QCOMPARE(f.inputWindow()->windowTitle(), QDir::toNativeSeparators(written));
     QVERIFY(!f.main().isModified());
     QCOMPARE(f.main().windowTitle(), QStringLiteral("Hydrim-SPIKA"));
 
     // Reading it back gives the same fields.
-    f.main().Novy1Click();
-    QVERIFY(f.projekt()->edit(5)->text().isEmpty());
-    QCOMPARE(f.main().openProjectFile(written), THlavni::OpenResult::Opened);
-    QCOMPARE(f.projekt()->edit(5)->text(), QStringLiteral("3.25"));
-    QCOMPARE(f.projekt()->comboBox(1)->currentIndex(), 1);
+    f.main().newProject();
+    QVERIFY(f.inputWindow()->edit(5)->text().isEmpty());
+    QCOMPARE(f.main().openProjectFile(written), MainWindow::OpenResult::Opened);
+    QCOMPARE(f.inputWindow()->edit(5)->text(), QStringLiteral("3.25"));
+    QCOMPARE(f.inputWindow()->comboBox(1)->currentIndex(), 1);
 }
 
 void TestMainWindow::saveOfANamedProjectWritesSilently() {
     StartedFixture f;
     const QString copy = f.path(QStringLiteral("copy.snp"));
     QVERIFY(QFile::copy(ExampleProject("variant3-one-slope.snp"), copy));
-    QCOMPARE(f.main().openProjectFile(copy), THlavni::OpenResult::Opened);
-    f.projekt()->edit(6)->setText(QStringLiteral("7.5"));
+    QCOMPARE(f.main().openProjectFile(copy), MainWindow::OpenResult::Opened);
+    f.inputWindow()->edit(6)->setText(QStringLiteral("7.5"));
     ModalScript script({}); // no dialog may appear
-    QVERIFY(f.main().Uloz1Click());
+    QVERIFY(f.main().saveProject());
     QVERIFY(!f.main().isModified());
     QVERIFY(ReadAll(copy).contains(QStringLiteral("\r\n7.5\r\n")));
 }
 
 void TestMainWindow::failedSaveKeepsTheProjectModified() {
     StartedFixture f;
-    f.projekt()->edit(5)->setText(QStringLiteral("1.5"));
+    f.inputWindow()->edit(5)->setText(QStringLiteral("1.5"));
     SeenMessage seen;
     ModalScript script({Answer(QMessageBox::Ok, &seen)});
     QVERIFY(!f.main().saveProjectTo(f.path(QStringLiteral("missing/dir/a.snp"))));
@@ -374,54 +375,54 @@ void TestMainWindow::failedSaveKeepsTheProjectModified() {
     QCOMPARE(seen.icon, QMessageBox::Critical);
     QVERIFY(!seen.text.isEmpty());
     QVERIFY(f.main().isModified());
-    QCOMPARE(f.projekt()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
+    QCOMPARE(f.inputWindow()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
 }
 
 void TestMainWindow::newAsksToSaveAModifiedProject() {
     StartedFixture f;
     QCOMPARE(f.main().openProjectFile(ExampleProject("variant2-two-slopes.snp")),
-             THlavni::OpenResult::Opened);
-    f.projekt()->edit(5)->setText(QStringLiteral("4"));
+             MainWindow::OpenResult::Opened);
+    f.inputWindow()->edit(5)->setText(QStringLiteral("4"));
     SeenMessage seen;
     ModalScript script({Answer(QMessageBox::No, &seen)});
-    f.main().Novy1Click();
+    f.main().newProject();
     QVERIFY(script.finished());
     QCOMPARE(seen.text, QStringLiteral("Uložit provedené změny do projektu?"));
     QVERIFY(seen.title.isEmpty());
     QCOMPARE(seen.icon, QMessageBox::Question);
     QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    QCOMPARE(f.projekt()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
-    QVERIFY(f.projekt()->edit(5)->text().isEmpty());
-    QCOMPARE(f.projekt()->comboBox(1)->currentIndex(), -1);
+    QCOMPARE(f.inputWindow()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
+    QVERIFY(f.inputWindow()->edit(5)->text().isEmpty());
+    QCOMPARE(f.inputWindow()->comboBox(1)->currentIndex(), -1);
     QVERIFY(!f.main().isModified());
 
     // Not modified: no question.
     ModalScript none({});
-    f.main().Novy1Click();
+    f.main().newProject();
     QCOMPARE(none.done(), size_t(0));
 }
 
 void TestMainWindow::newStopsWhenTheWantedSaveIsCancelled() {
     StartedFixture f;
-    f.projekt()->edit(5)->setText(QStringLiteral("4"));
+    f.inputWindow()->edit(5)->setText(QStringLiteral("4"));
     ModalScript script({Answer(QMessageBox::Yes), ChooseFile(QString())});
-    f.main().Novy1Click();
+    f.main().newProject();
     QVERIFY(script.finished());
     // The user wanted the work kept: nothing was discarded.
-    QCOMPARE(f.projekt()->edit(5)->text(), QStringLiteral("4"));
+    QCOMPARE(f.inputWindow()->edit(5)->text(), QStringLiteral("4"));
     QVERIFY(f.main().isModified());
 }
 
 void TestMainWindow::closingTheInputWindowAsksAndDisablesItsCommands() {
     StartedFixture f;
-    f.projekt()->edit(5)->setText(QStringLiteral("4"));
+    f.inputWindow()->edit(5)->setText(QStringLiteral("4"));
     SeenMessage seen;
     ModalScript script({Answer(QMessageBox::No, &seen)});
-    f.main().Zavrit1Click();
+    f.main().closeProject();
     FlushClosedWindows();
     QVERIFY(script.finished());
     QCOMPARE(seen.text, QStringLiteral("Uložit provedené změny do projektu?"));
-    QVERIFY(!f.projekt());
+    QVERIFY(!f.inputWindow());
     for (const char* name : {"Zavrit1", "Uloz1", "Ulozjako1"}) {
         QVERIFY2(!f.main().menuItem(QString::fromLatin1(name))->isEnabled(), name);
     }
@@ -453,17 +454,17 @@ ModalScript::Step Dismiss(bool escape, QStringList* buttonTexts) {
 
 void TestMainWindow::cancellingTheQuestionKeepsTheWindowsOpen() {
     StartedFixture f;
-    f.projekt()->edit(5)->setText(QStringLiteral("4"));
+    f.inputWindow()->edit(5)->setText(QStringLiteral("4"));
     QStringList texts;
     {
         ModalScript script({Dismiss(true, &texts)});
-        f.main().Zavrit1Click();
+        f.main().closeProject();
         FlushClosedWindows();
         QVERIFY(script.finished());
     }
     QCOMPARE(texts, QStringList({QStringLiteral("Ano"), QStringLiteral("Ne"), QStringLiteral("Storno")}));
-    QVERIFY(f.projekt());
-    QCOMPARE(f.projekt()->edit(5)->text(), QStringLiteral("4"));
+    QVERIFY(f.inputWindow());
+    QCOMPARE(f.inputWindow()->edit(5)->text(), QStringLiteral("4"));
     QVERIFY(f.main().isModified());
 
     // The program stays as well, whether Esc or the close button answers.
@@ -472,7 +473,7 @@ void TestMainWindow::cancellingTheQuestionKeepsTheWindowsOpen() {
         QVERIFY(!f.main().close());
         QVERIFY(script.finished());
         QVERIFY(f.main().isVisible());
-        QVERIFY(f.projekt());
+        QVERIFY(f.inputWindow());
         QVERIFY(f.main().isModified());
     }
     ModalScript discard({Answer(QMessageBox::No)});
@@ -482,17 +483,18 @@ void TestMainWindow::cancellingTheQuestionKeepsTheWindowsOpen() {
 
 void TestMainWindow::newRecreatesAClosedInputWindowWithoutAsking() {
     StartedFixture f;
-    f.main().Zavrit1Click();
+    f.main().closeProject();
     FlushClosedWindows();
-    QVERIFY(!f.projekt());
+    QVERIFY(!f.inputWindow());
     ModalScript none({});
-    f.main().Novy1Click();
+    f.main().newProject();
     QCOMPARE(none.done(), size_t(0));
-    QVERIFY(f.projekt());
-    QCOMPARE(f.projekt()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
+    QVERIFY(f.inputWindow());
+    QCOMPARE(f.inputWindow()->windowTitle(), QStringLiteral("Nepojmenovaný projekt"));
     QVERIFY(f.main().menuItem(QStringLiteral("Zavrit1"))->isEnabled());
     // Opening works into the new window as well.
-    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
+    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")),
+             MainWindow::OpenResult::Opened);
 }
 
 void TestMainWindow::closingTheProgramWritesTheProjectDirectory() {
@@ -501,7 +503,7 @@ void TestMainWindow::closingTheProgramWritesTheProjectDirectory() {
     QVERIFY(QDir().mkpath(elsewhere));
     QVERIFY(QFile::copy(ExampleProject("variant1-one-slope.snp"), elsewhere + QStringLiteral("/p.snp")));
     ModalScript script({ChooseFile(elsewhere + QStringLiteral("/p.snp"))});
-    f.main().Otevri1Click();
+    f.main().openProject();
     QVERIFY(script.finished());
     QVERIFY(f.main().close());
     const QString config = ReadAll(f.path(QStringLiteral("DATA/ADRES.CFG")));
@@ -510,13 +512,14 @@ void TestMainWindow::closingTheProgramWritesTheProjectDirectory() {
 
 void TestMainWindow::tableCommandNeedsCompleteInputs() {
     StartedFixture f;
-    f.main().Timer1Timer();
+    f.main().updateCommandStates();
     QVERIFY(!f.main().speedButton(7)->isEnabled());
-    f.main().TabulkaM1Click();
+    f.main().showTable();
     QVERIFY(!f.main().resultWindows().isOpen(ResultKind::Table, true));
     QVERIFY(!f.main().resultWindows().isOpen(ResultKind::Table, false));
-    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
-    f.main().Timer1Timer();
+    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")),
+             MainWindow::OpenResult::Opened);
+    f.main().updateCommandStates();
     QVERIFY(f.main().speedButton(7)->isEnabled());
     QVERIFY(f.main().menuItem(QStringLiteral("TabulkaM1"))->isEnabled());
 }
@@ -550,7 +553,7 @@ void TestMainWindow::tableFontIsChosenForNewTables() {
                             dialog->accept();
                         },
                         Answer(QMessageBox::Ok, &seen)});
-    f.main().Pismotabulky1Click();
+    f.main().chooseTableFont();
     QVERIFY(script.finished());
     QCOMPARE(seen.text, QStringLiteral("Změna se projeví po vytvoření nové tabulky."));
     QCOMPARE(f.main().tableFont().pointSize(), 14);
@@ -560,7 +563,7 @@ void TestMainWindow::aboutWindowShowsTheVersion() {
     StartedFixture f;
     QVERIFY(!f.main().aboutWindow()->isVisible());
     f.main().menuItem(QStringLiteral("Oprogramu1"))->trigger();
-    TOAplikaci* about = f.main().aboutWindow();
+    AboutDialog* about = f.main().aboutWindow();
     QVERIFY(about->isVisible());
     QVERIFY(!about->isModal());
     QCOMPARE(about->windowTitle(), QStringLiteral("O Aplikaci"));

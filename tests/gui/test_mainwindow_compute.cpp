@@ -7,9 +7,9 @@
 #include "core/results/NumberFormat.h"
 #include "gui/app/PrintPreview.h"
 #include "gui/results/ResultGridView.h"
-#include "gui/results/Tabulka.h"
-#include "gui/results/TabulkaV1.h"
-#include "gui/views/TGrafV1_f.h"
+#include "gui/results/Variant23ResultTableWindow.h"
+#include "gui/results/VariantIResultTableWindow.h"
+#include "gui/views/VariantIChartWindow.h"
 #include "render/CellPainter.h"
 
 #include <QAction>
@@ -47,11 +47,12 @@ private slots:
 void TestMainWindowCompute::variantIOpensTheTabbedTableOnItsFirstTab() {
     StartedFixture f;
     QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-two-slopes.snp")),
-             THlavni::OpenResult::Opened);
-    QVERIFY(f.projekt()->computeButton()->isEnabled());
-    QTest::mouseClick(f.projekt()->computeButton(), Qt::LeftButton);
+             MainWindow::OpenResult::Opened);
+    QVERIFY(f.inputWindow()->computeButton()->isEnabled());
+    QTest::mouseClick(f.inputWindow()->computeButton(), Qt::LeftButton);
 
-    auto* table = qobject_cast<TTabulkaV1_f*>(f.main().resultWindows().window(ResultKind::Table, true));
+    auto* table =
+        qobject_cast<VariantIResultTableWindow*>(f.main().resultWindows().window(ResultKind::Table, true));
     QVERIFY(table);
     QVERIFY(f.state.LastResultVariantI);
     QCOMPARE(table->windowTitle(), QStringLiteral("Tabulka výsledků"));
@@ -86,14 +87,15 @@ void TestMainWindowCompute::variantIOpensTheTabbedTableOnItsFirstTab() {
 void TestMainWindowCompute::variantIValuesAreTheEnginesResults() {
     StartedFixture f;
     QVERIFY(f.computed("variant1-two-slopes.snp"));
-    auto* table = qobject_cast<TTabulkaV1_f*>(f.main().resultWindows().window(ResultKind::Table, true));
+    auto* table =
+        qobject_cast<VariantIResultTableWindow*>(f.main().resultWindows().window(ResultKind::Table, true));
     QVERIFY(table);
     const VariantIResults& r = f.state.VariantI;
     QVERIFY(f.state.TwoSlopes);
     // Inputs sheet: the total area, two decimals, in the catchment column.
     QCOMPARE(table->grid(1)->cellText(1, 2), QString::fromStdString(CellFixed(r.TotalArea, 2, '.')));
     QCOMPARE(table->grid(1)->cellText(2, 3), QString::fromStdString(CellFixed(f.state.Inputs.AreaL, 2, '.')));
-    QCOMPARE(f.state.Inputs.AreaL, f.projekt()->edit(10)->text().toDouble());
+    QCOMPARE(f.state.Inputs.AreaL, f.inputWindow()->edit(10)->text().toDouble());
     // Output sheet N = 100: the peak discharges of the catchment and both slopes.
     const ResultGridView* sheet100 = table->grid(6);
     QCOMPARE(sheet100->cellText(25, 2), QString::fromStdString(CellSignificant3(r.PeakDischargeC[5], '.')));
@@ -122,11 +124,12 @@ void TestMainWindowCompute::computingTwiceOpensAFreshTable() {
     QVERIFY(f.computed("variant1-one-slope.snp"));
     QPointer<QWidget> first = f.main().resultWindows().window(ResultKind::Table, true);
     QVERIFY(first);
-    qobject_cast<TTabulkaV1_f*>(first.data())->tabs()->setCurrentIndex(3);
+    qobject_cast<VariantIResultTableWindow*>(first.data())->tabs()->setCurrentIndex(3);
     f.main().computeProject();
     FlushClosedWindows();
     QVERIFY(!first);
-    auto* second = qobject_cast<TTabulkaV1_f*>(f.main().resultWindows().window(ResultKind::Table, true));
+    auto* second =
+        qobject_cast<VariantIResultTableWindow*>(f.main().resultWindows().window(ResultKind::Table, true));
     QVERIFY(second);
     QCOMPARE(second->tabs()->currentIndex(), 0);
     QCOMPARE(f.main().mdiArea()->subWindowList().size(), 2); // the input window and one table
@@ -138,7 +141,8 @@ void TestMainWindowCompute::computingTwiceOpensAFreshTable() {
 void TestMainWindowCompute::variantIIOneSlopeHasFiveColumnsTwoSlopesSeven() {
     StartedFixture f;
     QVERIFY(f.computed("variant2-one-slope.snp"));
-    auto* one = qobject_cast<TTabulka1*>(f.main().resultWindows().window(ResultKind::Table, false));
+    auto* one =
+        qobject_cast<Variant23ResultTableWindow*>(f.main().resultWindows().window(ResultKind::Table, false));
     QVERIFY(one);
     QVERIFY(!f.state.LastResultVariantI);
     QCOMPARE(one->grid()->model()->columnCount(), 5);
@@ -148,11 +152,12 @@ void TestMainWindowCompute::variantIIOneSlopeHasFiveColumnsTwoSlopesSeven() {
     QCOMPARE(one->grid()->cellText(0, 2), QStringLiteral("  Povodí  "));
 
     QCOMPARE(f.main().openProjectFile(ExampleProject("variant2-two-slopes.snp")),
-             THlavni::OpenResult::Opened);
+             MainWindow::OpenResult::Opened);
     FlushClosedWindows();
     QVERIFY(!f.main().resultWindows().isOpen(ResultKind::Table, false));
     f.main().computeProject();
-    auto* two = qobject_cast<TTabulka1*>(f.main().resultWindows().window(ResultKind::Table, false));
+    auto* two =
+        qobject_cast<Variant23ResultTableWindow*>(f.main().resultWindows().window(ResultKind::Table, false));
     QVERIFY(two);
     QCOMPARE(two->grid()->model()->columnCount(), 7);
     QCOMPARE(two->grid()->cellText(0, 3), QStringLiteral(" Levý svah "));
@@ -165,7 +170,8 @@ void TestMainWindowCompute::variantIIOneSlopeHasFiveColumnsTwoSlopesSeven() {
 void TestMainWindowCompute::variantIIIShowsItsLayout() {
     StartedFixture f;
     QVERIFY(f.computed("variant3-two-slopes.snp"));
-    auto* table = qobject_cast<TTabulka1*>(f.main().resultWindows().window(ResultKind::Table, false));
+    auto* table =
+        qobject_cast<Variant23ResultTableWindow*>(f.main().resultWindows().window(ResultKind::Table, false));
     QVERIFY(table);
     QCOMPARE(table->grid()->model()->rowCount(), 35);
     QCOMPARE(table->grid()->grid().Table23PeakRow, 28);
@@ -173,7 +179,7 @@ void TestMainWindowCompute::variantIIIShowsItsLayout() {
              QString::fromStdString(CellSignificant3(f.state.Variant23.DesignPeakC, '.')));
     // The context menu copies the values.
     QCOMPARE(table->grid()->contextMenu()->actions().last()->text(), QStringLiteral("Kopíruj tabulku"));
-    table->Kopirujtabulku1Click();
+    table->copyTable();
     const QString copied = QApplication::clipboard()->text();
     QCOMPARE(copied, QString::fromStdString(CopyTableText(table->grid()->grid())));
     QCOMPARE(copied.count(QStringLiteral("\r\n")), 34);
@@ -181,7 +187,7 @@ void TestMainWindowCompute::variantIIIShowsItsLayout() {
 
 void TestMainWindowCompute::noRunoffShowsTheMessageAndNoTable() {
     StartedFixture f;
-    QCOMPARE(f.main().openProjectFile(ExampleProject("no-runoff.snp")), THlavni::OpenResult::Opened);
+    QCOMPARE(f.main().openProjectFile(ExampleProject("no-runoff.snp")), MainWindow::OpenResult::Opened);
     SeenMessage seen;
     ModalScript script({Answer(QMessageBox::Ok, &seen)});
     f.main().computeProject();
@@ -202,8 +208,9 @@ void TestMainWindowCompute::noRunoffShowsTheMessageAndNoTable() {
 
 void TestMainWindowCompute::tableButtonClosesTheTable() {
     StartedFixture f;
-    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
-    f.main().Timer1Timer();
+    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")),
+             MainWindow::OpenResult::Opened);
+    f.main().updateCommandStates();
     QTest::mouseClick(f.main().speedButton(7), Qt::LeftButton); // down: compute
     QVERIFY(f.main().resultWindows().isOpen(ResultKind::Table, true));
     QTest::mouseClick(f.main().speedButton(7), Qt::LeftButton); // up: close
@@ -217,7 +224,7 @@ void TestMainWindowCompute::tableButtonClosesTheTable() {
     QVERIFY(!f.main().menuItem(QStringLiteral("N2Tabulka1"))->isVisible());
     QTRY_VERIFY(!f.main().speedButton(8)->isVisible());
     // The timer gives the table command back while the inputs are complete.
-    f.main().Timer1Timer();
+    f.main().updateCommandStates();
     QVERIFY(f.main().speedButton(7)->isEnabled());
     // Ctrl+T computes again.
     f.main().menuItem(QStringLiteral("TabulkaM1"))->trigger();
@@ -243,7 +250,7 @@ void TestMainWindowCompute::chartAndTimeSeriesFollowTheTable() {
     QCOMPARE(f.main().speedButton(5)->toolTip(), QStringLiteral("Uzavře okno s časovými řadami"));
     // The copy commands serve the active time-series window.
     f.main().mdiArea()->setActiveSubWindow(f.main().resultWindows().subWindow(ResultKind::TimeSeries, true));
-    f.main().Timer1Timer();
+    f.main().updateCommandStates();
     QVERIFY(f.main().editMenu()->isEnabled());
     QVERIFY(f.main().menuItem(QStringLiteral("N4Casoverady1"))->isChecked());
 
@@ -271,9 +278,10 @@ void TestMainWindowCompute::chartAndTimeSeriesFollowTheTable() {
 void TestMainWindowCompute::hydrographItemsSwitchTheShownHydrograph() {
     StartedFixture f;
     QVERIFY(f.computed("variant1-one-slope.snp"));
-    f.main().SpeedButton6Click();
+    f.main().chartButtonClicked();
     QTest::mouseClick(f.main().speedButton(6), Qt::LeftButton);
-    auto* chart = qobject_cast<TGrafV1_f*>(f.main().resultWindows().window(ResultKind::Chart, true));
+    auto* chart =
+        qobject_cast<VariantIChartWindow*>(f.main().resultWindows().window(ResultKind::Chart, true));
     QVERIFY(chart);
     QVERIFY(f.state.HydrographFromDesignRain);
     QVERIFY(chart->showsDesignRain());
@@ -293,7 +301,8 @@ void TestMainWindowCompute::openingAProjectClosesTheResults() {
     StartedFixture f;
     QVERIFY(f.computed("variant1-one-slope.snp"));
     QVERIFY(f.main().resultWindows().isOpen(ResultKind::Table, true));
-    QCOMPARE(f.main().openProjectFile(ExampleProject("variant3-one-slope.snp")), THlavni::OpenResult::Opened);
+    QCOMPARE(f.main().openProjectFile(ExampleProject("variant3-one-slope.snp")),
+             MainWindow::OpenResult::Opened);
     FlushClosedWindows();
     QVERIFY(!f.main().resultWindows().isOpen(ResultKind::Table, true));
     QVERIFY(!f.main().isModified());
@@ -301,24 +310,26 @@ void TestMainWindowCompute::openingAProjectClosesTheResults() {
 
 void TestMainWindowCompute::localeCommaIsUsedInTheGrids() {
     StartedFixture f(QStringLiteral(","));
-    QCOMPARE(f.main().openProjectFile(ExampleProject("variant2-one-slope.snp")), THlavni::OpenResult::Opened);
+    QCOMPARE(f.main().openProjectFile(ExampleProject("variant2-one-slope.snp")),
+             MainWindow::OpenResult::Opened);
     f.main().computeProject();
-    auto* table = qobject_cast<TTabulka1*>(f.main().resultWindows().window(ResultKind::Table, false));
+    auto* table =
+        qobject_cast<Variant23ResultTableWindow*>(f.main().resultWindows().window(ResultKind::Table, false));
     QVERIFY(table);
     const QString area = table->grid()->cellText(1, 2);
     QVERIFY2(area.contains(QLatin1Char(',')) && !area.contains(QLatin1Char('.')), qPrintable(area));
     // The inputs keep their decimal point.
-    QVERIFY(!f.projekt()->edit(10)->text().contains(QLatin1Char(',')));
+    QVERIFY(!f.inputWindow()->edit(10)->text().contains(QLatin1Char(',')));
 }
 
 void TestMainWindowCompute::computeToPaintedTableIsFast() {
     StartedFixture f;
     f.main().resize(1200, 900);
     QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-two-slopes.snp")),
-             THlavni::OpenResult::Opened);
+             MainWindow::OpenResult::Opened);
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(f.projekt()->computeButton(), Qt::LeftButton);
+    QTest::mouseClick(f.inputWindow()->computeButton(), Qt::LeftButton);
     QWidget* table = f.main().resultWindows().window(ResultKind::Table, true);
     QVERIFY(table);
     const QPixmap painted = f.main().grab(); // paints the table
@@ -332,7 +343,7 @@ void TestMainWindowCompute::computeToPaintedTableIsFast() {
 void TestMainWindowCompute::variantIPrintsAllTabsAndItsGridsStretch() {
     StartedFixture f;
     QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-two-slopes.snp")),
-             THlavni::OpenResult::Opened);
+             MainWindow::OpenResult::Opened);
     f.main().computeProject();
     f.main().menuItem(QStringLiteral("MenuGraf1"))->trigger();
     QVERIFY(f.main().resultWindows().isOpen(ResultKind::Chart, true));
@@ -355,18 +366,19 @@ void TestMainWindowCompute::variantIPrintsAllTabsAndItsGridsStretch() {
         return int(QDialog::Rejected);
     });
     // No printer is needed: the preview shows the pages (and prints into a PDF file).
-    f.main().TiskTab1Click();
+    f.main().printTable();
     onlyThisTab = true;
-    f.main().TiskTab1Click();
+    f.main().printTable();
     onlyThisTab = false;
-    f.main().Tiskgrafu1Click();
+    f.main().printChart();
     SetPrintDialogRunner({});
     QCOMPARE(defaults, QStringList(3, QStringLiteral("all")));
     QCOMPARE(shownTabs.first(), QStringLiteral("&jen tuto kartu (VSTUP)"));
     QCOMPARE(shownTabs.last(), QStringLiteral("&jen tuto kartu (N = 5 let)"));
     QCOMPARE(pages, (std::vector<int>{8, 1, 5}));
 
-    auto* table = qobject_cast<TTabulkaV1_f*>(f.main().resultWindows().window(ResultKind::Table, true));
+    auto* table =
+        qobject_cast<VariantIResultTableWindow*>(f.main().resultWindows().window(ResultKind::Table, true));
     QVERIFY(table);
     // The catchment summary shows no empty heading row above its first row.
     QVERIFY(table->grid(8)->isRowHidden(0));

@@ -6,10 +6,10 @@
 #include "MainWindowTestSupport.h"
 #include "gui/app/WindowPlacement.h"
 #include "gui/reference/LookupDialogs.h"
-#include "gui/reference/Srazky.h"
+#include "gui/reference/RainfallTableDialog.h"
 #include "gui/reference/TableEditor.h"
 #include "gui/results/ResultGridView.h"
-#include "gui/results/TabulkaV1.h"
+#include "gui/results/VariantIResultTableWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -36,13 +36,13 @@ private slots:
         QVERIFY(status);
         QCOMPARE(status->text(),
                  QString("Výpočet zatím nelze spustit – Typ povodí: není zvolen. (a další: 1)"));
-        f.projekt()->comboBox(1)->setCurrentIndex(0);
-        f.projekt()->comboBox(2)->setCurrentIndex(2);
+        f.inputWindow()->comboBox(1)->setCurrentIndex(0);
+        f.inputWindow()->comboBox(2)->setCurrentIndex(2);
         QVERIFY(
             status->text().startsWith("Výpočet zatím nelze spustit – Délka údolnice [km]: není vyplněno."));
         QVERIFY(status->toolTip().contains("Intenzita deště [mm.min⁻¹]: není vyplněno."));
         QCOMPARE(f.main().openProjectFile(ExampleProject("variant3-one-slope.snp")),
-                 THlavni::OpenResult::Opened);
+                 MainWindow::OpenResult::Opened);
         QVERIFY(status->text().startsWith("Vstupní údaje jsou úplné"));
     }
 
@@ -55,7 +55,7 @@ private slots:
         QAction* first = f.main().menuItem("Posledni1");
         QVERIFY(first && !first->isVisible());
 
-        QCOMPARE(f.main().openProjectFile(sample), THlavni::OpenResult::Opened);
+        QCOMPARE(f.main().openProjectFile(sample), MainWindow::OpenResult::Opened);
         QVERIFY(first->isVisible());
         QCOMPARE(first->text(), QString("&1 variant2-two-slopes.snp"));
         QFile stored(f.path("DATA/POSLEDNI.CFG"));
@@ -90,7 +90,7 @@ private slots:
             QVERIFY(StartProgram(state, options, program));
             // The user's own project directory is left as it is.
             QCOMPARE(QDir(dir.filePath("PROJEKTY")).entryList(QDir::Files), QStringList());
-            QCOMPARE(program.mainWindow->openProjectFile(project), THlavni::OpenResult::Opened);
+            QCOMPARE(program.mainWindow->openProjectFile(project), MainWindow::OpenResult::Opened);
         }
         AppState state;
         StartedProgram program;
@@ -118,19 +118,21 @@ private slots:
         QVERIFY(f.started);
         f.main().resize(1600, 1000);
         QCOMPARE(f.main().openProjectFile(ExampleProject("variant2-one-slope.snp")),
-                 THlavni::OpenResult::Opened);
+                 MainWindow::OpenResult::Opened);
         f.main().computeProject();
         QMdiSubWindow* table = f.main().resultWindows().subWindow(ResultKind::Table, false);
         QVERIFY(table);
-        QMdiSubWindow* input =
-            f.projekt()->parentWidget() ? qobject_cast<QMdiSubWindow*>(f.projekt()->parentWidget()) : nullptr;
+        QMdiSubWindow* input = f.inputWindow()->parentWidget()
+                                   ? qobject_cast<QMdiSubWindow*>(f.inputWindow()->parentWidget())
+                                   : nullptr;
         QVERIFY(input);
         QVERIFY(!table->geometry().intersects(input->geometry()));
 
         // On a 1366 × 768 screen a Variant I table shows every column.
         f.main().resize(1366, 768);
         QVERIFY(f.computed("variant1-two-slopes.snp"));
-        auto* tabs = qobject_cast<TTabulkaV1_f*>(f.main().resultWindows().window(ResultKind::Table, true));
+        auto* tabs = qobject_cast<VariantIResultTableWindow*>(
+            f.main().resultWindows().window(ResultKind::Table, true));
         QVERIFY(tabs);
         QVERIFY(tabs->currentGrid()->naturalSize().width() < f.main().mdiArea()->viewport()->width());
         QCOMPARE(tabs->currentGrid()->horizontalScrollBar()->maximum(), 0);
@@ -139,8 +141,9 @@ private slots:
     void closingTheProgramAsksAboutUnsavedTableEdits() {
         StartedFixture f;
         QVERIFY(f.started);
-        TSrazky1* rainfall = static_cast<LookupDialogs*>(f.program.lookupDialogs.get())->rainfall();
-        rainfall->Button3->click();
+        RainfallTableDialog* rainfall =
+            static_cast<LookupDialogs*>(f.program.lookupDialogs.get())->rainfall();
+        rainfall->editButton->click();
         TableEditor* editor = rainfall->editor();
         QVERIFY(editor);
         editor->addButton->click();

@@ -4,7 +4,7 @@
 // Ctrl+Q. The copy keys are tried with the time-series window's commands.
 #include "MainWindowTestSupport.h"
 
-#include "gui/app/AboutWindow.h"
+#include "gui/app/AboutDialog.h"
 #include "gui/app/HelpWindow.h"
 
 #include <QAction>
@@ -22,11 +22,11 @@ using namespace hydrim::gui::testing;
 
 namespace {
 
-bool TableOpen(THlavni& main) {
+bool TableOpen(MainWindow& main) {
     return main.resultWindows().isOpen(ResultKind::Table, true);
 }
 
-void Activate(THlavni& main) {
+void Activate(MainWindow& main) {
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
 }
@@ -60,22 +60,22 @@ void TestMainWindowKeys::statusBarButtonAndF9AgreeFromAnEmptyProject() {
     QFETCH(int, catchmentType);
     StartedFixture f;
     QVERIFY(f.started);
-    TProjekt1* projekt = f.projekt();
+    ProjectInputWindow* inputWindow = f.inputWindow();
     auto* status = f.main().findChild<QLabel*>(QStringLiteral("InputStatus"));
     QAction* f9 = f.main().menuItem(QStringLiteral("Vypocitej1"));
     QVERIFY(status && f9);
     QCOMPARE(f9->shortcut(), QKeySequence(Qt::Key_F9));
     const auto agree = [&] {
         const bool complete = status->text().startsWith(QStringLiteral("Vstupní údaje jsou úplné"));
-        return complete == projekt->computeButton()->isEnabled();
+        return complete == inputWindow->computeButton()->isEnabled();
     };
     const auto type = [&](int k, const char* keys) {
-        QTest::keyClicks(projekt->edit(k), QString::fromLatin1(keys));
+        QTest::keyClicks(inputWindow->edit(k), QString::fromLatin1(keys));
         QVERIFY2(agree(), qPrintable(QStringLiteral("Edit%1: ").arg(k) + status->text()));
     };
-    projekt->comboBox(1)->setCurrentIndex(catchmentType);
-    projekt->comboBox(2)->setCurrentIndex(variant);
-    QCOMPARE(projekt->comboBox(3)->currentText(), QStringLiteral("100"));
+    inputWindow->comboBox(1)->setCurrentIndex(catchmentType);
+    inputWindow->comboBox(2)->setCurrentIndex(variant);
+    QCOMPARE(inputWindow->comboBox(3)->currentText(), QStringLiteral("100"));
     type(5, "1.2");
     type(6, "2.5");
     if (variant == 0) {
@@ -89,12 +89,12 @@ void TestMainWindowKeys::statusBarButtonAndF9AgreeFromAnEmptyProject() {
     for (const auto& [k, value] : {std::pair{10, "0.8"}, {11, "8"}, {12, "0.12"}, {14, "85"}}) {
         type(k, value);
     }
-    projekt->comboBox(4)->setCurrentIndex(1);
+    inputWindow->comboBox(4)->setCurrentIndex(1);
     if (catchmentType == 1) {
         for (const auto& [k, value] : {std::pair{17, "0.5"}, {18, "6"}, {19, "0.1"}, {21, "80"}}) {
             type(k, value);
         }
-        projekt->comboBox(5)->setCurrentIndex(2);
+        inputWindow->comboBox(5)->setCurrentIndex(2);
     }
     if (variant >= 1) {
         type(15, "60");
@@ -102,16 +102,16 @@ void TestMainWindowKeys::statusBarButtonAndF9AgreeFromAnEmptyProject() {
     if (variant == 2) {
         type(16, "1.2");
     }
-    QVERIFY2(projekt->computeButton()->isEnabled(), qPrintable(status->text()));
+    QVERIFY2(inputWindow->computeButton()->isEnabled(), qPrintable(status->text()));
     QVERIFY(agree());
     if (variant == 1) {
         // Another N and back: still in step.
-        projekt->comboBox(3)->setCurrentIndex(4);
-        QVERIFY(agree() && !projekt->computeButton()->isEnabled()); // no rain for N = 50 yet
+        inputWindow->comboBox(3)->setCurrentIndex(4);
+        QVERIFY(agree() && !inputWindow->computeButton()->isEnabled()); // no rain for N = 50 yet
         type(8, "55");
-        QVERIFY(projekt->computeButton()->isEnabled());
-        projekt->comboBox(3)->setCurrentIndex(5);
-        QVERIFY(agree() && projekt->computeButton()->isEnabled());
+        QVERIFY(inputWindow->computeButton()->isEnabled());
+        inputWindow->comboBox(3)->setCurrentIndex(5);
+        QVERIFY(agree() && inputWindow->computeButton()->isEnabled());
     }
     f9->trigger();
     QVERIFY(f.main().resultWindows().isOpen(ResultKind::Table, variant == 0));
@@ -119,8 +119,8 @@ void TestMainWindowKeys::statusBarButtonAndF9AgreeFromAnEmptyProject() {
 
 void TestMainWindowKeys::computeKeysComputeAndAltVOpensTheMenu() {
     StartedFixture f;
-    THlavni& main = f.main();
-    QCOMPARE(main.openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
+    MainWindow& main = f.main();
+    QCOMPARE(main.openProjectFile(ExampleProject("variant1-one-slope.snp")), MainWindow::OpenResult::Opened);
     const auto closeTable = [&main] {
         main.resultWindows().close(ResultKind::Table, true);
         FlushClosedWindows();
@@ -147,7 +147,7 @@ void TestMainWindowKeys::computeKeysComputeAndAltVOpensTheMenu() {
     closeTable();
 
     // With the inputs incomplete F9 does nothing.
-    f.projekt()->edit(5)->clear();
+    f.inputWindow()->edit(5)->clear();
     Activate(main);
     QTest::keyClick(&main, Qt::Key_F9);
     QCoreApplication::processEvents();
@@ -156,9 +156,9 @@ void TestMainWindowKeys::computeKeysComputeAndAltVOpensTheMenu() {
 
 void TestMainWindowKeys::ctrlTBringsTheOpenTableForward() {
     StartedFixture f;
-    THlavni& main = f.main();
-    QCOMPARE(main.openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
-    main.Timer1Timer();
+    MainWindow& main = f.main();
+    QCOMPARE(main.openProjectFile(ExampleProject("variant1-one-slope.snp")), MainWindow::OpenResult::Opened);
+    main.updateCommandStates();
     Activate(main);
     QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_T));
     QTRY_VERIFY(TableOpen(main));
@@ -168,7 +168,7 @@ void TestMainWindowKeys::ctrlTBringsTheOpenTableForward() {
     // neither closed nor computed anew.
     for (int press = 0; press < 2; ++press) {
         Activate(main); // the progress window of the computation took the activation
-        main.N1Projekt1Click();
+        main.activateInputWindow();
         QCoreApplication::processEvents();
         QVERIFY(main.mdiArea()->activeSubWindow() != table);
         QTest::keySequence(&main, QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -181,7 +181,7 @@ void TestMainWindowKeys::ctrlTBringsTheOpenTableForward() {
 
 void TestMainWindowKeys::f1ShowsTheUserGuideAndCtrlQEndsTheProgram() {
     StartedFixture f;
-    THlavni& main = f.main();
+    MainWindow& main = f.main();
     Activate(main);
     QVERIFY(!main.helpWindow());
     QTest::keyClick(&main, Qt::Key_F1);

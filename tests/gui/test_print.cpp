@@ -7,7 +7,7 @@
 #include "core/project/ProjectFile.h"
 #include "core/project/TextCodec.h"
 #include "core/reference/ParTableFile.h"
-#include "gui/app/Hlavni.h"
+#include "gui/app/MainWindow.h"
 #include "gui/app/PrintExportHooks.h"
 #include "gui/app/PrintPreview.h"
 #include "gui/views/ExportWorkbook.h"
@@ -151,7 +151,7 @@ void PrintTest::chartPageLeavesTheScreenChartAlone() {
 void PrintTest::chartPreviewIsLandscapeAndSaysWhatComesNext() {
     StartedFixture f;
     QVERIFY(f.computed("variant1-two-slopes.snp"));
-    f.main().MenuGraf1Click();
+    f.main().toggleChart();
     QTemporaryDir dir;
     const QString pdf = dir.filePath("nahled.pdf");
     QPrinter& printer = f.main().printer();
@@ -174,7 +174,7 @@ void PrintTest::chartPreviewIsLandscapeAndSaysWhatComesNext() {
         preview->print(); // into the PDF file
         return int(QDialog::Rejected);
     });
-    f.main().Tiskgrafu1Click();
+    f.main().printChart();
     f.main().findChild<QAction*>(QStringLiteral("UlozGrafPdf1"))->trigger();
     SetPrintDialogRunner({});
 
@@ -200,13 +200,13 @@ void PrintTest::noPrinterShowsTheMessage() {
         QSKIP("a printer is installed on this machine");
     }
     AppState state;
-    THlavni main(state);
+    MainWindow main(state);
     MessageCatcher catcher;
     // Printing goes through a preview that needs no printer (nothing to
     // print here); only the printer set-up has nothing to offer.
-    main.TiskTab1Click();
-    main.Tiskgrafu1Click();
-    main.Konfiguracetisku1Click();
+    main.printTable();
+    main.printChart();
+    main.configurePrinter();
     QCOMPARE(catcher.texts, QStringList(1, QStringLiteral("Nejsou nainstalovány žádné tiskárny !!")));
 }
 
@@ -267,7 +267,7 @@ void PrintTest::proposedWorkbookNames() {
 
 void PrintTest::pdfCommandsFollowThePrintCommands() {
     AppState state;
-    THlavni main(state); // wires its result windows itself
+    MainWindow main(state); // wires its result windows itself
     const auto check = [&main](const char* printName, const char* pdfName) {
         QAction* print = main.menuItem(QString::fromLatin1(printName));
         auto* pdf = main.findChild<QAction*>(QString::fromLatin1(pdfName));

@@ -1,6 +1,6 @@
 // The project input window driven as a user would: typing, pasting, leaving
 // fields, choosing lists, with the message boxes answered as they open.
-#include "gui/project/Projekt.h"
+#include "gui/project/ProjectInputWindow.h"
 
 #include "MessageAnswerer.h"
 #include "core/project/InputRules.h"
@@ -36,12 +36,12 @@ const QString Rain100 = QString::fromStdString(Rain100Message);
 
 } // namespace
 
-class TestProjekt : public QObject {
+class TestProjectInputWindow : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<AppState> state_;
-    std::unique_ptr<TProjekt1> window_;
+    std::unique_ptr<ProjectInputWindow> window_;
 
     QLineEdit* edit(int k) { return window_->edit(k); }
     QComboBox* list(int k) { return window_->comboBox(k); }
@@ -95,7 +95,7 @@ private:
 private slots:
     void init() {
         state_ = std::make_unique<AppState>();
-        window_ = std::make_unique<TProjekt1>(*state_);
+        window_ = std::make_unique<ProjectInputWindow>(*state_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
@@ -252,7 +252,7 @@ private slots:
     }
 
     void computeButtonFollowsTheRequiredMembers() {
-        QSignalSpy states(window_.get(), &TProjekt1::computeStateChanged);
+        QSignalSpy states(window_.get(), &ProjectInputWindow::computeStateChanged);
         fillVariantIOneSlope();
         QVERIFY(window_->computeButton()->isEnabled());
         QCOMPARE(states.count(), 1);
@@ -401,7 +401,7 @@ private slots:
         project.Rainfall.Texts = {"", "45", "55", "66", "77", "99"};
         project.Rainfall.ReturnPeriodIndex = 3;
         state_->CurrentProject = project;
-        QSignalSpy modified(window_.get(), &TProjekt1::modified);
+        QSignalSpy modified(window_.get(), &ProjectInputWindow::modified);
         window_->showProject();
 
         QCOMPARE(edit(8)->text(), QString("66")); // the N = 20 text
@@ -441,7 +441,7 @@ private slots:
     // The identification texts are typed like any text, limited in length,
     // and come back from the project file; a longer text of a file is not cut.
     void identificationIsTypedSavedAndReadBack() {
-        QSignalSpy modified(window_.get(), &TProjekt1::modified);
+        QSignalSpy modified(window_.get(), &ProjectInputWindow::modified);
         type(1, "4-16-01-0120");
         QVERIFY(modified.count() >= 1);
         edit(2)->insert(QString::fromUtf8("Bezejmenný přítok Jihlavy")); // as an input method types
@@ -500,7 +500,7 @@ private slots:
         state_->CurrentProject.Lookup.RainfallStationRow = 17;
         state_->CurrentProject.ChartTitle1 = "Graf";
         window_->setWindowTitle("/tmp/a.snp");
-        QSignalSpy states(window_.get(), &TProjekt1::computeStateChanged);
+        QSignalSpy states(window_.get(), &ProjectInputWindow::computeStateChanged);
         window_->clearProject();
 
         QCOMPARE(window_->windowTitle(), QString::fromUtf8("Nepojmenovaný projekt"));
@@ -524,7 +524,7 @@ private slots:
 
     void lookupButtonsServeOneSlope() {
         choose(1, 0);
-        QSignalSpy requests(window_.get(), &TProjekt1::lookupRequested);
+        QSignalSpy requests(window_.get(), &ProjectInputWindow::lookupRequested);
         window_->speedButton(1)->click();
         QCOMPARE(requests.count(), 1);
         QCOMPARE(requests.last().at(0).toInt(), 1);
@@ -580,7 +580,7 @@ private slots:
     void computeRunsOnCorrectedValues() {
         MessageAnswerer messages;
         fillVariantIOneSlope();
-        QSignalSpy computes(window_.get(), &TProjekt1::computeRequested);
+        QSignalSpy computes(window_.get(), &ProjectInputWindow::computeRequested);
         replace(14, "30");
         // Not finished yet, the value is named as a problem and the button is
         // off; the compute command (F9) finishes it first.
@@ -670,7 +670,7 @@ private slots:
         QCOMPARE(list(1)->placeholderText(), QString("Vyber typ povodí"));
         QCOMPARE(window_->inputProblems().value(0), QString("Typ povodí: není zvolen."));
         QVERIFY(list(1)->property("inputProblem").toBool());
-        QSignalSpy changed(window_.get(), &TProjekt1::inputProblemsChanged);
+        QSignalSpy changed(window_.get(), &ProjectInputWindow::inputProblemsChanged);
         choose(0, 0);
         QVERIFY(!changed.isEmpty());
         const QString missing = QStringLiteral("Délka údolnice [km]: není vyplněno.");
@@ -730,7 +730,7 @@ private slots:
     }
 
     void closingLetsTheMainWindowAsk() {
-        QSignalSpy closing(window_.get(), &TProjekt1::closing);
+        QSignalSpy closing(window_.get(), &ProjectInputWindow::closing);
         type(5, "1");
         window_->close();
         QCOMPARE(closing.count(), 1);
@@ -761,5 +761,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestProjekt)
+QTEST_MAIN(TestProjectInputWindow)
 #include "test_projekt.moc"

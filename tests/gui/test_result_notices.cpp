@@ -8,10 +8,10 @@
 #include "core/project/TextCodec.h"
 #include "core/results/WarningLists.h"
 #include "gui/common/ResultNotice.h"
-#include "gui/results/Tabulka.h"
-#include "gui/results/TabulkaV1.h"
-#include "gui/views/TGrafV1_f.h"
-#include "gui/views/TVypisDatV1_f.h"
+#include "gui/results/Variant23ResultTableWindow.h"
+#include "gui/results/VariantIResultTableWindow.h"
+#include "gui/views/VariantIChartWindow.h"
+#include "gui/views/VariantITimeSeriesWindow.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -66,25 +66,25 @@ void TestResultNotices::warningsShowBelowTablesAndBesideTheirHydrographs() {
 
     state.Warnings.clear();
     Error layoutError;
-    TTabulkaV1_f quiet(ResultGrids(state, DataDir, layoutError), ResultWarnings(state), QFont());
+    VariantIResultTableWindow quiet(ResultGrids(state, DataDir, layoutError), ResultWarnings(state), QFont());
     QVERIFY(quiet.notice()->isHidden());
 
     state.Warnings = SomeWarnings();
-    TTabulkaV1_f table(ResultGrids(state, DataDir, layoutError), ResultWarnings(state), QFont());
+    VariantIResultTableWindow table(ResultGrids(state, DataDir, layoutError), ResultWarnings(state), QFont());
     QVERIFY(!table.notice()->isHidden());
     QCOMPARE(table.notice()->warningTexts().size(), 3);
     QVERIFY(table.notice()->warningsLabel()->text().startsWith(QStringLiteral("Upozornění:\n• Hydrogram")));
     QVERIFY(table.notice()->outOfDateLabel()->isHidden());
 
     // The chart and the time series show the warnings of their return period.
-    TGrafV1_f chart(state);
+    VariantIChartWindow chart(state);
     QCOMPARE(chart.notice()->warningTexts(),
              QStringList({QString::fromStdString(SomeWarnings()[0].Message),
                           QString::fromStdString(SomeWarnings()[2].Message)}));
     chart.tabBar()->setCurrentIndex(4); // N = 100
     QCOMPARE(chart.notice()->warnings(), WarningsOfReturnPeriod(SomeWarnings(), 100));
     QVERIFY(chart.notice()->warningsLabel()->text().startsWith(QStringLiteral("Upozornění: Déšť")));
-    TVypisDatV1_f series(state);
+    VariantITimeSeriesWindow series(state);
     series.tabBar()->setCurrentIndex(1); // N = 10
     QCOMPARE(series.notice()->warnings(), Warnings{SomeWarnings()[2]});
     QVERIFY(!series.notice()->isHidden());
@@ -93,18 +93,18 @@ void TestResultNotices::warningsShowBelowTablesAndBesideTheirHydrographs() {
     QVERIFY(variant2.hasResults());
     variant2.State->Warnings = {SomeWarnings()[2]};
     variant2.State->BaseDir = HYDRIM_SOURCE_DIR;
-    TTabulka1 table2(Variant23Grid(*variant2.State, DataDir, layoutError), ResultWarnings(*variant2.State),
-                     QFont());
+    Variant23ResultTableWindow table2(Variant23Grid(*variant2.State, DataDir, layoutError),
+                                      ResultWarnings(*variant2.State), QFont());
     QCOMPARE(table2.notice()->warningTexts(), QStringList{QString::fromStdString(SomeWarnings()[2].Message)});
 }
 
 void TestResultNotices::changedInputsMarkTheResultsUntilTheNextComputation() {
     StartedFixture f;
     QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-two-slopes.snp")),
-             THlavni::OpenResult::Opened);
+             MainWindow::OpenResult::Opened);
     f.main().computeProject();
     ResultWindows& results = f.main().resultWindows();
-    f.main().MenuGraf1Click();
+    f.main().toggleChart();
     ResultNotice* table = NoticeOf(results.window(ResultKind::Table, true));
     ResultNotice* chart = NoticeOf(results.window(ResultKind::Chart, true));
     QVERIFY(table && chart);
@@ -113,24 +113,24 @@ void TestResultNotices::changedInputsMarkTheResultsUntilTheNextComputation() {
     // The identification and the description modify the project but are no
     // input of the computation.
     QVERIFY(!f.main().isModified());
-    QTest::keyClicks(f.projekt()->edit(EditIdentificationFirst), QStringLiteral("4-16-01-0120"));
+    QTest::keyClicks(f.inputWindow()->edit(EditIdentificationFirst), QStringLiteral("4-16-01-0120"));
     QVERIFY(f.main().isModified());
-    f.projekt()->memo()->setPlainText(QStringLiteral("jiný popis"));
+    f.inputWindow()->memo()->setPlainText(QStringLiteral("jiný popis"));
     QVERIFY(!table->isOutOfDate());
 
-    f.projekt()->edit(EditAreaL)->setText(QStringLiteral("0.5"));
+    f.inputWindow()->edit(EditAreaL)->setText(QStringLiteral("0.5"));
     QVERIFY(table->isOutOfDate() && chart->isOutOfDate());
     QVERIFY(!table->isHidden() && !table->outOfDateLabel()->isHidden());
     QCOMPARE(table->outOfDateLabel()->text(), QStringLiteral("Výsledky neodpovídají zadání – přepočítejte"));
     QCOMPARE(table->shownWarnings().front().Message, OutOfDateMessage);
     // A window opened from the old results is marked too.
-    f.main().Casoverady1Click();
+    f.main().toggleTimeSeries();
     QVERIFY(NoticeOf(results.window(ResultKind::TimeSeries, true))->isOutOfDate());
 
     f.main().computeProject();
     QVERIFY(!NoticeOf(results.window(ResultKind::Table, true))->isOutOfDate());
     // A lookup dialog writes its value as typing would.
-    f.projekt()->setFieldText(EditCnL, QStringLiteral("81"));
+    f.inputWindow()->setFieldText(EditCnL, QStringLiteral("81"));
     QVERIFY(NoticeOf(results.window(ResultKind::Table, true))->isOutOfDate());
 }
 
@@ -146,7 +146,7 @@ void TestResultNotices::openingListsTheValuesTheWindowRefusedOrCorrected() {
     QVERIFY(!file.isEmpty());
     SeenMessage seen;
     ModalScript script({Answer(QMessageBox::Ok, &seen)});
-    QCOMPARE(f.main().openProjectFile(file), THlavni::OpenResult::Opened);
+    QCOMPARE(f.main().openProjectFile(file), MainWindow::OpenResult::Opened);
     QVERIFY(script.finished());
     QCOMPARE(seen.icon, QMessageBox::Warning);
     for (const char* line : {"Číslo CN křivky [40-100]: načteno \"120\", použito \"100\".",
@@ -155,15 +155,16 @@ void TestResultNotices::openingListsTheValuesTheWindowRefusedOrCorrected() {
                              "N = 10 [mm]: načteno \"9999999\", použito \"500\"."}) {
         QVERIFY2(seen.text.contains(QString::fromUtf8(line)), line);
     }
-    QCOMPARE(f.projekt()->edit(EditCnL)->text(), QStringLiteral("100"));
-    QCOMPARE(f.projekt()->edit(EditSlopeL)->text(), QString());
-    QCOMPARE(f.projekt()->edit(EditRoughnessL)->text(), QString());
-    QCOMPARE(f.projekt()->edit(EditRain10)->text(), QStringLiteral("500"));
-    QVERIFY(!f.projekt()->computeButton()->isEnabled());
+    QCOMPARE(f.inputWindow()->edit(EditCnL)->text(), QStringLiteral("100"));
+    QCOMPARE(f.inputWindow()->edit(EditSlopeL)->text(), QString());
+    QCOMPARE(f.inputWindow()->edit(EditRoughnessL)->text(), QString());
+    QCOMPARE(f.inputWindow()->edit(EditRain10)->text(), QStringLiteral("500"));
+    QVERIFY(!f.inputWindow()->computeButton()->isEnabled());
     QVERIFY(f.main().isModified());
 
     // An ordinary file opens without a word.
-    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")), THlavni::OpenResult::Opened);
+    QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-one-slope.snp")),
+             MainWindow::OpenResult::Opened);
     QVERIFY(!f.main().isModified());
 }
 
@@ -178,7 +179,7 @@ void TestResultNotices::openingADamagedFileSaysWhatItLackedOrAsksAgain() {
     cutFile.close();
     SeenMessage seen;
     ModalScript script({Answer(QMessageBox::Ok, &seen)});
-    QCOMPARE(f.main().openProjectFile(cut), THlavni::OpenResult::Opened);
+    QCOMPARE(f.main().openProjectFile(cut), MainWindow::OpenResult::Opened);
     QVERIFY(script.finished());
     QVERIFY2(seen.text.contains(QStringLiteral("Chybějící položky byly doplněny prázdné:")),
              qPrintable(seen.text));
@@ -193,7 +194,7 @@ void TestResultNotices::openingADamagedFileSaysWhatItLackedOrAsksAgain() {
     garbageFile.close();
     SeenMessage error;
     ModalScript again({ChooseFile(garbage), Answer(QMessageBox::Ok, &error), ChooseFile(QString())});
-    f.main().Otevri1Click();
+    f.main().openProject();
     QVERIFY(again.finished());
     QCOMPARE(error.icon, QMessageBox::Critical);
     QVERIFY2(error.text.contains(QStringLiteral("\"??xxx")), qPrintable(error.text));
@@ -202,21 +203,21 @@ void TestResultNotices::openingADamagedFileSaysWhatItLackedOrAsksAgain() {
 
 void TestResultNotices::fallingRainfallIsWarnedOfOnLeavingTheField() {
     StartedFixture f;
-    TProjekt1* projekt = f.projekt();
-    projekt->comboBox(1)->setCurrentIndex(0);
-    projekt->comboBox(2)->setCurrentIndex(0);
-    QTest::keyClicks(projekt->edit(EditRainN), QStringLiteral("75"));
-    QTest::keyClicks(projekt->edit(EditRain10), QStringLiteral("50"));
+    ProjectInputWindow* inputWindow = f.inputWindow();
+    inputWindow->comboBox(1)->setCurrentIndex(0);
+    inputWindow->comboBox(2)->setCurrentIndex(0);
+    QTest::keyClicks(inputWindow->edit(EditRainN), QStringLiteral("75"));
+    QTest::keyClicks(inputWindow->edit(EditRain10), QStringLiteral("50"));
     SeenMessage seen;
     ModalScript script({Answer(QMessageBox::Ok, &seen)});
     QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(projekt->edit(EditRain10), &out);
+    QApplication::sendEvent(inputWindow->edit(EditRain10), &out);
     QTRY_VERIFY(script.finished());
     QCOMPARE(seen.icon, QMessageBox::Warning);
     QVERIFY2(seen.text.contains(QStringLiteral("N = 10 let (50 mm) je menší než pro N = 5 let (75 mm)")),
              qPrintable(seen.text));
     // The values stay as typed: the warning does not correct them.
-    QCOMPARE(projekt->edit(EditRain10)->text(), QStringLiteral("50"));
+    QCOMPARE(inputWindow->edit(EditRain10)->text(), QStringLiteral("50"));
 }
 
 QTEST_MAIN(TestResultNotices)

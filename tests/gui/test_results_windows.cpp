@@ -3,11 +3,11 @@
 // HYDRIM_SCREENSHOT_DIR set, the pictures are kept there for a look.
 #include "MainWindowTestSupport.h"
 
-#include "gui/app/AboutWindow.h"
+#include "gui/app/AboutDialog.h"
 #include "gui/app/ProgressWindow.h"
 #include "gui/results/ResultGridView.h"
-#include "gui/results/Tabulka.h"
-#include "gui/results/TabulkaV1.h"
+#include "gui/results/Variant23ResultTableWindow.h"
+#include "gui/results/VariantIResultTableWindow.h"
 
 #include <QDir>
 #include <QImage>
@@ -62,9 +62,10 @@ void TestResultsWindows::variantITabsPaintTheirRows() {
     StartedFixture f;
     f.main().resize(1280, 900);
     QCOMPARE(f.main().openProjectFile(ExampleProject("variant1-two-slopes.snp")),
-             THlavni::OpenResult::Opened);
+             MainWindow::OpenResult::Opened);
     f.main().computeProject();
-    auto* table = qobject_cast<TTabulkaV1_f*>(f.main().resultWindows().window(ResultKind::Table, true));
+    auto* table =
+        qobject_cast<VariantIResultTableWindow*>(f.main().resultWindows().window(ResultKind::Table, true));
     QVERIFY(table);
     QMdiSubWindow* sub = f.main().resultWindows().subWindow(ResultKind::Table, true);
     sub->move(0, 0);
@@ -88,9 +89,10 @@ void TestResultsWindows::variantIIAndIIIPaintTheirRows() {
     for (const char* example :
          {"variant2-two-slopes.snp", "variant2-one-slope.snp", "variant3-one-slope.snp"}) {
         StartedFixture f;
-        QCOMPARE(f.main().openProjectFile(ExampleProject(example)), THlavni::OpenResult::Opened);
+        QCOMPARE(f.main().openProjectFile(ExampleProject(example)), MainWindow::OpenResult::Opened);
         f.main().computeProject();
-        auto* table = qobject_cast<TTabulka1*>(f.main().resultWindows().window(ResultKind::Table, false));
+        auto* table = qobject_cast<Variant23ResultTableWindow*>(
+            f.main().resultWindows().window(ResultKind::Table, false));
         QVERIFY(table);
         QMdiSubWindow* sub = f.main().resultWindows().subWindow(ResultKind::Table, false);
         sub->resize(sub->width(), 1000); // the whole table, peak row included

@@ -4,9 +4,9 @@
 // of a hand-edited file are reported, and nothing is lost.
 #include "MainWindowTestSupport.h"
 #include "gui/reference/CsvImportPreview.h"
-#include "gui/reference/GamaTab.h"
 #include "gui/reference/LookupDialogs.h"
-#include "gui/reference/Srazky.h"
+#include "gui/reference/RainfallTableDialog.h"
+#include "gui/reference/RoughnessTableDialog.h"
 #include "gui/reference/TableEditor.h"
 #include "test_dialog_support.h"
 
@@ -62,12 +62,12 @@ private slots:
             StartedProgram program;
             QVERIFY(StartProgram(state, options, program));
             const QByteArray shippedStations = Bytes(stations);
-            TSrazky1* rainfall = DialogsOf(program)->rainfall();
+            RainfallTableDialog* rainfall = DialogsOf(program)->rainfall();
             QVERIFY(!rainfall->hasStations());
             QVERIFY(rainfall->note()->text().contains(QStringLiteral("„Upravit tabulku“")));
             QVERIFY(rainfall->note()->text().contains(QStringLiteral("„Import z CSV…“")));
 
-            rainfall->Button3->click();
+            rainfall->editButton->click();
             TableEditor* editor = rainfall->editor();
             QVERIFY(editor && editor->isVisible());
             editor->addButton->click();
@@ -99,7 +99,7 @@ private slots:
             editor->closeButton->click();
             QTRY_VERIFY(!rainfall->editor());
 
-            TGamatab1* roughness = DialogsOf(program)->roughness();
+            RoughnessTableDialog* roughness = DialogsOf(program)->roughness();
             QVERIFY(!roughness->hasClasses());
             roughness->editButton->click();
             TableEditor* classEditor = roughness->editor();
@@ -130,31 +130,31 @@ private slots:
         StartedProgram program;
         QVERIFY(StartProgram(state, options, program));
         QVERIFY(messages.messages.isEmpty());
-        TProjekt1* projekt = program.mainWindow->projekt();
-        projekt->comboBox(2)->setCurrentIndex(0);
-        projekt->comboBox(3)->setCurrentIndex(1);
+        ProjectInputWindow* inputWindow = program.mainWindow->inputWindow();
+        inputWindow->comboBox(2)->setCurrentIndex(0);
+        inputWindow->comboBox(3)->setCurrentIndex(1);
         DialogsOf(program)->openLookup(RainfallButton, true);
-        TSrazky1* rainfall = DialogsOf(program)->rainfall();
+        RainfallTableDialog* rainfall = DialogsOf(program)->rainfall();
         QVERIFY(rainfall->isVisible());
-        QCOMPARE(rainfall->StringGrid1->text(1, 1), QStringLiteral("Šumperk"));
-        rainfall->StringGrid1->setCurrentGridRow(1, false);
-        rainfall->Button1->click();
-        QCOMPARE(projekt->edit(EditRainN)->text(), QStringLiteral("50"));
-        QCOMPARE(projekt->edit(EditRain100)->text(), QStringLiteral("90"));
+        QCOMPARE(rainfall->grid->text(1, 1), QStringLiteral("Šumperk"));
+        rainfall->grid->setCurrentGridRow(1, false);
+        rainfall->insertButton->click();
+        QCOMPARE(inputWindow->edit(EditRainN)->text(), QStringLiteral("50"));
+        QCOMPARE(inputWindow->edit(EditRain100)->text(), QStringLiteral("90"));
 
         DialogsOf(program)->openLookup(RoughnessLeft, true);
-        TGamatab1* roughness = DialogsOf(program)->roughness();
-        QCOMPARE(roughness->StringGrid1->text(3, 0), QStringLiteral("Orná půda"));
-        TypeIntoCell(roughness->StringGrid1, 3, 3, "1");
-        roughness->StringGrid1->finishEditing();
-        QCoreApplication::sendPostedEvents();                              // the finished value is checked
-        QCOMPARE(roughness->StringGrid1->text(3, 3), QStringLiteral("2")); // the imported minimum
+        RoughnessTableDialog* roughness = DialogsOf(program)->roughness();
+        QCOMPARE(roughness->grid->text(3, 0), QStringLiteral("Orná půda"));
+        TypeIntoCell(roughness->grid, 3, 3, "1");
+        roughness->grid->finishEditing();
+        QCoreApplication::sendPostedEvents();                       // the finished value is checked
+        QCOMPARE(roughness->grid->text(3, 3), QStringLiteral("2")); // the imported minimum
         QCOMPARE(messages.messages.size(), 1);
-        TypeIntoCell(roughness->StringGrid1, 2, 3, "8");
-        TypeIntoCell(roughness->StringGrid1, 2, 4, "1");
+        TypeIntoCell(roughness->grid, 2, 3, "8");
+        TypeIntoCell(roughness->grid, 2, 4, "1");
         roughness->panel.compute->click();
         roughness->panel.insert->click();
-        QCOMPARE(projekt->edit(EditRoughnessL)->text(), QStringLiteral("8.00"));
+        QCOMPARE(inputWindow->edit(EditRoughnessL)->text(), QStringLiteral("8.00"));
     }
 
     void wrongCsvLinesAreListedAndTheTableIsKeptUntilConfirmed() {
@@ -164,7 +164,7 @@ private slots:
         LookupDialogs dialogs(state, dir.path().toStdString(), nullptr);
         const QString stations = dir.filePath(QStringLiteral("srazky.tab"));
         const QByteArray before = Bytes(stations);
-        dialogs.rainfall()->Button3->click();
+        dialogs.rainfall()->editButton->click();
         TableEditor* editor = dialogs.rainfall()->editor();
         const std::vector<TableRow> original = editor->rows();
         QCOMPARE(original.size(), size_t{6});
@@ -202,16 +202,16 @@ private slots:
         LookupDialogs dialogs(state, dir.path().toStdString(), nullptr);
         dialogs.attachLink(&link);
         dialogs.openLookup(RoughnessLeft, true);
-        TGamatab1* roughness = dialogs.roughness();
-        TypeIntoCell(roughness->StringGrid1, 16, 3, "10");
-        TypeIntoCell(roughness->StringGrid1, 16, 4, "1");
+        RoughnessTableDialog* roughness = dialogs.roughness();
+        TypeIntoCell(roughness->grid, 16, 3, "10");
+        TypeIntoCell(roughness->grid, 16, 4, "1");
         roughness->editButton->click();
         TableEditor* editor = roughness->editor();
         editor->grid->setCurrentCell(14, 1); // the class of row 16
         editor->deleteButton->click();
         QVERIFY(editor->save());
-        QVERIFY(!roughness->StringGrid1->isCellEditable(16, 3));
-        QVERIFY(roughness->StringGrid1->text(16, 3).isEmpty());
+        QVERIFY(!roughness->grid->isCellEditable(16, 3));
+        QVERIFY(roughness->grid->text(16, 3).isEmpty());
         roughness->panel.compute->click();
         QVERIFY(roughness->panel.value->text().isEmpty()); // nothing left to weight
     }
@@ -227,12 +227,12 @@ private slots:
         MessageRecorder messages;
         AppState state;
         LookupDialogs dialogs(state, dir.path().toStdString(), nullptr);
-        TSrazky1* rainfall = dialogs.rainfall();
+        RainfallTableDialog* rainfall = dialogs.rainfall();
         QVERIFY(!rainfall->note()->isHidden());
         QVERIFY(rainfall->note()->text().contains(
             QStringLiteral("řádek 8: úhrn pro N = 5 let „4O“ není číslo s desetinnou tečkou")));
 
-        rainfall->Button3->click();
+        rainfall->editButton->click();
         TableEditor* editor = rainfall->editor();
         QCOMPARE(editor->rows().size(), size_t{7});
         QVERIFY(!editor->save());
@@ -242,7 +242,7 @@ private slots:
         QVERIFY(editor->save());
         QCOMPARE(Bytes(stations + QStringLiteral(".bak")), before);
         QVERIFY(rainfall->note()->isHidden());
-        QCOMPARE(rainfall->StringGrid1->text(7, 1), QStringLiteral("Uherský Brod"));
+        QCOMPARE(rainfall->grid->text(7, 1), QStringLiteral("Uherský Brod"));
         QCOMPARE(state.Reference.RainfallTable[10][7], std::string("100")); // the unused column kept
 
         // Unsaved edits are asked about when the editor closes; "No" drops them.

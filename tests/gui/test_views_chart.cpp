@@ -4,8 +4,8 @@
 // chart as a picture.
 #include "core/series/ChartTexts.h"
 #include "gui/views/HydrographChartView.h"
-#include "gui/views/TGraf1.h"
-#include "gui/views/TGrafV1_f.h"
+#include "gui/views/Variant23ChartWindow.h"
+#include "gui/views/VariantIChartWindow.h"
 #include "render/ChartBuilder.h"
 #include "render/ChartDecorations.h"
 #include "test_views_data.h"
@@ -108,7 +108,7 @@ void ChartWindowTest::oneSlopeWithoutPondingFollowsTheCurve() {
     AppState state;
     const Shape s{0, 10, 3, 20, 5, 2, 4.25};
     testdata::SetVariant23(state, s, 30, 1.4);
-    TGraf1 window(state);
+    Variant23ChartWindow window(state);
     QCOMPARE(window.windowTitle(), QStringLiteral("Zobrazení hydrogramů"));
     QChart* chart = window.chartView()->chart();
 
@@ -148,7 +148,7 @@ void ChartWindowTest::dayRollOverRestartsTheClock() {
     AppState state;
     const Shape s{5, 60, 0, 1435, 3, 1, 2.0}; // L = 1500
     testdata::SetVariant23(state, s, 60, 0.9);
-    TGraf1 window(state);
+    Variant23ChartWindow window(state);
     const QList<QPointF> points =
         Find<QLineSeries>(window.chartView()->chart(), render::LeftSlopeSeriesName)->points();
     QCOMPARE(points.size(), 1500);
@@ -165,7 +165,7 @@ void ChartWindowTest::twoSlopesOfDifferentLengthsAreSummedExactly() {
     const Shape right{8, 30, 0, 70, 5, 2, 3.25}; // 108 minutes
     testdata::SetVariant23(state, left, 40, 2.5);
     testdata::SetVariant23Right(state, right);
-    TGraf1 window(state);
+    Variant23ChartWindow window(state);
     QChart* chart = window.chartView()->chart();
     auto* s1 = Find<QLineSeries>(chart, render::LeftSlopeSeriesName);
     auto* s2 = Find<QLineSeries>(chart, render::RightSlopeSeriesName);
@@ -198,7 +198,7 @@ void ChartWindowTest::twoSlopesOfDifferentLengthsAreSummedExactly() {
 void ChartWindowTest::rainBandHangsFromTheTopForTheRainDuration() {
     AppState state;
     testdata::SetVariant23(state, Shape{10, 25, 0, 60, 2, 1, 1.0}, 35, 2.5);
-    TGraf1 window(state);
+    Variant23ChartWindow window(state);
     QChart* chart = window.chartView()->chart();
     auto* right = qobject_cast<QValueAxis*>(Axis(chart, render::IntensityAxisName));
     QVERIFY(right);
@@ -241,7 +241,7 @@ void ChartWindowTest::dailyHydrographHasNoRainAndItsOwnTitle() {
     const Shape daily{4, 40, 0, 300, 9, 4, 7.0};
     testdata::SetVariantI(state, 1, true, design, daily);
     testdata::SetVariantIRain(state, 1, 25, 1.7);
-    TGrafV1_f window(state);
+    VariantIChartWindow window(state);
     HydrographChartView* view = window.chartView();
     QVERIFY(window.showsDesignRain());
     QVERIFY(state.HydrographFromDesignRain);
@@ -275,7 +275,7 @@ void ChartWindowTest::tabsRedrawForTheirReturnPeriod() {
         testdata::SetVariantI(state, i, true, s, s);
         testdata::SetVariantIRain(state, i, 20 + i, 0.5 * i);
     }
-    TGrafV1_f window(state);
+    VariantIChartWindow window(state);
     QCOMPARE(window.tabBar()->count(), 5);
     QCOMPARE(window.tabBar()->tabText(0), QStringLiteral("N = 5"));
     QCOMPARE(window.tabBar()->tabText(4), QStringLiteral("N = 100"));
@@ -301,7 +301,7 @@ void ChartWindowTest::tabsRedrawForTheirReturnPeriod() {
 
 void ChartWindowTest::emptyHydrographKeepsUsableAxes() {
     AppState state; // no results: every hydrograph parameter is zero
-    TGraf1 window(state);
+    Variant23ChartWindow window(state);
     QChart* chart = window.chartView()->chart();
     QCOMPARE(Find<QLineSeries>(chart, render::LeftSlopeSeriesName)->points().size(), 0);
     auto* left = qobject_cast<QValueAxis*>(Axis(chart, render::DischargeAxisName));
@@ -315,7 +315,7 @@ void ChartWindowTest::longHydrographOpensOnItsPeakZoomsAndReadsElapsedHours() {
     AppState state;
     const Shape s{5, 30, 0, 2600, 3, 1, 2.0}; // peak at minute 35 of a 44-hour hydrograph
     testdata::SetVariant23(state, s, 30, 0.9);
-    TGraf1 window(state);
+    Variant23ChartWindow window(state);
     window.resize(900, 600);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -391,7 +391,7 @@ void ChartWindowTest::longHydrographOpensOnItsPeakZoomsAndReadsElapsedHours() {
 void ChartWindowTest::unsetTitleShowsNothingAndTheHydrographIsNamed() {
     AppState state; // the titles hold the placeholder "Název grafu"
     testdata::SetVariant23(state, Shape{0, 10, 0, 20, 2, 1, 1.0}, 10, 1.0);
-    TGraf1 window(state);
+    Variant23ChartWindow window(state);
     HydrographChartView* view = window.chartView();
     QCOMPARE(view->captionText(), QStringLiteral("Hydrogram TPV vyvolaný výpočtovým deštěm"));
     render::HydrographChartContent content = view->content();
@@ -412,7 +412,7 @@ void ChartWindowTest::titleIsEditedInPlace() {
     AppState state;
     state.CurrentProject.ChartTitle1 = "Původní";
     testdata::SetVariant23(state, Shape{0, 10, 0, 20, 2, 1, 1.0}, 10, 1.0);
-    TGraf1 window(state);
+    Variant23ChartWindow window(state);
     window.resize(900, 600);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -451,7 +451,7 @@ void ChartWindowTest::longTitleTakesTwoLinesAndTheEditorItsLimit() {
     state.CurrentProject.ChartTitle1 = "Bezejmenný přítok Jihlavy u Třeští, závěrový profil nad obcí";
     const Shape s{1, 10, 0, 20, 2, 1, 1.0};
     testdata::SetVariantI(state, 1, true, s, s);
-    TGrafV1_f window(state);
+    VariantIChartWindow window(state);
     window.resize(480, 420);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -477,7 +477,7 @@ void ChartWindowTest::emptyOrCancelledTitleKeepsTheOldOne() {
     state.CurrentProject.ChartTitle2 = "Denní";
     const Shape s{1, 10, 0, 20, 2, 1, 1.0};
     testdata::SetVariantI(state, 1, true, s, s);
-    TGrafV1_f window(state);
+    VariantIChartWindow window(state);
     window.DrawDailyHydrograph();
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -510,7 +510,7 @@ void ChartWindowTest::emptyOrCancelledTitleKeepsTheOldOne() {
 void ChartWindowTest::contextMenuCopiesTheChartAsPictures() {
     AppState state;
     testdata::SetVariant23(state, Shape{0, 10, 0, 20, 2, 1, 1.0}, 10, 1.0);
-    TGraf1 window(state);
+    Variant23ChartWindow window(state);
     window.resize(800, 500);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -563,7 +563,7 @@ void ChartWindowTest::screenshots() {
     testdata::SetVariantI(state, 5, false, designR, dailyR);
     testdata::SetVariantIRain(state, 5, 45, 1.62);
     state.TwoSlopes = true;
-    TGrafV1_f two(state);
+    VariantIChartWindow two(state);
     two.tabBar()->setCurrentIndex(4);
     two.resize(1000, 680);
     two.show();
@@ -574,7 +574,7 @@ void ChartWindowTest::screenshots() {
 
     AppState one;
     testdata::SetVariant23(one, Shape{0, 24, 10, 96, 3, 1, 3.374}, 30, 2.18);
-    TGraf1 single(one);
+    Variant23ChartWindow single(one);
     single.resize(1000, 650);
     single.show();
     QVERIFY(QTest::qWaitForWindowExposed(&single));

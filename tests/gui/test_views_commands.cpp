@@ -6,16 +6,16 @@
 // marking the project modified.
 #include "core/project/ProjectFile.h"
 #include "core/series/HydrographOrdinates.h"
-#include "gui/app/Hlavni.h"
+#include "gui/app/MainWindow.h"
 #include "gui/app/WindowedStart.h"
 #include "gui/results/ResultGridView.h"
-#include "gui/results/Tabulka.h"
+#include "gui/results/Variant23ResultTableWindow.h"
 #include "gui/views/HydrographChartView.h"
-#include "gui/views/TGraf1.h"
-#include "gui/views/TGrafV1_f.h"
-#include "gui/views/TVypisDat1.h"
-#include "gui/views/TVypisDatV1_f.h"
 #include "gui/views/TimeSeriesModel.h"
+#include "gui/views/Variant23ChartWindow.h"
+#include "gui/views/Variant23TimeSeriesWindow.h"
+#include "gui/views/VariantIChartWindow.h"
+#include "gui/views/VariantITimeSeriesWindow.h"
 
 #include "MainWindowTestSupport.h"
 
@@ -73,14 +73,14 @@ private slots:
 void ViewCommandsTest::variantIChartAndTimeSeriesFollowTheMenus() {
     StartedFixture f;
     QVERIFY(f.computed("variant1-two-slopes.snp"));
-    THlavni& main = f.main();
+    MainWindow& main = f.main();
     QVERIFY(main.resultWindows().isOpen(ResultKind::Table, true));
     QVERIFY(main.speedButton(6)->isEnabled());
     QVERIFY(!main.speedButton(5)->isEnabled());
     QVERIFY(!main.menuItem("Tiskgrafu1")->isEnabled());
 
-    main.MenuGraf1Click();
-    auto* chart = qobject_cast<TGrafV1_f*>(main.resultWindows().window(ResultKind::Chart, true));
+    main.toggleChart();
+    auto* chart = qobject_cast<VariantIChartWindow*>(main.resultWindows().window(ResultKind::Chart, true));
     QVERIFY(chart);
     QVERIFY(main.speedButton(6)->isChecked());
     QCOMPARE(main.speedButton(6)->toolTip(), QStringLiteral("Uzavře okno s grafem"));
@@ -103,8 +103,9 @@ void ViewCommandsTest::variantIChartAndTimeSeriesFollowTheMenus() {
     }
     QVERIFY(HasRainBand(chart));
 
-    main.Casoverady1Click();
-    auto* series = qobject_cast<TVypisDatV1_f*>(main.resultWindows().window(ResultKind::TimeSeries, true));
+    main.toggleTimeSeries();
+    auto* series =
+        qobject_cast<VariantITimeSeriesWindow*>(main.resultWindows().window(ResultKind::TimeSeries, true));
     QVERIFY(series);
     QVERIFY(main.speedButton(5)->isChecked());
     QCOMPARE(main.speedButton(5)->toolTip(), QStringLiteral("Uzavře okno s časovými řadami"));
@@ -112,7 +113,7 @@ void ViewCommandsTest::variantIChartAndTimeSeriesFollowTheMenus() {
     QCOMPARE(series->model()->columnCount(), 5);
 
     // The 1-day hydrograph: chart and listing redraw, without the rain.
-    main.N2HydrogramClick();
+    main.showDailyRainHydrograph();
     QVERIFY(!f.state.HydrographFromDesignRain);
     QVERIFY(main.menuItem("N2Hydrogram")->isChecked());
     QVERIFY(!chart->showsDesignRain());
@@ -123,7 +124,7 @@ void ViewCommandsTest::variantIChartAndTimeSeriesFollowTheMenus() {
     QCOMPARE(size_t(Series(chart, "Series1")->points().size()), daily.Length());
     QCOMPARE(size_t(series->model()->rowCount()), daily.Length());
 
-    main.N1HydrogramClick();
+    main.showDesignRainHydrograph();
     QVERIFY(chart->showsDesignRain());
     QVERIFY(HasRainBand(chart));
     QCOMPARE(series->model()->columnCount(), 5);
@@ -132,13 +133,13 @@ void ViewCommandsTest::variantIChartAndTimeSeriesFollowTheMenus() {
 void ViewCommandsTest::closingTheChartClosesTheTimeSeries() {
     StartedFixture f;
     QVERIFY(f.computed("variant1-one-slope.snp"));
-    THlavni& main = f.main();
-    main.MenuGraf1Click();
-    main.Casoverady1Click();
-    main.N2HydrogramClick();
+    MainWindow& main = f.main();
+    main.toggleChart();
+    main.toggleTimeSeries();
+    main.showDailyRainHydrograph();
     QVERIFY(main.resultWindows().isOpen(ResultKind::TimeSeries, true));
 
-    main.MenuGraf1Click(); // the chart button comes up: the chart closes
+    main.toggleChart(); // the chart button comes up: the chart closes
     FlushClosedWindows();
     QVERIFY(!main.resultWindows().isOpen(ResultKind::Chart, true));
     QVERIFY(!main.resultWindows().isOpen(ResultKind::TimeSeries, true));
@@ -157,8 +158,8 @@ void ViewCommandsTest::closingTheChartClosesTheTimeSeries() {
     QVERIFY(f.state.HydrographFromDesignRain);
 
     // Reopened, the chart shows the design-rain hydrograph again.
-    main.MenuGraf1Click();
-    auto* chart = qobject_cast<TGrafV1_f*>(main.resultWindows().window(ResultKind::Chart, true));
+    main.toggleChart();
+    auto* chart = qobject_cast<VariantIChartWindow*>(main.resultWindows().window(ResultKind::Chart, true));
     QVERIFY(chart);
     QVERIFY(chart->showsDesignRain());
     QVERIFY(Series(chart, "Series1"));
@@ -168,24 +169,25 @@ void ViewCommandsTest::closingTheChartClosesTheTimeSeries() {
 void ViewCommandsTest::copyCommandsWorkOnTheActiveTimeSeries() {
     StartedFixture f;
     QVERIFY(f.computed("variant1-two-slopes.snp"));
-    THlavni& main = f.main();
-    main.MenuGraf1Click();
-    main.Casoverady1Click();
-    auto* series = qobject_cast<TVypisDatV1_f*>(main.resultWindows().window(ResultKind::TimeSeries, true));
+    MainWindow& main = f.main();
+    main.toggleChart();
+    main.toggleTimeSeries();
+    auto* series =
+        qobject_cast<VariantITimeSeriesWindow*>(main.resultWindows().window(ResultKind::TimeSeries, true));
     QVERIFY(series);
     main.mdiArea()->setActiveSubWindow(main.resultWindows().subWindow(ResultKind::TimeSeries, true));
-    main.Timer1Timer();
+    main.updateCommandStates();
     QVERIFY(main.editMenu()->isEnabled());
 
     series->select(CellSelection{3, 10, 3, 10});
-    main.Kopiruj1Click();
+    main.copySelection();
     const QString cell = series->model()->data(series->model()->index(8, 3)).toString();
     QCOMPARE(QApplication::clipboard()->text(), cell + "\r");
-    main.Kopiruj2Click();
+    main.copySelectionWithHeadings();
     QCOMPARE(QApplication::clipboard()->text().count('\r'), 3);
     QVERIFY(QApplication::clipboard()->text().endsWith(
         series->model()->data(series->model()->index(8, 0)).toString() + "\t" + cell + "\r"));
-    main.Kopirujvse1Click();
+    main.copyAll();
     QCOMPARE(QApplication::clipboard()->text().count('\r'), series->model()->rowCount() + 2);
 
     // Ctrl+C and Ctrl+Shift+C reach the same commands from the grid.
@@ -197,7 +199,7 @@ void ViewCommandsTest::copyCommandsWorkOnTheActiveTimeSeries() {
     QCOMPARE(QApplication::clipboard()->text().count('\r'), 3);
 
     main.mdiArea()->setActiveSubWindow(main.resultWindows().subWindow(ResultKind::Chart, true));
-    main.Timer1Timer();
+    main.updateCommandStates();
     QVERIFY(!main.editMenu()->isEnabled());
     // With another window in front Ctrl+C leaves the clipboard alone.
     QApplication::clipboard()->setText(QStringLiteral("jiný text"));
@@ -208,17 +210,18 @@ void ViewCommandsTest::copyCommandsWorkOnTheActiveTimeSeries() {
 void ViewCommandsTest::copyCommandsWorkOnTheActiveResultTable() {
     StartedFixture f;
     QVERIFY(f.computed("variant2-two-slopes.snp"));
-    THlavni& main = f.main();
-    auto* table = qobject_cast<TTabulka1*>(main.resultWindows().window(ResultKind::Table, false));
+    MainWindow& main = f.main();
+    auto* table =
+        qobject_cast<Variant23ResultTableWindow*>(main.resultWindows().window(ResultKind::Table, false));
     QVERIFY(table);
     main.mdiArea()->setActiveSubWindow(main.resultWindows().subWindow(ResultKind::Table, false));
-    main.Timer1Timer();
+    main.updateCommandStates();
     QVERIFY(main.editMenu()->isEnabled());
     ResultGridView* grid = table->grid();
     QClipboard* clipboard = QApplication::clipboard();
 
     // Nothing selected: the whole table, a line per row.
-    main.Kopiruj1Click();
+    main.copySelection();
     QCOMPARE(clipboard->text().count('\r'), grid->grid().RowCount());
 
     // Ctrl+C: the selected peak discharges of the catchment and both slopes.
@@ -249,10 +252,10 @@ void ViewCommandsTest::copyCommandsWorkOnTheActiveResultTable() {
 void ViewCommandsTest::typedTitleMarksTheProjectModified() {
     StartedFixture f;
     QVERIFY(f.computed("variant1-one-slope.snp"));
-    THlavni& main = f.main();
-    main.MenuGraf1Click();
+    MainWindow& main = f.main();
+    main.toggleChart();
     QVERIFY(!main.isModified());
-    auto* chart = qobject_cast<TGrafV1_f*>(main.resultWindows().window(ResultKind::Chart, true));
+    auto* chart = qobject_cast<VariantIChartWindow*>(main.resultWindows().window(ResultKind::Chart, true));
     QVERIFY(chart);
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
@@ -274,18 +277,19 @@ void ViewCommandsTest::typedTitleMarksTheProjectModified() {
 void ViewCommandsTest::variant2WindowsHaveNoHydrographChoice() {
     StartedFixture f;
     QVERIFY(f.computed("variant2-two-slopes.snp"));
-    THlavni& main = f.main();
+    MainWindow& main = f.main();
     QVERIFY(main.resultWindows().isOpen(ResultKind::Table, false));
-    main.MenuGraf1Click();
-    auto* chart = qobject_cast<TGraf1*>(main.resultWindows().window(ResultKind::Chart, false));
+    main.toggleChart();
+    auto* chart = qobject_cast<Variant23ChartWindow*>(main.resultWindows().window(ResultKind::Chart, false));
     QVERIFY(chart);
     QVERIFY(HasRainBand(chart));
     QVERIFY(Series(chart, "Series3"));
     QVERIFY(!main.menuItem("N1Hydrogram")->isVisible());
     QVERIFY(!main.menuItem("N2Hydrogram")->isVisible());
 
-    main.Casoverady1Click();
-    auto* series = qobject_cast<TVypisDat1*>(main.resultWindows().window(ResultKind::TimeSeries, false));
+    main.toggleTimeSeries();
+    auto* series =
+        qobject_cast<Variant23TimeSeriesWindow*>(main.resultWindows().window(ResultKind::TimeSeries, false));
     QVERIFY(series);
     QCOMPARE(series->model()->columnCount(), 5);
     QCOMPARE(series->model()->rowCount(), Series(chart, "Series1")->points().size());

@@ -1,11 +1,11 @@
 // The time-series windows: columns and rows of both families, the unit row,
 // refreshing with the Variant I hydrograph and tab, long hydrographs, and
 // the three copy commands on a selection made with the mouse.
-#include "gui/views/TVypisDat1.h"
-#include "gui/views/TVypisDatV1_f.h"
 #include "gui/views/TimeSeriesModel.h"
 #include "gui/views/TwoRowHeader.h"
 #include "gui/views/UnitText.h"
+#include "gui/views/Variant23TimeSeriesWindow.h"
+#include "gui/views/VariantITimeSeriesWindow.h"
 #include "test_views_data.h"
 
 #include <QClipboard>
@@ -73,7 +73,7 @@ void TimeSeriesWindowTest::oneSlopeHasTimeRainAndCatchment() {
     AppState state;
     const Shape s{0, 5, 4, 21, 2, 1, 123.4567}; // 30 minutes, plateau at Q
     testdata::SetVariant23(state, s, 3, 1.5);
-    TVypisDat1 window(state);
+    Variant23TimeSeriesWindow window(state);
     QCOMPARE(window.windowTitle(), QStringLiteral("Časové řady"));
     QCOMPARE(window.model()->columnCount(), 3);
     QCOMPARE(window.model()->rowCount(), 30);
@@ -105,7 +105,7 @@ void TimeSeriesWindowTest::numbersUseTheLocaleSeparator() {
     AppState state;
     state.LocaleDecimalSeparator = ',';
     testdata::SetVariant23(state, Shape{0, 5, 4, 21, 2, 1, 123.4567}, 3, 1.5);
-    TVypisDat1 window(state);
+    Variant23TimeSeriesWindow window(state);
     QCOMPARE(Cell(window, 0, 1), QStringLiteral("    1,50"));
     QCOMPARE(Cell(window, 7, 2), QStringLiteral("  123,46"));
 }
@@ -113,7 +113,7 @@ void TimeSeriesWindowTest::numbersUseTheLocaleSeparator() {
 void TimeSeriesWindowTest::dailyHydrographDropsTheRainColumn() {
     AppState state;
     TwoSlopeVariantI(state);
-    TVypisDatV1_f window(state);
+    VariantITimeSeriesWindow window(state);
     QCOMPARE(window.model()->columnCount(), 5);
     QCOMPARE(window.model()->rowCount(), 20); // the longer slope
     QCOMPARE(Title(window, 3), QStringLiteral(" Levý svah "));
@@ -139,7 +139,7 @@ void TimeSeriesWindowTest::dailyHydrographDropsTheRainColumn() {
 void TimeSeriesWindowTest::tabsListTheirReturnPeriod() {
     AppState state;
     TwoSlopeVariantI(state);
-    TVypisDatV1_f window(state);
+    VariantITimeSeriesWindow window(state);
     QCOMPARE(window.tabBar()->count(), 5);
     QCOMPARE(window.tabBar()->tabText(2), QStringLiteral("N = 20"));
     window.tabBar()->setCurrentIndex(4);
@@ -152,7 +152,7 @@ void TimeSeriesWindowTest::tabsListTheirReturnPeriod() {
 void TimeSeriesWindowTest::longHydrographIsListedLazily() {
     AppState state;
     testdata::SetVariant23(state, Shape{0, 100, 0, 49900, 2, 1, 5.0}, 60, 0.8);
-    TVypisDat1 window(state);
+    Variant23TimeSeriesWindow window(state);
     QCOMPARE(window.model()->rowCount(), 50000);
     QCOMPARE(Cell(window, 49999, 0), QStringLiteral("    833:20")); // hours run on past 24 and 99
     QCOMPARE(Cell(window, 1499, 0), QStringLiteral("    25:00"));
@@ -184,7 +184,7 @@ void TimeSeriesWindowTest::unitRowRaisesExponents() {
 void TimeSeriesWindowTest::copyCommandsTakeTheMouseSelection() {
     AppState state;
     TwoSlopeVariantI(state);
-    TVypisDatV1_f window(state);
+    VariantITimeSeriesWindow window(state);
     window.resize(700, 500);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -230,7 +230,7 @@ void TimeSeriesWindowTest::copyCommandsTakeTheMouseSelection() {
 void TimeSeriesWindowTest::copyAllTakesEveryCell() {
     AppState state;
     testdata::SetVariant23(state, Shape{1, 3, 0, 4, 2, 1, 2.0}, 2, 0.75); // 8 minutes
-    TVypisDat1 window(state);
+    Variant23TimeSeriesWindow window(state);
     window.copySelection(CopyKind::All);
     const QString text = QApplication::clipboard()->text();
     QVERIFY(!text.contains('\n'));

@@ -2,11 +2,11 @@
 
 #include "core/project/Startup.h"
 #include "core/results/InputSummary.h"
-#include "gui/app/Hlavni.h"
+#include "gui/app/MainWindow.h"
 #include "gui/app/PrintExportHooks.h"
 #include "gui/app/ResultWindows.h"
 #include "gui/common/Messages.h"
-#include "gui/project/Projekt.h"
+#include "gui/project/ProjectInputWindow.h"
 #include "render/DesignReport.h"
 
 #include <QAction>
@@ -26,17 +26,17 @@ namespace {
 
 const QString MenuCaption = QStringLiteral("Protokol výpočtu");
 
-std::optional<ComputedProject> Snapshot(THlavni& main) {
+std::optional<ComputedProject> Snapshot(MainWindow& main) {
     const auto* holder = main.findChild<ComputedProjectHolder*>(QString(), Qt::FindDirectChildrenOnly);
     return holder ? holder->computed : std::nullopt;
 }
 
-QWidget* ResultTable(THlavni& main) {
+QWidget* ResultTable(MainWindow& main) {
     return main.resultWindows().window(ResultKind::Table, main.state().LastResultVariantI);
 }
 
 // The report of the results on screen; false when no result table is open.
-bool CurrentReport(THlavni& main, render::DesignReport& report) {
+bool CurrentReport(MainWindow& main, render::DesignReport& report) {
     QWidget* table = ResultTable(main);
     std::vector<ResultGrid> grids = AllGridsOf(table);
     if (grids.empty()) {
@@ -53,7 +53,7 @@ bool CurrentReport(THlavni& main, render::DesignReport& report) {
     return true;
 }
 
-void PreviewAndPrint(THlavni& main) {
+void PreviewAndPrint(MainWindow& main) {
     auto report = std::make_shared<render::DesignReport>();
     if (!CurrentReport(main, *report)) {
         return;
@@ -71,7 +71,7 @@ void PreviewAndPrint(THlavni& main) {
 }
 
 // The submenu after the print items of the file menu, enabled with "Tisk &tabulky".
-void AddMenu(THlavni& main) {
+void AddMenu(MainWindow& main) {
     QAction* print = main.menuItem(QStringLiteral("TiskTab1"));
     if (!print) {
         return;
@@ -82,7 +82,7 @@ void AddMenu(THlavni& main) {
     pdf->setObjectName(QStringLiteral("ProtokolPdf1"));
     QAction* printReport = menu->addAction(QStringLiteral("Tisk…"));
     printReport->setObjectName(QStringLiteral("ProtokolTisk1"));
-    THlavni* window = &main;
+    MainWindow* window = &main;
     QObject::connect(pdf, &QAction::triggered, &main, [window] {
         const QString path = AskPdfPath(*window, QStringLiteral("protokol výpočtu"));
         if (!path.isEmpty()) {
@@ -105,18 +105,18 @@ void AddMenu(THlavni& main) {
 
 } // namespace
 
-QString ProjectFileName(THlavni& main) {
-    const QString caption = main.projekt() ? main.projekt()->windowTitle() : QString();
+QString ProjectFileName(MainWindow& main) {
+    const QString caption = main.inputWindow() ? main.inputWindow()->windowTitle() : QString();
     const QFileInfo file(caption);
     return file.isAbsolute() ? file.fileName() : caption;
 }
 
-QDateTime ResultsComputedAt(THlavni& main) {
+QDateTime ResultsComputedAt(MainWindow& main) {
     const std::optional<ComputedProject> computed = Snapshot(main);
     return computed ? computed->at : QDateTime::currentDateTime();
 }
 
-bool SaveDesignReportPdf(THlavni& main, const QString& path) {
+bool SaveDesignReportPdf(MainWindow& main, const QString& path) {
     render::DesignReport report;
     if (!CurrentReport(main, report)) {
         return false;
@@ -129,10 +129,10 @@ bool SaveDesignReportPdf(THlavni& main, const QString& path) {
     return true;
 }
 
-void InstallDesignReportCommand(THlavni& main) {
+void InstallDesignReportCommand(MainWindow& main) {
     AddMenu(main);
     auto* holder = new ComputedProjectHolder(&main);
-    THlavni* window = &main;
+    MainWindow* window = &main;
     // A result table opens only after a computation: its inputs are kept
     // so that later typing does not reach the report of these results.
     QObject::connect(

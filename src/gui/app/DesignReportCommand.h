@@ -15,7 +15,7 @@
 
 namespace hydrim::gui {
 
-class THlavni;
+class MainWindow;
 
 // The inputs and the time of the computation whose results are on screen.
 struct ComputedProject {
@@ -31,17 +31,17 @@ public:
     std::optional<ComputedProject> computed;
 };
 
-void InstallDesignReportCommand(THlavni& main);
+void InstallDesignReportCommand(MainWindow& main);
 
 // The name of the project's file, or the caption of an unnamed project, and
 // when the results on screen were computed (now when that is not known):
 // what the design report and the printed pages name in their headers.
-QString ProjectFileName(THlavni& main);
-QDateTime ResultsComputedAt(THlavni& main);
+QString ProjectFileName(MainWindow& main);
+QDateTime ResultsComputedAt(MainWindow& main);
 
 // "Uložit jako PDF…" without the dialog: writes the report of the current
 // results to path. Returns false (after showing the error) when it could
 // not, or when there are no results.
-bool SaveDesignReportPdf(THlavni& main, const QString& path);
+bool SaveDesignReportPdf(MainWindow& main, const QString& path);
 
 } // namespace hydrim::gui

@@ -2,7 +2,7 @@
 
 #include "core/project/InputRules.h"
 #include "gui/common/ResultNotice.h"
-#include "gui/project/Projekt.h"
+#include "gui/project/ProjectInputWindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -20,14 +20,15 @@ OutdatedResults::OutdatedResults(ResultWindows& results, QObject* parent)
     connect(&results_, &ResultWindows::opened, this, &OutdatedResults::windowOpened);
 }
 
-void OutdatedResults::watch(TProjekt1* projekt) {
+void OutdatedResults::watch(ProjectInputWindow* inputWindow) {
     for (int k = EditValleyLength; k <= EditRain50; ++k) {
         if (FieldMember(k) >= 0) {
-            connect(projekt->edit(k), &QLineEdit::textChanged, this, &OutdatedResults::inputsChanged);
+            connect(inputWindow->edit(k), &QLineEdit::textChanged, this, &OutdatedResults::inputsChanged);
         }
     }
     for (int k = 1; k <= 5; ++k) {
-        connect(projekt->comboBox(k), &QComboBox::currentIndexChanged, this, &OutdatedResults::inputsChanged);
+        connect(inputWindow->comboBox(k), &QComboBox::currentIndexChanged, this,
+                &OutdatedResults::inputsChanged);
     }
 }
 

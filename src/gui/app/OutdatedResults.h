@@ -12,7 +12,7 @@
 
 namespace hydrim::gui {
 
-class TProjekt1;
+class ProjectInputWindow;
 
 class OutdatedResults : public QObject {
     Q_OBJECT
@@ -21,7 +21,7 @@ public:
 
     // Watches the input window's numeric fields and lists (the description
     // and the identification texts are no input of the computation).
-    void watch(TProjekt1* projekt);
+    void watch(ProjectInputWindow* inputWindow);
     bool outOfDate() const { return outOfDate_; }
 
 private:

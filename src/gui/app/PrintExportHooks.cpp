@@ -4,20 +4,20 @@
 #include "core/results/WarningLists.h"
 #include "core/series/ChartTexts.h"
 #include "gui/app/DesignReportCommand.h"
-#include "gui/app/Hlavni.h"
+#include "gui/app/MainWindow.h"
 #include "gui/app/PrintPreview.h"
 #include "gui/app/ResultWindows.h"
 #include "gui/common/FileDialogs.h"
 #include "gui/common/Messages.h"
 #include "gui/common/ResultNotice.h"
-#include "gui/project/Projekt.h"
+#include "gui/project/ProjectInputWindow.h"
 #include "gui/results/ResultGridView.h"
-#include "gui/results/Tabulka.h"
-#include "gui/results/TabulkaV1.h"
+#include "gui/results/Variant23ResultTableWindow.h"
+#include "gui/results/VariantIResultTableWindow.h"
 #include "gui/views/ChartWindow.h"
 #include "gui/views/ExportWorkbook.h"
 #include "gui/views/HydrographChartView.h"
-#include "gui/views/TGrafV1_f.h"
+#include "gui/views/VariantIChartWindow.h"
 #include "render/PrintNotes.h"
 #include "render/ResultHydrographs.h"
 
@@ -33,18 +33,18 @@ namespace hydrim::gui {
 namespace {
 
 const ResultGridView* SelectedView(QWidget* tableWindow) {
-    if (auto* variantI = qobject_cast<TTabulkaV1_f*>(tableWindow)) {
+    if (auto* variantI = qobject_cast<VariantIResultTableWindow*>(tableWindow)) {
         return variantI->currentGrid();
     }
-    if (auto* variant23 = qobject_cast<TTabulka1*>(tableWindow)) {
+    if (auto* variant23 = qobject_cast<Variant23ResultTableWindow*>(tableWindow)) {
         return variant23->grid();
     }
     return nullptr;
 }
 
-QStringList DescriptionOf(THlavni& main) {
-    if (TProjekt1* projekt = main.projekt()) {
-        QString text = projekt->memo()->toPlainText();
+QStringList DescriptionOf(MainWindow& main) {
+    if (ProjectInputWindow* inputWindow = main.inputWindow()) {
+        QString text = inputWindow->memo()->toPlainText();
         if (text.endsWith(QLatin1Char('\n'))) {
             text.chop(1);
         }
@@ -71,11 +71,11 @@ QStringList ChartNotes(QWidget* chartWindow, const AppState& state, int returnPe
                                                notice && notice->isOutOfDate()));
 }
 
-QString ProjectCaption(THlavni& main) {
-    return main.projekt() ? main.projekt()->windowTitle() : QString();
+QString ProjectCaption(MainWindow& main) {
+    return main.inputWindow() ? main.inputWindow()->windowTitle() : QString();
 }
 
-bool WritePages(THlavni& main, const QString& path, const std::vector<render::PrintPage>& pages,
+bool WritePages(MainWindow& main, const QString& path, const std::vector<render::PrintPage>& pages,
                 const render::TablePrintSettings& settings) {
     const QString error = render::WritePdf(path, pages, settings);
     if (!error.isEmpty()) {
@@ -88,7 +88,7 @@ bool WritePages(THlavni& main, const QString& path, const std::vector<render::Pr
 // A window of several tabs asks whether to print them all (the default for
 // the Variant I windows) or the shown one, saying what comes next; nothing
 // when the user cancels.
-std::optional<bool> AskAllTabs(THlavni& main, int tabs, TabChoice choice) {
+std::optional<bool> AskAllTabs(MainWindow& main, int tabs, TabChoice choice) {
     if (tabs <= 1) {
         return false;
     }
@@ -130,7 +130,7 @@ int TabCount(QWidget* window) {
 }
 
 // A PDF command after a print item of the file menu, enabled with it.
-void AddPdfItem(THlavni& main, const QString& printItem, const QString& name, const QString& caption,
+void AddPdfItem(MainWindow& main, const QString& printItem, const QString& name, const QString& caption,
                 const std::function<void()>& command) {
     QAction* print = main.menuItem(printItem);
     if (!print) {
@@ -153,7 +153,7 @@ void AddPdfItem(THlavni& main, const QString& printItem, const QString& name, co
 
 } // namespace
 
-void PrintTableWindow(THlavni& main, QWidget* window) {
+void PrintTableWindow(MainWindow& main, QWidget* window) {
     const std::optional<bool> allTabs = AskAllTabs(
         main, TabCount(window), {.caption = QStringLiteral("Tisk tabulky"), .shownTab = ShownTabOf(window)});
     if (!allTabs) {
@@ -166,7 +166,7 @@ void PrintTableWindow(THlavni& main, QWidget* window) {
     }
 }
 
-void PrintChartWindow(THlavni& main, QWidget* window) {
+void PrintChartWindow(MainWindow& main, QWidget* window) {
     const std::optional<bool> allTabs =
         AskAllTabs(main, ChartTabCount(window),
                    {.caption = QStringLiteral("Tisk grafu"), .shownTab = ShownTabOf(window), .charts = true});
@@ -183,7 +183,7 @@ void PrintChartWindow(THlavni& main, QWidget* window) {
     }
 }
 
-void ExportTableWindow(THlavni& main, QWidget* window) {
+void ExportTableWindow(MainWindow& main, QWidget* window) {
     const std::vector<ResultGrid> grids = AllGridsOf(window);
     if (grids.empty()) {
         return;
@@ -199,7 +199,7 @@ void ExportTableWindow(THlavni& main, QWidget* window) {
     }
 }
 
-void ExportTimeSeriesWindow(THlavni& main, QWidget* window, bool variantI) {
+void ExportTimeSeriesWindow(MainWindow& main, QWidget* window, bool variantI) {
     const AppState& state = main.state();
     // The workbook holds every return period: all the warnings, not those of the tab shown.
     const ResultNotice* notice = NoticeOf(window);
@@ -216,7 +216,7 @@ void ExportTimeSeriesWindow(THlavni& main, QWidget* window, bool variantI) {
         warnings, WorkbookTitle(ProjectCaption(main)));
 }
 
-QString AskPdfPath(THlavni& main, const QString& suffix) {
+QString AskPdfPath(MainWindow& main, const QString& suffix) {
     const QFileInfo project(ProjectCaption(main));
     const bool named = project.isAbsolute();
     const QString directory =
@@ -235,11 +235,11 @@ const ResultGrid* SelectedGridOf(QWidget* tableWindow) {
 
 std::vector<ResultGrid> AllGridsOf(QWidget* tableWindow) {
     std::vector<ResultGrid> grids;
-    if (auto* variantI = qobject_cast<TTabulkaV1_f*>(tableWindow)) {
+    if (auto* variantI = qobject_cast<VariantIResultTableWindow*>(tableWindow)) {
         for (int k = 1; k <= 8; ++k) {
             grids.push_back(variantI->grid(k)->grid());
         }
-    } else if (auto* variant23 = qobject_cast<TTabulka1*>(tableWindow)) {
+    } else if (auto* variant23 = qobject_cast<Variant23ResultTableWindow*>(tableWindow)) {
         grids.push_back(variant23->grid()->grid());
     }
     return grids;
@@ -256,7 +256,9 @@ bool ChartContentOf(QWidget* chartWindow, render::HydrographChartContent& conten
 }
 
 int ChartTabCount(QWidget* chartWindow) {
-    return qobject_cast<TGrafV1_f*>(chartWindow) ? 5 : (qobject_cast<ChartWindow*>(chartWindow) ? 1 : 0);
+    return qobject_cast<VariantIChartWindow*>(chartWindow)
+               ? 5
+               : (qobject_cast<ChartWindow*>(chartWindow) ? 1 : 0);
 }
 
 std::vector<render::HydrographChartContent> ChartsOf(QWidget* chartWindow, bool allTabs) {
@@ -264,7 +266,7 @@ std::vector<render::HydrographChartContent> ChartsOf(QWidget* chartWindow, bool 
     if (!ChartContentOf(chartWindow, shown)) {
         return {};
     }
-    auto* variantI = qobject_cast<TGrafV1_f*>(chartWindow);
+    auto* variantI = qobject_cast<VariantIChartWindow*>(chartWindow);
     if (!allTabs || !variantI) {
         return {shown};
     }
@@ -277,7 +279,7 @@ std::vector<render::HydrographChartContent> ChartsOf(QWidget* chartWindow, bool 
     return charts;
 }
 
-render::TablePrintSettings PageSettingsOf(THlavni& main) {
+render::TablePrintSettings PageSettingsOf(MainWindow& main) {
     render::TablePrintSettings settings;
     settings.decimalSeparator = main.state().LocaleDecimalSeparator;
     settings.fileName = ProjectFileName(main);
@@ -285,7 +287,7 @@ render::TablePrintSettings PageSettingsOf(THlavni& main) {
     return settings;
 }
 
-render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) {
+render::TablePrintSettings PrintSettingsOf(MainWindow& main, QWidget* tableWindow) {
     render::TablePrintSettings settings = PageSettingsOf(main);
     if (const ResultGridView* view = SelectedView(tableWindow)) {
         settings.font = view->cellPainter().font();
@@ -297,13 +299,13 @@ render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) 
     return settings;
 }
 
-bool SaveTablePdf(THlavni& main, const QString& path, bool allTabs) {
+bool SaveTablePdf(MainWindow& main, const QString& path, bool allTabs) {
     QWidget* window = main.resultWindows().window(ResultKind::Table, main.state().LastResultVariantI);
     const std::vector<ResultGrid> grids = TableGridsOf(window, allTabs);
     return !grids.empty() && WritePages(main, path, TablePages(grids), PrintSettingsOf(main, window));
 }
 
-bool SaveChartPdf(THlavni& main, const QString& path, bool allTabs) {
+bool SaveChartPdf(MainWindow& main, const QString& path, bool allTabs) {
     QWidget* window = main.resultWindows().window(ResultKind::Chart, main.state().LastResultVariantI);
     std::vector<render::PrintPage> pages;
     for (const render::HydrographChartContent& chart : ChartsOf(window, allTabs)) {
@@ -312,8 +314,8 @@ bool SaveChartPdf(THlavni& main, const QString& path, bool allTabs) {
     return !pages.empty() && WritePages(main, path, pages, PageSettingsOf(main));
 }
 
-void AddPdfCommands(THlavni& main) {
-    THlavni* window = &main;
+void AddPdfCommands(MainWindow& main) {
+    MainWindow* window = &main;
     AddPdfItem(main, QStringLiteral("TiskTab1"), QStringLiteral("UlozTabulkuPdf1"),
                QStringLiteral("Uložit tabulku jako PDF…"), [window] {
                    QWidget* table =

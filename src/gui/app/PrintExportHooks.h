@@ -17,18 +17,18 @@ class QWidget;
 
 namespace hydrim::gui {
 
-class THlavni;
+class MainWindow;
 
 // Adds "Uložit tabulku jako PDF…" and "Uložit graf jako PDF…" to the file menu.
-void AddPdfCommands(THlavni& main);
+void AddPdfCommands(MainWindow& main);
 
 // Prints the grid of the selected tab of a table window, or a chart window.
-void PrintTableWindow(THlavni& main, QWidget* window);
-void PrintChartWindow(THlavni& main, QWidget* window);
+void PrintTableWindow(MainWindow& main, QWidget* window);
+void PrintChartWindow(MainWindow& main, QWidget* window);
 // Asks for the workbook and exports every grid of a table window, or the
 // time series of a family (variantI true for Variant I).
-void ExportTableWindow(THlavni& main, QWidget* window);
-void ExportTimeSeriesWindow(THlavni& main, QWidget* window, bool variantI);
+void ExportTableWindow(MainWindow& main, QWidget* window);
+void ExportTimeSeriesWindow(MainWindow& main, QWidget* window, bool variantI);
 
 // What the open windows hold: the grid of the selected tab (printing), all
 // grids of a result table window (export), the chart a chart window shows.
@@ -43,19 +43,19 @@ std::vector<render::HydrographChartContent> ChartsOf(QWidget* chartWindow, bool 
 
 // Asks where to save a PDF file, proposing "<project> - <suffix>.pdf" beside
 // the project file (or in the project directory). Empty when cancelled.
-QString AskPdfPath(THlavni& main, const QString& suffix);
+QString AskPdfPath(MainWindow& main, const QString& suffix);
 
 // What every printed page names (project file, date of the computation) and
 // the tables' decimal separator.
-render::TablePrintSettings PageSettingsOf(THlavni& main);
+render::TablePrintSettings PageSettingsOf(MainWindow& main);
 // That, with the table font, the description lines and the warnings of a
 // table window, for printing it.
-render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow);
+render::TablePrintSettings PrintSettingsOf(MainWindow& main, QWidget* tableWindow);
 
 // "Uložit … jako PDF…" without the dialogs: writes the tables, or the
 // charts, of the current results to path: every tab, or the selected one.
 // Returns false after showing the error.
-bool SaveTablePdf(THlavni& main, const QString& path, bool allTabs = false);
-bool SaveChartPdf(THlavni& main, const QString& path, bool allTabs = false);
+bool SaveTablePdf(MainWindow& main, const QString& path, bool allTabs = false);
+bool SaveChartPdf(MainWindow& main, const QString& path, bool allTabs = false);
 
 } // namespace hydrim::gui

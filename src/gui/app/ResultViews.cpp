@@ -1,18 +1,18 @@
 #include "gui/app/ResultViews.h"
 
 #include "gui/results/ResultGridView.h"
-#include "gui/results/Tabulka.h"
-#include "gui/results/TabulkaV1.h"
-#include "gui/views/TGraf1.h"
-#include "gui/views/TGrafV1_f.h"
-#include "gui/views/TVypisDat1.h"
-#include "gui/views/TVypisDatV1_f.h"
+#include "gui/results/Variant23ResultTableWindow.h"
+#include "gui/results/VariantIResultTableWindow.h"
+#include "gui/views/Variant23ChartWindow.h"
+#include "gui/views/Variant23TimeSeriesWindow.h"
+#include "gui/views/VariantIChartWindow.h"
+#include "gui/views/VariantITimeSeriesWindow.h"
 
 namespace hydrim::gui {
 
 QWidget* CreateChartWindow(AppState& state, bool variantI, std::function<void()> markModified) {
-    ChartWindow* chart = variantI ? static_cast<ChartWindow*>(new TGrafV1_f(state))
-                                  : static_cast<ChartWindow*>(new TGraf1(state));
+    ChartWindow* chart = variantI ? static_cast<ChartWindow*>(new VariantIChartWindow(state))
+                                  : static_cast<ChartWindow*>(new Variant23ChartWindow(state));
     QObject::connect(chart, &ChartWindow::modified, chart, [markModified] {
         if (markModified) {
             markModified();
@@ -22,8 +22,8 @@ QWidget* CreateChartWindow(AppState& state, bool variantI, std::function<void()>
 }
 
 QWidget* CreateTimeSeriesWindow(AppState& state, bool variantI) {
-    return variantI ? static_cast<QWidget*>(new TVypisDatV1_f(state))
-                    : static_cast<QWidget*>(new TVypisDat1(state));
+    return variantI ? static_cast<QWidget*>(new VariantITimeSeriesWindow(state))
+                    : static_cast<QWidget*>(new Variant23TimeSeriesWindow(state));
 }
 
 bool CopyFromResultWindow(QWidget* window, int copyKind) {
@@ -33,9 +33,9 @@ bool CopyFromResultWindow(QWidget* window, int copyKind) {
         return true;
     }
     ResultGridView* grid = nullptr;
-    if (auto* variantI = qobject_cast<TTabulkaV1_f*>(window)) {
+    if (auto* variantI = qobject_cast<VariantIResultTableWindow*>(window)) {
         grid = variantI->currentGrid();
-    } else if (auto* variant23 = qobject_cast<TTabulka1*>(window)) {
+    } else if (auto* variant23 = qobject_cast<Variant23ResultTableWindow*>(window)) {
         grid = variant23->grid();
     }
     if (grid != nullptr) {
@@ -45,13 +45,13 @@ bool CopyFromResultWindow(QWidget* window, int copyKind) {
 }
 
 void RedrawHydrograph(QWidget* window) {
-    if (auto* chart = qobject_cast<TGrafV1_f*>(window)) {
+    if (auto* chart = qobject_cast<VariantIChartWindow*>(window)) {
         if (chart->state().HydrographFromDesignRain) {
             chart->DrawDesignHydrograph();
         } else {
             chart->DrawDailyHydrograph();
         }
-    } else if (auto* series = qobject_cast<TVypisDatV1_f*>(window)) {
+    } else if (auto* series = qobject_cast<VariantITimeSeriesWindow*>(window)) {
         series->refresh();
     }
 }

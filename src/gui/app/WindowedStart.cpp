@@ -3,7 +3,7 @@
 #include "core/project/Startup.h"
 #include "core/project/TextCodec.h"
 #include "core/reference/ParTableFile.h"
-#include "gui/app/Hlavni.h"
+#include "gui/app/MainWindow.h"
 #include "gui/app/ShippedData.h"
 #include "gui/common/Messages.h"
 #include "gui/reference/LookupDialogs.h"
@@ -61,12 +61,13 @@ bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& 
 
     // The windows in their order: the main window, the lookup dialogs, the
     // input window (inside the main window), the about window.
-    program.mainWindow = std::make_unique<THlavni>(state);
-    THlavni& main = *program.mainWindow;
+    program.mainWindow = std::make_unique<MainWindow>(state);
+    MainWindow& main = *program.mainWindow;
     auto lookup = std::make_shared<LookupDialogs>(state, dataDir, &main);
     program.lookupDialogs = lookup;
-    main.setProjektCreatedHook([dialogs = lookup.get()](TProjekt1* projekt) { dialogs->attach(projekt); });
-    main.createProjekt();
+    main.setInputWindowCreatedHook(
+        [dialogs = lookup.get()](ProjectInputWindow* inputWindow) { dialogs->attach(inputWindow); });
+    main.createInputWindow();
     main.show();
 
     const DecimalSeparatorCheck separator = CheckDecimalSeparator(options.localeDecimalPoint.toStdString());

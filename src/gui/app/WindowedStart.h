@@ -13,10 +13,10 @@
 
 namespace hydrim::gui {
 
-class THlavni;
+class MainWindow;
 
 struct StartedProgram {
-    std::unique_ptr<THlavni> mainWindow;
+    std::unique_ptr<MainWindow> mainWindow;
     std::shared_ptr<void> lookupDialogs; // owner of the lookup dialogs
     ~StartedProgram();
 };

@@ -1,6 +1,6 @@
 // The desktop program: the start sequence, then the message loop until the
 // main window closes.
-#include "gui/app/Hlavni.h"
+#include "gui/app/MainWindow.h"
 #include "gui/app/QtTranslations.h"
 #include "gui/app/WindowedStart.h"
 #include "gui/resources/ResourceInit.h"

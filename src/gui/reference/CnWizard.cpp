@@ -1,10 +1,10 @@
 #include "gui/reference/CnWizard.h"
 
 #include "core/reference/LookupWeighting.h"
-#include "gui/reference/BPEJtab.h"
-#include "gui/reference/CNcis.h"
-#include "gui/reference/CNrozhod.h"
-#include "gui/reference/HSPtab.h"
+#include "gui/reference/CnNumberTableDialog.h"
+#include "gui/reference/CnPathChoiceDialog.h"
+#include "gui/reference/CnSoilGroupDialog.h"
+#include "gui/reference/CnSoilUnitDialog.h"
 #include "gui/reference/LookupGrid.h"
 
 #include <QPushButton>
@@ -18,19 +18,19 @@ constexpr int RightCnButton = 6;
 
 } // namespace
 
-CnWizard::CnWizard(LookupContext& context, TCNrozhod1* choice, THSPtab1* groups, TBPEJtab1* units,
-                   TCNcis1* numbers)
+CnWizard::CnWizard(LookupContext& context, CnPathChoiceDialog* choice, CnSoilGroupDialog* groups,
+                   CnSoilUnitDialog* units, CnNumberTableDialog* numbers)
     : QObject(choice), context_(context), choice_(choice), groups_(groups), units_(units), numbers_(numbers) {
-    connect(choice_, &TCNrozhod1::filtrationChosen, this, &CnWizard::chooseFiltration);
-    connect(choice_, &TCNrozhod1::soilUnitsChosen, this, &CnWizard::chooseSoilUnits);
-    connect(groups_, &THSPtab1::soilGroupFound, this,
+    connect(choice_, &CnPathChoiceDialog::filtrationChosen, this, &CnWizard::chooseFiltration);
+    connect(choice_, &CnPathChoiceDialog::soilUnitsChosen, this, &CnWizard::chooseSoilUnits);
+    connect(groups_, &CnSoilGroupDialog::soilGroupFound, this,
             [this](int category) { showCurveNumbers(category, groups_); });
-    connect(units_, &TBPEJtab1::soilGroupFound, this,
+    connect(units_, &CnSoilUnitDialog::soilGroupFound, this,
             [this](int category) { showCurveNumbers(category, units_); });
-    connect(units_, &TBPEJtab1::decisionRequested, this, &CnWizard::openDecision);
-    connect(groups_, &THSPtab1::groupChosen, this, &CnWizard::decide);
-    connect(numbers_, &TCNcis1::backRequested, this, &CnWizard::back);
-    connect(numbers_, &TCNcis1::insertRequested, this, &CnWizard::insert);
+    connect(units_, &CnSoilUnitDialog::decisionRequested, this, &CnWizard::openDecision);
+    connect(groups_, &CnSoilGroupDialog::groupChosen, this, &CnWizard::decide);
+    connect(numbers_, &CnNumberTableDialog::backRequested, this, &CnWizard::back);
+    connect(numbers_, &CnNumberTableDialog::insertRequested, this, &CnWizard::insert);
     for (QDialog* window : std::initializer_list<QDialog*>{choice_, groups_, units_, numbers_}) {
         connect(window, &QDialog::finished, this, &CnWizard::updateButtons);
     }
@@ -41,7 +41,7 @@ CnWizard::CnWizard(LookupContext& context, TCNrozhod1* choice, THSPtab1* groups,
         }
         units_->setDecisionTracking(true);
         if (units_->isVisible()) {
-            units_->StringGrid1->setFocus();
+            units_->grid->setFocus();
         }
     });
     // A decision cannot outlive its soil unit table.

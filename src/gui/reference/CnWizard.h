@@ -13,16 +13,16 @@
 
 namespace hydrim::gui {
 
-class TCNrozhod1;
-class THSPtab1;
-class TBPEJtab1;
-class TCNcis1;
+class CnPathChoiceDialog;
+class CnSoilGroupDialog;
+class CnSoilUnitDialog;
+class CnNumberTableDialog;
 
 class CnWizard : public QObject {
     Q_OBJECT
 public:
-    CnWizard(LookupContext& context, TCNrozhod1* choice, THSPtab1* groups, TBPEJtab1* units,
-             TCNcis1* numbers);
+    CnWizard(LookupContext& context, CnPathChoiceDialog* choice, CnSoilGroupDialog* groups,
+             CnSoilUnitDialog* units, CnNumberTableDialog* numbers);
 
     // Starts the wizard for a slope (ignored while it is open).
     void open(bool leftSlope);
@@ -45,10 +45,10 @@ private:
     void warnOfAreaSum(const std::vector<std::string>& areas, QWidget* table);
 
     LookupContext& context_;
-    TCNrozhod1* choice_;
-    THSPtab1* groups_;
-    TBPEJtab1* units_;
-    TCNcis1* numbers_;
+    CnPathChoiceDialog* choice_;
+    CnSoilGroupDialog* groups_;
+    CnSoilUnitDialog* units_;
+    CnNumberTableDialog* numbers_;
     int decisionRow_ = -1;
     bool leftSlope_ = true;
 };

@@ -1,13 +1,13 @@
 #include "gui/reference/LookupDialogs.h"
 
-#include "gui/reference/BPEJtab.h"
-#include "gui/reference/CNcis.h"
-#include "gui/reference/CNrozhod.h"
+#include "gui/reference/AntecedentMoistureDialog.h"
+#include "gui/reference/CnNumberTableDialog.h"
+#include "gui/reference/CnPathChoiceDialog.h"
+#include "gui/reference/CnSoilGroupDialog.h"
+#include "gui/reference/CnSoilUnitDialog.h"
 #include "gui/reference/CnWizard.h"
-#include "gui/reference/GamaTab.h"
-#include "gui/reference/HSPtab.h"
-#include "gui/reference/PVPtab.h"
-#include "gui/reference/Srazky.h"
+#include "gui/reference/RainfallTableDialog.h"
+#include "gui/reference/RoughnessTableDialog.h"
 
 #include <algorithm>
 
@@ -26,13 +26,13 @@ constexpr int LeftCurveTypeList = 4, RightCurveTypeList = 5;
 
 LookupDialogs::LookupDialogs(AppState& state, const std::string& dataDir, QWidget* mainWindow)
     : context_{state, nullptr} {
-    rainfall_ = new TSrazky1(context_, dataDir, mainWindow);
-    moisture_ = new TPVPtab1(context_, mainWindow);
-    roughness_ = new TGamatab1(context_, dataDir, mainWindow);
-    pathChoice_ = new TCNrozhod1(context_, mainWindow);
-    soilGroups_ = new THSPtab1(context_, dataDir, mainWindow);
-    soilUnits_ = new TBPEJtab1(context_, dataDir, mainWindow);
-    curveNumbers_ = new TCNcis1(context_, dataDir, mainWindow);
+    rainfall_ = new RainfallTableDialog(context_, dataDir, mainWindow);
+    moisture_ = new AntecedentMoistureDialog(context_, mainWindow);
+    roughness_ = new RoughnessTableDialog(context_, dataDir, mainWindow);
+    pathChoice_ = new CnPathChoiceDialog(context_, mainWindow);
+    soilGroups_ = new CnSoilGroupDialog(context_, dataDir, mainWindow);
+    soilUnits_ = new CnSoilUnitDialog(context_, dataDir, mainWindow);
+    curveNumbers_ = new CnNumberTableDialog(context_, dataDir, mainWindow);
     wizard_ = new CnWizard(context_, pathChoice_, soilGroups_, soilUnits_, curveNumbers_);
 
     // The soil-unit groups of both slopes start from the table as read,
@@ -80,25 +80,25 @@ QList<QDialog*> LookupDialogs::dialogs() const {
     return alive;
 }
 
-TSrazky1* LookupDialogs::rainfall() const {
+RainfallTableDialog* LookupDialogs::rainfall() const {
     return rainfall_;
 }
-TPVPtab1* LookupDialogs::moisture() const {
+AntecedentMoistureDialog* LookupDialogs::moisture() const {
     return moisture_;
 }
-TGamatab1* LookupDialogs::roughness() const {
+RoughnessTableDialog* LookupDialogs::roughness() const {
     return roughness_;
 }
-TCNrozhod1* LookupDialogs::pathChoice() const {
+CnPathChoiceDialog* LookupDialogs::pathChoice() const {
     return pathChoice_;
 }
-THSPtab1* LookupDialogs::soilGroups() const {
+CnSoilGroupDialog* LookupDialogs::soilGroups() const {
     return soilGroups_;
 }
-TBPEJtab1* LookupDialogs::soilUnits() const {
+CnSoilUnitDialog* LookupDialogs::soilUnits() const {
     return soilUnits_;
 }
-TCNcis1* LookupDialogs::curveNumbers() const {
+CnNumberTableDialog* LookupDialogs::curveNumbers() const {
     return curveNumbers_;
 }
 CnWizard* LookupDialogs::wizard() const {

@@ -15,14 +15,14 @@
 
 namespace hydrim::gui {
 
-class TProjekt1;
-class TSrazky1;
-class TPVPtab1;
-class TGamatab1;
-class TCNrozhod1;
-class THSPtab1;
-class TBPEJtab1;
-class TCNcis1;
+class ProjectInputWindow;
+class RainfallTableDialog;
+class AntecedentMoistureDialog;
+class RoughnessTableDialog;
+class CnPathChoiceDialog;
+class CnSoilGroupDialog;
+class CnSoilUnitDialog;
+class CnNumberTableDialog;
 class CnWizard;
 
 class LookupDialogs : public QObject {
@@ -37,7 +37,7 @@ public:
 
     // Connects the dialogs to an input window (again whenever it is created
     // anew); dialogs still open for a previous window are closed.
-    void attach(TProjekt1* window);
+    void attach(ProjectInputWindow* window);
     // The same for any implementation of the link (not owned; null detaches).
     void attachLink(InputWindowLink* link);
 
@@ -47,13 +47,13 @@ public:
 
     QStringList readErrors() const { return readErrors_; }
 
-    TSrazky1* rainfall() const;
-    TPVPtab1* moisture() const;
-    TGamatab1* roughness() const;
-    TCNrozhod1* pathChoice() const;
-    THSPtab1* soilGroups() const;
-    TBPEJtab1* soilUnits() const;
-    TCNcis1* curveNumbers() const;
+    RainfallTableDialog* rainfall() const;
+    AntecedentMoistureDialog* moisture() const;
+    RoughnessTableDialog* roughness() const;
+    CnPathChoiceDialog* pathChoice() const;
+    CnSoilGroupDialog* soilGroups() const;
+    CnSoilUnitDialog* soilUnits() const;
+    CnNumberTableDialog* curveNumbers() const;
     CnWizard* wizard() const;
 
 private:
@@ -69,13 +69,13 @@ private:
     QList<QMetaObject::Connection> windowConnections_;
     QStringList readErrors_;
 
-    QPointer<TSrazky1> rainfall_;
-    QPointer<TPVPtab1> moisture_;
-    QPointer<TGamatab1> roughness_;
-    QPointer<TCNrozhod1> pathChoice_;
-    QPointer<THSPtab1> soilGroups_;
-    QPointer<TBPEJtab1> soilUnits_;
-    QPointer<TCNcis1> curveNumbers_;
+    QPointer<RainfallTableDialog> rainfall_;
+    QPointer<AntecedentMoistureDialog> moisture_;
+    QPointer<RoughnessTableDialog> roughness_;
+    QPointer<CnPathChoiceDialog> pathChoice_;
+    QPointer<CnSoilGroupDialog> soilGroups_;
+    QPointer<CnSoilUnitDialog> soilUnits_;
+    QPointer<CnNumberTableDialog> curveNumbers_;
     QPointer<CnWizard> wizard_;
 };
 
