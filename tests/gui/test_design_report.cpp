@@ -13,8 +13,8 @@
 #include "core/project/TextCodec.h"
 #include "core/reference/LayoutFiles.h"
 #include "core/reference/ParTableFile.h"
-#include "gui/app/DesignReportCommand.h"
-#include "gui/app/PrintExportHooks.h"
+#include "gui/app/output/DesignReportCommand.h"
+#include "gui/app/output/PrintExportHooks.h"
 #include "render/DesignReport.h"
 #include "render/MethodSymbols.h"
 

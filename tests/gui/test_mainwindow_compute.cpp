@@ -5,7 +5,7 @@
 
 #include "core/hydrology/Compute.h"
 #include "core/results/NumberFormat.h"
-#include "gui/app/PrintPreview.h"
+#include "gui/app/output/PrintPreview.h"
 #include "gui/results/ResultGridView.h"
 #include "gui/results/Variant23ResultTableWindow.h"
 #include "gui/results/VariantIResultTableWindow.h"

@@ -2,13 +2,13 @@
 #include "gui/app/MainWindow.h"
 
 #include "gui/app/AboutDialog.h"
-#include "gui/app/DesignReportCommand.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/HintTiming.h"
 #include "gui/app/OutdatedResults.h"
-#include "gui/app/PrintExportHooks.h"
 #include "gui/app/ShippedData.h"
 #include "gui/app/ToolIcons.h"
+#include "gui/app/output/DesignReportCommand.h"
+#include "gui/app/output/PrintExportHooks.h"
 #include "gui/project/ProjectInputWindow.h"
 #include "gui/resources/ResourceInit.h"
 

@@ -3,6 +3,8 @@
 // Latin letters meant for a symbol font, and the grids' fonts.
 #pragma once
 
+#include "gui/common/TextRun.h"
+
 #include <QFont>
 #include <QList>
 #include <QString>
@@ -12,10 +14,6 @@ class QRect;
 
 namespace hydrim::gui {
 
-struct TextRun {
-    QString text;
-    bool superscript = false;
-};
 using TextLine = QList<TextRun>;
 
 // The grids' font: "Times New Roman" (a serif face where it is missing).

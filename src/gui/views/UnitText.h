@@ -2,6 +2,8 @@
 // digits (with an optional minus sign) right after a letter is an exponent.
 #pragma once
 
+#include "gui/common/TextRun.h"
+
 #include <QFont>
 #include <QList>
 #include <QString>
@@ -12,12 +14,6 @@ class QRect;
 QT_END_NAMESPACE
 
 namespace hydrim::gui {
-
-struct TextRun {
-    QString text;
-    bool superscript = false;
-    bool operator==(const TextRun&) const = default;
-};
 
 // "[m3.s-1]" -> "[m", ^"3", ".s", ^"-1", "]".
 QList<TextRun> SplitExponents(const QString& unit);

@@ -1,10 +1,10 @@
-#include "gui/app/DesignReportCommand.h"
+#include "gui/app/output/DesignReportCommand.h"
 
 #include "core/project/Startup.h"
 #include "core/results/InputSummary.h"
 #include "gui/app/MainWindow.h"
-#include "gui/app/PrintExportHooks.h"
 #include "gui/app/ResultWindows.h"
+#include "gui/app/output/PrintExportHooks.h"
 #include "gui/common/Messages.h"
 #include "gui/project/ProjectInputWindow.h"
 #include "render/DesignReport.h"

@@ -1,4 +1,4 @@
-#include "gui/app/PrintPreview.h"
+#include "gui/app/output/PrintPreview.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
