@@ -2,8 +2,9 @@
 # Installs what is missing, builds everything, runs every test; builds the
 # browser version and runs its tests (node and headless Chromium, against the
 # native build); then builds the engine a second time with AddressSanitizer
-# and UndefinedBehaviorSanitizer and runs its tests again. It fails on a C++
-# file clang-format would change, on a clang-tidy finding (.clang-tidy) and,
+# and UndefinedBehaviorSanitizer and runs its tests again, all but the slow
+# ones (ctest label "slow"), which the first run took. It fails on a C++ file
+# clang-format would change, on a clang-tidy finding (.clang-tidy) and,
 # through -Werror, on a compiler warning in our own targets.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -23,7 +24,7 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHYDRIM_SANITIZE=ON 
       -DHYDRIM_BUILD_GUI=OFF -DHYDRIM_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-asan --output-on-failure -j "$jobs"
+    ctest --test-dir build-asan --output-on-failure -j "$jobs" --label-exclude slow
 
 if [ -x scripts/fuzz-smoke.sh ]; then
     scripts/fuzz-smoke.sh

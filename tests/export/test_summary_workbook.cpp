@@ -5,8 +5,8 @@
 #include "core/batch/BatchSummary.h"
 #include "export/SummaryWorkbook.h"
 
+#include "WorkbookTestSupport.h"
 #include "support/TempDirectory.h"
-#include "test_workbook_support.h"
 
 #include <gtest/gtest.h>
 

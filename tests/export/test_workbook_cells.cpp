@@ -3,7 +3,7 @@
 #include "export/WorkbookCells.h"
 #include "export/WorkbookCharts.h"
 
-#include "test_workbook_support.h"
+#include "WorkbookTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "export/WorkbookCharts.h"
 #include "export/WorkbookExport.h"
 
+#include "WorkbookTestSupport.h"
 #include "support/TempDirectory.h"
-#include "test_workbook_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The rainfall table dialog end to end: value columns per variant, insertion
 // into the input window, the search by first letters, the station memory and empty tables.
+#include "DialogTestSupport.h"
 #include "gui/reference/LookupDialogs.h"
 #include "gui/reference/LookupGrid.h"
 #include "gui/reference/RainfallTableDialog.h"
-#include "test_dialog_support.h"
 
 #include "core/reference/CzechOrder.h"
 

@@ -2,6 +2,7 @@
 // their range checks, the weighted roughness and its insertion, per-slope memory,
 // the twin buttons, the curve type chosen by a radio item, and the entries of a
 // saved project beside their classes in a table edited since.
+#include "DialogTestSupport.h"
 #include "MainWindowTestSupport.h"
 #include "core/project/InputRules.h"
 #include "gui/reference/AntecedentMoistureDialog.h"
@@ -14,7 +15,6 @@
 #include "gui/reference/RainfallTableDialog.h"
 #include "gui/reference/RoughnessTableDialog.h"
 #include "gui/reference/TableEditor.h"
-#include "test_dialog_support.h"
 
 #include <QGuiApplication>
 #include <QLabel>

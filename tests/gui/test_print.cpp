@@ -20,6 +20,7 @@
 
 #include "../render/RenderTestSupport.h"
 #include "MainWindowTestSupport.h"
+#include "MessageAnswerer.h"
 
 #include <QAbstractAxis>
 #include <QApplication>
@@ -38,7 +39,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -46,27 +46,10 @@
 using namespace hydrim;
 using namespace hydrim::gui;
 using namespace hydrim::rendertest;
+using hydrim::gui::testing::MessageAnswerer;
 using hydrim::gui::testing::StartedFixture;
 
 namespace {
-
-// Answers every message box that appears, remembering its text.
-class MessageCatcher : public QObject {
-public:
-    MessageCatcher() {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts << box->text();
-                box->accept();
-            }
-        });
-        timer_.start(20);
-    }
-    QStringList texts;
-
-private:
-    QTimer timer_;
-};
 
 bool WaitWindowShown() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -201,7 +184,7 @@ void PrintTest::noPrinterShowsTheMessage() {
     }
     AppState state;
     MainWindow main(state);
-    MessageCatcher catcher;
+    MessageAnswerer catcher;
     // Printing goes through a preview that needs no printer (nothing to
     // print here); only the printer set-up has nothing to offer.
     main.printTable();
@@ -238,7 +221,7 @@ void PrintTest::failedExportIsReportedAndLeavesNothing() {
     OpenedWorkbooks opened;
     QTemporaryDir dir;
     const QString path = dir.filePath("chybi/v2.xlsx");
-    MessageCatcher catcher;
+    MessageAnswerer catcher;
     QVERIFY(!ExportTablesTo(nullptr, path, GridsOf(*state), '.'));
     QCOMPARE(catcher.texts.size(), 1);
     QVERIFY(catcher.texts.front().contains(QStringLiteral("chybi/v2.xlsx")));

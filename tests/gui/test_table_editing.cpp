@@ -2,13 +2,13 @@
 // imported in "Upravit tabulku", saved into the working directory's DATA and
 // picked after the program is started again; wrong CSV lines and wrong lines
 // of a hand-edited file are reported, and nothing is lost.
+#include "DialogTestSupport.h"
 #include "MainWindowTestSupport.h"
 #include "gui/reference/CsvImportPreview.h"
 #include "gui/reference/LookupDialogs.h"
 #include "gui/reference/RainfallTableDialog.h"
 #include "gui/reference/RoughnessTableDialog.h"
 #include "gui/reference/TableEditor.h"
-#include "test_dialog_support.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -97,7 +97,8 @@ private slots:
             QVERIFY(rainfall->note()->isHidden());
             QCOMPARE(Bytes(stations + QStringLiteral(".bak")), shippedStations);
             editor->closeButton->click();
-            QTRY_VERIFY(!rainfall->editor());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!rainfall->editor());
 
             RoughnessTableDialog* roughness = DialogsOf(program)->roughness();
             QVERIFY(!roughness->hasClasses());
@@ -251,8 +252,9 @@ private slots:
         QCOMPARE(editor->rows().size(), size_t{6});
         ModalScript script({Answer(QMessageBox::No)});
         editor->closeButton->click();
-        QTRY_VERIFY(script.finished());
-        QTRY_VERIFY(!rainfall->editor());
+        QVERIFY(script.finished());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!rainfall->editor());
         QCOMPARE(Bytes(stations).count('\n'), 8);
     }
 };

@@ -176,7 +176,6 @@ void ViewCommandsTest::copyCommandsWorkOnTheActiveTimeSeries() {
         qobject_cast<VariantITimeSeriesWindow*>(main.resultWindows().window(ResultKind::TimeSeries, true));
     QVERIFY(series);
     main.mdiArea()->setActiveSubWindow(main.resultWindows().subWindow(ResultKind::TimeSeries, true));
-    main.updateCommandStates();
     QVERIFY(main.editMenu()->isEnabled());
 
     series->select(CellSelection{3, 10, 3, 10});
@@ -199,7 +198,6 @@ void ViewCommandsTest::copyCommandsWorkOnTheActiveTimeSeries() {
     QCOMPARE(QApplication::clipboard()->text().count('\r'), 3);
 
     main.mdiArea()->setActiveSubWindow(main.resultWindows().subWindow(ResultKind::Chart, true));
-    main.updateCommandStates();
     QVERIFY(!main.editMenu()->isEnabled());
     // With another window in front Ctrl+C leaves the clipboard alone.
     QApplication::clipboard()->setText(QStringLiteral("jiný text"));
@@ -215,7 +213,6 @@ void ViewCommandsTest::copyCommandsWorkOnTheActiveResultTable() {
         qobject_cast<Variant23ResultTableWindow*>(main.resultWindows().window(ResultKind::Table, false));
     QVERIFY(table);
     main.mdiArea()->setActiveSubWindow(main.resultWindows().subWindow(ResultKind::Table, false));
-    main.updateCommandStates();
     QVERIFY(main.editMenu()->isEnabled());
     ResultGridView* grid = table->grid();
     QClipboard* clipboard = QApplication::clipboard();

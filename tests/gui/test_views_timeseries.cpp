@@ -1,12 +1,12 @@
 // The time-series windows: columns and rows of both families, the unit row,
 // refreshing with the Variant I hydrograph and tab, long hydrographs, and
 // the three copy commands on a selection made with the mouse.
+#include "ViewsTestData.h"
 #include "gui/views/TimeSeriesModel.h"
 #include "gui/views/TwoRowHeader.h"
 #include "gui/views/UnitText.h"
 #include "gui/views/Variant23TimeSeriesWindow.h"
 #include "gui/views/VariantITimeSeriesWindow.h"
-#include "test_views_data.h"
 
 #include <QClipboard>
 #include <QHeaderView>

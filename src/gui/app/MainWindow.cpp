@@ -97,6 +97,12 @@ MainWindow::MainWindow(AppState& state, QWidget* parent)
         menuItem(QString::fromLatin1(item))->setChecked(true);
     });
 
+    // The command states follow the windows at once; the timer catches what
+    // no signal reports (a child window minimised or hidden).
+    connect(results_.get(), &ResultWindows::opened, this, &MainWindow::updateCommandStates);
+    connect(results_.get(), &ResultWindows::shown, this, &MainWindow::updateCommandStates);
+    connect(results_.get(), &ResultWindows::closed, this, &MainWindow::updateCommandStates);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::updateCommandStates);
     timer_->setInterval(200);
     connect(timer_, &QTimer::timeout, this, &MainWindow::updateCommandStates);
     timer_->start();

@@ -4,8 +4,8 @@
 // the tolerance of the fitting, no rise outlasts its excess rain, the
 // catchment's times follow their max/min/sum rules, and a one-slope result
 // does not depend on what the right-slope fields held.
+#include "InvariantsSupport.h"
 #include "TestSupport.h"
-#include "test_invariants_support.h"
 
 #include "core/hydrology/Compute.h"
 #include "core/hydrology/Hydrograph.h"

@@ -71,7 +71,7 @@ private slots:
         SeenMessage seen;
         ModalScript script({Answer(QMessageBox::Ok, &seen)});
         first->trigger();
-        QTRY_VERIFY(script.finished());
+        QVERIFY(script.finished());
         QCOMPARE(seen.icon, QMessageBox::Critical);
         QCOMPARE(f.main().recentFiles(), QStringList({QDir::toNativeSeparators(sample)}));
         QVERIFY(!f.main().menuItem("Posledni2")->isVisible());
@@ -163,16 +163,16 @@ private slots:
         {
             ModalScript script({answer(QMessageBox::Cancel)});
             QVERIFY(!f.main().close());
-            QTRY_VERIFY(script.finished());
+            QVERIFY(script.finished());
         }
         QCOMPARE(buttons, QStringList({"&Ano", "&Ne", "Storno"}));
         QVERIFY(f.main().isVisible());
         QVERIFY(editor->isVisible());
         ModalScript script({answer(QMessageBox::No)});
         QVERIFY(f.main().close());
-        QTRY_VERIFY(script.finished());
+        QVERIFY(script.finished());
     }
 };
 
 QTEST_MAIN(TestMainWindowFurniture)
-#include "test_mainwindow_furniture.moc"
+#include "test_main_window_furniture.moc"

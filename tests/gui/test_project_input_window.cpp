@@ -3,6 +3,7 @@
 #include "gui/project/ProjectInputWindow.h"
 
 #include "MessageAnswerer.h"
+#include "ModalScript.h"
 #include "core/project/InputRules.h"
 #include "core/project/ProjectFile.h"
 
@@ -19,7 +20,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -28,6 +28,7 @@
 using namespace hydrim;
 using namespace hydrim::gui;
 using hydrim::gui::testing::MessageAnswerer;
+using hydrim::gui::testing::ModalScript;
 
 namespace {
 
@@ -651,19 +652,20 @@ private slots:
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         edit(8)->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(edit(8)->hasFocus());
+        QVERIFY(edit(8)->hasFocus());
         QTest::keyClicks(edit(8), "600");
         QTest::keyClick(edit(8), Qt::Key_Tab);
-        QTRY_COMPARE(edit(8)->text(), QString("500"));
+        QCoreApplication::processEvents(); // the correction runs once the focus has moved on
+        QCOMPARE(edit(8)->text(), QString("500"));
         QCOMPARE(messages.texts, QStringList({OutOfRange}));
-        QTRY_VERIFY(edit(24)->hasFocus()); // N = 10 follows N = 5
+        QVERIFY(edit(24)->hasFocus()); // N = 10 follows N = 5
         QTest::keyClick(edit(24), Qt::Key_Tab);
-        QTRY_VERIFY(edit(25)->hasFocus());
+        QVERIFY(edit(25)->hasFocus());
         QTest::keyClick(edit(25), Qt::Key_Tab);
         QTest::keyClick(edit(26), Qt::Key_Tab);
-        QTRY_VERIFY(edit(9)->hasFocus());
+        QVERIFY(edit(9)->hasFocus());
         QTest::keyClick(edit(9), Qt::Key_Tab);
-        QTRY_VERIFY(edit(10)->hasFocus());
+        QVERIFY(edit(10)->hasFocus());
     }
 
     void missingInputsAreNamedAndMarked() {
@@ -703,29 +705,26 @@ private slots:
 
     void correctionMessageNamesTheFieldAndKeepsKeysTypedMeanwhile() {
         QStringList seen;
-        QTimer answer;
-        answer.setInterval(5);
-        QObject::connect(&answer, &QTimer::timeout, [&seen] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) {
-                return;
-            }
+        ModalScript answer({[&seen](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
             seen << box->text() << box->informativeText();
             QTest::keyClicks(box, "25"); // the user goes on typing the next value
             box->button(QMessageBox::Ok)->click();
-        });
-        answer.start();
+        }});
         choose(1, 0);
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         edit(14)->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(edit(14)->hasFocus());
+        QVERIFY(edit(14)->hasFocus());
         QTest::keyClicks(edit(14), "120");
         QTest::keyClick(edit(14), Qt::Key_Tab);
-        QTRY_COMPARE(edit(14)->text(), QString("100"));
+        QCoreApplication::processEvents(); // the correction runs once the focus has moved on
+        QVERIFY(answer.finished());
+        QCOMPARE(edit(14)->text(), QString("100"));
         QCOMPARE(seen, QStringList({OutOfRange, "Pole: Číslo CN křivky (levý svah)\nZadaná hodnota: 120\n"
                                                 "Přípustné hodnoty: 40 až 100\nNová hodnota: 100"}));
-        QTRY_VERIFY(edit(17)->hasFocus()); // the right slope's area follows in Variant I
+        QVERIFY(edit(17)->hasFocus()); // the right slope's area follows in Variant I
         QCOMPARE(edit(17)->text(), QString("25"));
     }
 
@@ -762,4 +761,4 @@ private slots:
 };
 
 QTEST_MAIN(TestProjectInputWindow)
-#include "test_projekt.moc"
+#include "test_project_input_window.moc"
