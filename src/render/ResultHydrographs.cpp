@@ -1,6 +1,6 @@
 #include "render/ResultHydrographs.h"
 
-#include "core/series/HydrographOrdinates.h"
+#include "core/hydrology/HydrographOrdinates.h"
 
 #include <algorithm>
 #include <numeric>
@@ -33,10 +33,7 @@ HydrographChartContent ContentOf(const HydrographSet& set) {
 
 HydrographChartContent VariantIChartContent(const AppState& state, int i, bool designRain) {
     i = ClampIndex(i);
-    const HydrographParams left = VariantIHydrograph(state, i, Slope::Left, designRain);
-    HydrographChartContent content = ContentOf(
-        state.TwoSlopes ? CombineHydrographs(left, VariantIHydrograph(state, i, Slope::Right, designRain))
-                        : CombineHydrographs(left));
+    HydrographChartContent content = ContentOf(VariantIHydrographs(state, i, designRain));
     content.designRain = designRain;
     content.rainDuration = state.VariantI.RainDurationC[static_cast<size_t>(i)];
     content.rainIntensity = state.VariantI.RainIntensityC[static_cast<size_t>(i)];
@@ -45,11 +42,8 @@ HydrographChartContent VariantIChartContent(const AppState& state, int i, bool d
 }
 
 HydrographChartContent Variant23ChartContent(const AppState& state) {
-    const bool twoSlopes = HasTwoSlopes(state.CurrentProject.Texts);
-    const HydrographParams left = Variant23Hydrograph(state, Slope::Left);
     HydrographChartContent content =
-        ContentOf(twoSlopes ? CombineHydrographs(left, Variant23Hydrograph(state, Slope::Right))
-                            : CombineHydrographs(left));
+        ContentOf(Variant23Hydrographs(state, HasTwoSlopes(state.CurrentProject.Texts)));
     content.designRain = true;
     content.rainDuration = state.Inputs.RainDuration;
     content.rainIntensity = state.Inputs.RainIntensity;

@@ -4,7 +4,7 @@
 // commands of "&Edituj" with their keys and a typed chart title marking the
 // project modified.
 #include "core/project/ProjectFile.h"
-#include "core/series/HydrographOrdinates.h"
+#include "core/hydrology/HydrographOrdinates.h"
 #include "gui/app/Hlavni.h"
 #include "gui/app/WindowedStart.h"
 #include "gui/views/HydrographChartView.h"
