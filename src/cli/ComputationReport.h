@@ -17,8 +17,9 @@ enum class NoRunoff { IsAnAnswer, IsAFailure };
 // exit status; ExitOk without a word when it has them.
 int ReportComputation(const Computation& computation, const std::string& projectFile, NoRunoff noRunoff);
 
-// The warnings of the computation, one line each under "Upozornění:", after
-// a text output; nothing when there are none.
+// The warnings of the computation after a text output, one line each: the
+// warnings under "Upozornění:", then the notes under "Poznámka:" (or
+// "Poznámky:"); nothing when there are none.
 void PrintWarnings(const Warnings& warnings, std::ostream& out);
 
 } // namespace hydrim::cli

@@ -1,6 +1,7 @@
 #include "export/WorkbookWarnings.h"
 
 #include "core/hydrology/WarningTexts.h"
+#include "core/results/WarningLists.h"
 
 #include <string>
 
@@ -27,24 +28,30 @@ void AddWarningsSheet(WorkbookFile& file, const Warnings& warnings) {
     wrapped.align = CellFormat::Align::Left;
     lxw_format* headingFormat = file.Format(heading);
     lxw_format* textFormat = file.Format(wrapped);
-    const char* titles[] = {"Upozornění", "Týká se", "N [roky]"};
-    for (lxw_col_t column = 0; column < 3; ++column) {
+    const char* titles[] = {"Upozornění", "Týká se", "N [roky]", "Druh"};
+    for (lxw_col_t column = 0; column < 4; ++column) {
         file.Check(worksheet_write_string(sheet, 0, column, titles[column], headingFormat),
                    "nadpis upozornění");
     }
     file.Check(worksheet_set_column(sheet, 0, 0, MessageColumnWidth, nullptr), "šířka sloupce");
-    file.Check(worksheet_set_column(sheet, 1, 2, ShortColumnWidth, nullptr), "šířka sloupce");
+    file.Check(worksheet_set_column(sheet, 1, 3, ShortColumnWidth, nullptr), "šířka sloupce");
     lxw_row_t row = 1;
-    for (const Warning& warning : warnings) {
-        file.Check(worksheet_write_string(sheet, row, 0, warning.Message.c_str(), textFormat), "upozornění");
-        const std::string subject = SubjectName(warning.Subject, true);
-        if (!subject.empty()) {
-            file.Check(worksheet_write_string(sheet, row, 1, subject.c_str(), nullptr), "upozornění");
+    // The warnings first, then the notes, each row with its kind.
+    for (const WarningSeverity severity : {WarningSeverity::Warning, WarningSeverity::Note}) {
+        for (const Warning& warning : OfSeverity(warnings, severity)) {
+            file.Check(worksheet_write_string(sheet, row, 0, warning.Message.c_str(), textFormat),
+                       "upozornění");
+            const std::string subject = SubjectName(warning.Subject, true);
+            if (!subject.empty()) {
+                file.Check(worksheet_write_string(sheet, row, 1, subject.c_str(), nullptr), "upozornění");
+            }
+            if (warning.ReturnPeriod > 0) {
+                file.Check(worksheet_write_number(sheet, row, 2, warning.ReturnPeriod, nullptr),
+                           "upozornění");
+            }
+            file.Check(worksheet_write_string(sheet, row, 3, SeverityLabel(severity), nullptr), "upozornění");
+            ++row;
         }
-        if (warning.ReturnPeriod > 0) {
-            file.Check(worksheet_write_number(sheet, row, 2, warning.ReturnPeriod, nullptr), "upozornění");
-        }
-        ++row;
     }
 }
 

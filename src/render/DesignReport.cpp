@@ -84,7 +84,7 @@ DesignReport MakeDesignReport(const AppState& state, std::vector<ResultGrid> gri
     report.tables = std::move(grids);
     report.charts = ChartsOf(state);
     for (const Warning& warning : ResultWarnings(state)) {
-        report.warnings << WarningText(warning);
+        (warning.Severity == WarningSeverity::Note ? report.notes : report.warnings) << WarningText(warning);
     }
     return report;
 }

@@ -3,8 +3,8 @@
 // project, its inputs with units and the lookup entries behind them, the
 // result tables of the computation as the result window shows them (every
 // return period of Variant I), the design-rain hydrograph chart of each
-// return period, the warnings of the results in a box of their own and a
-// short account of the method. Every page carries the project name, the date
+// return period, the warnings and the notes of the results apart in a box of
+// their own and a short account of the method. Every page carries the project name, the date
 // of the computation and the program version at the top and "strana X z Y"
 // at the bottom. The same pages go to a PDF file and to a printer.
 #pragma once
@@ -36,6 +36,7 @@ struct DesignReport {
     std::vector<ResultGrid> tables;
     std::vector<HydrographChartContent> charts;
     QStringList warnings; // one sentence each, with its return period and subject
+    QStringList notes;    // the notes of the computation, in the same form
 };
 
 // The report of a computed state: grids are its result grids (core/Engine.h

@@ -49,12 +49,22 @@ void PutVariant23(const AppState& s, bool twoSlopes, SummaryRow& row) {
     Put(row, V::TimeToPeak, r.DesignRiseC);
 }
 
-// The warnings that hold for a row of return period n (every one when n is 0).
+// The status a computed row takes for a warning that holds for it: a
+// warning marks it, a note leaves it as it is.
+RowStatus StatusWith(RowStatus status, WarningSeverity severity) {
+    return severity == WarningSeverity::Warning ? RowStatus::Warning : status;
+}
+
+// The warnings that hold for a row of return period n (every one when n is
+// 0), in the message; a note after its label.
 void PutWarnings(const Warnings& warnings, int n, SummaryRow& row) {
     for (const Warning& warning : warnings) {
         if (n == 0 || warning.ReturnPeriod == 0 || warning.ReturnPeriod == n) {
-            row.Status = RowStatus::Warning;
-            row.Message += (row.Message.empty() ? "" : " ") + warning.Message;
+            row.Status = StatusWith(row.Status, warning.Severity);
+            const std::string label = warning.Severity == WarningSeverity::Note
+                                          ? SeverityLabel(warning.Severity) + std::string(": ")
+                                          : "";
+            row.Message += (row.Message.empty() ? "" : " ") + label + warning.Message;
         }
     }
 }

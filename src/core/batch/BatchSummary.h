@@ -14,10 +14,10 @@
 
 namespace hydrim {
 
-// ok: computed; warning: computed, but a warning of the results holds for
-// the row; no-runoff: the rain gives no runoff (an answer); invalid: the
-// input could not be read or its inputs are invalid; partial: the run was
-// stopped and the summary lacks catchments.
+// ok: computed (notes of the results may hold for the row); warning:
+// computed, but a warning of severity Warning holds for the row; no-runoff: the rain gives no runoff (an
+// answer); invalid: the input could not be read or its inputs are invalid; partial: the run was stopped and
+// the summary lacks catchments.
 enum class RowStatus { Ok, Warning, NoRunoff, Invalid, Partial };
 
 // "ok", "warning", "no-runoff", "invalid", "partial".

@@ -1,8 +1,10 @@
 // The notices of a result window: the mark "Výsledky neodpovídají zadání –
 // přepočítejte" while the inputs differ from those the results were computed
-// from, and the warnings of the computation. Below a result table they form
-// a box, one warning a line; in the chart and time-series windows one line.
-// Both stay hidden while there is nothing to say.
+// from, and the warnings of the computation: the warnings under
+// "Upozornění", the notes apart under "Poznámka" in a calmer colour. Below a
+// result table they form boxes, one warning a line; in the chart and
+// time-series windows one line each. All stay hidden while there is nothing
+// to say.
 #pragma once
 
 #include "core/project/Warning.h"
@@ -22,7 +24,7 @@ public:
 
     void setWarnings(const Warnings& warnings);
     const Warnings& warnings() const { return warnings_; }
-    // The texts shown, one per warning.
+    // The texts shown, one per warning or note.
     QStringList warningTexts() const;
     // What a printout or a workbook of the window repeats: the out-of-date
     // mark (while shown) and the warnings.
@@ -33,6 +35,7 @@ public:
 
     QLabel* outOfDateLabel() const { return outOfDateLabel_; }
     QLabel* warningsLabel() const { return warningsLabel_; }
+    QLabel* notesLabel() const { return notesLabel_; }
 
 private:
     void refresh();
@@ -42,6 +45,7 @@ private:
     bool outOfDate_ = false;
     QLabel* outOfDateLabel_ = nullptr;
     QLabel* warningsLabel_ = nullptr;
+    QLabel* notesLabel_ = nullptr;
 };
 
 // The notice of a result window (nullptr when it has none).
