@@ -3,7 +3,10 @@
 #include "core/results/WarningLists.h"
 
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace hydrim::gui {
 
@@ -46,21 +49,51 @@ QString ListText(ResultNotice::Form form, WarningSeverity severity, const Warnin
 } // namespace
 
 ResultNotice::ResultNotice(Form form, QWidget* parent)
-    : QWidget(parent), form_(form), outOfDateLabel_(new QLabel(this)), warningsLabel_(new QLabel(this)),
-      notesLabel_(new QLabel(this)) {
+    : QWidget(parent), form_(form), outOfDateLabel_(new QLabel(this)), lists_(new QScrollArea(this)) {
     setObjectName(QStringLiteral("Upozorneni"));
     outOfDateLabel_->setObjectName(QStringLiteral("NeaktualniVysledky"));
     outOfDateLabel_->setText(QString::fromStdString(OutOfDateMessage));
     outOfDateLabel_->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    auto* content = new QWidget;
+    warningsLabel_ = new QLabel(content);
+    notesLabel_ = new QLabel(content);
     StyleList(warningsLabel_, form_, "SeznamUpozorneni", "#fff8dc", "#8a5a00");
     StyleList(notesLabel_, form_, "SeznamPoznamek", "#eef3f8", "#35506b");
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->setSpacing(2);
+    contentLayout->addWidget(warningsLabel_);
+    contentLayout->addWidget(notesLabel_);
+    lists_->setWidget(content);
+    lists_->setWidgetResizable(true);
+    lists_->setFrameShape(QFrame::NoFrame);
+    lists_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // No taller than its lists: the table or the chart takes the rest.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(2);
     layout->addWidget(outOfDateLabel_);
-    layout->addWidget(warningsLabel_);
-    layout->addWidget(notesLabel_);
+    layout->addWidget(lists_);
     refresh();
+}
+
+void ResultNotice::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitLists();
+}
+
+// The lists take the height their texts need at the present width, up to
+// MaxBoxLines or MaxLineLines lines; beyond that they scroll, so that many warnings
+// neither squeeze the table or the chart away nor lose their last lines.
+void ResultNotice::fitLists() {
+    const int lines = form_ == Form::Box ? MaxBoxLines : MaxLineLines;
+    const int most = lines * fontMetrics().lineSpacing() + 4 * fontMetrics().height() / 5;
+    QWidget* content = lists_->widget();
+    const int width = std::max(lists_->viewport()->width(), 1);
+    const int needed =
+        content->hasHeightForWidth() ? content->heightForWidth(width) : content->sizeHint().height();
+    lists_->setFixedHeight(std::min(std::max(needed, 0), most));
 }
 
 QStringList ResultNotice::warningTexts() const {
@@ -92,8 +125,10 @@ void ResultNotice::refresh() {
         ListText(form_, WarningSeverity::Note, OfSeverity(warnings_, WarningSeverity::Note)));
     warningsLabel_->setVisible(!warningsLabel_->text().isEmpty());
     notesLabel_->setVisible(!notesLabel_->text().isEmpty());
+    lists_->setVisible(!warnings_.empty());
     outOfDateLabel_->setVisible(outOfDate_);
     setVisible(outOfDate_ || !warnings_.empty());
+    fitLists();
 }
 
 ResultNotice* NoticeOf(QWidget* window) {

@@ -3,8 +3,8 @@
 // from, and the warnings of the computation: the warnings under
 // "Upozornění", the notes apart under "Poznámka" in a calmer colour. Below a
 // result table they form boxes, one warning a line; in the chart and
-// time-series windows one line each. All stay hidden while there is nothing
-// to say.
+// time-series windows one line each; long lists scroll. All stay hidden
+// while there is nothing to say.
 #pragma once
 
 #include "core/project/Warning.h"
@@ -13,6 +13,7 @@
 #include <QWidget>
 
 class QLabel;
+class QScrollArea;
 
 namespace hydrim::gui {
 
@@ -37,8 +38,17 @@ public:
     QLabel* warningsLabel() const { return warningsLabel_; }
     QLabel* notesLabel() const { return notesLabel_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // Lines of text the lists show at most before they scroll: below a
+    // table, and in the line of a chart or a time series.
+    static constexpr int MaxBoxLines = 12;
+    static constexpr int MaxLineLines = 5;
+
     void refresh();
+    void fitLists();
 
     Form form_;
     Warnings warnings_;
@@ -46,6 +56,7 @@ private:
     QLabel* outOfDateLabel_ = nullptr;
     QLabel* warningsLabel_ = nullptr;
     QLabel* notesLabel_ = nullptr;
+    QScrollArea* lists_ = nullptr; // the two lists, scrolling when they are long
 };
 
 // The notice of a result window (nullptr when it has none).
