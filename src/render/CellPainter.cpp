@@ -118,6 +118,27 @@ void CellPainter::paintCell(QPainter& painter, const QRectF& rect, const ResultG
     paintRuns(painter, rect, CellRuns(grid, row, column));
 }
 
+ShapedRun ShapeRun(const TextRun& run, const QFont& normal, const QPaintDevice* device) {
+    QFont base(normal, device);
+    base.setBold(run.bold);
+    const QFontMetricsF baseMetrics(base);
+    ShapedRun shaped{ToQt(run.symbolFont ? SymbolFontToUnicode(run.text) : run.text), base, 0.0, 0.0};
+    const std::string superscript = run.position == TextRun::Raised ? SuperscriptText(run.text) : "";
+    if (!superscript.empty()) {
+        shaped.text = ToQt(superscript);
+    } else if (run.position != TextRun::Normal) {
+        shaped.font.setPixelSize(
+            std::max(1, static_cast<int>(std::nearbyint(SmallFontRatio * PixelHeight(base, device)))));
+        const QFontMetricsF small(shaped.font);
+        shaped.baselineShift = small.ascent() - baseMetrics.ascent();
+        if (run.position == TextRun::Lowered) {
+            shaped.baselineShift += std::nearbyint(baseMetrics.height() / 3.0);
+        }
+    }
+    shaped.advance = QFontMetricsF(shaped.font).horizontalAdvance(shaped.text);
+    return shaped;
+}
+
 void CellPainter::paintRuns(QPainter& painter, const QRectF& rect, const std::vector<TextRun>& runs) const {
     if (runs.empty())
         return;
@@ -127,31 +148,17 @@ void CellPainter::paintRuns(QPainter& painter, const QRectF& rect, const std::ve
     normal.setBold(runs.front().bold);
     const QFontMetricsF normalMetrics(normal);
     const double lineTop = rect.top() + std::max(0.0, (rect.height() - normalMetrics.height()) / 2.0);
-
-    QFont small(normal);
-    small.setPixelSize(
-        std::max(1, static_cast<int>(std::nearbyint(SmallFontRatio * PixelHeight(normal, device)))));
-    const QFontMetricsF smallMetrics(small);
-    // A lowered run starts a third of the text height below the line's top.
-    const double loweredTop = lineTop + std::nearbyint(normalMetrics.height() / 3.0);
+    const double baseline = lineTop + normalMetrics.ascent();
 
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     painter.setPen(QColor(Qt::black));
     double x = rect.left() + TextMargin * scale;
     for (const TextRun& run : runs) {
-        const QString text = ToQt(run.symbolFont ? SymbolFontToUnicode(run.text) : run.text);
-        QFont font = run.position == TextRun::Normal ? normal : small;
-        font.setBold(run.bold);
-        painter.setFont(font);
-        const QFontMetricsF metrics(font);
-        double baseline = lineTop + normalMetrics.ascent();
-        if (run.position == TextRun::Lowered)
-            baseline = loweredTop + smallMetrics.ascent();
-        else if (run.position == TextRun::Raised)
-            baseline = lineTop + smallMetrics.ascent();
-        painter.drawText(QPointF(x, baseline), text);
-        x += metrics.horizontalAdvance(text);
+        const ShapedRun shaped = ShapeRun(run, font_, device);
+        painter.setFont(shaped.font);
+        painter.drawText(QPointF(x, baseline + shaped.baselineShift), shaped.text);
+        x += shaped.advance;
     }
     painter.restore();
 }

@@ -37,6 +37,20 @@ struct GridGeometry {
     double height(int firstRow, int endRow) const;
 };
 
+// One run of text as it is drawn after a normal font: a raised run whose
+// every character has a Unicode superscript form (core/results/CellMarkup.h,
+// SuperscriptText) is drawn as those characters in the normal font on the
+// line, so that a PDF's text reads "m³", "s⁻¹" as shown; any other raised or
+// lowered run is drawn in three fifths of the font height, a raised one at
+// the line's top, a lowered one a third of the text height below it.
+struct ShapedRun {
+    QString text;
+    QFont font;
+    double baselineShift = 0; // from the line's baseline, downwards [device pixels]
+    double advance = 0;       // width [device pixels]
+};
+ShapedRun ShapeRun(const TextRun& run, const QFont& normal, const QPaintDevice* device);
+
 class CellPainter {
 public:
     explicit CellPainter(const QFont& font);

@@ -24,7 +24,8 @@ QString PdfError(const QString& path, const QString& reason) {
 }
 
 // The design-rain hydrograph of each return period (Variant I) or of the
-// computation (Variants II / III), titled as the chart window.
+// computation (Variants II / III), titled as the chart window and shown to
+// its end (the chart window's first view stops once the flow has receded).
 std::vector<HydrographChartContent> ChartsOf(const AppState& state) {
     std::vector<HydrographChartContent> charts;
     if (state.LastResultVariantI) {
@@ -36,6 +37,7 @@ std::vector<HydrographChartContent> ChartsOf(const AppState& state) {
     }
     for (HydrographChartContent& chart : charts) {
         chart.title = QString::fromStdString(state.CurrentProject.ChartTitle1);
+        chart.shownTo = chart.minutes.empty() ? 0 : chart.minutes.back();
     }
     return charts;
 }
@@ -75,7 +77,7 @@ DesignReport MakeDesignReport(const AppState& state, std::vector<ResultGrid> gri
     DesignReport report;
     report.projectName = projectName;
     report.computedAt = computedAt;
-    report.variant = state.LastResultVariantI ? 0 : Variant23Number(project.Texts) - 1;
+    report.method = MethodFactsOf(state, QString::fromStdString(RainfallSource(project, names)));
     report.identification = IdentificationLines(project.Texts);
     for (const std::string& line : project.Texts.Description) {
         report.description << QString::fromStdString(line);

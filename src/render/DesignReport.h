@@ -3,8 +3,10 @@
 // project, its inputs with units and the lookup entries behind them, the
 // result tables of the computation as the result window shows them (every
 // return period of Variant I), the design-rain hydrograph chart of each
-// return period, the warnings and the notes of the results apart in a box of
-// their own and a short account of the method. Every page carries the project name, the date
+// return period to its end, the warnings and the notes of the results apart
+// in a box of their own, lines to sign at the foot of the first page, and the
+// method: what was computed for this project in numbered formulas with the
+// tables' symbols, the list of symbols and the sources. Every page carries the project name, the date
 // of the computation and the program version at the top and "strana X z Y"
 // at the bottom. The same pages go to a PDF file and to a printer.
 #pragma once
@@ -13,6 +15,7 @@
 #include "core/results/InputSummary.h"
 #include "core/results/ResultTable.h"
 #include "render/HydrographChartContent.h"
+#include "render/ReportMethod.h"
 
 #include <QDateTime>
 #include <QString>
@@ -29,7 +32,7 @@ namespace hydrim::render {
 struct DesignReport {
     QString projectName; // the project file's name, or the caption of an unnamed project
     QDateTime computedAt;
-    int variant = 0; // 0 Variant I, 1 II, 2 III: the method section follows it
+    MethodFacts method; // what the method section says about the computation
     std::vector<InputLine> identification;
     QStringList description;
     std::vector<InputBlock> inputs;

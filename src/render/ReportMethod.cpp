@@ -1,53 +1,428 @@
 #include "render/ReportMethod.h"
 
+#include "core/Engine.h"
+#include "core/hydrology/RainCoefficients.h"
+#include "core/hydrology/VariantI.h"
+#include "render/MethodSymbols.h"
+#include "render/ReportFormulas.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
 namespace hydrim::render {
 
-std::vector<MethodParagraph> MethodParagraphs(int variant) {
-    std::vector<MethodParagraph> paragraphs = {
-        {QStringLiteral("Návrhový déšť"),
-         QStringLiteral(
-             "Úhrn P [mm] a intenzita i [mm/min] deště doby trvání t [min] se odvozují z 1-denního "
-             "maximálního srážkového úhrnu H [mm] doby opakování N: P = a·H·t^b, i = a·H·t^(−c). "
-             "Součinitel a a exponenty b, c se berou z tabulky součinitelů redukce 1-denních úhrnů "
-             "(soubor par.tab) podle doby opakování a pásma doby trvání 10–40, 41–120 a nad "
-             "120 minut; 1-denní úhrny jsou hodnoty staniční tabulky maximálních 1-denních "
-             "srážkových úhrnů nebo hodnoty zadané uživatelem.")},
-        {QStringLiteral("Odtok metodou CN (SCS)"),
-         QStringLiteral(
-             "Číslo CN se podle typu křivky (skupiny předchozích vláhových podmínek 1, 2, 3) "
-             "převede na CNp: typ 1 CN/(2,334 − 0,01334·CN), typ 2 beze změny, typ 3 "
-             "CN/(0,4036 + 0,0059·CN). Potenciální retence S = 25,4·(1000/CNp − 10) [mm], počáteční "
-             "ztráta Ia = 0,2·r·S [mm], kde r = (H_N/H_100)^e, e = 9,8992·N^(−0,3035). Přímý odtok "
-             "O = (P − Ia)² / (P − Ia + S) [mm]. Doba do počátku odtoku t0 = Ia/i [min], doba "
-             "trvání efektivního deště te = t − t0, intenzita efektivního deště ie = O/te.")},
-        {QStringLiteral("Odtok ze svahu"),
-         QStringLiteral("Šířka svahu B = A/Lu [km] (A plocha svahu [km²], Lu délka údolnice [km]), délka "
-                        "dráhy stoku Ls = B·√(1 + Iu²/(Iu² + Is²)) (Iu sklon údolnice, Is sklon svahu [%]), "
-                        "součinitel K = 1915,71·γ·Ls/√Is (γ drsnost [s]). Svah je v rovnovážném stavu, je-li "
-                        "ie ≥ K/te²; pak je kulminační intenzita odtoku qp = ie, jinak qp = O²/K [mm/min]. "
-                        "Kulminační průtok Qmax = 16,67·qp·A [m³/s], objem odtoku V = 1000·A·O [m³].")},
-        {QStringLiteral("Hydrogram"),
-         QStringLiteral(
-             "Průtok v minutě k: q(k) = Qmax·(k/tr)^m·exp(m·(1 − k/tr)), kde tr je doba vzestupu; "
-             "exponent tvaru m se volí tak, aby objem hydrogramu odpovídal objemu odtoku V. U svahu v "
-             "rovnovážném stavu se průtok Qmax drží po dobu plató tp = te − tr. Hydrogram povodí se "
-             "dvěma svahy je součtem hydrogramů obou svahů.")},
-    };
-    if (variant == 0) {
-        paragraphs.push_back(
-            {QStringLiteral("Varianta I"),
-             QStringLiteral("Pro každou dobu opakování N = 5, 10, 20, 50 a 100 let se hledá kritická doba "
-                            "trvání deště, tj. déšť, který vyvolá největší kulminační průtok, a pro něj se "
-                            "počítají návrhové hodnoty svahů a povodí.")});
-    } else if (variant == 1) {
-        paragraphs.push_back(
-            {QStringLiteral("Varianta II"),
-             QStringLiteral("Kulminační průtok deště zadané doby trvání a doby opakování N.")});
-    } else if (variant == 2) {
-        paragraphs.push_back({QStringLiteral("Varianta III"),
-                              QStringLiteral("Kulminační průtok deště zadané doby trvání a intenzity.")});
+namespace {
+
+QString BandText(int band, int duration) {
+    switch (band) {
+    case 1:
+        return QStringLiteral("pásmo 10–40 min");
+    case 2:
+        return QStringLiteral("pásmo 41–120 min");
+    default:
+        return duration < 10 ? QStringLiteral("pásmo pod 10 min") : QStringLiteral("pásmo nad 120 min");
     }
-    return paragraphs;
+}
+
+MethodFacts::Coefficients CoefficientsOf(const ParTable& par, int returnPeriod, int duration) {
+    const int band = DurationBand(duration);
+    const int group = std::clamp(ReturnPeriodGroup(returnPeriod), 1, 8);
+    const auto& record = par.at(group, band);
+    return {returnPeriod, duration, band, record[0] / 1000.0, record[1] / 1000.0, record[2] / 1000.0};
+}
+
+// Builds the items in reading order, numbering the formulas.
+class MethodWriter {
+public:
+    explicit MethodWriter(const MethodFacts& facts) : facts_(facts) {}
+
+    std::vector<MethodItem> write() {
+        steps();
+        rain();
+        losses();
+        slopeRunoff();
+        if (facts_.variant == 0) {
+            variantI();
+        } else {
+            variantIIorIII();
+        }
+        hydrograph();
+        if (facts_.twoSlopes) {
+            catchment();
+        }
+        symbolList();
+        references();
+        return std::move(items_);
+    }
+
+private:
+    // Numbers written with the result tables' decimal separator.
+    QString local(QString text) const {
+        static const QRegularExpression point(QStringLiteral("(?<=\\d)\\.(?=\\d)"));
+        return text.replace(point, QString(QLatin1Char(facts_.decimalSeparator)));
+    }
+    QString number(double value, int decimals) const { return local(QString::number(value, 'f', decimals)); }
+    FormulaNode num(const char* text) const { return F(local(QString::fromUtf8(text))); }
+
+    void add(MethodItem::Kind kind, const QString& text, FormulaNode node = {}, int number = 0) {
+        MethodItem item;
+        item.kind = kind;
+        item.text = text;
+        item.formula = std::move(node);
+        item.number = number;
+        items_.push_back(std::move(item));
+    }
+    void heading(const QString& text) { add(MethodItem::Heading, text); }
+    void paragraph(const QString& text) { add(MethodItem::Paragraph, text); }
+    // Returns the formula's number.
+    int formula(FormulaNode node, const QString& note = {}) {
+        add(MethodItem::Formula, note, std::move(node), ++number_);
+        return number_;
+    }
+    static QString ref(int number) { return QStringLiteral("(%1)").arg(number); }
+
+    static QString slopeName(bool right) {
+        return right ? QStringLiteral("pravý svah") : QStringLiteral("levý svah");
+    }
+
+    void steps() {
+        heading(QStringLiteral("Postup výpočtu"));
+        const QString slopes =
+            facts_.twoSlopes
+                ? QStringLiteral("Povodí tvoří dva svahy, levý a pravý, odvodňované do údolnice.")
+                : QStringLiteral("Povodí tvoří jeden svah odvodňovaný do údolnice.");
+        if (facts_.variant == 0) {
+            paragraph(
+                slopes +
+                QStringLiteral(" Varianta I: pro každou dobu opakování {N} = 5, 10, 20, 50 a 100 let se z "
+                               "1-denního úhrnu {H1dN} odvodí kritický déšť svahu a z něj návrhový déšť, "
+                               "omezený na 300 min") +
+                (facts_.twoSlopes ? QStringLiteral("; návrhové deště obou svahů se sloučí ve společný "
+                                                   "návrhový déšť povodí.")
+                                  : QStringLiteral(".")));
+        } else if (facts_.variant == 1) {
+            paragraph(slopes +
+                      local(QStringLiteral(" Varianta II: déšť zadané doby trvání {ts} = %1 min s dobou "
+                                           "opakování {N} = %2 let; jeho intenzita {is} se odvodí "
+                                           "z 1-denního úhrnu {H1dN}. Kritická doba trvání {tsk} "
+                                           "rozhodne, zda svah při zadaném dešti dosáhne rovnováhy."))
+                          .arg(facts_.duration)
+                          .arg(facts_.returnPeriod));
+        } else {
+            paragraph(slopes +
+                      local(QStringLiteral(" Varianta III: déšť zadané doby trvání {ts} = %1 min a zadané "
+                                           "intenzity {is} = %2 mm/min. Déšť se neodvozuje "
+                                           "z 1-denních úhrnů ani z doby opakování ({H1dN} ani {N} "
+                                           "se nepoužijí) a počáteční ztráta se nesnižuje "
+                                           "({r} = 1)."))
+                          .arg(facts_.duration)
+                          .arg(number(facts_.intensity, 3)));
+        }
+    }
+
+    void rain() {
+        heading(QStringLiteral("Návrhová srážka"));
+        if (facts_.variant == 2) {
+            rainDepth_ = formula(RainDepthFormula());
+            return;
+        }
+        paragraph(
+            QStringLiteral("1-denní maximální srážkové úhrny {H1dN}: %1. Srážka doby trvání {ts} se z nich "
+                           "odvodí redukcí podle [1]; součinitel {a} a exponenty {b}, {c} jsou hodnoty "
+                           "souboru par.tab dodaného s programem [1–3] pro dobu opakování {N} a pásmo "
+                           "doby trvání 10–40, 41–120 a nad 120 min.")
+                .arg(facts_.rainfallSource));
+        rainIntensity_ = formula(RainIntensityFormula());
+        rainDepth_ = formula(RainDepthFormula());
+        QStringList used;
+        for (const MethodFacts::Coefficients& k : facts_.coefficients) {
+            used << QStringLiteral("{N} = %1 let, {ts} = %2 min (%3): {a} = %4, {b} = %5, {c} = %6")
+                        .arg(k.returnPeriod)
+                        .arg(k.duration)
+                        .arg(BandText(k.band, k.duration), number(k.a, 3), number(k.b, 3), number(k.c, 3));
+        }
+        if (!used.isEmpty()) {
+            paragraph(QStringLiteral("Součinitele návrhových srážek tohoto projektu: ") +
+                      used.join(QStringLiteral("; ")) + QStringLiteral("."));
+        }
+    }
+
+    void losses() {
+        heading(QStringLiteral("Počáteční ztráta a výška odtoku (metoda čísel CN [4])"));
+        paragraph(
+            QStringLiteral("Číslo {CN} se upraví podle skupiny předchozích vláhových podmínek (PVP, [5]); "
+                           "vyjde-li {CNPVP} nad 100, bere se 100:"));
+        for (int group = 1; group <= 3; ++group) {
+            formula(CurveNumberFormula(group, facts_.decimalSeparator),
+                    QStringLiteral("skupina PVP %1").arg(group));
+        }
+        QString groups = facts_.twoSlopes
+                             ? QStringLiteral("V tomto projektu: levý svah skupina %1, pravý svah "
+                                              "skupina %2.")
+                                   .arg(facts_.curveTypes[0])
+                                   .arg(facts_.curveTypes[1])
+                             : QStringLiteral("V tomto projektu: skupina %1.").arg(facts_.curveTypes[0]);
+        paragraph(groups);
+        formula(RetentionFormula(facts_.decimalSeparator));
+        if (facts_.variant == 2) {
+            formula(Seq({Sym(" Ia"), F(QStringLiteral(" = ")), num("0.2·"), Sym(" A")}));
+        } else {
+            formula(Seq({Sym(" Ia"), F(QStringLiteral(" = ")), num("0.2·"), Sym(" r"), F(QStringLiteral("·")),
+                         Sym(" A")}));
+            formula(AbstractionFactorFormula());
+            formula(AbstractionExponentFormula(facts_.decimalSeparator));
+        }
+        runoffDepth_ = formula(RunoffDepthFormula());
+        ponding_ = formula(Seq({Sym(" t0"), F(QStringLiteral(" = ")), Frac(Sym(" Ia"), Sym(" is"))}),
+                           QStringLiteral("zaokrouhleno na celé minuty, polovina k sudému číslu"));
+        excess_ = formula(
+            Seq({Sym(" te"), F(QStringLiteral(" = ")), Sym(" ts"), F(QStringLiteral(" − ")), Sym(" t0")}));
+        excessIntensity_ = formula(Seq({Sym(" ie"), F(QStringLiteral(" = ")), Frac(Sym(" Ho"), Sym(" te"))}));
+    }
+
+    void slopeRunoff() {
+        heading(QStringLiteral("Odtok ze svahu"));
+        formula(Seq({Sym(" B"), F(QStringLiteral(" = ")), Frac(Sym(" Ss"), Sym(" Lu"))}));
+        formula(FlowPathFormula());
+        formula(FlowCoefficientFormula(facts_.decimalSeparator));
+        equilibrium_ =
+            formula(EquilibriumTimeFormula(), QStringLiteral("zaokrouhleno na celé minuty, nejméně 1 min"));
+        formula(Seq(
+            {Sym(" ir"), F(QStringLiteral(" = ")), Frac(Sym(" K"), Pow(Sym(" tr"), QStringLiteral("2")))}));
+        paragraph(
+            QStringLiteral("Maximální intenzita svahového odtoku svahu, který při dešti dosáhne rovnováhy, "
+                           "a svahu, který jí nedosáhne:"));
+        atEquilibrium_ = formula(Seq({Sym(" max iso"), F(QStringLiteral(" = ")), Sym(" ie")}),
+                                 QStringLiteral("svah v rovnováze"));
+        belowEquilibrium_ =
+            formula(BelowEquilibriumFormula(),
+                    QStringLiteral("svah bez rovnováhy; vyjde-li více než 2·{ie}, bere se {ie}"));
+        peak_ = formula(PeakFormula(facts_.decimalSeparator, false));
+        formula(Seq({Sym(" HW"), F(QStringLiteral(" = ")), Sym(" Ho")}));
+        formula(VolumeFormula());
+    }
+
+    void criticalSearch() {
+        paragraph(
+            local(QStringLiteral("Kritická doba trvání {tsk} svahu je nejkratší doba {t} = 10, 11, 12, … min "
+                                 "(nejvýše 20 001 min), při které srážka doby opakování {N} splní "
+                                 "podmínku rovnováhy %1 se součiniteli {a}, {b}, {c} pro pásmo doby {t}; "
+                                 "úhrn a doba efektivní srážky se v ní počítají bez zaokrouhlení:"))
+                .arg(ref(number_ + 3)));
+        formula(TrialDepthFormula());
+        formula(TrialExcessFormula());
+        formula(EquilibriumTestFormula());
+        paragraph(
+            QStringLiteral("Hodnoty kritické srážky {tsk}, {isk}, {Hsk}, {t0k}, {tek}, {iek} a {Hok} jsou "
+                           "hodnoty vzorců %1, %2, %3, %4, %5 a %6 pro {ts} = {tsk}.")
+                .arg(ref(rainIntensity_), ref(rainDepth_), ref(ponding_), ref(excess_), ref(excessIntensity_),
+                     ref(runoffDepth_)));
+    }
+
+    void variantI() {
+        heading(QStringLiteral("Kritický a návrhový déšť (varianta I)"));
+        criticalSearch();
+        paragraph(
+            QStringLiteral("Je-li {tsk} ≤ 300 min, je návrhovým deštěm svahu kritický déšť ({ts} = {tsk}) a "
+                           "svah je v rovnováze: {tr} = {te}, {ir} = {ie}, {max iso} podle %1. Je-li "
+                           "{tsk} > 300 min, návrhový déšť se omezí na {ts} = 300 min a svah při něm "
+                           "rovnováhy nedosáhne: {tr} a {ir} podle %2 a %3, {max iso} podle %4. "
+                           "Hydrogram svahu: {tv} = {te}, {tk} = 0.")
+                .arg(ref(atEquilibrium_), ref(equilibrium_), ref(equilibrium_ + 1), ref(belowEquilibrium_)));
+        cap();
+        paragraph(QStringLiteral("Hydrogram PV vyvolané {H1dN} nese odtok celého 1-denního úhrnu: má {Qmax}, "
+                                 "{tv1d} = {tv} a {tk1d} = {tk} hydrogramu návrhové srážky, {tp1d} a {TPV1d} "
+                                 "podle oddílu Hydrogram PV s objemem {W1d} místo {W}:"));
+        formula(DailyVolumeFormula());
+    }
+
+    // The 300-minute cap of the design rain and what it did to this project.
+    void cap() {
+        if (facts_.capped.empty()) {
+            paragraph(
+                facts_.twoSlopes
+                    ? QStringLiteral("V tomto projektu nepřesáhla {tsk} žádného svahu 300 min: omezení "
+                                     "návrhové srážky se neuplatnilo.")
+                    : QStringLiteral("V tomto projektu nepřesáhla {tsk} 300 min: omezení návrhové srážky se "
+                                     "neuplatnilo a návrhový déšť je kritický déšť ({ts} = {tsk})."));
+            return;
+        }
+        QStringList cases;
+        for (const MethodFacts::CappedRain& c : facts_.capped) {
+            QString text = QStringLiteral("{N} = %1 let").arg(c.returnPeriod);
+            if (facts_.twoSlopes) {
+                text += QStringLiteral(", %1: {tsk} = %2 min, návrhový déšť svahu 300 min, společný návrhový "
+                                       "déšť povodí {ts} = %3 min")
+                            .arg(slopeName(c.right))
+                            .arg(c.criticalDuration)
+                            .arg(c.designDuration);
+            } else {
+                text += QStringLiteral(": {tsk} = %1 min, {ts} = %2 min")
+                            .arg(c.criticalDuration)
+                            .arg(c.designDuration);
+            }
+            cases << text;
+        }
+        paragraph(
+            QStringLiteral("Omezení návrhové srážky na 300 min se v tomto projektu uplatnilo: ") +
+            cases.join(QStringLiteral("; ")) + QStringLiteral(". Návrhový déšť ") +
+            (facts_.twoSlopes ? QStringLiteral("těchto svahů") : QStringLiteral("svahu")) +
+            QStringLiteral(" je tedy kratší než kritický: {Qmax}, {W} a hydrogram v tabulkách patří návrhové "
+                           "srážce {ts}, řádky kritické srážky ({tsk} až {Hok}) delší kritické srážce."));
+    }
+
+    void variantIIorIII() {
+        if (facts_.variant == 1) {
+            heading(QStringLiteral("Kritický déšť a rovnováha svahu (varianta II)"));
+            criticalSearch();
+            paragraph(
+                QStringLiteral("Je-li zadaná {ts} kratší než {tsk}, svah rovnováhy nedosáhne a {max iso} je "
+                               "podle %1, jinak podle %2. Oba svahy mají tutéž srážku se součiniteli pro "
+                               "pásmo doby {ts}.")
+                    .arg(ref(belowEquilibrium_), ref(atEquilibrium_)));
+        } else {
+            heading(QStringLiteral("Rovnováha svahu a kulminační průtok (varianta III)"));
+            paragraph(
+                QStringLiteral("Je-li {te} < {tr}, svah rovnováhy nedosáhne a {max iso} je podle %1, jinak "
+                               "podle %2. Kulminační průtok se násobí poměrem {te}/{tr}:")
+                    .arg(ref(belowEquilibrium_), ref(atEquilibrium_)));
+            const int scaled = formula(PeakFormula(facts_.decimalSeparator, true));
+            paragraph(
+                local(QStringLiteral("Vyjde-li pak objem mimo kulminaci {W} − 60·{tk}·{Qmax} menší než 5 m³, "
+                                     "platí {Qmax} podle %1 místo %2."))
+                    .arg(ref(peak_), ref(scaled)));
+        }
+        paragraph(
+            QStringLiteral("Hydrogram svahu: {tv} = min({te}, {tr}), {tk} = {te} − {tv}. Doba trvání srážky "
+                           "je zadána ({ts} = %1 min); omezení návrhové srážky na 300 min, které platí ve "
+                           "variantě I, se neuplatní.")
+                .arg(facts_.duration));
+    }
+
+    void hydrograph() {
+        heading(QStringLiteral("Hydrogram PV"));
+        paragraph(
+            local(QStringLiteral("Od počátku srážky je průtok po dobu {t0} nulový; pak stoupá po dobu {tv} "
+                                 "ke kulminaci {Qmax}, drží ji po dobu {tk} a klesá po dobu {tp}. Průtok "
+                                 "v minutě {k} = 1, 2, … vzestupu a poklesu:")));
+        const int ordinate = formula(OrdinateFormula());
+        paragraph(
+            local(QStringLiteral("Exponent tvaru {m} je nejmenší číslo o třech desetinných místech (liší-li "
+                                 "se pak objem od cíle o více než 0.5 m³, o čtyřech, případně pěti), při "
+                                 "kterém objem hydrogramu %1 nepřesáhne objem PV bez kulminace; součet "
+                                 "končí minutou {kp}, první po kulminaci ({kp} > {tv}) s průtokem "
+                                 "{q}({kp}) ≤ 0.005 m³/s:"))
+                .arg(ref(ordinate)));
+        formula(ShapeCondition());
+        formula(
+            Seq({Sym(" tp"), F(QStringLiteral(" = ")), Sym(" kp"), F(QStringLiteral(" − ")), Sym(" tv")}));
+        formula(Seq({Sym(" TPV"), F(QStringLiteral(" = ")), Sym(" tv"), F(QStringLiteral(" + ")), Sym(" tk"),
+                     F(QStringLiteral(" + ")), Sym(" tp")}));
+    }
+
+    void catchment() {
+        heading(QStringLiteral("Povodí ze dvou svahů"));
+        const bool searched = facts_.variant == 0;
+        if (searched) {
+            paragraph(
+                QStringLiteral(
+                    "Společný návrhový déšť povodí: pro každou dobu {t} od kratší do delší z návrhových "
+                    "dob trvání obou svahů (obě včetně) se sečtou {Qmax} obou svahů, svah s kratší "
+                    "návrhovou dobou v rovnováze %1, druhý bez rovnováhy %2 (při shodných dobách je v "
+                    "rovnováze pravý svah). {ts} povodí je první {t} s největším součtem, {Qmax} povodí je "
+                    "tento součet. Jsou-li obě návrhové doby 300 min, {ts} = 300 min. Oba svahy se pak "
+                    "přepočtou při {ts} povodí: {tr} podle %3, {tv} = min({te}, {tr}), {tk} = {te} − {tv}, "
+                    "{max iso} podle %2, je-li {ts} < {tsk}, jinak podle %1.")
+                    .arg(ref(atEquilibrium_), ref(belowEquilibrium_), ref(equilibrium_)));
+        }
+        for (FormulaNode& node : CatchmentFormulas(searched)) {
+            formula(std::move(node));
+        }
+        paragraph(
+            QStringLiteral("Graf hydrogramu povodí sčítá průtoky obou svahů minutu po minutě do konce "
+                           "delšího z obou hydrogramů; kulminují-li svahy v různých minutách, je jeho vrchol "
+                           "nižší než {Qmax} povodí v tabulce."));
+    }
+
+    void symbolList() {
+        std::vector<QString> used;
+        for (const MethodItem& item : items_) {
+            CollectSymbols(item.formula, used);
+            for (const FormulaNode& word : InlineWords(item.text)) {
+                CollectSymbols(word, used);
+            }
+        }
+        heading(QStringLiteral("Značky"));
+        for (const MethodSymbol& symbol : MethodSymbols()) {
+            const QString markup = QString::fromUtf8(symbol.symbol);
+            if (std::find(used.begin(), used.end(), markup) != used.end()) {
+                MethodItem row;
+                row.kind = MethodItem::SymbolRow;
+                row.symbol = markup;
+                row.meaning = QString::fromUtf8(symbol.meaning);
+                row.unit = QString::fromUtf8(symbol.unit);
+                items_.push_back(row);
+            }
+        }
+    }
+
+    void references() {
+        heading(QStringLiteral("Literatura a zdroje tabulek"));
+        int n = 0;
+        for (const QString& reference : MethodReferences()) {
+            add(MethodItem::Reference, reference, {}, ++n);
+        }
+    }
+
+    const MethodFacts& facts_;
+    std::vector<MethodItem> items_;
+    int number_ = 0;
+    int rainIntensity_ = 0, rainDepth_ = 0, runoffDepth_ = 0, ponding_ = 0, excess_ = 0, excessIntensity_ = 0;
+    int equilibrium_ = 0, atEquilibrium_ = 0, belowEquilibrium_ = 0, peak_ = 0;
+};
+
+} // namespace
+
+MethodFacts MethodFactsOf(const AppState& state, const QString& rainfallSource) {
+    const ProjectTexts& texts = state.CurrentProject.Texts;
+    MethodFacts facts;
+    facts.variant = state.LastResultVariantI ? 0 : Variant23Number(texts) - 1;
+    facts.twoSlopes = state.LastResultVariantI ? state.TwoSlopes : HasTwoSlopes(texts);
+    facts.decimalSeparator = state.LocaleDecimalSeparator;
+    facts.rainfallSource = rainfallSource;
+    facts.curveTypes = {state.Inputs.CnTypeL, state.Inputs.CnTypeR};
+    if (facts.variant == 0) {
+        const VariantIResults& r = state.VariantI;
+        for (size_t i = 1; i < ReturnPeriods.size(); ++i) {
+            const int n = ReturnPeriods[i];
+            // A return period the computation did not reach (no runoff) used no rain.
+            if (r.RainDurationC[i] > 0) {
+                facts.coefficients.push_back(CoefficientsOf(state.Par, n, r.RainDurationC[i]));
+            }
+            if (r.CriticalDurationL[i] > DesignRainCap) {
+                facts.capped.push_back({n, false, r.CriticalDurationL[i], r.RainDurationC[i]});
+            }
+            if (facts.twoSlopes && r.CriticalDurationR[i] > DesignRainCap) {
+                facts.capped.push_back({n, true, r.CriticalDurationR[i], r.RainDurationC[i]});
+            }
+        }
+        return facts;
+    }
+    facts.duration = state.Inputs.DurationL;
+    if (facts.variant == 1) {
+        facts.returnPeriod = state.Inputs.ReturnPeriod;
+        if (facts.duration > 0) {
+            facts.coefficients.push_back(CoefficientsOf(state.Par, facts.returnPeriod, facts.duration));
+        }
+    } else {
+        facts.intensity = state.Inputs.IntensityL;
+    }
+    return facts;
+}
+
+std::vector<MethodItem> MethodSection(const MethodFacts& facts) {
+    return MethodWriter(facts).write();
 }
 
 } // namespace hydrim::render

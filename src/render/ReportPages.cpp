@@ -3,6 +3,10 @@
 // z Y"), then painted.
 #include "render/DesignReport.h"
 
+#include "core/results/CellMarkup.h"
+#include "render/CellPainter.h"
+#include "render/Formula.h"
+#include "render/MethodSymbols.h"
 #include "render/PrintChartPage.h"
 #include "render/PrintJobs.h"
 #include "render/PrintTablePage.h"
@@ -14,6 +18,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -28,6 +33,16 @@ constexpr double NoteIndentShare = 0.04;  // of the text width
 // A chart of half a page is laid out as if this much larger, so that its
 // labels and legend have the room they have on a whole printed page.
 constexpr double ChartLayoutEnlargement = 1.8;
+// The method's formulas stand indented; the symbol list's meanings and units
+// start at these shares of the text width.
+constexpr double FormulaIndentShare = 0.06;
+constexpr double MeaningShare = 0.14;
+constexpr double UnitShare = 0.8;
+// Lines to sign at the foot of the first page: each this many text lines
+// tall, the line to sign ending at this share of the text width.
+const std::array<const char*, 3> SignOffLabels = {"Zpracoval", "Kontroloval", "Datum"};
+constexpr double SignOffRowLines = 2.2;
+constexpr double SignOffLineEnd = 0.6;
 
 // A font whose letters are never joined into ligatures, so that text copied
 // from the PDF reads as typed ("fi", not one ligature glyph): a letter
@@ -80,6 +95,7 @@ public:
         headerTop_ = margin / 2;
         content_ = QRectF(QPointF(margin, headerTop_ + 2.5 * small),
                           QPointF(width - margin, device.height() - margin / 2 - 2 * small));
+        signOffHeight_ = (SignOffLabels.size() * SignOffRowLines + 1) * lineHeight(ReportFont(10));
     }
 
     int run() {
@@ -105,6 +121,30 @@ private:
         y_ = content_.top();
         if (painter_) {
             paintFrame();
+            if (page_ == 1) {
+                paintSignOff();
+            }
+        }
+    }
+
+    // The bottom of what the page's content may fill: the first page keeps
+    // its foot for the lines to sign.
+    double bottom() const { return content_.bottom() - (page_ == 1 ? signOffHeight_ : 0.0); }
+
+    void paintSignOff() {
+        const QFont font = ReportFont(10);
+        const double line = lineHeight(font);
+        const double labelWidth = 0.2 * content_.width();
+        double y = content_.bottom() - SignOffLabels.size() * SignOffRowLines * line;
+        painter_->setFont(font);
+        for (const char* label : SignOffLabels) {
+            const double baseline = y + (SignOffRowLines - 0.4) * line;
+            painter_->setPen(Qt::black);
+            painter_->drawText(QPointF(content_.left(), baseline), QString::fromUtf8(label));
+            painter_->setPen(QPen(Qt::black, std::max(1.0, line / 20)));
+            painter_->drawLine(QPointF(content_.left() + labelWidth, baseline),
+                               QPointF(content_.left() + SignOffLineEnd * content_.width(), baseline));
+            y += SignOffRowLines * line;
         }
     }
 
@@ -131,7 +171,7 @@ private:
 
     // Starts a new page unless height fits below y_ (an empty page takes anything).
     void ensure(double height) {
-        if (y_ + height > content_.bottom() && y_ > content_.top()) {
+        if (y_ + height > bottom() && y_ > content_.top()) {
             startPage();
         }
     }
@@ -243,7 +283,7 @@ private:
             for (int k = 0; k < texts.size(); ++k) {
                 const double textBlock = textHeight(texts[k], font, width);
                 const double needed = (k == 0 ? headingHeight : 0) + textBlock;
-                if (top < 0 || (y_ + needed + pad > content_.bottom() && y_ > top + pad)) {
+                if (top < 0 || (y_ + needed + pad > bottom() && y_ > top + pad)) {
                     if (top >= 0) {
                         frame(top, y_ + pad, pad);
                         startPage();
@@ -283,16 +323,20 @@ private:
     }
 
     // Each result table as the window shows it, scaled to the text width
-    // when it is wider; a table goes below the one before when it fits.
+    // when it is wider; a table goes below the one before when it fits. The
+    // tables begin on a page of their own, or below the warnings that the
+    // lines to sign pushed off the first page.
     void tables() {
-        startPage();
+        if (page_ == 1) {
+            startPage();
+        }
         heading(QStringLiteral("Výsledky výpočtu"), 13, 0);
         const QFont headingFont = ReportFont(11, true);
         for (const ResultGrid& grid : report_.tables) {
             TablePageLayout layout = LayoutTablePage(grid, DefaultTableFont(), device_,
                                                      QSize(device_.width(), device_.height()), 0);
             const double pen = layout.framePen;
-            const double available = content_.bottom() - content_.top() - 2 * lineHeight(headingFont);
+            const double available = bottom() - content_.top() - 2 * lineHeight(headingFont);
             const double scale = std::min({1.0, (content_.width() - 2 * pen) / layout.tableWidth(),
                                            available / (layout.tableHeight() + 2 * pen)});
             const double height = (layout.tableHeight() + 2 * pen) * scale;
@@ -335,10 +379,137 @@ private:
 
     void method() {
         heading(QStringLiteral("Metoda výpočtu"), 13, lineHeight(ReportFont(10)) * 6);
-        for (const MethodParagraph& part : MethodParagraphs(report_.variant)) {
-            heading(part.heading, 11, lineHeight(ReportFont(10)) * 2);
-            paragraph(part.text, ReportFont(10));
+        for (const MethodItem& item : MethodSection(report_.method)) {
+            switch (item.kind) {
+            case MethodItem::Heading:
+                heading(item.text, 11, lineHeight(ReportFont(10)) * 3);
+                break;
+            case MethodItem::Paragraph:
+                flow(item.text, ReportFont(10));
+                y_ += 0.3 * lineHeight(ReportFont(10));
+                break;
+            case MethodItem::Formula:
+                formula(item);
+                break;
+            case MethodItem::SymbolRow:
+                symbolRow(item);
+                break;
+            case MethodItem::Reference:
+                flow(item.text, ReportFont(10), QStringLiteral("[%1]").arg(item.number));
+                break;
+            }
         }
+    }
+
+    // A paragraph of words and symbols wrapped to the text width; label (a
+    // reference number) stands left of its first line, the text indented.
+    void flow(const QString& text, const QFont& font, const QString& label = {}) {
+        const std::vector<FormulaNode> words = InlineWords(text);
+        const QFontMetricsF metrics(font, &device_);
+        const double space = metrics.horizontalAdvance(QLatin1Char(' '));
+        const double indent =
+            label.isEmpty() ? 0.0 : metrics.horizontalAdvance(QStringLiteral("[00]")) + space;
+        const double width = content_.width() - indent;
+        std::vector<FormulaBox> boxes;
+        for (const FormulaNode& word : words) {
+            boxes.push_back(MeasureFormula(word, font, &device_));
+        }
+        for (size_t first = 0; first < words.size();) {
+            double ascent = metrics.ascent(), descent = metrics.descent();
+            double used = boxes[first].width;
+            size_t end = first + 1;
+            while (end < words.size() && used + space + boxes[end].width <= width) {
+                used += space + boxes[end++].width;
+            }
+            for (size_t k = first; k < end; ++k) {
+                ascent = std::max(ascent, boxes[k].ascent);
+                descent = std::max(descent, boxes[k].descent);
+            }
+            ensure(ascent + descent);
+            if (painter_) {
+                double x = content_.left() + indent;
+                if (first == 0 && !label.isEmpty()) {
+                    painter_->setFont(font);
+                    painter_->setPen(Qt::black);
+                    painter_->drawText(QPointF(content_.left(), y_ + ascent), label);
+                }
+                for (size_t k = first; k < end; ++k) {
+                    PaintFormula(*painter_, words[k], font, x, y_ + ascent);
+                    x += boxes[k].width + space;
+                }
+            }
+            y_ += ascent + descent;
+            first = end;
+        }
+    }
+
+    // The words of text on one line, a space between them.
+    static FormulaNode Sentence(const QString& text) {
+        std::vector<FormulaNode> parts;
+        for (FormulaNode& word : InlineWords(text)) {
+            if (!parts.empty()) {
+                parts.push_back(F(QStringLiteral(" ")));
+            }
+            parts.push_back(std::move(word));
+        }
+        return Seq(std::move(parts));
+    }
+
+    // A numbered formula, its note beside it (or below when there is no
+    // room) and its number "(n)" at the right margin.
+    void formula(const MethodItem& item) {
+        const QFont font = ReportFont(10);
+        const QFont noteFont = ReportFont(9);
+        const FormulaBox box = MeasureFormula(item.formula, font, &device_);
+        const double gap = 0.3 * lineHeight(font);
+        const QString number = QStringLiteral("(%1)").arg(item.number);
+        const QFontMetricsF numberMetrics(font, &device_);
+        const double left = content_.left() + FormulaIndentShare * content_.width();
+        const double noteLeft = left + box.width + 2 * numberMetrics.horizontalAdvance(QLatin1Char(' '));
+        const FormulaNode note = Sentence(item.text);
+        const double noteWidth = MeasureFormula(note, noteFont, &device_).width;
+        const bool noteBelow =
+            noteLeft + noteWidth > content_.right() - 2 * numberMetrics.horizontalAdvance(number);
+        const double noteHeight = item.text.isEmpty() || !noteBelow ? 0.0 : lineHeight(noteFont);
+        ensure(box.height() + noteHeight + 2 * gap);
+        y_ += gap;
+        const double baseline = y_ + box.ascent;
+        if (painter_) {
+            PaintFormula(*painter_, item.formula, font, left, baseline);
+            painter_->setPen(Qt::black);
+            painter_->setFont(font);
+            painter_->drawText(QPointF(content_.right() - numberMetrics.horizontalAdvance(number), baseline),
+                               number);
+            if (noteBelow) {
+                PaintFormula(*painter_, note, noteFont, left,
+                             baseline + box.descent + lineHeight(noteFont) * 0.8);
+            } else {
+                PaintFormula(*painter_, note, noteFont, noteLeft, baseline);
+            }
+        }
+        y_ += box.height() + noteHeight + gap;
+    }
+
+    // Symbol, meaning and unit drawn as the result tables draw them.
+    void symbolRow(const MethodItem& item) {
+        const QFont font = ReportFont(10);
+        const double height = lineHeight(font) * 1.15;
+        ensure(height);
+        if (painter_) {
+            const CellPainter cells(font);
+            const double meaningLeft = content_.left() + MeaningShare * content_.width();
+            const double unitLeft = content_.left() + UnitShare * content_.width();
+            const std::string symbol = item.symbol.toStdString();
+            cells.paintRuns(*painter_, QRectF(content_.left(), y_, meaningLeft - content_.left(), height),
+                            SymbolRuns(symbol, symbol == " g", true));
+            cells.paintRuns(*painter_, QRectF(meaningLeft, y_, unitLeft - meaningLeft, height),
+                            DescriptionRuns(item.meaning.toStdString(), {"tsk", "H1dN"}));
+            cells.paintRuns(*painter_, QRectF(unitLeft, y_, content_.right() - unitLeft, height),
+                            item.unit.isEmpty()
+                                ? std::vector<TextRun>{TextRun{"–", TextRun::Normal, false, false}}
+                                : UnitRuns(item.unit.toStdString()));
+        }
+        y_ += height;
     }
 
     QPainter* painter_;
@@ -347,6 +518,7 @@ private:
     int total_;
     int page_ = 0;
     double headerTop_ = 0;
+    double signOffHeight_ = 0;
     QRectF content_;
     double y_ = 0;
 };

@@ -2,16 +2,20 @@
 // pdftotext: a page number and header on every page, the identification,
 // every value of the result tables, the warnings when there are some; and
 // the "Protokol výpočtu" command of the main window, which reports the
-// inputs of the computation on screen.
+// inputs of the computation on screen; the method in the tables' symbols
+// with numbered, typeset formulas, what it says about the project, the
+// lines to sign and the charts drawn to the hydrograph's end.
 #include "MainWindowTestSupport.h"
 
 #include "core/Engine.h"
 #include "core/hydrology/Compute.h"
 #include "core/project/ProjectFile.h"
 #include "core/project/TextCodec.h"
+#include "core/reference/LayoutFiles.h"
 #include "core/reference/ParTableFile.h"
 #include "gui/app/DesignReportCommand.h"
 #include "render/DesignReport.h"
+#include "render/MethodSymbols.h"
 
 #include <QAction>
 #include <QMenu>
@@ -100,21 +104,61 @@ int CheckPages(const QString& pdf) {
     return pages;
 }
 
-// The right end of the rightmost word on page n, as a share of the page width.
-double RightmostWordEnd(const QString& pdf, int n) {
+// The words of page n with their boxes, and the page width.
+struct Word {
+    QString text;
+    double top, bottom, right;
+};
+std::vector<Word> Words(const QString& pdf, int n, double* pageWidth = nullptr) {
     const QString boxes = Poppler(QStringLiteral("pdftotext"),
                                   {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(n),
                                    QStringLiteral("-l"), QString::number(n), pdf, QStringLiteral("-")});
-    const auto page = QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\"")).match(boxes);
-    if (!page.hasMatch()) {
-        return -1;
+    if (pageWidth) {
+        *pageWidth = QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\""))
+                         .match(boxes)
+                         .captured(1)
+                         .toDouble();
     }
+    std::vector<Word> words;
+    auto found =
+        QRegularExpression(QStringLiteral("<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                                          "yMax=\"([0-9.]+)\">([^<]*)</word>"))
+            .globalMatch(boxes);
+    while (found.hasNext()) {
+        const auto word = found.next();
+        words.push_back({word.captured(4), word.captured(1).toDouble(), word.captured(3).toDouble(),
+                         word.captured(2).toDouble()});
+    }
+    return words;
+}
+
+// The right end of the rightmost word on page n, as a share of the page width.
+double RightmostWordEnd(const QString& pdf, int n) {
+    double width = 0;
     double right = 0;
-    auto words = QRegularExpression(QStringLiteral("xMax=\"([0-9.]+)\"")).globalMatch(boxes);
-    while (words.hasNext()) {
-        right = std::max(right, words.next().captured(1).toDouble());
+    for (const Word& word : Words(pdf, n, &width)) {
+        right = std::max(right, word.right);
     }
-    return right / page.captured(1).toDouble();
+    return width > 0 ? right / width : -1;
+}
+
+// The text of the pages from the one holding marker to the end.
+QString TextFrom(const QString& pdf, const QString& marker) {
+    for (int k = 1, pages = PageCount(pdf); k <= pages; ++k) {
+        if (PageText(pdf, k).contains(marker)) {
+            QString text;
+            for (int n = k; n <= pages; ++n) {
+                text += PageText(pdf, n);
+            }
+            return text.mid(text.indexOf(marker));
+        }
+    }
+    return {};
+}
+
+QString WrittenReport(const render::DesignReport& report, const QTemporaryDir& dir, const char* name) {
+    const QString pdf = dir.filePath(QString::fromUtf8(name));
+    return render::WriteDesignReportPdf(pdf, report).isEmpty() ? pdf : QString();
 }
 
 } // namespace
@@ -125,6 +169,9 @@ private slots:
     void variantIReportHoldsEveryTableValueAndNumbersItsPages();
     void warningsStandInTheirBox();
     void mainWindowReportsTheInputsOfTheComputationOnScreen();
+    void methodSpeaksInTheTablesSymbolsWithNumberedFormulas();
+    void methodSaysWhatWasComputedForTheProject();
+    void firstPageEndsWithSignOffAndChartsRunToTheHydrographsEnd();
 };
 
 void DesignReportTest::variantIReportHoldsEveryTableValueAndNumbersItsPages() {
@@ -152,7 +199,7 @@ void DesignReportTest::variantIReportHoldsEveryTableValueAndNumbersItsPages() {
         QVERIFY2(first.contains(QString::fromUtf8(text)), text);
     }
     const QString all = PageText(pdf);
-    QVERIFY(all.contains(QStringLiteral("Kulminační průtok")));
+    QVERIFY(all.contains(QStringLiteral("kulminační průtok")));
     QVERIFY(all.contains(QStringLiteral("N = 100 let")));
     for (const ResultGrid& grid : report.tables) {
         for (int row = 1; row < grid.RowCount(); ++row) {
@@ -242,6 +289,157 @@ void DesignReportTest::mainWindowReportsTheInputsOfTheComputationOnScreen() {
     QVERIFY(PageText(pdf, 1, true)
                 .simplified()
                 .contains(QStringLiteral("Délka údolnice %1 km").arg(valleyLength)));
+}
+
+void DesignReportTest::methodSpeaksInTheTablesSymbolsWithNumberedFormulas() {
+    // Each listed symbol that a result table shows has the table's meaning and unit.
+    std::vector<LayoutText> layouts = {ReadVariant23Layout(DataDir, 2), ReadVariant23Layout(DataDir, 3)};
+    for (int grid = 1; grid <= 6; ++grid) {
+        layouts.push_back(ReadLayoutFile(DataDir, VariantILayoutFileName(grid), VariantILayoutRows[grid]));
+    }
+    for (const render::MethodSymbol& entry : render::MethodSymbols()) {
+        bool shown = false, agrees = false;
+        for (const LayoutText& layout : layouts) {
+            for (int row = 0; row < static_cast<int>(layout.Lines.size()); ++row) {
+                const LayoutLine line = layout.Line(row);
+                if (line.Symbol == entry.symbol) {
+                    shown = true;
+                    agrees |= std::string(entry.meaning).starts_with(line.Description) &&
+                              QString::fromStdString(line.Unit).trimmed() == QString::fromUtf8(entry.unit);
+                }
+            }
+        }
+        QVERIFY2(!shown || agrees, entry.symbol);
+    }
+    // Every symbol the method names is in the list.
+    for (const char* example :
+         {"variant1-two-slopes.snp", "variant2-two-slopes.snp", "variant3-one-slope.snp"}) {
+        auto state = Computed(example);
+        QVERIFY(state);
+        for (const render::MethodItem& item : render::MethodSection(ReportOf(*state).method)) {
+            std::vector<QString> symbols;
+            render::CollectSymbols(item.formula, symbols);
+            for (const render::FormulaNode& word : render::InlineWords(item.text)) {
+                render::CollectSymbols(word, symbols);
+            }
+            for (const QString& symbol : symbols) {
+                QVERIFY2(render::FindMethodSymbol(symbol), qPrintable(symbol));
+            }
+        }
+    }
+
+    auto state = Computed("variant1-two-slopes.snp");
+    QVERIFY(state);
+    QTemporaryDir dir;
+    const QString pdf = WrittenReport(ReportOf(*state), dir, "metoda.pdf");
+    QVERIFY(!pdf.isEmpty());
+    const QString method = TextFrom(pdf, QStringLiteral("Metoda výpočtu"));
+    // Real exponents copy as superscript characters; no linear stand-ins.
+    for (const char* text :
+         {"Iu²", "ts⁻ᶜ", "(Hs − Ia)²", "Značky", "potenciální retence", "plocha svahu",
+          "doba trvání kulminace PV", "maximální intenzita svahového odtoku", "(1)", "(20)"}) {
+        QVERIFY2(method.contains(QString::fromUtf8(text)), text);
+    }
+    for (const char* text : {"^", "H_", "qp", "Ls", "O = ", " V = 1000", "S = 25"}) {
+        QVERIFY2(!method.contains(QString::fromUtf8(text)), text);
+    }
+    // The formulas are numbered in order at the right margin.
+    int last = 0;
+    const QRegularExpression number(QStringLiteral(" {8,}\\((\\d+)\\)$"),
+                                    QRegularExpression::MultilineOption);
+    for (auto numbers = number.globalMatch(PageText(pdf, 0, true)); numbers.hasNext();) {
+        const int n = numbers.next().captured(1).toInt();
+        QCOMPARE(n, last + 1);
+        last = n;
+    }
+    QVERIFY(last >= 30);
+}
+
+void DesignReportTest::methodSaysWhatWasComputedForTheProject() {
+    auto state = Computed("variant1-two-slopes.snp");
+    QVERIFY(state);
+    QTemporaryDir dir;
+    QString method =
+        TextFrom(WrittenReport(ReportOf(*state), dir, "v1.pdf"), QStringLiteral("Metoda výpočtu"))
+            .simplified();
+    for (const char* text :
+         {"zadáno uživatelem", "Povodí ze dvou svahů", "max(tv (levý svah); tv (pravý svah))", "TR-55",
+          "par.tab", "hpj_hydrsk.csv", "Hrádek"}) {
+        QVERIFY2(method.contains(QString::fromUtf8(text)), text);
+    }
+    // The slopes whose critical rain the 300-minute cap shortened, with this project's numbers.
+    bool capped = false;
+    for (size_t i = 1; i <= 5; ++i) {
+        for (int critical : {state->VariantI.CriticalDurationL[i], state->VariantI.CriticalDurationR[i]}) {
+            if (critical > 300) {
+                capped = true;
+                const QString text = QStringLiteral("N = %1 let").arg(ReturnPeriods[i]);
+                QVERIFY2(
+                    method.contains(text + QStringLiteral(", levý svah: tsk = %1 min").arg(critical)) ||
+                        method.contains(text + QStringLiteral(", pravý svah: tsk = %1 min").arg(critical)),
+                    qPrintable(text));
+                QVERIFY(method.contains(
+                    QStringLiteral("povodí ts = %1 min").arg(state->VariantI.RainDurationC[i])));
+            }
+        }
+    }
+    QVERIFY(capped);
+
+    // Variant III takes its rain as given: no 1-day rainfall, no return period.
+    state = Computed("variant3-one-slope.snp");
+    QVERIFY(state);
+    method = TextFrom(WrittenReport(ReportOf(*state), dir, "v3.pdf"), QStringLiteral("Metoda výpočtu"))
+                 .simplified();
+    QVERIFY(method.contains(QStringLiteral("Varianta III")));
+    QVERIFY(method.contains(QStringLiteral("nepoužijí")));
+    QVERIFY(!method.contains(QStringLiteral("par.tab dodaného")));
+    QVERIFY(!method.contains(QStringLiteral("Povodí ze dvou svahů")));
+}
+
+void DesignReportTest::firstPageEndsWithSignOffAndChartsRunToTheHydrographsEnd() {
+    auto state = Computed("variant2-two-slopes.snp");
+    QVERIFY(state);
+    render::DesignReport report = ReportOf(*state);
+    report.computedAt.setTime(QTime(0, 0)); // "0:00" in the header reads as no axis label
+    QTemporaryDir dir;
+    const QString pdf = WrittenReport(report, dir, "v2.pdf");
+    QVERIFY(!pdf.isEmpty());
+    // Below every other word of the first page stand only the lines to sign and the page number.
+    const std::vector<Word> words = Words(pdf, 1);
+    const auto top = [&words](const char* text) { // of the lowest such word
+        double lowest = -1;
+        for (const Word& word : words) {
+            lowest = word.text == QString::fromUtf8(text) ? std::max(lowest, word.top) : lowest;
+        }
+        return lowest;
+    };
+    const double signOff = top("Zpracoval");
+    QVERIFY(signOff > 0 && signOff < top("Kontroloval") && top("Kontroloval") < top("Datum"));
+    for (const Word& word : words) {
+        const bool foot = QStringList({QStringLiteral("Zpracoval"), QStringLiteral("Kontroloval"),
+                                       QStringLiteral("Datum"), QStringLiteral("strana")})
+                              .contains(word.text) ||
+                          word.top >= top("strana");
+        QVERIFY2(foot || word.bottom < signOff, qPrintable(word.text));
+    }
+    QVERIFY(!TextFrom(pdf, QStringLiteral("Výsledky výpočtu")).contains(QStringLiteral("Zpracoval")));
+
+    // The time axis reaches the end of the hydrograph: no further label would fit.
+    const int end = report.charts.front().minutes.back();
+    QVERIFY(end > 60 * 60);
+    const QString charts = TextFrom(pdf, QStringLiteral("Hydrogramy"));
+    std::vector<int> labels;
+    for (auto times = QRegularExpression(QStringLiteral("\\b(\\d{2,}):(\\d{2})\\b")).globalMatch(charts);
+         times.hasNext();) {
+        const auto time = times.next();
+        labels.push_back(time.captured(1).toInt() * 60 + time.captured(2).toInt());
+    }
+    QVERIFY(labels.size() >= 3);
+    std::sort(labels.begin(), labels.end());
+    labels.erase(std::unique(labels.begin(), labels.end()), labels.end());
+    const int step = labels[1] - labels[0];
+    QVERIFY2(labels.back() <= end && labels.back() + step > end,
+             qPrintable(QStringLiteral("%1 + %2 of %3").arg(labels.back()).arg(step).arg(end)));
 }
 
 QTEST_MAIN(DesignReportTest)

@@ -1,13 +1,18 @@
 // The rainfall table dialog end to end: value columns per variant, insertion
-// into the input window, letter search, the station memory and empty tables.
+// into the input window, the search by first letters, the station memory and empty tables.
 #include "gui/reference/LookupDialogs.h"
 #include "gui/reference/LookupGrid.h"
 #include "gui/reference/Srazky.h"
 #include "test_dialog_support.h"
 
+#include "core/reference/CzechOrder.h"
+
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace hydrim;
 using namespace hydrim::gui;
@@ -87,21 +92,65 @@ private slots:
         QVERIFY(!dialogs->rainfall()->isVisible());
     }
 
-    void letterSearch() {
+    // A user's table of 579 stations in Czech order: the first letters typed
+    // select the station, diacritics and CH as the list sorts them; a pause
+    // starts the search anew.
+    void typingTheFirstLettersSelectsTheStation() {
+        std::vector<std::string> names = {"Adamov",          "Beroun",  "Brandýs nad Labem", "Brno",
+                                          "Cetkovice",       "Čáslav",  "Hradec Králové",    "Cheb",
+                                          "Sedlec",          "Šumperk", "Ústí nad Labem",    "Žatec",
+                                          "Žďár nad Sázavou"};
+        for (int i = static_cast<int>(names.size()); i < 579; ++i) {
+            names.push_back("Lhota " + std::to_string(1000 + i));
+        }
+        std::sort(names.begin(), names.end(), CzechLess);
+        std::vector<std::string> lines = {RainfallLines().front()};
+        for (size_t i = 0; i < names.size(); ++i) {
+            lines.push_back(std::to_string(i + 1) + "\t" + names[i] +
+                            "\t40\t50\t60\t70\t75\t80\t85\t88\t90\t99");
+        }
+        WriteTable(dir, "srazky.tab", lines);
+        dialogs = std::make_unique<LookupDialogs>(state, dir.path().toStdString(), nullptr);
+        dialogs->attachLink(&link);
         link.combos = {{2, 0}, {3, 5}};
         dialogs->openLookup(RainfallButton, true);
         LookupGrid* grid = dialogs->rainfall()->StringGrid1;
-        QTest::keyClick(grid, Qt::Key_S, Qt::NoModifier);
-        QCOMPARE(grid->currentRow(), 4); // "Sedlec", not "Šumperk"
-        QTest::keyClick(grid, Qt::Key_A, Qt::NoModifier);
-        QCOMPARE(grid->currentRow(), 1);
-        QTest::keyClick(grid, Qt::Key_C, Qt::NoModifier);
-        QCOMPARE(grid->currentRow(), 3);
-        // Past every initial: the search stops at row 571, which is empty here,
-        // so the last station is chosen.
-        QTest::keyClick(grid, Qt::Key_Z, Qt::NoModifier);
-        QCOMPARE(grid->currentRow(), 6);
-        QVERIFY(dialogs->rainfall()->Button1->isEnabled());
+        const auto selected = [grid] { return grid->text(grid->currentRow(), 1); };
+        const int interval = QApplication::keyboardInputInterval();
+        // A search typed after a pause (an interval of 0), its letters in one
+        // burst; each letter as a Czech keyboard sends it.
+        const auto search = [grid](const QString& typed) {
+            for (qsizetype i = 0; i < typed.size(); ++i) {
+                QApplication::setKeyboardInputInterval(i == 0 ? 0 : 3600 * 1000);
+                QKeyEvent press(QEvent::KeyPress, typed[i].toUpper().unicode(), Qt::NoModifier,
+                                typed.mid(i, 1));
+                QApplication::sendEvent(grid, &press);
+            }
+        };
+
+        search(QStringLiteral("brn"));
+        QCOMPARE(selected(), QStringLiteral("Brno"));
+        QTest::keyClick(grid, Qt::Key_Backspace);
+        QCOMPARE(selected(), QStringLiteral("Brandýs nad Labem"));
+        for (const auto& [typed, station] :
+             std::vector<std::pair<QString, QString>>{{"c", "Cetkovice"},
+                                                      {"č", "Čáslav"},
+                                                      {"ch", "Cheb"},
+                                                      {"s", "Sedlec"},
+                                                      {"š", "Šumperk"},
+                                                      {"ž", "Žatec"},
+                                                      {"žď", "Žďár nad Sázavou"},
+                                                      {"usti n", "Ústí nad Labem"}}) {
+            search(typed);
+            QCOMPARE(selected(), station);
+        }
+        search(QStringLiteral("žď"));
+        QCOMPARE(grid->currentRow(), 579); // the last row of a full table
+        search(QStringLiteral("usti"));
+        QApplication::setKeyboardInputInterval(interval);
+
+        dialogs->rainfall()->Button1->click();
+        QCOMPARE(link.description, QStringList{QStringLiteral("Ústí nad Labem")});
     }
 
     void emptyTableSaysSo() {

@@ -1,6 +1,7 @@
-// The roughness and antecedent moisture dialogs end to end: typed cell
-// corrections, the weighted roughness and its insertion, per-slope memory,
+// The roughness and antecedent moisture dialogs end to end: typed cells and
+// their range checks, the weighted roughness and its insertion, per-slope memory,
 // the twin buttons, and the curve type chosen by a radio item.
+#include "core/project/InputRules.h"
 #include "gui/reference/BPEJtab.h"
 #include "gui/reference/CNcis.h"
 #include "gui/reference/CNrozhod.h"
@@ -52,42 +53,64 @@ private slots:
         }
     }
 
-    void typedValuesAreCorrectedWhileTyping_data() {
+    // Typing never changes what was typed, beyond refusing what is no number.
+    void typedValuesStayAsTyped_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("1 kept in 5-40") << 2 << "1"
-                                        << "1";
-        QTest::newRow("1,2 in 5-40") << 2 << "12"
-                                     << "12";
-        QTest::newRow("4 in 5-40") << 2 << "4"
-                                   << "5";
-        QTest::newRow("5,9 in 5-40") << 2 << "59"
-                                     << "40";
-        QTest::newRow("7 in 1-3") << 3 << "7"
-                                  << "3";
-        QTest::newRow("letters dropped") << 3 << "2x"
-                                         << "2";
+        QTest::newRow("25 in 5-40") << 2 << "25"
+                                    << "25";
+        QTest::newRow("4 in 5-40, not yet finished") << 2 << "4"
+                                                     << "4";
+        QTest::newRow("7 in 1-3, not yet finished") << 3 << "7"
+                                                    << "7";
+        QTest::newRow("letters and a second point refused") << 3 << "2x.5."
+                                                            << "2.5";
         QTest::newRow("comma becomes point") << 4 << "2,5"
                                              << "2.5";
     }
-    void typedValuesAreCorrectedWhileTyping() {
+    void typedValuesStayAsTyped() {
         QFETCH(int, row);
         QFETCH(QString, keys);
         QFETCH(QString, expected);
+        MessageRecorder recorder;
         TGamatab1* dialog = openRoughness(true);
         LookupGrid* grid = dialog->StringGrid1;
         typeInto(grid, row, ValueColumn, keys.toUtf8().constData());
         QCOMPARE(grid->text(row, ValueColumn), expected);
+        QVERIFY(recorder.messages.isEmpty());
     }
 
-    void singleOneIsRaisedToTheMinimumWhenTheEditEnds() {
+    // The class range is checked once the value is finished: Enter, Tab,
+    // leaving the cell or "Vy&počti", each with one out-of-range message.
+    void rangeIsCheckedWhenTheValueIsFinished() {
+        MessageRecorder recorder;
         TGamatab1* dialog = openRoughness(true);
         LookupGrid* grid = dialog->StringGrid1;
-        typeInto(grid, 2, ValueColumn, "1");
-        QCOMPARE(grid->text(2, ValueColumn), QStringLiteral("1"));
-        grid->finishEditing();
+        typeInto(grid, 2, ValueColumn, "4");
+        QTest::keyClick(grid->cellEditor(), Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(); // Enter closes the editor,
+        QCoreApplication::sendPostedEvents(); // then the value is checked
         QCOMPARE(grid->text(2, ValueColumn), QStringLiteral("5"));
+        QCOMPARE(recorder.messages.size(), 1);
+        QCOMPARE(recorder.messages.front().first, QMessageBox::Critical);
+        QVERIFY(recorder.last().startsWith(QString::fromStdString(OutOfRangeMessage)));
+        QVERIFY(recorder.last().contains(QStringLiteral("Zadaná hodnota: 4\nPřípustné hodnoty: 5 až 40")));
+
+        // Typed and computed at once: the computation uses the bound.
+        typeInto(grid, 3, ValueColumn, "7");
+        typeInto(grid, 3, AreaColumn, "1");
+        dialog->panel.compute->click();
+        QCOMPARE(grid->text(3, ValueColumn), QStringLiteral("3"));
+        QCOMPARE(recorder.messages.size(), 2);
+        QCOMPARE(dialog->panel.value->text(), QStringLiteral(" 3.00"));
+
+        // A value within its range says nothing when it is finished.
+        typeInto(grid, 5, ValueColumn, "25");
+        QTest::keyClick(grid->cellEditor(), Qt::Key_Tab);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(grid->text(5, ValueColumn), QStringLiteral("25"));
+        QCOMPARE(recorder.messages.size(), 2);
     }
 
     void weightedRoughnessIsInsertedForItsSlope() {

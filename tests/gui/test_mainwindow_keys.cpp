@@ -1,5 +1,6 @@
-// The main window's keys pressed as a user presses them: computing (F9 and
-// Alt+P, while Alt+V opens "&Výstupy"), Ctrl+T on an open table, F1 and
+// The main window's keys pressed as a user presses them: computing (F9, in
+// step with the status bar and the compute button, and Alt+P, while Alt+V
+// opens "&Výstupy"), Ctrl+T on an open table, F1 and
 // Ctrl+Q. The copy keys are tried with the time-series window's commands.
 #include "MainWindowTestSupport.h"
 
@@ -7,6 +8,8 @@
 #include "gui/app/HelpWindow.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -33,10 +36,86 @@ void Activate(THlavni& main) {
 class TestMainWindowKeys : public QObject {
     Q_OBJECT
 private slots:
+    void statusBarButtonAndF9AgreeFromAnEmptyProject_data();
+    void statusBarButtonAndF9AgreeFromAnEmptyProject();
     void computeKeysComputeAndAltVOpensTheMenu();
     void ctrlTBringsTheOpenTableForward();
     void f1ShowsTheUserGuideAndCtrlQEndsTheProgram();
 };
+
+void TestMainWindowKeys::statusBarButtonAndF9AgreeFromAnEmptyProject_data() {
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<int>("catchmentType");
+    QTest::newRow("Varianta I, dva svahy") << 0 << 1;
+    QTest::newRow("Varianta II, jeden svah") << 1 << 0;
+    QTest::newRow("Varianta II, dva svahy") << 1 << 1;
+    QTest::newRow("Varianta III, dva svahy") << 2 << 1;
+}
+
+// A new project typed in field by field, the N list left on the "100" it
+// shows: whenever the status bar says the inputs are complete the compute
+// button is enabled, and the other way round; F9 then computes.
+void TestMainWindowKeys::statusBarButtonAndF9AgreeFromAnEmptyProject() {
+    QFETCH(int, variant);
+    QFETCH(int, catchmentType);
+    StartedFixture f;
+    QVERIFY(f.started);
+    TProjekt1* projekt = f.projekt();
+    auto* status = f.main().findChild<QLabel*>(QStringLiteral("InputStatus"));
+    QAction* f9 = f.main().menuItem(QStringLiteral("Vypocitej1"));
+    QVERIFY(status && f9);
+    QCOMPARE(f9->shortcut(), QKeySequence(Qt::Key_F9));
+    const auto agree = [&] {
+        const bool complete = status->text().startsWith(QStringLiteral("Vstupní údaje jsou úplné"));
+        return complete == projekt->computeButton()->isEnabled();
+    };
+    const auto type = [&](int k, const char* keys) {
+        QTest::keyClicks(projekt->edit(k), QString::fromLatin1(keys));
+        QVERIFY2(agree(), qPrintable(QStringLiteral("Edit%1: ").arg(k) + status->text()));
+    };
+    projekt->comboBox(1)->setCurrentIndex(catchmentType);
+    projekt->comboBox(2)->setCurrentIndex(variant);
+    QCOMPARE(projekt->comboBox(3)->currentText(), QStringLiteral("100"));
+    type(5, "1.2");
+    type(6, "2.5");
+    if (variant == 0) {
+        for (const auto& [k, rain] : {std::pair{8, "40"}, {24, "50"}, {25, "60"}, {26, "70"}, {9, "90"}}) {
+            type(k, rain);
+        }
+    } else if (variant == 1) {
+        type(8, "60");
+        type(9, "60");
+    }
+    for (const auto& [k, value] : {std::pair{10, "0.8"}, {11, "8"}, {12, "0.12"}, {14, "85"}}) {
+        type(k, value);
+    }
+    projekt->comboBox(4)->setCurrentIndex(1);
+    if (catchmentType == 1) {
+        for (const auto& [k, value] : {std::pair{17, "0.5"}, {18, "6"}, {19, "0.1"}, {21, "80"}}) {
+            type(k, value);
+        }
+        projekt->comboBox(5)->setCurrentIndex(2);
+    }
+    if (variant >= 1) {
+        type(15, "60");
+    }
+    if (variant == 2) {
+        type(16, "1.2");
+    }
+    QVERIFY2(projekt->computeButton()->isEnabled(), qPrintable(status->text()));
+    QVERIFY(agree());
+    if (variant == 1) {
+        // Another N and back: still in step.
+        projekt->comboBox(3)->setCurrentIndex(4);
+        QVERIFY(agree() && !projekt->computeButton()->isEnabled()); // no rain for N = 50 yet
+        type(8, "55");
+        QVERIFY(projekt->computeButton()->isEnabled());
+        projekt->comboBox(3)->setCurrentIndex(5);
+        QVERIFY(agree() && projekt->computeButton()->isEnabled());
+    }
+    f9->trigger();
+    QVERIFY(f.main().resultWindows().isOpen(ResultKind::Table, variant == 0));
+}
 
 void TestMainWindowKeys::computeKeysComputeAndAltVOpensTheMenu() {
     StartedFixture f;

@@ -1,7 +1,8 @@
 // The project input window driven as a user would: typing, pasting, leaving
-// fields, choosing lists, with the message boxes answered by a watcher.
+// fields, choosing lists, with the message boxes answered as they open.
 #include "gui/project/Projekt.h"
 
+#include "MessageAnswerer.h"
 #include "core/project/InputRules.h"
 #include "core/project/ProjectFile.h"
 
@@ -26,34 +27,9 @@
 
 using namespace hydrim;
 using namespace hydrim::gui;
+using hydrim::gui::testing::MessageAnswerer;
 
 namespace {
-
-// Answers every message box that opens with OK and remembers what it said.
-class MessageWatcher {
-public:
-    MessageWatcher() {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) {
-                return;
-            }
-            texts_ << box->text();
-            criticalWithOkOnly_ = criticalWithOkOnly_ && box->icon() == QMessageBox::Critical &&
-                                  box->standardButtons() == QMessageBox::Ok;
-            box->button(QMessageBox::Ok)->click();
-        });
-        timer_.start();
-    }
-    QStringList texts() const { return texts_; }
-    bool criticalWithOkOnly() const { return criticalWithOkOnly_; }
-
-private:
-    QTimer timer_;
-    QStringList texts_;
-    bool criticalWithOkOnly_ = true;
-};
 
 const QString OutOfRange = QString::fromStdString(OutOfRangeMessage);
 const QString Rain100 = QString::fromStdString(Rain100Message);
@@ -85,7 +61,7 @@ private:
     void leave(QWidget* widget) {
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(widget, &out);
-        QTest::qWait(30);
+        QCoreApplication::sendPostedEvents();
     }
     void leave(int k) { leave(edit(k)); }
     // Lets the nested layouts of the window follow a change of visibility.
@@ -142,7 +118,8 @@ private slots:
         QCOMPARE(list(3)->currentText(), QString("100"));
         QCOMPARE(state_->CurrentProject.Rainfall.ReturnPeriodIndex, 5);
         QVERIFY(window_->speedButton(7)->isEnabled());
-        QVERIFY(state_->CurrentProject.Filled.empty());
+        // The N the list shows counts as chosen: nothing else is filled.
+        QCOMPARE(state_->CurrentProject.Filled.bits(), std::bitset<24>().set(ReturnPeriodMember));
         QCOMPARE(list(1)->toolTip(),
                  QString::fromUtf8("Vyber typ povodí\nJeden svah - povodí lze popsat jedním "
                                    "svahem\nDva svahy - povodí lze popsat dvěma svahy"));
@@ -319,13 +296,14 @@ private slots:
     }
 
     void rangeCorrectionsWithMessages() {
-        MessageWatcher messages;
+        MessageAnswerer messages;
         choose(0, 0);
         type(9, "450");
         type(24, "600");
         leave(24);
-        QCOMPARE(messages.texts(), QStringList({OutOfRange, Rain100}));
-        QVERIFY(messages.criticalWithOkOnly());
+        QCOMPARE(messages.texts, QStringList({OutOfRange})); // the N = 100 correction said with it
+        QVERIFY(messages.details.front().contains(Rain100));
+        QVERIFY(!messages.icons.contains(QMessageBox::Warning));
         QCOMPARE(edit(24)->text(), QString("500"));
         QCOMPARE(edit(9)->text(), QString("500"));
         QCOMPARE(state_->CurrentProject.Rainfall.Texts[5], std::string("500"));
@@ -336,7 +314,7 @@ private slots:
         type(8, "5");
         leave(8);
         QCOMPARE(edit(8)->text(), QString("10"));
-        QCOMPARE(messages.texts().size(), 4);
+        QCOMPARE(messages.texts.size(), 3);
 
         // N = 100 below the largest of the others takes it.
         replace(24, "60");
@@ -344,7 +322,7 @@ private slots:
         replace(9, "90");
         leave(9);
         QCOMPARE(edit(9)->text(), QString("95"));
-        QCOMPARE(messages.texts().last(), Rain100);
+        QCOMPARE(messages.texts.last(), Rain100);
 
         // A duration of 5 on the left slope sets 10 on both.
         choose(1, 1);
@@ -354,22 +332,22 @@ private slots:
         QCOMPARE(edit(22)->text(), QString("10"));
         QVERIFY(filled(13) && filled(21));
         // Intensities are kept equal without a message.
-        const int shown = messages.texts().size();
+        const int shown = messages.texts.size();
         type(23, "1.4");
         leave(23);
         QCOMPARE(edit(16)->text(), QString("1.4"));
-        QCOMPARE(messages.texts().size(), shown);
+        QCOMPARE(messages.texts.size(), shown);
     }
 
     void variantIIWithN100() {
-        MessageWatcher messages;
+        MessageAnswerer messages;
         choose(0, 1);
         QCOMPARE(list(3)->currentIndex(), 5);
         type(9, "90");
         type(8, "80");
         leave(8);
         QCOMPARE(edit(9)->text(), QString("80"));
-        QCOMPARE(messages.texts(), QStringList({Rain100}));
+        QCOMPARE(messages.texts, QStringList({Rain100}));
 
         // Leaving the list with N = 100 and different texts.
         list(3)->setCurrentIndex(2);
@@ -379,7 +357,7 @@ private slots:
         edit(8)->setText("75");
         leave(list(3));
         QCOMPARE(edit(9)->text(), QString("75"));
-        QCOMPARE(messages.texts().size(), 2);
+        QCOMPARE(messages.texts.size(), 2);
     }
 
     void rainfallTextsSurviveSwitchingVariants() {
@@ -537,7 +515,7 @@ private slots:
         QCOMPARE(list(4)->currentIndex(), -1);
         QCOMPARE(list(3)->currentIndex(), 5);
         const Project& project = state_->CurrentProject;
-        QVERIFY(project.Filled.empty());
+        QCOMPARE(project.Filled.bits(), std::bitset<24>().set(ReturnPeriodMember));
         QCOMPARE(project.Rainfall.ReturnPeriodIndex, 5);
         QCOMPARE(project.Rainfall.Texts[1], std::string());
         QCOMPARE(project.Lookup.RainfallStationRow, 1);
@@ -569,11 +547,11 @@ private slots:
     }
 
     void valuesFromLookupDialogsAreCorrectedAtOnce() {
-        MessageWatcher messages;
+        MessageAnswerer messages;
         choose(0, 0);
         window_->setFieldText(14, "35.5");
         QCOMPARE(edit(14)->text(), QString("40"));
-        QCOMPARE(messages.texts(), QStringList({OutOfRange}));
+        QCOMPARE(messages.texts, QStringList({OutOfRange}));
         QVERIFY(filled(12));
         window_->setFieldText(10, "123.45"); // a computed area is not cut to five characters
         QCOMPARE(edit(10)->text(), QString("123.45"));
@@ -581,13 +559,13 @@ private slots:
     }
 
     void aRainfallRowIsWrittenWithoutSpuriousMessages() {
-        MessageWatcher messages;
+        MessageAnswerer messages;
         choose(0, 0);
         type(9, "50");
         window_->setFieldTexts({{8, "61.2"}, {24, "72.4"}, {25, "80.1"}, {26, "91.3"}, {9, "104.5"}});
         QCOMPARE(edit(26)->text(), QString("91.3"));
         QCOMPARE(edit(9)->text(), QString("104.5"));
-        QVERIFY(messages.texts().isEmpty());
+        QVERIFY(messages.texts.isEmpty());
         QVERIFY(window_->computeButton()->isEnabled() ==
                 false); // the valley line and slope are still missing
         for (int m = 3; m <= 7; ++m) {
@@ -596,27 +574,79 @@ private slots:
         // Values out of order are still put right.
         window_->setFieldTexts({{8, "120"}, {9, "110"}});
         QCOMPARE(edit(9)->text(), QString("120"));
-        QCOMPARE(messages.texts(), QStringList({Rain100}));
+        QCOMPARE(messages.texts, QStringList({Rain100}));
     }
 
     void computeRunsOnCorrectedValues() {
-        MessageWatcher messages;
+        MessageAnswerer messages;
         fillVariantIOneSlope();
         QSignalSpy computes(window_.get(), &TProjekt1::computeRequested);
         replace(14, "30");
-        // The button is pressed before the pending correction ran.
-        QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
-        QApplication::sendEvent(edit(14), &out);
-        window_->computeButton()->click();
+        // Not finished yet, the value is named as a problem and the button is
+        // off; the compute command (F9) finishes it first.
+        QVERIFY(!window_->computeButton()->isEnabled());
+        QCOMPARE(window_->inputProblems().size(), 1);
+        window_->computeCommand();
         QCOMPARE(computes.count(), 1);
         QCOMPARE(edit(14)->text(), QString("40"));
         QCOMPARE(state_->CurrentProject.Texts.Edit[14], std::string("40"));
         QCOMPARE(state_->CurrentProject.Texts.Variant, 0);
-        QCOMPARE(messages.texts(), QStringList({OutOfRange}));
+        QCOMPARE(messages.texts, QStringList({OutOfRange}));
+    }
+
+    // A value is judged once it is finished (Enter, leaving the field,
+    // computing), never while it is typed, and only once.
+    void valueIsCheckedWhenFinished() {
+        MessageAnswerer messages;
+        choose(0, 0);
+        type(14, "1");
+        QCOMPARE(edit(14)->text(), QString("1"));
+        type(14, "20");
+        QTest::keyClick(edit(14), Qt::Key_Return);
+        QCOMPARE(edit(14)->text(), QString("100"));
+        QCOMPARE(messages.texts, QStringList({OutOfRange}));
+        leave(14);
+        QTest::keyClick(edit(14), Qt::Key_Return);
+        QCOMPARE(messages.texts.size(), 1);
+    }
+
+    // One typo, one message: the value out of range, the N = 100 rain it
+    // raises and the order of the rainfall it breaks are said together.
+    void oneTypoGivesOneMessage() {
+        MessageAnswerer messages;
+        choose(0, 0);
+        type(9, "90");
+        type(25, "60");
+        type(24, "52999");
+        leave(24);
+        QCOMPARE(messages.texts, QStringList({OutOfRange}));
+        QCOMPARE(edit(24)->text(), QString("500"));
+        QCOMPARE(edit(9)->text(), QString("500"));
+        QVERIFY(messages.details.front().contains(Rain100));
+        QVERIFY(messages.details.front().contains(QString::fromUtf8("N = 20 let (60 mm) je menší než")));
+        leave(24); // passing through again
+        QCOMPARE(messages.texts.size(), 1);
+    }
+
+    // Empty fields reached by Tab are no error; with N = 100 chosen the empty
+    // N = 100 field takes the N field's rain without a message.
+    void tabbingThroughEmptyFieldsSaysNothing() {
+        MessageAnswerer messages;
+        choose(1, 1);
+        for (QWidget* field : {static_cast<QWidget*>(edit(5)), static_cast<QWidget*>(list(3)),
+                               static_cast<QWidget*>(edit(8)), static_cast<QWidget*>(edit(9)),
+                               static_cast<QWidget*>(edit(14)), static_cast<QWidget*>(edit(15))}) {
+            leave(field);
+        }
+        type(8, "60");
+        leave(8);
+        leave(9);
+        QCOMPARE(edit(9)->text(), QString("60"));
+        QCOMPARE(messages.texts, QStringList());
     }
 
     void tabbingMovesDownTheFieldsAndCorrects() {
-        MessageWatcher messages;
+        MessageAnswerer messages;
         choose(0, 0);
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -625,7 +655,7 @@ private slots:
         QTest::keyClicks(edit(8), "600");
         QTest::keyClick(edit(8), Qt::Key_Tab);
         QTRY_COMPARE(edit(8)->text(), QString("500"));
-        QCOMPARE(messages.texts(), QStringList({OutOfRange}));
+        QCOMPARE(messages.texts, QStringList({OutOfRange}));
         QTRY_VERIFY(edit(24)->hasFocus()); // N = 10 follows N = 5
         QTest::keyClick(edit(24), Qt::Key_Tab);
         QTRY_VERIFY(edit(25)->hasFocus());

@@ -146,7 +146,9 @@ private slots:
         QCOMPARE(roughness->StringGrid1->text(3, 0), QStringLiteral("Orná půda"));
         TypeIntoCell(roughness->StringGrid1, 3, 3, "1");
         roughness->StringGrid1->finishEditing();
+        QCoreApplication::sendPostedEvents();                              // the finished value is checked
         QCOMPARE(roughness->StringGrid1->text(3, 3), QStringLiteral("2")); // the imported minimum
+        QCOMPARE(messages.messages.size(), 1);
         TypeIntoCell(roughness->StringGrid1, 2, 3, "8");
         TypeIntoCell(roughness->StringGrid1, 2, 4, "1");
         roughness->panel.compute->click();

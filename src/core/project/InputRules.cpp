@@ -175,7 +175,12 @@ public:
         }
     }
 
-    void setRain100From(int k) { write(EditRain100, text(k), CorrectionMessage::Rain100); }
+    // An empty N = 100 field is filled without a message: nothing typed is
+    // changed, and a field not filled yet is no error.
+    void setRain100From(int k) {
+        write(EditRain100, text(k),
+              empty(EditRain100) ? CorrectionMessage::None : CorrectionMessage::Rain100);
+    }
 
     std::vector<Correction> steps() const { return steps_; }
 

@@ -126,7 +126,7 @@ const std::string& CorrectionMessageText(CorrectionMessage message);
 // The steps run when field EditK is left: range corrections of the curve
 // numbers, durations and rainfall, the N = 100 rules, and the synchronisation
 // of the duration and intensity pairs. Each step sees the texts as the steps
-// before it left them.
+// before it left them. A step that only fills an empty field has no message.
 std::vector<Correction> ExitCorrections(int k, const InputFieldTexts& fields);
 
 // The steps run when the return-period list is left: with N = 100 chosen,

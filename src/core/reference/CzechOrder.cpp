@@ -96,6 +96,18 @@ SortKey KeyOf(const std::string& text) {
 
 } // namespace
 
+int CompareCzechBeginning(const std::string& name, const std::string& prefix) {
+    const std::vector<int> wanted = KeyOf(prefix).letters;
+    std::vector<int> letters = KeyOf(name).letters;
+    if (letters.size() > wanted.size()) {
+        letters.resize(wanted.size());
+    }
+    if (letters == wanted) {
+        return 0;
+    }
+    return letters < wanted ? -1 : 1;
+}
+
 bool CzechLess(const std::string& a, const std::string& b) {
     const SortKey keyA = KeyOf(a);
     const SortKey keyB = KeyOf(b);

@@ -19,34 +19,18 @@ std::string CorrectAreaText(const std::string& text) {
     return text.substr(0, text.size() - 1);
 }
 
-namespace {
-
-std::string ClampRoughness(const std::string& text, int minimum, int maximum, bool allowLeadingOne) {
-    if (text.empty())
-        return text;
-    const std::optional<double> value = ParseDecimalText(text);
-    if (!value)
-        return std::to_string(minimum);
-    std::string result = text;
-    double current = *value;
-    const bool typingTwoDigits = allowLeadingOne && maximum >= 10 && text == "1";
-    if (current < minimum && !typingTwoDigits) {
-        result = std::to_string(minimum);
-        current = minimum;
-    }
-    if (current > maximum)
-        result = std::to_string(maximum);
-    return result;
-}
-
-} // namespace
-
-std::string CorrectRoughnessText(const std::string& text, int minimum, int maximum) {
-    return ClampRoughness(text, minimum, maximum, true);
-}
-
 std::string FinishRoughnessText(const std::string& text, int minimum, int maximum) {
-    return ClampRoughness(text, minimum, maximum, false);
+    if (text.empty()) {
+        return text;
+    }
+    const std::optional<double> value = ParseDecimalText(text);
+    if (!value || *value < minimum) {
+        return std::to_string(minimum);
+    }
+    if (*value > maximum) {
+        return std::to_string(maximum);
+    }
+    return text;
 }
 
 std::string FormatLookupResult(double value) {

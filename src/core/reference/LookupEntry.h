@@ -1,6 +1,6 @@
 // Typing rules of the lookup dialogs' grids: which keys a cell accepts, how a
-// cell text is corrected after each change, and how a weighted result is
-// written. Texts are UTF-8; numbers use the decimal point ".".
+// cell text is corrected after each change and when its edit ends, and how a
+// weighted result is written. Texts are UTF-8; numbers use the decimal point ".".
 #pragma once
 
 #include "core/project/DecimalText.h"
@@ -19,19 +19,16 @@ inline constexpr char32_t KeyEscape = 27;
 // pass unchanged, "," becomes "."; every other key is discarded (nullopt).
 std::optional<char32_t> FilterLookupKey(char32_t key);
 
-// Area cells: a non-empty text that is not a decimal number loses its last
-// character ("2.5." -> "2.5", "." -> "").
+// Area and roughness value cells, after each change: a non-empty text that
+// is not a decimal number loses its last character ("2.5." -> "2.5",
+// "." -> ""), so a refused key leaves what was typed before it.
 std::string CorrectAreaText(const std::string& text);
 
-// Roughness value cells, after each change, for a class admitting the whole
-// numbers minText..maxText: a text that is no number becomes the minimum; a
-// value below the minimum becomes the minimum, except the single digit "1"
-// when the maximum has two digits (so "12" can be typed from its first
-// digit); a value above the maximum becomes the maximum. Empty stays empty.
-std::string CorrectRoughnessText(const std::string& text, int minimum, int maximum);
-
-// Roughness value cells when editing ends: the same as above but without the
-// "1" exception, so no value below the class minimum is left in the grid.
+// A roughness value once its cell's edit has ended, for a class admitting
+// the whole numbers minimum..maximum: a value below the minimum becomes the
+// minimum, one above the maximum the maximum, a text that is no number the
+// minimum; empty stays empty. While the value is typed it is never changed
+// ("2" on the way to "25" in a class 20-35 stays "2").
 std::string FinishRoughnessText(const std::string& text, int minimum, int maximum);
 
 // A weighted result as the dialogs show and insert it: fixed notation, two

@@ -189,25 +189,27 @@ std::string SymbolFontToUnicode(std::string_view text) {
     return result;
 }
 
-namespace {
-
-// The superscript form of a raised text, empty when a character has none.
-std::string Superscript(std::string_view text) {
-    static const std::map<char, const char*> superscripts = {{'0', "⁰"}, {'1', "¹"}, {'2', "²"}, {'3', "³"},
-                                                             {'4', "⁴"}, {'5', "⁵"}, {'6', "⁶"}, {'7', "⁷"},
-                                                             {'8', "⁸"}, {'9', "⁹"}, {'-', "⁻"}, {'+', "⁺"}};
+std::string SuperscriptText(std::string_view text) {
+    // Digits, signs and the small letters that Unicode has as superscript
+    // (modifier) characters; "q" has none.
+    static const std::map<std::string_view, const char*> superscripts = {
+        {"0", "⁰"}, {"1", "¹"}, {"2", "²"}, {"3", "³"}, {"4", "⁴"}, {"5", "⁵"}, {"6", "⁶"}, {"7", "⁷"},
+        {"8", "⁸"}, {"9", "⁹"}, {"-", "⁻"}, {"−", "⁻"}, {"+", "⁺"}, {"a", "ᵃ"}, {"b", "ᵇ"}, {"c", "ᶜ"},
+        {"d", "ᵈ"}, {"e", "ᵉ"}, {"f", "ᶠ"}, {"g", "ᵍ"}, {"h", "ʰ"}, {"i", "ⁱ"}, {"j", "ʲ"}, {"k", "ᵏ"},
+        {"l", "ˡ"}, {"m", "ᵐ"}, {"n", "ⁿ"}, {"o", "ᵒ"}, {"p", "ᵖ"}, {"r", "ʳ"}, {"s", "ˢ"}, {"t", "ᵗ"},
+        {"u", "ᵘ"}, {"v", "ᵛ"}, {"w", "ʷ"}, {"x", "ˣ"}, {"y", "ʸ"}, {"z", "ᶻ"}};
     std::string result;
-    for (char c : text) {
-        const auto found = superscripts.find(c);
+    for (size_t at = 0; at < text.size();) {
+        const size_t next = OffsetOfCharacter(text.substr(at), 1) + at;
+        const auto found = superscripts.find(text.substr(at, next - at));
         if (found == superscripts.end()) {
             return {};
         }
         result += found->second;
+        at = next;
     }
     return result;
 }
-
-} // namespace
 
 std::string PlainText(const std::vector<TextRun>& runs, RaisedNotation notation) {
     std::string text;
@@ -217,7 +219,7 @@ std::string PlainText(const std::vector<TextRun>& runs, RaisedNotation notation)
             text += shown;
             continue;
         }
-        const std::string superscript = notation == RaisedNotation::Superscript ? Superscript(shown) : "";
+        const std::string superscript = notation == RaisedNotation::Superscript ? SuperscriptText(shown) : "";
         text += superscript.empty() ? "^" + shown : superscript;
     }
     return text;

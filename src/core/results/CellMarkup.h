@@ -62,6 +62,12 @@ std::vector<TextRun> UnitRuns(std::string_view text);
 // ("g" -> "γ"), for painters that lack that font.
 std::string SymbolFontToUnicode(std::string_view text);
 
+// The Unicode superscript form of a raised text ("3" -> "³", "-1" -> "⁻¹",
+// "−c" -> "⁻ᶜ"), or an empty text when one of its characters has none
+// (a decimal point or comma, "q", capitals). Drawing a raised part as these
+// characters lets a PDF's text read as it is shown.
+std::string SuperscriptText(std::string_view text);
+
 // The runs joined back into one text (for tests and plain output).
 std::string JoinRuns(const std::vector<TextRun>& runs);
 

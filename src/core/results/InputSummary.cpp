@@ -1,9 +1,12 @@
 #include "core/results/InputSummary.h"
 
+#include "core/hydrology/TextNumbers.h"
 #include "core/project/ProjectData.h"
+#include "core/reference/LookupRainfall.h"
 #include "core/reference/LookupWeighting.h"
 #include "core/reference/ReferenceFiles.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -186,7 +189,43 @@ InputBlock CatchmentBlock(const Project& project) {
     return block;
 }
 
+// The input fields the rainfall dialog fills, in the order of its value
+// columns (RainfallDialogColumns).
+std::vector<int> RainfallFields(int variant) {
+    if (variant == 0) {
+        return {EditRainN, EditRain10, EditRain20, EditRain50, EditRain100};
+    }
+    return {EditRainN, EditRain100};
+}
+
 } // namespace
+
+std::string RainfallSource(const Project& project, const LookupRowNames& names) {
+    const ProjectTexts& texts = project.Texts;
+    if (texts.Variant != 0 && texts.Variant != 1) {
+        return {};
+    }
+    const std::string typed = "zadáno uživatelem";
+    const int row = project.Lookup.RainfallStationRow;
+    if (row < 1 || row >= static_cast<int>(names.Stations.size())) {
+        return typed;
+    }
+    const StationRow& station = names.Stations[static_cast<size_t>(row)];
+    const std::vector<int> columns = RainfallDialogColumns(texts.Variant, texts.ReturnPeriodItem);
+    const std::vector<int> fields = RainfallFields(texts.Variant);
+    if (Trimmed(station.Name).empty()) {
+        return typed;
+    }
+    for (size_t k = 0; k < fields.size(); ++k) {
+        const int column = columns[k];
+        const std::string& value = station.Values[static_cast<size_t>(std::clamp(column, 0, 10))];
+        const std::string& field = texts.Edit[static_cast<size_t>(fields[k])];
+        if (column < 1 || Trimmed(value).empty() || TextToReal(value) != TextToReal(field)) {
+            return typed;
+        }
+    }
+    return Trimmed(station.Name);
+}
 
 LookupRowNames ReadLookupRowNames(const std::string& dataDir) {
     ReferenceTables reference;
@@ -205,6 +244,14 @@ LookupRowNames ReadLookupRowNames(const std::string& dataDir) {
     }
     for (const auto& row : ReadSoilUnitTable(dataDir, reference).Grid.Cells) {
         names.SoilUnit.push_back(row.size() < 2 ? std::string() : Joined({"HPJ " + Trimmed(row[0]), row[1]}));
+    }
+    const TableGrid stations = ReadRainfallTable(dataDir, reference).Grid;
+    for (size_t row = 0; row < stations.Cells.size(); ++row) {
+        StationRow station{stations.cell(row, 1), {}};
+        for (size_t k = 1; k <= 10; ++k) {
+            station.Values[k] = reference.RainfallTable[k][row];
+        }
+        names.Stations.push_back(station);
     }
     return names;
 }
@@ -229,7 +276,11 @@ std::vector<InputBlock> SummarizeInputs(const Project& project, const LookupRowN
         {"Typ povodí", twoSlopes ? "Dva svahy" : "Jeden svah", ""},
         {"Varianta výpočtu",
          texts.Variant >= 0 && texts.Variant <= 2 ? variants[static_cast<size_t>(texts.Variant)] : "–", ""}};
-    std::vector<InputBlock> blocks = {computation, CatchmentBlock(project)};
+    InputBlock catchment = CatchmentBlock(project);
+    if (const std::string source = RainfallSource(project, names); !source.empty()) {
+        catchment.Lines.push_back({"Zdroj 1-denních srážkových úhrnů", source, ""});
+    }
+    std::vector<InputBlock> blocks = {computation, catchment};
     blocks.push_back(SlopeBlock(project, true, twoSlopes, names));
     if (twoSlopes) {
         blocks.push_back(SlopeBlock(project, false, twoSlopes, names));

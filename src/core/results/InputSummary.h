@@ -8,6 +8,7 @@
 
 #include "core/project/ProjectData.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,27 @@ struct InputBlock {
     std::vector<std::string> Notes;
 };
 
+// A row of the rainfall station table: the station's name and the texts of
+// its value columns 1..10 (Values[0] unused).
+struct StationRow {
+    std::string Name;
+    std::array<std::string, 11> Values;
+};
+
 // Row names of the lookup tables (land use, roughness class, soil unit), by
-// the dialog's grid row; empty names are shown as "řádek N".
+// the dialog's grid row; empty names are shown as "řádek N". Stations holds
+// the rows of the rainfall station table (row 0 is its header).
 struct LookupRowNames {
     std::vector<std::string> Roughness, LandUse, SoilUnit;
+    std::vector<StationRow> Stations;
 };
+
+// Where the 1-day maximum rainfalls of a project come from: the name of the
+// station last inserted from the rainfall table when every depth the
+// variant uses equals that station's value, else "zadáno uživatelem"
+// (typed, or changed after the insertion). Empty for Variant III, which
+// uses no 1-day rainfall.
+std::string RainfallSource(const Project& project, const LookupRowNames& names);
 
 // The row names from the reference tables of dataDir; a table that cannot
 // be read gives no names.

@@ -108,7 +108,7 @@ public slots:
     void Kopiruj1Click();
     void Kopiruj2Click();
     void Kopirujvse1Click();
-    // F9: presses the input window's compute button when it is shown and enabled.
+    // F9: the input window's compute command (the value being typed is finished first).
     void Vypocitej1Click();
     // The compute command ("Vy&počítej" and the table button pressed down).
     void computeProject();

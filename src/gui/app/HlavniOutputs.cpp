@@ -125,10 +125,9 @@ void THlavni::placeResultWindow(QMdiSubWindow* sub, QSize wanted) {
 }
 
 void THlavni::Vypocitej1Click() {
-    // The same road as clicking "Vy&počítej": a value being typed is corrected first.
-    QPushButton* button = projekt_ ? projekt_->computeButton() : nullptr;
-    if (button && button->isVisible() && button->isEnabled()) {
-        button->click();
+    // The same road as clicking "Vy&počítej", the value being typed finished first.
+    if (projekt_) {
+        projekt_->computeCommand();
     }
 }
 

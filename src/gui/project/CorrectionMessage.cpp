@@ -47,8 +47,11 @@ void KeptKeys::replayTo(QWidget* target) {
     }
 }
 
-void ShowCorrectionMessage(QWidget* parent, const QString& text, const QString& detail, KeptKeys& kept) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Chyba"), text, QMessageBox::Ok, parent);
+void ShowCorrectionMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                           const QString& detail, KeptKeys& kept) {
+    const QString title =
+        icon == QMessageBox::Critical ? QStringLiteral("Chyba") : QStringLiteral("Upozornění");
+    QMessageBox box(icon, title, text, QMessageBox::Ok, parent);
     box.setInformativeText(detail);
     CorrectionMessageKeys keys(&box, kept);
     qApp->installEventFilter(&keys);

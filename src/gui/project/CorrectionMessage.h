@@ -1,10 +1,11 @@
-// The message that announces the correction of a value on leaving a field.
+// The message that announces the corrections of a value on leaving a field.
 // The user who tabbed on keeps typing into the next field while the message
 // opens: the characters typed into the message are kept and handed to the
 // next field once the message is closed, so they are not lost.
 #pragma once
 
 #include <QKeySequence>
+#include <QMessageBox>
 #include <QString>
 
 #include <vector>
@@ -30,8 +31,10 @@ private:
     std::vector<Key> keys_;
 };
 
-// Shows the error message text (one button OK) with detail as its second
-// paragraph; characters typed into it are added to kept.
-void ShowCorrectionMessage(QWidget* parent, const QString& text, const QString& detail, KeptKeys& kept);
+// Shows the message text (an error "Chyba" or a warning "Upozornění", one
+// button OK) with detail as its second paragraph; characters typed into it
+// are added to kept.
+void ShowCorrectionMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                           const QString& detail, KeptKeys& kept);
 
 } // namespace hydrim::gui

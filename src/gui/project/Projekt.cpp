@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -54,10 +55,11 @@ TProjekt1::TProjekt1(AppState& state, QWidget* parent) : QWidget(parent), state_
     buildWindow();
     comboBoxes_[ListReturnPeriod]->setCurrentIndex(ReturnPeriodItem100);
     connectHandlers();
+    // The N shown in the list counts as chosen.
     state_.CurrentProject.Filled.clear();
+    setMember(ReturnPeriodMember, true);
     state_.CurrentProject.Rainfall.ReturnPeriodIndex = ReturnPeriodItem100;
     updateVisibility();
-    computeButton_->setEnabled(false);
 }
 
 QSize TProjekt1::sizeHint() const {
@@ -104,7 +106,11 @@ void TProjekt1::connectHandlers() {
         }
     }
     for (int k : FieldsWithExitRules) {
-        edits_[static_cast<size_t>(k)]->installEventFilter(this);
+        QLineEdit* field = edits_[static_cast<size_t>(k)];
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this,
+                [this, k] { typedSinceCheck_[static_cast<size_t>(k)] = true; });
+        connect(field, &QLineEdit::returnPressed, this, [this, k] { commitField(k); });
     }
     comboBoxes_[ListReturnPeriod]->installEventFilter(this);
     connect(memo_, &QPlainTextEdit::textChanged, this, [this] { inputChanged(); });
@@ -199,13 +205,7 @@ void TProjekt1::inputChanged() {
         return;
     }
     emit modified();
-    const bool enabled = ComputeEnabled(catchmentType(), variant(), state_.CurrentProject.Filled);
-    computeButton_->setEnabled(enabled);
-    updateProblems();
-    if (enabled != computeEnabled_) {
-        computeEnabled_ = enabled;
-        emit computeStateChanged(enabled);
-    }
+    updateProblems(); // and with them the compute button
 }
 
 void TProjekt1::catchmentTypeChanged() {
@@ -376,26 +376,49 @@ void TProjekt1::fieldLeft(int k) {
     if (loading_ || !isVisible()) {
         return;
     }
+    // Passing through a field checks nothing: only a value typed is judged.
+    if (k != ReturnPeriodListField) {
+        if (!typedSinceCheck_[static_cast<size_t>(k)]) {
+            return;
+        }
+        typedSinceCheck_[static_cast<size_t>(k)] = false;
+    }
     pendingExits_.push_back(k);
     QTimer::singleShot(0, this, [this] { runPendingExits(); });
 }
 
+void TProjekt1::commitField(int k) {
+    if (loading_ || !typedSinceCheck_[static_cast<size_t>(k)]) {
+        return;
+    }
+    typedSinceCheck_[static_cast<size_t>(k)] = false;
+    pendingExits_.push_back(k);
+    runPendingExits();
+}
+
 void TProjekt1::runPendingExits() {
     if (correcting_) {
-        return; // a message box of an earlier correction is open; its run goes on afterwards
+        return; // a message of an earlier correction is open; its run goes on afterwards
     }
     correcting_ = true;
+    // Whatever the fields just left had wrong is said in one message.
     while (!pendingExits_.empty()) {
-        const int k = pendingExits_.front();
-        pendingExits_.pop_front();
-        runExitCorrections(k);
-        // Only leaving a field warns: a lookup dialog's rainfall row is one value.
-        WarnOfFallingRainfall(this, k, variant(), edits_);
+        ExitReport report;
+        while (!pendingExits_.empty()) {
+            const int k = pendingExits_.front();
+            pendingExits_.pop_front();
+            collectExitCorrections(k, report);
+            // Only leaving a field warns: a lookup dialog's rainfall row is one value.
+            if (report.warning.isEmpty()) {
+                report.warning = FallingRainfallText(k, variant(), edits_);
+            }
+        }
+        showExitReport(report);
     }
     correcting_ = false;
 }
 
-void TProjekt1::runExitCorrections(int k) {
+void TProjekt1::collectExitCorrections(int k, ExitReport& report) {
     InputFieldTexts fields;
     for (int i = 1; i <= 26; ++i) {
         fields.Edit[static_cast<size_t>(i)] = edits_[static_cast<size_t>(i)]->text().toStdString();
@@ -404,22 +427,42 @@ void TProjekt1::runExitCorrections(int k) {
     fields.ReturnPeriodItem = returnPeriodItem();
     const std::vector<Correction> steps =
         k == ReturnPeriodListField ? ReturnPeriodExitCorrections(fields) : ExitCorrections(k, fields);
-    // The message boxes take the focus; it goes back where the user moved it,
-    // with what was typed meanwhile.
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    KeptKeys typed;
-    bool messageShown = false;
     for (const Correction& step : steps) {
         if (step.Message != CorrectionMessage::None) {
             const std::string before = edits_[static_cast<size_t>(step.Field)]->text().toStdString();
-            ShowCorrectionMessage(
-                this, QString::fromStdString(CorrectionMessageText(step.Message)),
-                QString::fromStdString(CorrectionDetail(step, before, variant(), catchmentType())), typed);
-            messageShown = true;
+            const QString message = QString::fromStdString(CorrectionMessageText(step.Message));
+            QString detail =
+                QString::fromStdString(CorrectionDetail(step, before, variant(), catchmentType()));
+            if (report.text.isEmpty()) {
+                report.text = message;
+            } else if (message != report.text) {
+                detail = message + QLatin1Char('\n') + detail;
+            }
+            report.details << detail;
         }
         writeField(step.Field, QString::fromStdString(step.Text));
     }
-    if (messageShown && focus && focus->window() == window()) {
+}
+
+void TProjekt1::showExitReport(const ExitReport& report) {
+    if (report.text.isEmpty() && report.warning.isEmpty()) {
+        return;
+    }
+    // The message takes the focus; it goes back where the user moved it,
+    // with what was typed meanwhile.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    KeptKeys typed;
+    if (report.text.isEmpty()) {
+        ShowCorrectionMessage(this, QMessageBox::Warning, report.warning, QString(), typed);
+    } else {
+        QStringList paragraphs = report.details;
+        if (!report.warning.isEmpty()) {
+            paragraphs << report.warning;
+        }
+        ShowCorrectionMessage(this, QMessageBox::Critical, report.text,
+                              paragraphs.join(QStringLiteral("\n\n")), typed);
+    }
+    if (focus && focus->window() == window()) {
         focus->activateWindow();
         focus->setFocus(Qt::OtherFocusReason);
         typed.replayTo(focus);
@@ -449,9 +492,28 @@ void TProjekt1::lookupClosed(int speedButton) {
     }
 }
 
-void TProjekt1::computeButtonClicked() {
-    // A value left just now is corrected before the computation reads it.
+void TProjekt1::commitTypedFields() {
+    for (int k : FieldsWithExitRules) {
+        if (typedSinceCheck_[static_cast<size_t>(k)]) {
+            typedSinceCheck_[static_cast<size_t>(k)] = false;
+            pendingExits_.push_back(k);
+        }
+    }
     runPendingExits();
+}
+
+void TProjekt1::computeCommand() {
+    commitTypedFields();
+    if (computeButton_->isVisible() && computeButton_->isEnabled()) {
+        computeButtonClicked();
+    } else if (firstProblemField_ && firstProblemField_->isVisible()) {
+        firstProblemField_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void TProjekt1::computeButtonClicked() {
+    // A value typed just now is judged before the computation reads it.
+    commitTypedFields();
     if (!computeButton_->isEnabled()) {
         return;
     }

@@ -6,6 +6,7 @@
 
 #include "core/project/ProjectData.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -55,9 +56,9 @@ public:
     void storeProject();
 
     // What keeps the project from being computed, one Czech sentence per
-    // missing or invalid input, in the order of the window; empty when the
-    // inputs are complete. The fields concerned are tinted and their tooltips
-    // start with the sentence.
+    // missing or invalid input, in the order of the window; empty exactly
+    // when the compute button is enabled. The fields concerned are tinted and
+    // their tooltips start with the sentence.
     QStringList inputProblems() const { return problems_; }
 
     QSize sizeHint() const override;
@@ -73,6 +74,11 @@ public:
     void setFieldTexts(const std::vector<std::pair<int, QString>>& values);
 
 public slots:
+    // The compute command (F9): finishes the value being typed (its range
+    // check and corrections, with at most one message), then computes when
+    // the inputs are complete; otherwise the focus goes to the first field
+    // the main window's status bar names.
+    void computeCommand();
     // A lookup dialog opened by speedButton(k) was closed: its twin button on
     // the other slope (1 <-> 4, 2 <-> 5), disabled while the dialog was open,
     // is enabled again.
@@ -133,10 +139,23 @@ private:
     int variant() const;
     int returnPeriodItem() const;
 
-    // Leaving a field: the corrections run once the focus has moved on.
+    // What the corrections of one commit have to say, shown as one message.
+    struct ExitReport {
+        QString text;        // the message of the first correction
+        QStringList details; // what each correction did
+        QString warning;     // the rainfall order warning
+    };
+
+    // Leaving a field: the corrections run once the focus has moved on, and
+    // only for a value typed since its last check.
     void fieldLeft(int k);
+    // Enter: the corrections of field EditK run now.
+    void commitField(int k);
+    // Computing: the corrections of every field typed into since its check.
+    void commitTypedFields();
     void runPendingExits();
-    void runExitCorrections(int k);
+    void collectExitCorrections(int k, ExitReport& report);
+    void showExitReport(const ExitReport& report);
 
     bool filterRainKey(QLineEdit* field, QKeyEvent* event);
     void speedButtonClicked(int k);
@@ -167,7 +186,9 @@ private:
     bool correcting_ = false;
     bool computeEnabled_ = false;
     std::deque<int> pendingExits_;
+    std::array<bool, 27> typedSinceCheck_{}; // EditK typed into since its corrections last ran
     QStringList problems_;
+    QPointer<QWidget> firstProblemField_; // the field of the first of problems_
 };
 
 } // namespace hydrim::gui

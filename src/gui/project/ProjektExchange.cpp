@@ -45,18 +45,14 @@ void TProjekt1::clearProject() {
 
     project.Rainfall.ReturnPeriodIndex = ReturnPeriodItem100;
     project.Filled.clear();
+    setMember(ReturnPeriodMember, true); // the N shown counts as chosen
     for (int k = 1; k <= 7; ++k) {
         speedButtons_[static_cast<size_t>(k)]->setEnabled(true);
     }
     setWindowTitle(QString::fromUtf8(UntitledProjectCaption));
     labels_[8]->setText(RainLabelForVariant(-1));
-    updateVisibility();
-    computeButton_->setEnabled(false);
-    updateProblems();
-    if (computeEnabled_) {
-        computeEnabled_ = false;
-        emit computeStateChanged(false);
-    }
+    typedSinceCheck_.fill(false);
+    updateVisibility(); // the compute button with the inputs' problems
 }
 
 void TProjekt1::showProject() {
@@ -68,6 +64,7 @@ void TProjekt1::showProject() {
 
     loading_ = true;
     pendingExits_.clear();
+    typedSinceCheck_.fill(false);
     memo_->setPlainText(QString::fromStdString(DescriptionText(texts.Description)));
     comboBoxes_[1]->setCurrentIndex(ValidItem(texts.CatchmentType, 2));
     comboBoxes_[2]->setCurrentIndex(ValidItem(texts.Variant, 3));
@@ -148,12 +145,16 @@ void TProjekt1::setFieldTexts(const std::vector<std::pair<int, QString>>& values
             writeField(k, text);
         }
     }
+    // The values of one dialog are one problem at most: one message.
+    ExitReport report;
     for (const auto& [k, text] : values) {
         if (std::find(FieldsWithExitRules.begin(), FieldsWithExitRules.end(), k) !=
             FieldsWithExitRules.end()) {
-            runExitCorrections(k);
+            typedSinceCheck_[static_cast<size_t>(k)] = false;
+            collectExitCorrections(k, report);
         }
     }
+    showExitReport(report);
 }
 
 // ---------------------------------------------------------------- leaving a field

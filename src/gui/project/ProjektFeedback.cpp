@@ -1,14 +1,16 @@
 // The input window's feedback on what it holds: every numeric field's tooltip
 // names its quantity, unit and range; the fields that keep the project from
 // being computed are tinted and their tooltips say why; the main window's
-// status bar lists them.
+// status bar lists them, and the compute button is enabled when there are none.
 #include "core/project/FieldInfo.h"
 #include "core/project/InputCheck.h"
+#include "core/project/InputRules.h"
 #include "gui/project/Projekt.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPushButton>
 
 #include <map>
 
@@ -47,12 +49,16 @@ void TProjekt1::updateProblems() {
     project.Texts = windowTexts();
     std::map<QWidget*, QString> byField;
     QStringList problems;
+    firstProblemField_ = nullptr;
     for (const InputProblem& problem : FindInputProblems(project)) {
         const QString text = QString::fromStdString(problem.Text);
         problems << text;
         QWidget* field =
             problem.Edit != 0 ? static_cast<QWidget*>(edit(problem.Edit)) : comboBox(problem.ComboBox);
         if (field != nullptr) {
+            if (!firstProblemField_) {
+                firstProblemField_ = field;
+            }
             QString& joined = byField[field];
             joined += (joined.isEmpty() ? QString() : QStringLiteral("\n")) + text;
         }
@@ -73,9 +79,20 @@ void TProjekt1::updateProblems() {
         markField(comboBoxes_[static_cast<size_t>(list)], QString(),
                   byField[comboBoxes_[static_cast<size_t>(list)]]);
     }
+    // The compute button, F9 and the status bar go by the same problems:
+    // the button is enabled exactly when the status bar names none.
+    if (problems.isEmpty() && !ComputeEnabled(catchmentType(), variant(), state_.CurrentProject.Filled)) {
+        problems << QStringLiteral("Vstupní údaje nejsou úplné.");
+    }
+    const bool enabled = problems.isEmpty();
+    computeButton_->setEnabled(enabled);
     if (problems != problems_) {
         problems_ = problems;
         emit inputProblemsChanged(problems_);
+    }
+    if (enabled != computeEnabled_) {
+        computeEnabled_ = enabled;
+        emit computeStateChanged(enabled);
     }
 }
 

@@ -3,14 +3,14 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QString>
 
 #include <array>
 
 namespace hydrim::gui {
 
-// Shows the warning when leaving field EditK breaks the order of the
-// rainfall over the return periods (the focus then goes back where the user
-// moved it); returns true when it was shown.
-bool WarnOfFallingRainfall(QWidget* parent, int k, int variant, const std::array<QLineEdit*, 27>& edits);
+// The warning when leaving field EditK breaks the order of the rainfall over
+// the return periods, or an empty text when the order holds.
+QString FallingRainfallText(int k, int variant, const std::array<QLineEdit*, 27>& edits);
 
 } // namespace hydrim::gui

@@ -1,5 +1,6 @@
 #include "gui/reference/GamaTab.h"
 
+#include "core/project/InputRules.h"
 #include "core/reference/LookupEntry.h"
 #include "core/reference/ReferenceFiles.h"
 #include "core/reference/RoughnessTable.h"
@@ -63,16 +64,19 @@ TGamatab1::TGamatab1(LookupContext& context, const std::string& dataDir, QWidget
     setUpDrawing();
     readTable();
 
-    StringGrid1->setCorrections(
-        [this](int row, int column, const QString& text) { return correctTyped(row, column, text); },
-        [this](int row, int column, const QString& text) {
-            if (column != ValueColumn)
-                return text;
-            const auto& reference = context_.state.Reference;
-            return QString::fromStdString(
-                FinishRoughnessText(text.toStdString(), reference.RoughnessMin[static_cast<size_t>(row)],
-                                    reference.RoughnessMax[static_cast<size_t>(row)]));
-        });
+    // Typing only refuses what is no number; the class range is checked once
+    // the value is finished (Enter, Tab, leaving the cell, "Vy&počti").
+    StringGrid1->setCorrections([](int, int, const QString& text) {
+        return QString::fromStdString(CorrectAreaText(text.toStdString()));
+    });
+    connect(StringGrid1, &LookupGrid::editFinished, this, [this](int row, int column) {
+        if (column != ValueColumn) {
+            return;
+        }
+        pendingChecks_.push_back(row);
+        // The message waits until the grid has closed its editor.
+        QMetaObject::invokeMethod(this, &TGamatab1::checkFinishedValues, Qt::QueuedConnection);
+    });
     connect(StringGrid1, &LookupGrid::editingStarted, this, [this] { panel.insert->setEnabled(false); });
     connect(panel.compute, &QPushButton::clicked, this, &TGamatab1::BitBtn1Click);
     connect(panel.insert, &QPushButton::clicked, this, &TGamatab1::Button1Click);
@@ -196,19 +200,40 @@ void TGamatab1::sizeGrid() {
     StringGrid1->setFixedSize(StringGrid1->linedWidth(), StringGrid1->linedHeight());
 }
 
-QString TGamatab1::correctTyped(int row, int column, const QString& text) const {
-    const std::string typed = text.toStdString();
-    if (column == AreaColumn)
-        return QString::fromStdString(CorrectAreaText(typed));
+void TGamatab1::checkFinishedValues() {
+    if (!isVisible()) {
+        pendingChecks_.clear(); // closing the dialog discards its entries
+        return;
+    }
     const auto& reference = context_.state.Reference;
-    return QString::fromStdString(CorrectRoughnessText(typed,
-                                                       reference.RoughnessMin[static_cast<size_t>(row)],
-                                                       reference.RoughnessMax[static_cast<size_t>(row)]));
+    while (!pendingChecks_.empty()) {
+        const int row = pendingChecks_.front();
+        pendingChecks_.pop_front();
+        const QString typed = StringGrid1->text(row, ValueColumn);
+        const int minimum = reference.RoughnessMin[static_cast<size_t>(row)];
+        const int maximum = reference.RoughnessMax[static_cast<size_t>(row)];
+        const QString bound =
+            QString::fromStdString(FinishRoughnessText(typed.toStdString(), minimum, maximum));
+        if (bound == typed) {
+            continue;
+        }
+        StringGrid1->setText(row, ValueColumn, bound);
+        ShowLookupMessage(
+            this, QMessageBox::Critical,
+            QString::fromStdString(OutOfRangeMessage) +
+                QStringLiteral("\n\nDruh povrchu: %1, třída %2\nZadaná hodnota: %3\n"
+                               "Přípustné hodnoty: %4 až %5\nNová hodnota: %6")
+                    .arg(StringGrid1->text(row, 0).trimmed(), StringGrid1->text(row, 1).trimmed(), typed)
+                    .arg(minimum)
+                    .arg(maximum)
+                    .arg(bound));
+    }
 }
 
 void TGamatab1::openFor() {
     const auto& entries = context_.lookup().RoughnessInputs[slopeIndex()];
     StringGrid1->cancelEditing();
+    pendingChecks_.clear(); // the slope's own entries replace what was being typed
     for (int row = FirstClassRow; row < Rows; ++row) {
         StringGrid1->setText(row, ValueColumn, QString::fromStdString(entries[0][static_cast<size_t>(row)]));
         StringGrid1->setText(row, AreaColumn, QString::fromStdString(entries[1][static_cast<size_t>(row)]));
@@ -221,6 +246,7 @@ void TGamatab1::openFor() {
 
 void TGamatab1::compute(bool report) {
     StringGrid1->finishEditing();
+    checkFinishedValues();
     std::vector<AreaRow> rows;
     for (int row = FirstClassRow; row < Rows; ++row)
         rows.push_back({row, StringGrid1->text(row, ValueColumn).toStdString(),

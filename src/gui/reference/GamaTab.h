@@ -9,6 +9,7 @@
 
 #include <QPointer>
 
+#include <deque>
 #include <string>
 
 class QPushButton;
@@ -48,11 +49,14 @@ private:
     void setUpDrawing();
     void sizeGrid();
     void compute(bool report);
-    QString correctTyped(int row, int column, const QString& text) const;
+    // The range of each value whose edit ended: a value outside its class's
+    // range is set to the bound, with the out-of-range message.
+    void checkFinishedValues();
 
     std::string dataDir_;
     bool hasClasses_ = false;
     QPointer<TableEditor> editor_;
+    std::deque<int> pendingChecks_; // rows whose value edit ended
 };
 
 } // namespace hydrim::gui

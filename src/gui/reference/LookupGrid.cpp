@@ -96,6 +96,7 @@ public:
         editor->installEventFilter(const_cast<LookupDelegate*>(this));
         QObject::connect(editor, &QLineEdit::textEdited, grid_,
                          [this, editor, row, column] { grid_->editorTextEdited(editor, row, column); });
+        grid_->editedCell_ = {row, column};
         emit grid_->editingStarted(row, column);
         return editor;
     }
@@ -342,6 +343,16 @@ bool LookupGrid::isFixedCellCovered(int row, int column) const {
     return false;
 }
 
+void LookupGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Tab opens the next cell's editor in here: the cell that ended is kept first.
+    const auto [row, column] = editedCell_;
+    editedCell_ = {-1, -1};
+    QTableWidget::closeEditor(editor, hint);
+    if (row >= 0) {
+        emit editFinished(row, column);
+    }
+}
+
 void LookupGrid::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         QTableWidget::keyPressEvent(event);
@@ -349,10 +360,9 @@ void LookupGrid::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (!hasEditableCells()) {
-        if (IsPrintable(event->text()) && event->text()[0].isLetter())
-            emit letterTyped(event->text()[0]);
-        else
+        if (!searchKey(event)) {
             QTableWidget::keyPressEvent(event);
+        }
         return;
     }
     if (const std::optional<QString> replacement = FilteredKeyText(event)) {
@@ -366,8 +376,35 @@ void LookupGrid::keyPressEvent(QKeyEvent* event) {
     QTableWidget::keyPressEvent(event);
 }
 
+bool LookupGrid::searchKey(const QKeyEvent* event) {
+    const bool continues = !search_.isEmpty() && searchClock_.isValid() &&
+                           searchClock_.elapsed() < QApplication::keyboardInputInterval();
+    const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (command) {
+        return false;
+    }
+    if (event->key() == Qt::Key_Backspace) {
+        if (!continues) {
+            return false;
+        }
+        search_.chop(1);
+        searchClock_.start();
+        if (!search_.isEmpty()) {
+            emit searchTyped(search_);
+        }
+        return true;
+    }
+    if (!IsPrintable(event->text()) || !(event->text()[0].isLetter() || continues)) {
+        return false;
+    }
+    search_ = (continues ? search_ : QString()) + event->text();
+    searchClock_.start();
+    emit searchTyped(search_);
+    return true;
+}
+
 void LookupGrid::keyboardSearch(const QString&) {
-    // Letters search only where a dialog asks for it (letterTyped).
+    // Letters search only where a dialog asks for it (searchTyped).
 }
 
 void LookupGrid::mouseMoveEvent(QMouseEvent* event) {

@@ -4,6 +4,7 @@
 // merged cells, and owner-drawn cell texts.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QTableWidget>
 
@@ -80,10 +81,18 @@ public:
 signals:
     void editingStarted(int row, int column);
     void cellEdited(int row, int column);
-    void letterTyped(QChar letter);
+    // The edit of a cell ended (Enter, Tab, leaving the cell, Esc or
+    // finishEditing()); its text is the grid's.
+    void editFinished(int row, int column);
+    // The first letters of a row's name typed into a grid without editable
+    // cells: a letter starts the text, and what follows within the
+    // application's keyboard input interval (blanks, points and digits too)
+    // adds to it; Backspace takes its last character back.
+    void searchTyped(const QString& typed);
     void cellHovered(int row, int column);
 
 protected:
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyboardSearch(const QString& search) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -91,6 +100,7 @@ protected:
 private:
     friend class LookupDelegate;
     void editorTextEdited(QLineEdit* editor, int row, int column);
+    bool searchKey(const QKeyEvent* event);
     QString correctedWhenDone(int row, int column, const QString& text) const;
     void updateFlags();
     bool hasEditableCells() const { return !editableColumns_.isEmpty(); }
@@ -104,6 +114,9 @@ private:
     CellPainter painter_;
     Correction whileTyping_;
     Correction whenDone_;
+    QPair<int, int> editedCell_{-1, -1};
+    QString search_;
+    QElapsedTimer searchClock_;
 };
 
 } // namespace hydrim::gui

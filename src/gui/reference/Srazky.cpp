@@ -78,7 +78,7 @@ TSrazky1::TSrazky1(LookupContext& context, const std::string& dataDir, QWidget* 
     connect(Button1, &QPushButton::clicked, this, &TSrazky1::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     connect(Button3, &QPushButton::clicked, this, &TSrazky1::Button3Click);
-    connect(StringGrid1, &LookupGrid::letterTyped, this, &TSrazky1::StringGrid1KeyPress);
+    connect(StringGrid1, &LookupGrid::searchTyped, this, &TSrazky1::StringGrid1KeyPress);
     connect(StringGrid1, &QTableWidget::currentCellChanged, this, &TSrazky1::updateInsertButton);
 
     readTable();
@@ -176,8 +176,8 @@ void TSrazky1::openFor(int variantItem, int returnPeriodItem) {
     StringGrid1->setFocus();
 }
 
-void TSrazky1::StringGrid1KeyPress(QChar letter) {
-    const int row = FindStationRowByLetter(names_, letter.unicode());
+void TSrazky1::StringGrid1KeyPress(const QString& typed) {
+    const int row = FindStationRow(names_, typed.toStdString());
     if (row >= 1)
         goToRow(row);
 }

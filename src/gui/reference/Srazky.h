@@ -42,8 +42,9 @@ public:
 public slots:
     // "Vložit": the current station's values into the input window.
     void Button1Click();
-    // Jumps to the first station at or after the typed initial.
-    void StringGrid1KeyPress(QChar letter);
+    // Jumps to the station whose name begins with the typed letters (or
+    // the one they would precede in Czech order).
+    void StringGrid1KeyPress(const QString& typed);
     // "Upravit tabulku": the station table's editor; a saved table is shown at once.
     void Button3Click();
 

@@ -272,6 +272,13 @@ TEST(ExitCorrections, VariantIIWithN100KeepsBothFieldsEqual) {
     fields.Edit[EditRain100] = "90";
     EXPECT_EQ(ExitCorrections(EditRainN, fields),
               std::vector<Correction>{Step(CorrectionMessage::Rain100, EditRain100, "80")});
+    // An empty N = 100 field is filled without a message: it is no error.
+    fields.Edit[EditRain100] = "";
+    EXPECT_EQ(ExitCorrections(EditRainN, fields),
+              std::vector<Correction>{Step(CorrectionMessage::None, EditRain100, "80")});
+    EXPECT_EQ(ReturnPeriodExitCorrections(fields),
+              std::vector<Correction>{Step(CorrectionMessage::None, EditRain100, "80")});
+    fields.Edit[EditRain100] = "90";
     // With another return period the lower N rain is left alone.
     fields.ReturnPeriodItem = 3;
     EXPECT_TRUE(ExitCorrections(EditRainN, fields).empty());

@@ -54,25 +54,11 @@ TEST(LookupAreaCell, TypedSequencesAndDroppedCharacters) {
     EXPECT_EQ(CorrectAreaText("7.5"), "7.5");
 }
 
-TEST(LookupRoughnessCell, TypedSequencesInATwoDigitRange) {
-    const auto range5to40 = [](const std::string& text) { return CorrectRoughnessText(text, 5, 40); };
-    EXPECT_EQ(TypeKeys("1", range5to40), "1"); // kept: the maximum has two digits
-    EXPECT_EQ(TypeKeys("12", range5to40), "12");
-    EXPECT_EQ(TypeKeys("4", range5to40), "5");   // below the minimum at once
-    EXPECT_EQ(TypeKeys("59", range5to40), "40"); // above the maximum
-    EXPECT_EQ(TypeKeys("1,", range5to40), "5");  // "1." is a number below 5
-    EXPECT_EQ(CorrectRoughnessText(".", 5, 40), "5");
-    EXPECT_EQ(CorrectRoughnessText("", 5, 40), "");
-}
-
-TEST(LookupRoughnessCell, SingleDigitRangeAndFinishingTheEdit) {
-    const auto range1to3 = [](const std::string& text) { return CorrectRoughnessText(text, 1, 3); };
-    EXPECT_EQ(TypeKeys("7", range1to3), "3");
-    EXPECT_EQ(TypeKeys("2.5", range1to3), "2.5");
-    // The "1" exception only holds while typing a two-digit value.
-    EXPECT_EQ(CorrectRoughnessText("1", 2, 9), "2");
-    EXPECT_EQ(FinishRoughnessText("1", 5, 40), "5");
-    EXPECT_EQ(FinishRoughnessText("12", 5, 40), "12");
+TEST(LookupRoughnessCell, RangeIsCheckedWhenTheEditEnds) {
+    EXPECT_EQ(FinishRoughnessText("25", 20, 35), "25");
+    EXPECT_EQ(FinishRoughnessText("2", 20, 35), "20");
+    EXPECT_EQ(FinishRoughnessText("50", 20, 35), "35");
+    EXPECT_EQ(FinishRoughnessText("2.5", 1, 3), "2.5");
     EXPECT_EQ(FinishRoughnessText("", 5, 40), "");
 }
 

@@ -1,4 +1,4 @@
-// Rainfall dialog rules: value columns per variant and the letter search.
+// Rainfall dialog rules: value columns per variant and the type-ahead search.
 #include "core/reference/LookupRainfall.h"
 
 #include <gtest/gtest.h>
@@ -38,35 +38,41 @@ TEST(RainfallColumns, VariantIShowsFiveReturnPeriodsOthersTheChosenOneAndHundred
     EXPECT_EQ(RainfallDialogColumns(1, 5), (std::vector<int>{9, 9}));
 }
 
-TEST(RainfallLetterSearch, FirstStationNotBelowTheLetter) {
-    const auto names = Names({"Adamov", "Beroun", "Cheb", "Sedlec", "Tábor"});
-    EXPECT_EQ(FindStationRowByLetter(names, U'A'), 1);
-    EXPECT_EQ(FindStationRowByLetter(names, U'B'), 2);
-    EXPECT_EQ(FindStationRowByLetter(names, U'D'), 4); // no "D": the next initial
-    EXPECT_EQ(FindStationRowByLetter(names, U's'), 4); // lower case searches too
-    EXPECT_EQ(FindStationRowByLetter(names, U'Z'), LastSearchRow);
+TEST(RainfallTypeAhead, FirstLettersFindTheStationInCzechOrder) {
+    const auto names = Names({"Adamov", "Beroun", "Brandýs nad Labem", "Brno", "Cetkovice", "Čáslav",
+                              "Hradec", "Cheb", "Sedlec", "Šumperk", "Ústí nad Labem", "Žatec"});
+    EXPECT_EQ(FindStationRow(names, "B"), 2);
+    EXPECT_EQ(FindStationRow(names, "br"), 3);
+    EXPECT_EQ(FindStationRow(names, "Brn"), 4);
+    EXPECT_EQ(FindStationRow(names, "Brandys n"), 3); // accents and blanks aside
+    EXPECT_EQ(FindStationRow(names, "usti"), 11);
+    EXPECT_EQ(FindStationRow(names, "C"), 5); // not "Čáslav", nor "Cheb" (CH follows H)
+    EXPECT_EQ(FindStationRow(names, "ch"), 8);
+    EXPECT_EQ(FindStationRow(names, "č"), 6);
+    EXPECT_EQ(FindStationRow(names, "S"), 9); // "Sedlec", not "Šumperk"
+    EXPECT_EQ(FindStationRow(names, "Š"), 10);
+    EXPECT_EQ(FindStationRow(names, "D"), 7); // no "D": the station that follows
+    EXPECT_EQ(FindStationRow(names, "Brx"), 5);
+    EXPECT_EQ(FindStationRow(names, "Zz"), 12);
+    EXPECT_EQ(FindStationRow(names, "Ž"), 12);
+    EXPECT_EQ(FindStationRow(names, ""), -1);
 }
 
-TEST(RainfallLetterSearch, AccentedInitialCountsAsA) {
-    const auto names = Names({"Šumperk", "Beroun", "Sedlec"});
-    EXPECT_EQ(FindStationRowByLetter(names, U'A'), 1);
-    EXPECT_EQ(FindStationRowByLetter(names, U'S'), 3); // not the "Š" row
-}
-
-TEST(RainfallLetterSearch, NeverPastRow571AndOnlyLetters) {
+TEST(RainfallTypeAhead, EveryStationOfAFullTableIsReached) {
+    // 579 stations: the last rows are found like the first.
     std::vector<std::string> stations(579, "Adamov");
-    stations[575] = "Zlín";
+    stations[577] = "Žatec";
+    stations[578] = "Žďár nad Sázavou";
     const auto names = Names(stations);
-    EXPECT_EQ(FindStationRowByLetter(names, U'Z'), LastSearchRow);
-    EXPECT_EQ(FindStationRowByLetter(names, U'1'), -1);
-    EXPECT_EQ(FindStationRowByLetter(names, U'Č'), -1);
-    EXPECT_EQ(FindStationRowByLetter(names, U' '), -1);
+    EXPECT_EQ(FindStationRow(names, "Žď"), 579);
+    EXPECT_EQ(FindStationRow(names, "Ža"), 578);
+    EXPECT_EQ(FindStationRow(names, "Zlin"), 578);
 }
 
-TEST(RainfallLetterSearch, EmptyTable) {
+TEST(RainfallTypeAhead, EmptyTable) {
     const auto names = Names({});
     EXPECT_FALSE(HasStations(names));
     EXPECT_TRUE(HasStations(Names({"Adamov"})));
-    EXPECT_EQ(FindStationRowByLetter(names, U'K'), LastSearchRow);
-    EXPECT_EQ(FindStationRowByLetter({"Stanice"}, U'K'), -1);
+    EXPECT_EQ(FindStationRow(names, "K"), -1);
+    EXPECT_EQ(FindStationRow({"Stanice"}, "K"), -1);
 }

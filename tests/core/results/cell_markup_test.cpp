@@ -56,8 +56,9 @@ TEST(CellMarkup, PlainTextsKeepExponentsAndGreekLetters) {
     EXPECT_EQ(PlainText(UnitRuns("[m3.s-1]"), RaisedNotation::Superscript), "[m³.s⁻¹]");
     EXPECT_EQ(PlainText(UnitRuns("[103.m3]"), RaisedNotation::Caret), "[10^3.m^3]");
     EXPECT_EQ(PlainText(UnitRuns("[mm.min-1]"), RaisedNotation::Caret), "[mm.min^-1]");
-    // A raised part without superscript characters keeps a caret.
-    EXPECT_EQ(PlainText({Piece("x"), Piece("a", TextRun::Raised)}, RaisedNotation::Superscript), "x^a");
+    // A raised part without superscript characters for all of it keeps a caret.
+    EXPECT_EQ(PlainText({Piece("x"), Piece("−c", TextRun::Raised)}, RaisedNotation::Superscript), "x⁻ᶜ");
+    EXPECT_EQ(PlainText({Piece("x"), Piece("−0.3", TextRun::Raised)}, RaisedNotation::Superscript), "x^−0.3");
     EXPECT_EQ(PlainText(SymbolRuns(" g", true, true), RaisedNotation::Superscript), " γ");
     EXPECT_EQ(PlainText(SymbolRuns(" H1d", false, true), RaisedNotation::Superscript), " H1d");
 }

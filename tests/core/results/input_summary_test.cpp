@@ -1,6 +1,10 @@
 #include "core/results/InputSummary.h"
 
+#include "core/project/TextCodec.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include <algorithm>
 
@@ -77,6 +81,40 @@ TEST(InputSummary, WithoutLookupEntriesTheValuesWereTypedAndNamesComeFromTheData
     const std::vector<std::string> missing = ReadLookupRowNames("/nonexistent").LandUse;
     EXPECT_TRUE(
         std::all_of(missing.begin(), missing.end(), [](const std::string& name) { return name.empty(); }));
+}
+
+// The station inserted from the rainfall table is named while the project
+// holds its depths; a depth typed over them makes the depths the user's.
+TEST(InputSummary, RainfallSourceNamesTheStationWhoseDepthsTheProjectHolds) {
+    const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "rainfall-source";
+    std::filesystem::create_directories(dir);
+    ASSERT_FALSE(WriteFileAtomically((dir / "srazky.tab").string(),
+                                     JoinCrLf({"Č.\tStanice\t2\t5\t10\t20\t\t50\t\t\t100\t",
+                                               "1\tTřešť\t40.0\t61\t70\t82\t\t92\t\t\t105\t"})));
+    const LookupRowNames names = ReadLookupRowNames(dir.string());
+    Project p;
+    p.Texts.CatchmentType = 0;
+    p.Texts.Variant = 1;
+    p.Texts.ReturnPeriodItem = 2; // N = 10 years: value column 3
+    p.Lookup.RainfallStationRow = 1;
+    p.Texts.Edit[EditRainN] = "70";
+    p.Texts.Edit[EditRain100] = "105.0";
+    EXPECT_EQ(RainfallSource(p, names), "Třešť");
+    EXPECT_EQ(SummarizeInputs(p, names)[1].Lines.back().Value, "Třešť");
+    p.Texts.Edit[EditRainN] = "71";
+    EXPECT_EQ(RainfallSource(p, names), "zadáno uživatelem");
+    p.Texts.Variant = 0; // N = 5 ... 100 years: columns 2, 3, 4, 6, 9
+    for (const auto& [field, depth] : {std::pair{EditRainN, "61"},
+                                       {EditRain10, "70"},
+                                       {EditRain20, "82"},
+                                       {EditRain50, "92"},
+                                       {EditRain100, "105"}}) {
+        p.Texts.Edit[field] = depth;
+    }
+    EXPECT_EQ(RainfallSource(p, names), "Třešť");
+    p.Texts.Variant = 2; // Variant III uses no 1-day rainfall
+    EXPECT_EQ(RainfallSource(p, names), "");
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace
