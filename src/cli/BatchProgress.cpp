@@ -1,5 +1,7 @@
 #include "cli/BatchProgress.h"
 
+#include "core/batch/BatchSummary.h"
+
 #include <csignal>
 #include <cstdio>
 #include <string>
@@ -17,13 +19,6 @@ extern "C" void OnInterrupt(int) {
     std::signal(SIGINT, SIG_DFL);
 }
 
-std::string MinutesSeconds(double seconds) {
-    const long total = static_cast<long>(seconds + 0.5);
-    char text[32];
-    std::snprintf(text, sizeof text, "%ld:%02ld", total / 60, total % 60);
-    return text;
-}
-
 } // namespace
 
 BatchProgress::BatchProgress(size_t total, bool show) : total_(total), show_(show) {}
@@ -37,10 +32,9 @@ void BatchProgress::Update(size_t done) {
         return;
     }
     drawn_ = now;
-    const double elapsed = std::chrono::duration<double>(now - start_).count();
-    const double rate = elapsed > 0 ? static_cast<double>(done) / elapsed : 0.0;
-    const std::string left = rate > 0 ? MinutesSeconds(static_cast<double>(total_ - done) / rate) : "?";
-    std::fprintf(stderr, "\r%zu/%zu povodí  %.0f/s  zbývá %s   ", done, total_, rate, left.c_str());
+    const BatchPace pace = PaceOf(done, total_, std::chrono::duration<double>(now - start_).count());
+    std::fprintf(stderr, "\r%zu/%zu povodí  %.0f/s  zbývá %s   ", done, total_, pace.Rate,
+                 pace.TimeLeft.c_str());
     std::fflush(stderr);
 }
 

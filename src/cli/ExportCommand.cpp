@@ -8,6 +8,8 @@
 #include "core/Engine.h"
 #include "export/WorkbookExport.h"
 
+#include <filesystem>
+
 namespace hydrim::cli {
 
 namespace {
@@ -31,6 +33,7 @@ int RunExport(const std::vector<std::string>& args) {
         return ReportComputation(computation, projectFile, NoRunoff::IsAFailure);
     }
     AppState& state = *computation.State;
+    const std::string title = std::filesystem::path(projectFile).filename().string();
     Error error;
     if (parsed.has("--timeseries")) {
         state.HydrographFromDesignRain = !parsed.has("--daily");
@@ -39,12 +42,12 @@ int RunExport(const std::vector<std::string>& args) {
             state.LastResultVariantI
                 ? VariantITimeSeriesSheets(state)
                 : Variant23TimeSeriesSheets(state, HasTwoSlopes(state.CurrentProject.Texts)),
-            {}, ResultWarnings(state));
+            {}, ResultWarnings(state), title);
     } else {
         const std::vector<ResultGrid> grids = ResultGrids(state, dataDir, error);
         if (!error) {
             error = WriteResultTableWorkbook(output, grids, state.LocaleDecimalSeparator, {},
-                                             ResultWarnings(state));
+                                             ResultWarnings(state), title);
         }
     }
     if (error) {

@@ -1,9 +1,12 @@
 // The workbook of a batch run's summary: a sheet "Souhrn" with one row per
-// catchment and return period (bold frozen header with the units, numbers
-// with their usual decimals, failed rows shaded red, warnings yellow) and a
-// sheet "Chyby" listing the inputs that could not be computed. Rows are
-// streamed to disk as they come, so memory stays flat however long the
-// batch is; the file appears under its name only when it is complete.
+// catchment and return period (a bold, frozen header naming the columns as
+// the result tables do, with lowered indices and raised exponents; numbers
+// with the tables' decimals and volumes in their unit; failed rows shaded
+// red, warnings yellow) and a sheet "Chyby" listing the inputs that could not
+// be computed with the field and the value that was refused. Both print
+// fitted to the page width (export/WorkbookPrint.h). Rows are streamed to
+// disk as they come, so memory stays flat however long the batch is; the
+// file appears under its name only when it is complete.
 #pragma once
 
 #include "core/batch/BatchSummary.h"
@@ -29,6 +32,7 @@ public:
 
 private:
     void WriteHeaders();
+    void AddError(const SummaryRow& row);
 
     std::unique_ptr<WorkbookFile> file_;
     struct Sheets;

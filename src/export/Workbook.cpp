@@ -55,7 +55,8 @@ std::string WorkbookWriteError(const std::string& target, const std::string& rea
 }
 
 WorkbookFile::WorkbookFile(const std::string& target, bool streamRows)
-    : target_(target), temporary_(TemporaryNameFor(target)) {
+    : target_(target), temporary_(TemporaryNameFor(target)),
+      title_(std::filesystem::path(target).filename().string()) {
     lxw_workbook_options options{};
     options.use_zip64 = LXW_TRUE; // long hydrographs make large sheets
     options.constant_memory = streamRows ? LXW_TRUE : LXW_FALSE;
@@ -74,6 +75,12 @@ WorkbookFile::~WorkbookFile() {
     }
     for (const auto& cleanup : cleanups_) {
         cleanup();
+    }
+}
+
+void WorkbookFile::SetTitle(const std::string& title) {
+    if (!title.empty()) {
+        title_ = title;
     }
 }
 

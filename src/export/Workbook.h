@@ -46,6 +46,11 @@ public:
     WorkbookFile(const WorkbookFile&) = delete;
     WorkbookFile& operator=(const WorkbookFile&) = delete;
 
+    // What the workbook documents, for the page headers of its sheets (the
+    // project's name); the target's file name until set.
+    void SetTitle(const std::string& title);
+    const std::string& Title() const { return title_; }
+
     lxw_worksheet* AddWorksheet(const std::string& name);
     lxw_chartsheet* AddChartsheet(const std::string& name);
     lxw_chart* AddChart(std::uint8_t type);
@@ -71,6 +76,7 @@ public:
 private:
     std::string target_;
     std::string temporary_;
+    std::string title_;
     lxw_workbook* workbook_ = nullptr;
     bool committed_ = false;
     std::string error_;

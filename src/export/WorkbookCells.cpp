@@ -139,6 +139,14 @@ double ColumnWidths::WidthFor(size_t characters) {
                     std::ceil(static_cast<double>(characters) * WidthPerCharacter + WidthPadding));
 }
 
+double ColumnWidths::Total() const {
+    double total = 0;
+    for (const size_t characters : widest_) {
+        total += WidthFor(characters);
+    }
+    return total;
+}
+
 void ColumnWidths::Apply(WorkbookFile& file, lxw_worksheet* sheet) const {
     for (size_t column = 0; column < widest_.size(); ++column) {
         const auto c = static_cast<lxw_col_t>(column);

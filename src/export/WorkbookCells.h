@@ -48,6 +48,9 @@ public:
     // Width in the spreadsheet's character units for a text of n characters.
     static double WidthFor(size_t characters);
     void Apply(WorkbookFile& file, lxw_worksheet* sheet) const;
+    // The columns noted so far and their widths summed, as Apply sets them.
+    int Count() const { return static_cast<int>(widest_.size()); }
+    double Total() const;
 
 private:
     std::vector<size_t> widest_;

@@ -1,6 +1,7 @@
 #include "export/WorkbookCharts.h"
 
 #include "export/PlotAreaRewrite.h"
+#include "export/WorkbookPrint.h"
 
 #include <algorithm>
 #include <array>
@@ -9,15 +10,16 @@
 namespace hydrim {
 namespace {
 
-constexpr std::uint32_t RainColor = 0xCCFFFF; // light cyan (204, 255, 255)
+constexpr std::uint32_t RainColor = 0x00A0D0; // cyan blue
 constexpr float LineWidth = 1.5f;
 constexpr int MaximumLabels = 12;
+constexpr double MinutesPerDay = 1440.0;
 // Round label steps in minutes.
 constexpr std::array<int, 15> LabelSteps = {1, 2, 5, 10, 15, 20, 30, 60, 120, 180, 240, 360, 480, 720, 1440};
 
 // Axis ids of the secondary axes; the library numbers the primary ones
 // 5xxx0001 / 5xxx0002, so these never collide within a chart.
-constexpr const char* SecondaryCategoryAxisId = "70000003";
+constexpr const char* SecondaryTimeAxisId = "70000003";
 constexpr const char* SecondaryValueAxisId = "70000004";
 
 const char* const TimeAxisTitle = "Čas [hod:min]";
@@ -61,33 +63,25 @@ std::string NumberText(double value) {
     return buffer;
 }
 
-std::string SecondaryAxesXml(double maximum, const std::string& title) {
+// The rain's value axis on the right, its scale running downwards from 0 to
+// maximum, and its hidden time axis with the same scale as the visible one.
+std::string SecondaryAxesXml(double maximum, double timeMaximum, const std::string& title) {
     return std::string("<c:valAx><c:axId val=\"") + SecondaryValueAxisId +
            "\"/><c:scaling><c:orientation val=\"maxMin\"/><c:max val=\"" + NumberText(maximum) +
-           "\"/><c:min val=\"0\"/></c:scaling><c:axPos val=\"r\"/>" + AxisTitleXml(title) +
-           "<c:numFmt formatCode=\"General\" sourceLinked=\"0\"/><c:tickLblPos val=\"nextTo\"/><c:crossAx "
-           "val=\"" +
-           SecondaryCategoryAxisId +
-           "\"/><c:crosses val=\"max\"/><c:crossBetween val=\"between\"/></c:valAx>"
-           "<c:catAx><c:axId val=\"" +
-           SecondaryCategoryAxisId +
-           "\"/><c:scaling><c:orientation val=\"minMax\"/></c:scaling><c:delete val=\"1\"/><c:axPos "
-           "val=\"b\"/>"
-           "<c:tickLblPos val=\"nextTo\"/><c:crossAx val=\"" +
+           "\"/><c:min val=\"0\"/></c:scaling><c:delete val=\"0\"/><c:axPos val=\"r\"/>" +
+           AxisTitleXml(title) +
+           "<c:numFmt formatCode=\"General\" sourceLinked=\"0\"/><c:majorTickMark val=\"out\"/>"
+           "<c:minorTickMark val=\"none\"/><c:tickLblPos val=\"nextTo\"/><c:crossAx val=\"" +
+           SecondaryTimeAxisId +
+           "\"/><c:crosses val=\"max\"/><c:crossBetween val=\"midCat\"/></c:valAx>"
+           "<c:valAx><c:axId val=\"" +
+           SecondaryTimeAxisId + "\"/><c:scaling><c:orientation val=\"minMax\"/><c:max val=\"" +
+           NumberText(timeMaximum) +
+           "\"/><c:min val=\"0\"/></c:scaling><c:delete val=\"1\"/><c:axPos val=\"b\"/>"
+           "<c:numFmt formatCode=\"[hh]:mm\" sourceLinked=\"0\"/><c:majorTickMark val=\"none\"/>"
+           "<c:minorTickMark val=\"none\"/><c:tickLblPos val=\"nextTo\"/><c:crossAx val=\"" +
            SecondaryValueAxisId +
-           "\"/><c:crosses val=\"autoZero\"/><c:auto val=\"1\"/><c:lblAlgn val=\"ctr\"/>"
-           "<c:lblOffset val=\"100\"/></c:catAx>";
-}
-
-// Removes the first element "<tag>...</tag>" (an area series has no markers).
-std::string WithoutElement(std::string xml, const std::string& tag) {
-    const size_t start = xml.find("<" + tag + ">");
-    const std::string close = "</" + tag + ">";
-    const size_t end = start == std::string::npos ? std::string::npos : xml.find(close, start);
-    if (end != std::string::npos) {
-        xml.erase(start, end + close.size() - start);
-    }
-    return xml;
+           "\"/><c:crosses val=\"autoZero\"/><c:crossBetween val=\"midCat\"/></c:valAx>";
 }
 
 lxw_chart_series* AddColumnSeries(WorkbookFile& file, lxw_chart* chart, const HydrographChartSheet& sheet,
@@ -121,8 +115,9 @@ int TimeLabelSpacing(int points) {
     return LabelSteps.back() * days;
 }
 
-std::string PutRainOnSecondaryAxis(const std::string& plotAreaXml, double maximum, const std::string& title) {
-    const std::string groupEnd = "</c:lineChart>";
+std::string PutRainOnSecondaryAxis(const std::string& plotAreaXml, double maximum, double timeMaximum,
+                                   const std::string& title) {
+    const std::string groupEnd = "</c:scatterChart>";
     const size_t group = plotAreaXml.find(groupEnd);
     const size_t lastValueAxis = plotAreaXml.rfind("</c:valAx>");
     if (group == std::string::npos || lastValueAxis == std::string::npos || lastValueAxis < group) {
@@ -135,22 +130,22 @@ std::string PutRainOnSecondaryAxis(const std::string& plotAreaXml, double maximu
         return plotAreaXml;
     }
     const size_t afterRain = rainEnd + std::string("</c:ser>").size();
-    const std::string rain = WithoutElement(plotAreaXml.substr(rainStart, afterRain - rainStart), "c:marker");
-    const std::string areaGroup = "<c:areaChart><c:grouping val=\"standard\"/><c:varyColors val=\"0\"/>" +
-                                  rain + "<c:axId val=\"" + SecondaryCategoryAxisId + "\"/><c:axId val=\"" +
-                                  SecondaryValueAxisId + "\"/></c:areaChart>";
+    const std::string rainGroup =
+        "<c:scatterChart><c:scatterStyle val=\"lineMarker\"/><c:varyColors val=\"0\"/>" +
+        plotAreaXml.substr(rainStart, afterRain - rainStart) + "<c:axId val=\"" + SecondaryTimeAxisId +
+        "\"/><c:axId val=\"" + SecondaryValueAxisId + "\"/></c:scatterChart>";
     const size_t afterValueAxis = lastValueAxis + std::string("</c:valAx>").size();
-    // Lines without the rain series, the rain group after them, the
+    // The discharges without the rain, the rain's group after them, the
     // secondary axes after the primary ones.
     return plotAreaXml.substr(0, rainStart) +
-           plotAreaXml.substr(afterRain, group + groupEnd.size() - afterRain) + areaGroup +
+           plotAreaXml.substr(afterRain, group + groupEnd.size() - afterRain) + rainGroup +
            plotAreaXml.substr(group + groupEnd.size(), afterValueAxis - group - groupEnd.size()) +
-           SecondaryAxesXml(maximum, title) + plotAreaXml.substr(afterValueAxis);
+           SecondaryAxesXml(maximum, timeMaximum, title) + plotAreaXml.substr(afterValueAxis);
 }
 
 void AddHydrographChartSheet(WorkbookFile& file, const HydrographChartSheet& sheet) {
     lxw_chartsheet* chartsheet = file.AddChartsheet(sheet.SheetName);
-    lxw_chart* chart = chartsheet ? file.AddChart(LXW_CHART_LINE) : nullptr;
+    lxw_chart* chart = chartsheet ? file.AddChart(LXW_CHART_SCATTER_STRAIGHT) : nullptr;
     if (!chart) {
         return;
     }
@@ -160,31 +155,36 @@ void AddHydrographChartSheet(WorkbookFile& file, const HydrographChartSheet& she
             style.color = line.Color;
             style.width = LineWidth;
             chart_series_set_line(series, &style);
+            chart_series_set_marker_type(series, LXW_CHART_MARKER_NONE);
         }
     }
     if (sheet.WithRain) {
         if (lxw_chart_series* rain = AddColumnSeries(file, chart, sheet, sheet.RainColumn, RainSeriesName)) {
-            lxw_chart_fill fill{};
-            fill.color = RainColor;
-            chart_series_set_fill(rain, &fill);
-            lxw_chart_line border{};
-            border.color = RainColor;
-            chart_series_set_line(rain, &border);
+            lxw_chart_line style{};
+            style.color = RainColor;
+            style.width = LineWidth;
+            chart_series_set_line(rain, &style);
+            chart_series_set_marker_type(rain, LXW_CHART_MARKER_NONE);
             const double maximum = sheet.RainAxisMaximum;
-            RewritePlotArea(file, chart, [maximum](const std::string& xml) {
-                return PutRainOnSecondaryAxis(xml, maximum, RainAxisTitle);
+            const double timeMaximum = (sheet.LastRow - sheet.FirstRow) / MinutesPerDay;
+            RewritePlotArea(file, chart, [maximum, timeMaximum](const std::string& xml) {
+                return PutRainOnSecondaryAxis(xml, maximum, timeMaximum, RainAxisTitle);
             });
         }
     }
     if (!sheet.Title.empty()) {
         chart_title_set_name(chart, sheet.Title.c_str());
     }
+    // Time runs on a value axis in days (spreadsheet times) from 00:00 to the
+    // listing's last minute, labelled every round number of minutes (a
+    // category axis would need a label skip, which not every spreadsheet
+    // application honours).
+    const int minutes = sheet.LastRow - sheet.FirstRow;
     chart_axis_set_name(chart->x_axis, TimeAxisTitle);
     chart_axis_set_num_format(chart->x_axis, "[hh]:mm");
-    const int points = sheet.LastRow - sheet.FirstRow + 1;
-    const auto spacing = static_cast<uint16_t>(std::min(TimeLabelSpacing(points), 65535));
-    chart_axis_set_interval_unit(chart->x_axis, spacing);
-    chart_axis_set_interval_tick(chart->x_axis, spacing);
+    chart_axis_set_min(chart->x_axis, 0);
+    chart_axis_set_max(chart->x_axis, minutes / MinutesPerDay);
+    chart_axis_set_major_unit(chart->x_axis, TimeLabelSpacing(minutes + 1) / MinutesPerDay);
     chart_axis_set_name(chart->y_axis, DischargeAxisTitle);
     chart_axis_set_min(chart->y_axis, 0);
     chart_axis_major_gridlines_set_visible(chart->y_axis, LXW_TRUE);
@@ -193,6 +193,7 @@ void AddHydrographChartSheet(WorkbookFile& file, const HydrographChartSheet& she
     white.color = LXW_COLOR_WHITE;
     chart_plotarea_set_fill(chart, &white);
     file.Check(chartsheet_set_chart(chartsheet, chart), "graf na listu „" + sheet.SheetName + "“");
+    SetUpChartPrinting(file, chartsheet);
 }
 
 } // namespace hydrim

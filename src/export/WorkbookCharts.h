@@ -1,6 +1,7 @@
 // Chart sheets of the time-series export. The hydrograph chart plots the
-// discharges as lines on the primary axes and the design rain as an area on
-// a secondary value axis whose scale runs downwards, so the rain hangs from
+// discharges as lines over a time axis of spreadsheet times with a label
+// every round number of minutes, and the design rain as a line on a
+// secondary value axis whose scale runs downwards, so the rain hangs from
 // the top of the plot as in the chart window.
 #pragma once
 
@@ -23,7 +24,7 @@ struct HydrographChartSheet {
     std::string DataSheet; // the listing sheet the series read
     int FirstRow = 0;      // first and last data row of the listing (0-based)
     int LastRow = 0;
-    int TimeColumn = 0; // categories: spreadsheet times
+    int TimeColumn = 0; // the x values: spreadsheet times
     std::vector<ChartLine> Discharges;
     bool WithRain = false; // the rain column, on the reversed secondary axis
     int RainColumn = 0;
@@ -39,10 +40,11 @@ void AddHydrographChartSheet(WorkbookFile& file, const HydrographChartSheet& cha
 // at most about a dozen labels.
 int TimeLabelSpacing(int points);
 
-// Rewrites the plot area of a line chart so that its last series becomes an
-// area on a secondary value axis (reversed, 0 .. maximum, titled) with a
-// hidden secondary category axis. Returns the text unchanged when it has
-// not the expected shape.
-std::string PutRainOnSecondaryAxis(const std::string& plotAreaXml, double maximum, const std::string& title);
+// Rewrites the plot area of a scatter chart so that its last series goes on
+// a secondary value axis (reversed, 0 .. maximum, titled) with a hidden
+// secondary time axis of the same scale as the shown one (0 .. timeMaximum
+// days). Returns the text unchanged when it has not the expected shape.
+std::string PutRainOnSecondaryAxis(const std::string& plotAreaXml, double maximum, double timeMaximum,
+                                   const std::string& title);
 
 } // namespace hydrim

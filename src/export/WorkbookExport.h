@@ -12,8 +12,12 @@
 //
 // Time series: per set a listing sheet (clock times as spreadsheet times
 // "hh:mm", the rain intensity and the discharges as numbers) followed by a
-// chart sheet (discharges by slope and catchment, the rain hanging from the
-// top on a reversed secondary axis).
+// chart sheet (discharges by slope and catchment over a time axis with a
+// label every round number of minutes, the rain hanging from the top on a
+// reversed secondary axis).
+//
+// Every sheet prints as a page of its own document (export/WorkbookPrint.h),
+// its header naming the project (title; the file's name when empty).
 #pragma once
 
 #include "core/project/Error.h"
@@ -37,7 +41,7 @@ using ExportProgress = std::function<void(int position)>;
 // naming the file.
 Error WriteResultTableWorkbook(const std::string& path, const std::vector<ResultGrid>& grids,
                                char decimalSeparator, const ExportProgress& progress = {},
-                               const Warnings& warnings = {});
+                               const Warnings& warnings = {}, const std::string& title = {});
 
 // One listing sheet and its chart sheet.
 struct TimeSeriesSheets {
@@ -55,6 +59,7 @@ std::vector<TimeSeriesSheets> Variant23TimeSeriesSheets(const AppState& state, b
 
 // Writes the sets, and the warnings on a last sheet "Upozornění" when there are any.
 Error WriteTimeSeriesWorkbook(const std::string& path, const std::vector<TimeSeriesSheets>& sets,
-                              const ExportProgress& progress = {}, const Warnings& warnings = {});
+                              const ExportProgress& progress = {}, const Warnings& warnings = {},
+                              const std::string& title = {});
 
 } // namespace hydrim

@@ -4,6 +4,7 @@
 // parts, section rows are merged, bold and shaded, and the table is framed.
 #include "export/WorkbookCells.h"
 #include "export/WorkbookExport.h"
+#include "export/WorkbookPrint.h"
 #include "export/WorkbookWarnings.h"
 
 #include <algorithm>
@@ -109,6 +110,13 @@ public:
         }
         WriteSpans();
         widths_.Apply(file_, sheet_);
+        SheetPrint print;
+        print.Width = widths_.Total();
+        print.Columns = static_cast<int>(layout_.columns.size());
+        print.Rows = SheetRow(layout_.rows - 1) + Lines(layout_.rows - 1);
+        print.HeadingRows = 1;
+        print.OnePage = true;
+        SetUpSheetPrinting(file_, sheet_, print);
     }
 
 private:
@@ -163,7 +171,8 @@ private:
             return;
         }
         Merge(row, row, 0, end - 1, true);
-        WriteText(SheetRow(row), 0, Runs(row, heading), FormatAt(row, 0, true));
+        // The heading spans its columns: it does not widen the first.
+        WriteText(SheetRow(row), 0, Runs(row, heading), FormatAt(row, 0, true), false);
         for (int k = end; k < count; ++k) {
             WriteCell(row, k, true);
         }
@@ -201,10 +210,13 @@ private:
 
     // Runs as a trimmed text: the blanks that align a grid's cells on
     // screen have no place in a spreadsheet cell.
-    void WriteText(int sheetRow, int sheetColumn, std::vector<TextRun> runs, lxw_format* format) {
+    void WriteText(int sheetRow, int sheetColumn, std::vector<TextRun> runs, lxw_format* format,
+                   bool noteWidth = true) {
         TrimRuns(runs);
         WriteRuns(file_, sheet_, sheetRow, sheetColumn, runs, format);
-        widths_.Note(sheetColumn, JoinRuns(runs));
+        if (noteWidth) {
+            widths_.Note(sheetColumn, JoinRuns(runs));
+        }
     }
 
     // A value text as the number it shows, else as trimmed text.
@@ -290,8 +302,9 @@ private:
 
 Error WriteResultTableWorkbook(const std::string& path, const std::vector<ResultGrid>& grids,
                                char decimalSeparator, const ExportProgress& progress,
-                               const Warnings& warnings) {
+                               const Warnings& warnings, const std::string& title) {
     WorkbookFile file(path);
+    file.SetTitle(title);
     for (size_t k = 0; k < grids.size() && !file.Failed(); ++k) {
         lxw_worksheet* sheet = file.AddWorksheet(grids[k].SheetName);
         if (!sheet) {

@@ -5,6 +5,7 @@
 #include "export/WorkbookCells.h"
 #include "export/WorkbookCharts.h"
 #include "export/WorkbookExport.h"
+#include "export/WorkbookPrint.h"
 #include "export/WorkbookWarnings.h"
 
 #include "core/series/ChartTexts.h"
@@ -134,7 +135,14 @@ public:
         }
         widths_.Apply(file_, sheet_);
         worksheet_freeze_panes(sheet_, FirstDataRow, 0);
-        return FirstDataRow + static_cast<int>(points);
+        const int lastRow = FirstDataRow + static_cast<int>(points);
+        SheetPrint print;
+        print.Width = widths_.Total();
+        print.Columns = static_cast<int>(columns_.size());
+        print.Rows = lastRow + 1;
+        print.HeadingRows = FirstDataRow;
+        SetUpSheetPrinting(file_, sheet_, print);
+        return lastRow;
     }
 
     const std::vector<ListingColumn>& Columns() const { return columns_; }
@@ -266,8 +274,10 @@ std::vector<TimeSeriesSheets> Variant23TimeSeriesSheets(const AppState& state, b
 }
 
 Error WriteTimeSeriesWorkbook(const std::string& path, const std::vector<TimeSeriesSheets>& sets,
-                              const ExportProgress& progress, const Warnings& warnings) {
+                              const ExportProgress& progress, const Warnings& warnings,
+                              const std::string& title) {
     WorkbookFile file(path);
+    file.SetTitle(title);
     for (size_t k = 0; k < sets.size() && !file.Failed(); ++k) {
         lxw_worksheet* sheet = file.AddWorksheet(sets[k].ListingSheet);
         if (!sheet) {

@@ -2,15 +2,22 @@
 
 #include "core/series/ChartTexts.h"
 #include "render/ChartBuilder.h"
+#include "render/ChartTitle.h"
 #include "render/ProgramLine.h"
 
 #include <QApplication>
 #include <QChart>
+#include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace hydrim::render {
 
@@ -37,25 +44,48 @@ QString ShownTitle(const QString& title) {
     return QString::fromStdString(ShownChartTitle(title.toStdString()));
 }
 
+// A title item whose lines are centred on one another.
+QGraphicsTextItem* MakeTitleItem(QGraphicsItem* parent) {
+    auto* item = new QGraphicsTextItem(parent);
+    item->setFont(TitleFont());
+    item->setDefaultTextColor(Qt::black);
+    QTextDocument* document = item->document();
+    document->setDocumentMargin(0);
+    QTextOption option = document->defaultTextOption();
+    option.setAlignment(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::NoWrap);
+    document->setDefaultTextOption(option);
+    return item;
+}
+
+qreal LineHeight(const QFont& font) {
+    return QFontMetricsF(font).height();
+}
+
+// Room above the plot for the title's lines and the caption below them.
+int TopMargin(qreal titleHeight, const QFont& captionFont) {
+    return static_cast<int>(std::ceil(titleHeight + LineHeight(captionFont) + 2 * EdgeGap));
+}
+
 } // namespace
 
 void ChartDecorations::attach(QChart* chart, const HydrographChartContent* content) {
     chart_ = chart;
     content_ = content;
-    title_ = new QGraphicsSimpleTextItem(ShownTitle(content->title), chart);
-    title_->setFont(TitleFont());
-    caption_ =
-        new QGraphicsSimpleTextItem(QString::fromStdString(HydrographCaption(content->designRain)), chart);
+    title_ = MakeTitleItem(chart);
+    titleText_ = ShownTitle(content->title);
+    caption_ = new QGraphicsSimpleTextItem(
+        QString::fromStdString(HydrographCaption(content->designRain, content->captionReturnPeriod)), chart);
     footer_ = new QGraphicsSimpleTextItem(QStringLiteral("\n") + ProgramLine(), chart);
     returnPeriod_ = new QGraphicsSimpleTextItem(chart);
     returnPeriod_->setFont(BoldFont());
     if (content->returnPeriod > 0) {
         returnPeriod_->setText(QStringLiteral("N = %1 let").arg(content->returnPeriod));
     }
-    const qreal titleHeight =
-        QFontMetricsF(title_->font()).height() + QFontMetricsF(caption_->font()).height();
+    // One line of title to start with; placing the title makes room for a second one.
     const qreal footerHeight = footer_->boundingRect().height();
-    chart->setMargins(QMargins(10, int(titleHeight + 2 * EdgeGap), 10, int(footerHeight + EdgeGap)));
+    chart->setMargins(QMargins(10, TopMargin(LineHeight(title_->font()), caption_->font()), 10,
+                               int(footerHeight + EdgeGap)));
     QObject::connect(chart, &QChart::plotAreaChanged, &connections_, [this] { place(); });
     // A zoom or a pan changes the ranges: the ticks follow.
     for (QAbstractAxis* axis : chart->axes()) {
@@ -66,35 +96,87 @@ void ChartDecorations::attach(QChart* chart, const HydrographChartContent* conte
 }
 
 void ChartDecorations::place() {
-    if (chart_ == nullptr) {
+    if (chart_ == nullptr || placing_) {
         return;
     }
-    if (!fittingTicks_) {
-        // Fitting the ticks may move the plot area, which calls this again.
-        fittingTicks_ = true;
-        FitAxisTicks(chart_);
-        fittingTicks_ = false;
-    }
+    // Fitting the ticks or the title may move the plot area, which calls this again.
+    placing_ = true;
+    FitAxisTicks(chart_);
     const QRectF area = chart_->rect();
-    const QRectF titleBox = title_->boundingRect();
-    title_->setPos(area.center().x() - titleBox.width() / 2, EdgeGap);
-    const QRectF captionBox = caption_->boundingRect();
-    caption_->setPos(area.center().x() - captionBox.width() / 2,
-                     EdgeGap + QFontMetricsF(title_->font()).height());
-    const QRectF footerBox = footer_->boundingRect();
-    footer_->setPos(area.center().x() - footerBox.width() / 2,
-                    area.bottom() - footerBox.height() - EdgeGap / 2);
     const qreal offset = QFontMetricsF(returnPeriod_->font()).horizontalAdvance(LabelOffsetText);
     const qreal labelX = std::min(chart_->plotArea().right() - offset,
                                   area.right() - returnPeriod_->boundingRect().width() - EdgeGap);
     returnPeriod_->setPos(labelX, EdgeGap);
+    // A title beside the label keeps a wider gap to it than to the chart's edge.
+    const qreal titleHeight =
+        placeTitle(returnPeriod_->text().isEmpty() ? area.right() : labelX - 2 * EdgeGap);
+    const QRectF captionBox = caption_->boundingRect();
+    caption_->setPos(area.center().x() - captionBox.width() / 2, EdgeGap + titleHeight);
+    const QRectF footerBox = footer_->boundingRect();
+    footer_->setPos(area.center().x() - footerBox.width() / 2,
+                    area.bottom() - footerBox.height() - EdgeGap / 2);
+    placing_ = false;
+}
+
+// The title takes the room between the chart's left edge and the label (or
+// the right edge), centred on the chart where it can be; the top margin
+// grows or shrinks with its lines. Returns the height of its lines.
+qreal ChartDecorations::placeTitle(qreal rightLimit) {
+    const QRectF area = chart_->rect();
+    const qreal left = area.left() + EdgeGap;
+    const qreal room = std::max<qreal>(rightLimit - EdgeGap - left, 1.0);
+    const QString lines = FitChartTitle(titleText_, title_->font(), room);
+    title_->setPlainText(lines);
+    title_->setTextWidth(-1);
+    const qreal width = std::min(title_->boundingRect().width(), room);
+    title_->setTextWidth(width);
+    const qreal x = std::clamp(area.center().x() - width / 2, left, left + room - width);
+    title_->setPos(x, EdgeGap);
+
+    const qreal height = std::max(title_->boundingRect().height(), LineHeight(title_->font()));
+    QMargins margins = chart_->margins();
+    const int top = TopMargin(height, caption_->font());
+    if (margins.top() != top) {
+        margins.setTop(top);
+        chart_->setMargins(margins);
+    }
+    return height;
+}
+
+void ChartDecorations::layOutNow() {
+    constexpr int MaxPasses = 4;
+    for (int pass = 0; pass < MaxPasses && chart_ != nullptr; ++pass) {
+        QCoreApplication::sendPostedEvents(chart_, QEvent::LayoutRequest);
+        chart_->layout()->activate();
+        const QRectF plot = chart_->plotArea();
+        const QMargins margins = chart_->margins();
+        place();
+        QCoreApplication::sendPostedEvents(chart_, QEvent::LayoutRequest);
+        chart_->layout()->activate();
+        if (chart_->plotArea() == plot && chart_->margins() == margins) {
+            return;
+        }
+    }
 }
 
 void ChartDecorations::setTitle(const QString& title) {
     if (title_ != nullptr) {
-        title_->setText(ShownTitle(title));
-        place();
+        titleText_ = ShownTitle(title);
+        layOutNow();
     }
+}
+
+QString ChartDecorations::shownTitle() const {
+    return title_ != nullptr ? title_->toPlainText() : QString();
+}
+
+QRectF ChartDecorations::titleBox() const {
+    return title_ != nullptr ? title_->sceneBoundingRect() : QRectF();
+}
+
+QRectF ChartDecorations::returnPeriodBox() const {
+    return returnPeriod_ != nullptr && !returnPeriod_->text().isEmpty() ? returnPeriod_->sceneBoundingRect()
+                                                                        : QRectF();
 }
 
 QString ChartDecorations::footerText() const {

@@ -27,6 +27,8 @@ struct HydrographChartContent {
 
     QString title;
     int returnPeriod = 0; // N [years] for the "N = … let" label; 0 = no label
+    // N [years] of the design rain that the caption names (Variant II); 0 = none.
+    int captionReturnPeriod = 0;
 
     // Warnings printed below the chart (the window shows them in its own line).
     QStringList notes;

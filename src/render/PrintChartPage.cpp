@@ -93,7 +93,7 @@ void PaintChartPage(QPainter& painter, QSize pageSize, const HydrographChartCont
     decorations.attach(chart, &content);
     scene.addItem(chart);
     chart->resize(QSizeF(logical));
-    decorations.place();
+    decorations.layOutNow();
     PrepareForPaper(*chart);
 
     painter.save();

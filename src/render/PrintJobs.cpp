@@ -13,8 +13,10 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 namespace hydrim::render {
 
@@ -66,6 +68,30 @@ void PaintPage(QPainter& painter, const std::vector<PrintPage>& pages, size_t k,
     }
 }
 
+// Paints every page on a printer that is not printing yet; orient (when
+// set) gives the printer the orientation of each page before it starts.
+bool PaintAllPages(QPrinter& printer, const std::vector<PrintPage>& pages, const TablePrintSettings& settings,
+                   const std::function<void(size_t)>& orient) {
+    if (orient) {
+        orient(0);
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    for (size_t k = 0; k < pages.size(); ++k) {
+        if (k > 0) {
+            if (orient) {
+                orient(k);
+            }
+            printer.newPage();
+        }
+        PaintPage(painter, pages, k, settings);
+    }
+    painter.end();
+    return true;
+}
+
 QString PdfError(const QString& path, const QString& reason) {
     return QStringLiteral("Soubor PDF „%1“ se nepodařilo zapsat: %2").arg(path, reason);
 }
@@ -81,28 +107,24 @@ bool PrintPages(QPrinter& printer, const std::vector<PrintPage>& pages, const Ta
         return true;
     }
     const QPageLayout::Orientation remembered = printer.pageLayout().orientation();
-    bool ok = true;
-    {
-        printer.setPageOrientation(
-            OrientationFor(pages.front()) == QPageLayout::Landscape ? QPageLayout::Landscape : remembered);
-        QPainter painter;
-        if (!painter.begin(&printer)) {
-            ok = false;
-        } else {
-            for (size_t k = 0; k < pages.size(); ++k) {
-                if (k > 0) {
-                    printer.setPageOrientation(OrientationFor(pages[k]) == QPageLayout::Landscape
-                                                   ? QPageLayout::Landscape
-                                                   : remembered);
-                    printer.newPage();
-                }
-                PaintPage(painter, pages, k, settings);
-            }
-            painter.end();
-        }
-    }
+    const bool ok = PaintAllPages(printer, pages, settings, [&](size_t k) {
+        printer.setPageOrientation(OrientationFor(pages[k]) == QPageLayout::Landscape ? QPageLayout::Landscape
+                                                                                      : remembered);
+    });
     printer.setPageOrientation(remembered);
     return ok;
+}
+
+QPageLayout::Orientation PreviewOrientation(const std::vector<PrintPage>& pages,
+                                            QPageLayout::Orientation printerOrientation) {
+    const bool charts = !pages.empty() && std::none_of(pages.begin(), pages.end(),
+                                                       [](const PrintPage& page) { return page.table; });
+    return charts ? QPageLayout::Landscape : printerOrientation;
+}
+
+bool PrintPagesAsSetUp(QPrinter& printer, const std::vector<PrintPage>& pages,
+                       const TablePrintSettings& settings) {
+    return pages.empty() || PaintAllPages(printer, pages, settings, {});
 }
 
 QString WritePdf(const QString& path, const std::vector<PrintPage>& pages,

@@ -9,6 +9,7 @@
 #include "render/HydrographChartContent.h"
 
 #include <QFont>
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +40,17 @@ struct TablePrintSettings {
 // Sends the pages to the printer as one job. Returns false when the printer
 // could not start the job.
 bool PrintPages(QPrinter& printer, const std::vector<PrintPage>& pages, const TablePrintSettings& settings);
+
+// The orientation a print preview starts with: landscape when every page is
+// a chart page, else the printer's own.
+QPageLayout::Orientation PreviewOrientation(const std::vector<PrintPage>& pages,
+                                            QPageLayout::Orientation printerOrientation);
+
+// Paints the pages as one job in the printer's orientation as it stands: a
+// print preview shows its pages on paper of that orientation, which the user
+// may change there, and prints them as shown.
+bool PrintPagesAsSetUp(QPrinter& printer, const std::vector<PrintPage>& pages,
+                       const TablePrintSettings& settings);
 
 // Writes the pages as a PDF file (A4). Returns an empty text or a Czech
 // message naming the file.

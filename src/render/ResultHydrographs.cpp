@@ -1,6 +1,7 @@
 #include "render/ResultHydrographs.h"
 
 #include "core/hydrology/HydrographOrdinates.h"
+#include "core/series/ChartTexts.h"
 
 #include <algorithm>
 #include <numeric>
@@ -47,6 +48,7 @@ HydrographChartContent Variant23ChartContent(const AppState& state) {
     content.designRain = true;
     content.rainDuration = state.Inputs.RainDuration;
     content.rainIntensity = state.Inputs.RainIntensity;
+    content.captionReturnPeriod = DesignRainReturnPeriod(state);
     return content;
 }
 

@@ -71,9 +71,9 @@ TEST(CliBatch, SummarisesTheExampleTableInInputOrderWhateverTheJobs) {
     for (size_t i = 1; i < lines.size(); ++i) {
         ++statuses[Field(lines[i], 5)];
     }
-    EXPECT_EQ(statuses["invalid"], 1);
-    EXPECT_EQ(statuses["no-runoff"], 1);
-    EXPECT_EQ(statuses["ok"] + statuses["warning"], 56);
+    EXPECT_EQ(statuses["chyba"], 1);
+    EXPECT_EQ(statuses["bez odtoku"], 1);
+    EXPECT_EQ(statuses["v pořádku"] + statuses["upozornění"], 56);
     EXPECT_EQ(Field(lines.back(), 0), "K22");
     // The table's convention: ';' and decimal commas.
     EXPECT_NE(Field(lines[1], 16).find(','), std::string::npos);
@@ -144,7 +144,7 @@ TEST(CliBatch, ReadsAHandMadeTableAndReportsItsBadRowsByLineAndColumn) {
     ASSERT_EQ(lines.size(), 5u);
     // A ','-separated table gets a ','-separated summary with decimal points.
     EXPECT_TRUE(lines[1].starts_with("A,\"Pole, část 1\",")) << lines[1];
-    EXPECT_NE(lines[1].find(",ok,"), std::string::npos);
+    EXPECT_NE(lines[1].find(",III,,v pořádku,"), std::string::npos);
 }
 
 TEST(CliBatch, TemplateTableAndProjectFilesConvertBothWaysWithTheSameResults) {
@@ -165,7 +165,7 @@ TEST(CliBatch, TemplateTableAndProjectFilesConvertBothWaysWithTheSameResults) {
         const std::vector<std::string> lines = Lines(Slurp(dir.file(name)));
         for (const std::string& line : std::vector<std::string>(lines.begin() + 1, lines.end())) {
             std::smatch status;
-            EXPECT_TRUE(std::regex_search(line, status, std::regex(";(ok|warning);"))) << line;
+            EXPECT_TRUE(std::regex_search(line, status, std::regex(";(v pořádku|upozornění);"))) << line;
             results += Field(line, 0) + line.substr(static_cast<size_t>(status.position(0))) + "\n";
         }
         return results;
@@ -208,7 +208,7 @@ TEST(CliBatch, CtrlCLeavesAPartialSummary) {
     const std::vector<std::string> lines = Lines(Slurp(out));
     ASSERT_GT(lines.size(), 50u);
     EXPECT_LT(lines.size(), 250002u);
-    EXPECT_EQ(Field(lines.back(), 5), "partial");
+    EXPECT_EQ(Field(lines.back(), 5), "přerušeno");
     EXPECT_NE(lines.back().find("přerušen"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(temporary));
 }

@@ -60,53 +60,53 @@ TEST(WorkbookCharts, TimeLabelsAreRoundStepsForAboutADozenLabels) {
 }
 
 const std::string TwoSeriesPlotArea =
-    "<c:plotArea><c:layout/><c:lineChart><c:grouping val=\"standard\"/>"
-    "<c:ser><c:idx val=\"0\"/><c:tx><c:v>Povodí</c:v></c:tx><c:marker><c:symbol val=\"none\"/></c:marker>"
-    "<c:val>Q</c:val></c:ser>"
-    "<c:ser><c:idx val=\"1\"/><c:tx><c:v>Výpočtový déšť</c:v></c:tx><c:marker><c:symbol "
-    "val=\"none\"/></c:marker>"
-    "<c:val>I</c:val></c:ser>"
-    "<c:marker val=\"1\"/><c:axId val=\"1\"/><c:axId val=\"2\"/></c:lineChart>"
-    "<c:catAx><c:axId val=\"1\"/></c:catAx><c:valAx><c:axId val=\"2\"/></c:valAx>"
+    "<c:plotArea><c:layout/><c:scatterChart><c:scatterStyle val=\"lineMarker\"/>"
+    "<c:ser><c:idx val=\"0\"/><c:tx><c:v>Povodí</c:v></c:tx><c:xVal>T</c:xVal><c:yVal>Q</c:yVal></c:ser>"
+    "<c:ser><c:idx val=\"1\"/><c:tx><c:v>Výpočtový "
+    "déšť</c:v></c:tx><c:xVal>T</c:xVal><c:yVal>I</c:yVal></c:ser>"
+    "<c:axId val=\"1\"/><c:axId val=\"2\"/></c:scatterChart>"
+    "<c:valAx><c:axId val=\"1\"/></c:valAx><c:valAx><c:axId val=\"2\"/></c:valAx>"
     "<c:spPr>fill</c:spPr></c:plotArea>";
 
 TEST(WorkbookCharts, TheLastSeriesMovesToAReversedSecondaryAxis) {
-    const std::string xml = PutRainOnSecondaryAxis(TwoSeriesPlotArea, 3, "Intenzita deště [mm/min]");
-    const size_t lines = xml.find("<c:lineChart>");
-    const size_t linesEnd = xml.find("</c:lineChart>");
-    const size_t area = xml.find("<c:areaChart>");
-    const size_t areaEnd = xml.find("</c:areaChart>");
-    ASSERT_NE(area, std::string::npos);
-    // The discharges stay lines, the rain is the area group's only series.
+    const std::string xml = PutRainOnSecondaryAxis(TwoSeriesPlotArea, 3, 0.25, "Intenzita deště [mm/min]");
+    const size_t lines = xml.find("<c:scatterChart>");
+    const size_t linesEnd = xml.find("</c:scatterChart>");
+    const size_t rainGroup = xml.find("<c:scatterChart>", linesEnd);
+    ASSERT_NE(rainGroup, std::string::npos);
+    // The discharges stay in the first group, the rain is the second group's only series.
     EXPECT_EQ(test::Count(xml.substr(lines, linesEnd - lines), "<c:ser>"), 1u);
-    const std::string rain = xml.substr(area, areaEnd - area);
+    const std::string rain = xml.substr(rainGroup, xml.find("</c:scatterChart>", rainGroup) - rainGroup);
     EXPECT_EQ(test::Count(rain, "<c:ser>"), 1u);
     EXPECT_NE(rain.find("Výpočtový déšť"), std::string::npos);
-    EXPECT_EQ(rain.find("<c:marker>"), std::string::npos);
-    EXPECT_GT(area, linesEnd);
-    // Secondary axes after the primary ones, before the plot area's fill.
+    EXPECT_NE(rain.find("<c:axId val=\"70000003\"/><c:axId val=\"70000004\"/>"), std::string::npos);
+    // Secondary axes after the primary ones, before the plot area's fill:
+    // the rain's axis reversed, its time axis hidden with the shown one's scale.
     const size_t secondary = xml.find("<c:orientation val=\"maxMin\"/><c:max val=\"3\"/><c:min val=\"0\"/>");
     ASSERT_NE(secondary, std::string::npos);
     EXPECT_GT(secondary, xml.find("<c:valAx><c:axId val=\"2\"/></c:valAx>"));
     EXPECT_LT(secondary, xml.find("<c:spPr>fill</c:spPr>"));
+    EXPECT_NE(xml.find("<c:orientation val=\"minMax\"/><c:max val=\"0.25\"/><c:min val=\"0\"/></c:scaling>"
+                       "<c:delete val=\"1\"/>"),
+              std::string::npos);
     EXPECT_NE(xml.find("<c:axPos val=\"r\"/>"), std::string::npos);
     EXPECT_NE(xml.find("<c:crosses val=\"max\"/>"), std::string::npos);
-    EXPECT_NE(xml.find("<c:delete val=\"1\"/>"), std::string::npos);
     EXPECT_NE(xml.find("<a:t>Intenzita deště [mm/min]</a:t>"), std::string::npos);
-    EXPECT_EQ(test::Count(xml, "<c:valAx>"), 2u);
-    EXPECT_EQ(test::Count(xml, "<c:catAx>"), 2u);
+    EXPECT_EQ(test::Count(xml, "<c:valAx>"), 4u);
+    EXPECT_EQ(xml.find("<c:catAx>"), std::string::npos);
 }
 
 TEST(WorkbookCharts, AnUnexpectedPlotAreaIsLeftAsItIs) {
-    const std::string noSeries = "<c:plotArea><c:lineChart></c:lineChart><c:valAx></c:valAx></c:plotArea>";
-    EXPECT_EQ(PutRainOnSecondaryAxis(noSeries, 2, "x"), noSeries);
-    const std::string noAxis = "<c:plotArea><c:lineChart><c:ser></c:ser></c:lineChart></c:plotArea>";
-    EXPECT_EQ(PutRainOnSecondaryAxis(noAxis, 2, "x"), noAxis);
-    EXPECT_EQ(PutRainOnSecondaryAxis("", 2, "x"), "");
+    const std::string noSeries =
+        "<c:plotArea><c:scatterChart></c:scatterChart><c:valAx></c:valAx></c:plotArea>";
+    EXPECT_EQ(PutRainOnSecondaryAxis(noSeries, 2, 1, "x"), noSeries);
+    const std::string noAxis = "<c:plotArea><c:scatterChart><c:ser></c:ser></c:scatterChart></c:plotArea>";
+    EXPECT_EQ(PutRainOnSecondaryAxis(noAxis, 2, 1, "x"), noAxis);
+    EXPECT_EQ(PutRainOnSecondaryAxis("", 2, 1, "x"), "");
 }
 
 TEST(WorkbookCharts, AxisTitlesAreEscaped) {
-    const std::string xml = PutRainOnSecondaryAxis(TwoSeriesPlotArea, 2, "a<b & \"c\"");
+    const std::string xml = PutRainOnSecondaryAxis(TwoSeriesPlotArea, 2, 1, "a<b & \"c\"");
     EXPECT_NE(xml.find("<a:t>a&lt;b &amp; &quot;c&quot;</a:t>"), std::string::npos);
 }
 

@@ -3,6 +3,7 @@
 // rich text, the chart parts, progress, and failures that leave no file.
 #include "core/Engine.h"
 #include "export/WorkbookCells.h"
+#include "export/WorkbookCharts.h"
 #include "export/WorkbookExport.h"
 
 #include "support/TempDirectory.h"
@@ -271,11 +272,23 @@ TEST(WorkbookExport, VariantITimeSeriesHaveListingAndChartSheetsPerReturnPeriod)
     for (int c = 1; c <= 5; ++c) {
         const std::string chart = ZipPart(path, "xl/charts/chart" + std::to_string(c) + ".xml");
         ASSERT_FALSE(chart.empty()) << c;
-        EXPECT_EQ(Count(chart, "<c:areaChart>"), 1u);
-        EXPECT_EQ(Count(chart, "<c:lineChart>"), 1u);
+        // Discharges and rain in two groups over a time axis of values with a
+        // round major unit from 00:00 to the last minute (no label skip).
+        EXPECT_EQ(Count(chart, "<c:scatterChart>"), 2u);
         EXPECT_EQ(Count(chart, "<c:ser>"), 4u);
+        EXPECT_EQ(chart.find("<c:catAx>"), std::string::npos);
+        EXPECT_EQ(chart.find("tickLblSkip"), std::string::npos);
         EXPECT_NE(chart.find("<c:orientation val=\"maxMin\"/>"), std::string::npos);
         EXPECT_NE(chart.find("<c:numFmt formatCode=\"[hh]:mm\""), std::string::npos);
+        const std::string minutes = std::to_string(sets[static_cast<size_t>(c - 1)].Source.Flows.Length());
+        const double lastTime = std::stod(minutes) / 1440.0;
+        const size_t max = chart.find("<c:max val=\"");
+        ASSERT_NE(max, std::string::npos);
+        EXPECT_NEAR(std::stod(chart.substr(max + 12)), lastTime, 1e-9);
+        const size_t unit = chart.find("<c:majorUnit val=\"");
+        ASSERT_NE(unit, std::string::npos);
+        EXPECT_NEAR(std::stod(chart.substr(unit + 19)) * 1440.0, TimeLabelSpacing(std::stoi(minutes) + 1),
+                    1e-6);
         for (const char* text : {"Čas [hod:min]", "Průtok [m³.s⁻¹]", "Intenzita deště [mm.min⁻¹]",
                                  "Výpočtový déšť", "Hydrogram TPV vyvolaný výpočtovým deštěm"}) {
             EXPECT_NE(chart.find(text), std::string::npos) << text;
@@ -293,7 +306,8 @@ TEST(WorkbookExport, TheDailyHydrographHasNoRainColumnAndNoRainAxis) {
     const std::string path = dir.file("daily.xlsx");
     ASSERT_EQ(WriteTimeSeriesWorkbook(path, VariantITimeSeriesSheets(*state)).Message, "");
     const std::string chart = ZipPart(path, "xl/charts/chart1.xml");
-    EXPECT_EQ(chart.find("<c:areaChart>"), std::string::npos);
+    EXPECT_EQ(Count(chart, "<c:scatterChart>"), 1u);
+    EXPECT_EQ(chart.find("maxMin"), std::string::npos);
     EXPECT_EQ(Count(chart, "<c:ser>"), 3u);
     const std::string sheet = ZipPart(path, "xl/worksheets/sheet1.xml");
     EXPECT_NE(sheet.find("<dimension ref=\"A1:D"), std::string::npos);
@@ -309,6 +323,61 @@ TEST(WorkbookExport, Variant23TimeSeriesOfOneSlope) {
     EXPECT_EQ(Count(chart, "<c:ser>"), 2u);
     EXPECT_NE(chart.find("<c:v>Povodí</c:v>"), std::string::npos);
     EXPECT_NE(chart.find("FF0000"), std::string::npos); // the catchment in red
+}
+
+// The print settings of the sheet part, and the defined names of the workbook.
+struct PrintedSheet {
+    std::string sheet;
+    std::string names;
+    bool Has(const std::string& part) const { return sheet.find(part) != std::string::npos; }
+    bool Names(const std::string& name) const { return names.find(name) != std::string::npos; }
+};
+
+PrintedSheet Printed(const std::string& zip, const std::string& part) {
+    return {ZipPart(zip, part), ZipPart(zip, "xl/workbook.xml")};
+}
+
+TEST(WorkbookExport, EverySheetPrintsAsAPageOfItsDocument) {
+    auto state = ComputedExample("variant1-two-slopes.snp");
+    const Warnings warnings = {{"volume", std::string(180, 'x') + " konec.", WarningSubject::Catchment, 20}};
+    test::TempDirectory dir;
+    const std::string tables = dir.file("t.xlsx");
+    ASSERT_EQ(
+        WriteResultTableWorkbook(tables, GridsOf(*state), '.', {}, warnings, "Potok & přítok.snp").Message,
+        "");
+    const std::string header =
+        "<headerFooter><oddHeader>&amp;LPotok &amp;&amp; přítok.snp&amp;R&amp;A</oddHeader>"
+        "<oddFooter>&amp;Cstrana &amp;P z &amp;N</oddFooter></headerFooter>";
+    // A result sheet: A4, fitted on one page, its frame as the print area,
+    // the row of column titles repeated, the project and the page in the margins.
+    const PrintedSheet result = Printed(tables, "xl/worksheets/sheet2.xml");
+    EXPECT_TRUE(result.Has("<pageSetUpPr fitToPage=\"1\"/>"));
+    EXPECT_TRUE(result.Has("<pageSetup paperSize=\"9\""));
+    EXPECT_FALSE(result.Has("fitToHeight=\"0\""));
+    EXPECT_TRUE(result.Has(header)) << result.sheet.substr(result.sheet.find("<pageMargins"));
+    EXPECT_TRUE(
+        result.Names("<definedName name=\"_xlnm.Print_Area\" localSheetId=\"1\">'Výstup N=5'!$A$1:$F$38<"));
+    EXPECT_TRUE(
+        result.Names("<definedName name=\"_xlnm.Print_Titles\" localSheetId=\"1\">'Výstup N=5'!$1:$1<"));
+    // The warnings: landscape, one page wide, a long message's row two lines high.
+    const PrintedSheet notes = Printed(tables, "xl/worksheets/sheet9.xml");
+    EXPECT_TRUE(notes.Has("orientation=\"landscape\""));
+    EXPECT_TRUE(notes.Has("fitToHeight=\"0\""));
+    EXPECT_TRUE(notes.Has("<row r=\"2\" spans=\"1:3\" ht=\"30\" customHeight=\"1\">"));
+    EXPECT_TRUE(notes.Has(header));
+
+    // A listing: one page wide in portrait, its two heading rows on every page.
+    const std::string series = dir.file("s.xlsx");
+    const std::vector<TimeSeriesSheets> sets = VariantITimeSeriesSheets(*state);
+    ASSERT_EQ(WriteTimeSeriesWorkbook(series, sets, {}, {}, "p.snp").Message, "");
+    const PrintedSheet listing = Printed(series, "xl/worksheets/sheet1.xml");
+    EXPECT_TRUE(listing.Has("fitToHeight=\"0\" orientation=\"portrait\""));
+    const std::string last = std::to_string(3 + sets[0].Source.Flows.Length());
+    EXPECT_TRUE(listing.Names("'Časové řady N=5'!$A$1:$E$" + last + "<"));
+    EXPECT_TRUE(listing.Names("'Časové řady N=5'!$1:$2<"));
+    const std::string chart = ZipPart(series, "xl/chartsheets/sheet1.xml");
+    EXPECT_NE(chart.find("<pageSetup paperSize=\"9\" orientation=\"landscape\""), std::string::npos);
+    EXPECT_NE(chart.find("<oddHeader>&amp;Lp.snp&amp;R&amp;A</oddHeader>"), std::string::npos);
 }
 
 TEST(WorkbookExport, ProgressPassesTheMilestonesOfEachExport) {

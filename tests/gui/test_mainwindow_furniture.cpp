@@ -1,12 +1,15 @@
 // What a desktop program has around its computation: the status bar naming
 // missing inputs, the recent projects and the sample projects of a new
-// working directory, result windows that leave the input fields in view, and
-// no unsaved table edits lost when the program closes.
+// working directory, result windows that leave the input fields in view (and
+// tables that show every column), and no unsaved table edits lost when the
+// program closes.
 #include "MainWindowTestSupport.h"
 #include "gui/app/WindowPlacement.h"
 #include "gui/reference/LookupDialogs.h"
 #include "gui/reference/Srazky.h"
 #include "gui/reference/TableEditor.h"
+#include "gui/results/ResultGridView.h"
+#include "gui/results/TabulkaV1.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,6 +18,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -105,6 +109,10 @@ private slots:
                  QRect(0, 300, 800, 400));
         QCOMPARE(PlaceBeside(QRect(0, 0, 600, 450), QSize(500, 400), QSize(800, 600), 0),
                  QRect(300, 0, 500, 400));
+        // A table wider than the band beside the input window opens whole
+        // at the right edge, over the input window's right part.
+        QCOMPARE(PlaceBeside(QRect(0, 0, 775, 540), QSize(900, 600), QSize(1366, 650), 0, QSize(900, 0)),
+                 QRect(466, 0, 900, 600));
 
         StartedFixture f;
         QVERIFY(f.started);
@@ -118,6 +126,14 @@ private slots:
             f.projekt()->parentWidget() ? qobject_cast<QMdiSubWindow*>(f.projekt()->parentWidget()) : nullptr;
         QVERIFY(input);
         QVERIFY(!table->geometry().intersects(input->geometry()));
+
+        // On a 1366 × 768 screen a Variant I table shows every column.
+        f.main().resize(1366, 768);
+        QVERIFY(f.computed("variant1-two-slopes.snp"));
+        auto* tabs = qobject_cast<TTabulkaV1_f*>(f.main().resultWindows().window(ResultKind::Table, true));
+        QVERIFY(tabs);
+        QVERIFY(tabs->currentGrid()->naturalSize().width() < f.main().mdiArea()->viewport()->width());
+        QCOMPARE(tabs->currentGrid()->horizontalScrollBar()->maximum(), 0);
     }
 
     void closingTheProgramAsksAboutUnsavedTableEdits() {

@@ -1,6 +1,7 @@
 // Printing and exporting from the windows: a printed chart page leaves the
-// screen chart alone, the no-printer message, the spreadsheet export's wait
-// window and error path, and the PDF commands.
+// screen chart alone, the print preview of a chart (landscape, what the
+// question before it says comes next), the no-printer message, the
+// spreadsheet export's wait window and error path, and the PDF commands.
 #include "core/Engine.h"
 #include "core/hydrology/Compute.h"
 #include "core/project/ProjectFile.h"
@@ -8,6 +9,7 @@
 #include "core/reference/ParTableFile.h"
 #include "gui/app/Hlavni.h"
 #include "gui/app/PrintExportHooks.h"
+#include "gui/app/PrintPreview.h"
 #include "gui/views/ExportWorkbook.h"
 #include "gui/views/HydrographChartView.h"
 #include "render/ChartBuilder.h"
@@ -17,17 +19,24 @@
 #include "render/ResultHydrographs.h"
 
 #include "../render/RenderTestSupport.h"
+#include "MainWindowTestSupport.h"
 
 #include <QAbstractAxis>
 #include <QApplication>
 #include <QChart>
+#include <QDialogButtonBox>
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPdfWriter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -37,6 +46,7 @@
 using namespace hydrim;
 using namespace hydrim::gui;
 using namespace hydrim::rendertest;
+using hydrim::gui::testing::StartedFixture;
 
 namespace {
 
@@ -89,6 +99,7 @@ class PrintTest : public QObject {
 
 private slots:
     void chartPageLeavesTheScreenChartAlone();
+    void chartPreviewIsLandscapeAndSaysWhatComesNext();
     void noPrinterShowsTheMessage();
     void exportClosesTheWaitWindowAndOpensTheWorkbook();
     void failedExportIsReportedAndLeavesNothing();
@@ -135,6 +146,53 @@ void PrintTest::chartPageLeavesTheScreenChartAlone() {
     // The printed chart fills the page less 5 % margins, drawn larger than on screen.
     QCOMPARE(render::ChartPrintRect(QSize(1000, 700)), QRect(QPoint(50, 35), QPoint(950, 665)));
     QVERIFY(render::ChartLogicalSize(QSize(960, 600), 96).width() < 960);
+}
+
+void PrintTest::chartPreviewIsLandscapeAndSaysWhatComesNext() {
+    StartedFixture f;
+    QVERIFY(f.computed("variant1-two-slopes.snp"));
+    f.main().MenuGraf1Click();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("nahled.pdf");
+    QPrinter& printer = f.main().printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QStringList next;
+    QString button;
+    QPageLayout::Orientation previewed = QPageLayout::Portrait;
+    SetPrintDialogRunner([&](QDialog& dialog) {
+        if (auto* label = dialog.findChild<QLabel*>(QStringLiteral("DalsiKrok"))) {
+            next << label->text();
+            button = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text();
+            dialog.findChild<QRadioButton*>(QStringLiteral("TutoKartu"))->setChecked(true);
+            return int(next.size() == 1 ? QDialog::Accepted : QDialog::Rejected);
+        }
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        preview->updatePreview();
+        previewed = preview->orientation();
+        preview->print(); // into the PDF file
+        return int(QDialog::Rejected);
+    });
+    f.main().Tiskgrafu1Click();
+    f.main().findChild<QAction*>(QStringLiteral("UlozGrafPdf1"))->trigger();
+    SetPrintDialogRunner({});
+
+    // The question says what comes next: the preview, or the PDF file to choose.
+    QCOMPARE(next.size(), 2);
+    QVERIFY2(next[0].contains(QStringLiteral("náhled tisku")) && next[0].contains(QStringLiteral("na šířku")),
+             qPrintable(next[0]));
+    QVERIFY2(next[1].contains(QStringLiteral("soubor PDF")), qPrintable(next[1]));
+    QCOMPARE(button, QStringLiteral("&Uložit jako PDF…"));
+    // The preview shows a landscape page and prints it so; the printer keeps its own orientation.
+    QCOMPARE(previewed, QPageLayout::Landscape);
+    QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+    QCOMPARE(PageCount(pdf), 1);
+    const QSizeF page = PageSize(pdf, 1);
+    QVERIFY(page.width() > page.height());
+    // The time labels are printed in full.
+    const QString text = PageText(pdf, 1);
+    QVERIFY2(text.contains(QStringLiteral("00:00")) && !text.contains(QChar(0x2026)), qPrintable(text));
 }
 
 void PrintTest::noPrinterShowsTheMessage() {

@@ -1,6 +1,8 @@
 // The hydrograph chart windows: series against the hydrograph curve, axis
-// maxima, the design rain band, the two Variant I hydrographs, title editing
-// and copying the chart as a picture.
+// maxima, the design rain band, the two Variant I hydrographs, zooming and
+// going back, title editing (a long title on two lines) and copying the
+// chart as a picture.
+#include "core/series/ChartTexts.h"
 #include "gui/views/HydrographChartView.h"
 #include "gui/views/TGraf1.h"
 #include "gui/views/TGrafV1_f.h"
@@ -96,6 +98,7 @@ private slots:
     void longHydrographOpensOnItsPeakZoomsAndReadsElapsedHours();
     void unsetTitleShowsNothingAndTheHydrographIsNamed();
     void titleIsEditedInPlace();
+    void longTitleTakesTwoLinesAndTheEditorItsLimit();
     void emptyOrCancelledTitleKeepsTheOldOne();
     void contextMenuCopiesTheChartAsPictures();
     void screenshots();
@@ -367,13 +370,22 @@ void ChartWindowTest::longHydrographOpensOnItsPeakZoomsAndReadsElapsedHours() {
     QTest::mouseClick(view->viewport(), Qt::RightButton, {}, plot.center().toPoint());
     view->contextMenu()->hide();
     QCOMPARE(view->shownMinutes(), band);
+    QAction* whole = nullptr;
     for (const char* item : {"Původní zobrazení", "Celý hydrogram", "Upravit název grafu…"}) {
         bool found = false;
         for (QAction* action : view->contextMenu()->actions()) {
             found = found || action->text() == QString::fromUtf8(item);
+            whole = action->text() == QStringLiteral("Celý hydrogram") ? action : whole;
         }
         QVERIFY2(found, item);
     }
+
+    // "Celý hydrogram" after the zoom: the whole time and the whole discharge range.
+    whole->trigger();
+    QCOMPARE(view->shownMinutes(), qMakePair(0, 2634));
+    auto* discharge = qobject_cast<QValueAxis*>(Axis(view->chart(), render::DischargeAxisName));
+    QCOMPARE(discharge->min(), 0.0);
+    QCOMPARE(discharge->max(), render::DischargeAxisMaximum(view->content()));
 }
 
 void ChartWindowTest::unsetTitleShowsNothingAndTheHydrographIsNamed() {
@@ -387,7 +399,7 @@ void ChartWindowTest::unsetTitleShowsNothingAndTheHydrographIsNamed() {
     QChart* chart = render::BuildHydrographChart(content);
     render::ChartDecorations decorations;
     decorations.attach(chart, &content);
-    QVERIFY(decorations.title()->text().isEmpty());
+    QVERIFY(decorations.shownTitle().isEmpty());
     delete chart;
     // Its place can still be clicked, and the editor starts empty.
     QVERIFY(view->titleRect().width() >= 200);
@@ -432,6 +444,32 @@ void ChartWindowTest::titleIsEditedInPlace() {
     // Redrawing keeps the stored title.
     window.DrawDesignHydrograph();
     QCOMPARE(view->titleText(), QStringLiteral("Povodi Lužnice, N = 100"));
+}
+
+void ChartWindowTest::longTitleTakesTwoLinesAndTheEditorItsLimit() {
+    AppState state;
+    state.CurrentProject.ChartTitle1 = "Bezejmenný přítok Jihlavy u Třeští, závěrový profil nad obcí";
+    const Shape s{1, 10, 0, 20, 2, 1, 1.0};
+    testdata::SetVariantI(state, 1, true, s, s);
+    TGrafV1_f window(state);
+    window.resize(480, 420);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    HydrographChartView* view = window.chartView();
+    QLineEdit* editor = view->titleEditor();
+
+    // Shown on two lines, and a click on the second one edits it.
+    QCOMPARE(view->shownTitle().count(QLatin1Char('\n')), 1);
+    const QRect title = view->titleRect();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(title.center().x(), title.bottom() - 2));
+    QVERIFY(editor->isVisible());
+    QCOMPARE(editor->text(), QString::fromStdString(state.CurrentProject.ChartTitle1));
+
+    // The editor takes no more than 60 characters.
+    QCOMPARE(editor->maxLength(), ChartTitleMaxLength);
+    QTest::keyClick(editor, Qt::Key_End);
+    QTest::keyClicks(editor, QStringLiteral(" a dal"));
+    QCOMPARE(editor->text().size(), ChartTitleMaxLength);
 }
 
 void ChartWindowTest::emptyOrCancelledTitleKeepsTheOldOne() {

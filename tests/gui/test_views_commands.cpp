@@ -1,12 +1,15 @@
 // The chart and time-series windows inside the main window: opening and
 // closing them through the tool buttons and menus, the command states that
 // follow, the switch between the two Variant I hydrographs, the copy
-// commands of "&Edituj" with their keys and a typed chart title marking the
-// project modified.
+// commands of "&Edituj" with their keys (on the time series and on the
+// result table), the N a Variant II caption names and a typed chart title
+// marking the project modified.
 #include "core/project/ProjectFile.h"
 #include "core/hydrology/HydrographOrdinates.h"
 #include "gui/app/Hlavni.h"
 #include "gui/app/WindowedStart.h"
+#include "gui/results/ResultGridView.h"
+#include "gui/results/Tabulka.h"
 #include "gui/views/HydrographChartView.h"
 #include "gui/views/TGraf1.h"
 #include "gui/views/TGrafV1_f.h"
@@ -20,6 +23,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMdiArea>
@@ -61,6 +65,7 @@ private slots:
     void variantIChartAndTimeSeriesFollowTheMenus();
     void closingTheChartClosesTheTimeSeries();
     void copyCommandsWorkOnTheActiveTimeSeries();
+    void copyCommandsWorkOnTheActiveResultTable();
     void typedTitleMarksTheProjectModified();
     void variant2WindowsHaveNoHydrographChoice();
 };
@@ -200,6 +205,47 @@ void ViewCommandsTest::copyCommandsWorkOnTheActiveTimeSeries() {
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("jiný text"));
 }
 
+void ViewCommandsTest::copyCommandsWorkOnTheActiveResultTable() {
+    StartedFixture f;
+    QVERIFY(f.computed("variant2-two-slopes.snp"));
+    THlavni& main = f.main();
+    auto* table = qobject_cast<TTabulka1*>(main.resultWindows().window(ResultKind::Table, false));
+    QVERIFY(table);
+    main.mdiArea()->setActiveSubWindow(main.resultWindows().subWindow(ResultKind::Table, false));
+    main.Timer1Timer();
+    QVERIFY(main.editMenu()->isEnabled());
+    ResultGridView* grid = table->grid();
+    QClipboard* clipboard = QApplication::clipboard();
+
+    // Nothing selected: the whole table, a line per row.
+    main.Kopiruj1Click();
+    QCOMPARE(clipboard->text().count('\r'), grid->grid().RowCount());
+
+    // Ctrl+C: the selected peak discharges of the catchment and both slopes.
+    const int peak = grid->grid().Table23PeakRow;
+    grid->select(CellSelection{2, peak, 4, peak});
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keySequence(grid, QKeySequence(Qt::CTRL | Qt::Key_C));
+    QCOMPARE(clipboard->text(), grid->cellText(peak, 2) + '\t' + grid->cellText(peak, 3) + '\t' +
+                                    grid->cellText(peak, 4) + '\r');
+
+    // Ctrl+Shift+C: the column titles and the row's symbol and description
+    // with the volumes and their unit, its power of ten a superscript.
+    const int volume = peak + 2;
+    grid->select(CellSelection{2, volume, 5, volume});
+    QTest::keySequence(grid, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    const QStringList lines = clipboard->text().split('\r');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(lines[0].contains(QStringLiteral(" Pravý svah ")), qPrintable(lines[0]));
+    const auto shown = [grid, volume](int column) {
+        return QString::fromStdString(ShownCellText(grid->grid(), volume, column));
+    };
+    QVERIFY(lines[1].startsWith(shown(0) + '\t' + shown(1) + '\t' + shown(2) + '\t'));
+    QVERIFY2(lines[1].endsWith(QStringLiteral("m³]")) && !lines[1].contains(QStringLiteral("m3")),
+             qPrintable(lines[1]));
+}
+
 void ViewCommandsTest::typedTitleMarksTheProjectModified() {
     StartedFixture f;
     QVERIFY(f.computed("variant1-one-slope.snp"));
@@ -243,6 +289,12 @@ void ViewCommandsTest::variant2WindowsHaveNoHydrographChoice() {
     QVERIFY(series);
     QCOMPARE(series->model()->columnCount(), 5);
     QCOMPARE(series->model()->rowCount(), Series(chart, "Series1")->points().size());
+
+    // Both name the N of the design rain.
+    const QString n = QStringLiteral(", N = %1 let").arg(f.state.Inputs.ReturnPeriod);
+    QVERIFY(f.state.Inputs.ReturnPeriod > 0);
+    QVERIFY2(chart->chartView()->captionText().endsWith(n), qPrintable(chart->chartView()->captionText()));
+    QVERIFY(series->caption()->text().endsWith(n));
 }
 
 QTEST_MAIN(ViewCommandsTest)

@@ -1,7 +1,10 @@
 // Printed pages of result tables and charts: the page composition on
-// devices of two resolutions, a description cut to the room left, and a
-// project written as PDF and read back with pdftotext / pdfinfo.
+// devices of two resolutions, a description cut to the room left, a project
+// written as PDF and read back with pdftotext / pdfinfo, and a long chart
+// title kept clear of the "N = … let" label on screen and on paper.
+#include "core/series/ChartTexts.h"
 #include "render/ChartBuilder.h"
+#include "render/ChartDecorations.h"
 #include "render/PrintChartPage.h"
 #include "render/PrintJobs.h"
 #include "render/PrintNotes.h"
@@ -10,13 +13,35 @@
 
 #include "RenderTestSupport.h"
 
+#include <QChart>
 #include <QDir>
 #include <QFontMetricsF>
+#include <QGraphicsScene>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace hydrim;
 using namespace hydrim::rendertest;
+
+namespace {
+
+// The words of page 1 with their boxes [points], as pdftotext -bbox gives them.
+QList<QPair<QString, QRectF>> PageWords(const QString& pdf) {
+    const QString html = Run(QStringLiteral("pdftotext"),
+                             {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                              QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<QPair<QString, QRectF>> words;
+    for (auto match = word.globalMatch(html); match.hasNext();) {
+        const auto m = match.next();
+        words.append({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return words;
+}
+
+} // namespace
 
 class PrintPagesTest : public QObject {
     Q_OBJECT
@@ -26,6 +51,7 @@ private slots:
     void longDescriptionIsCutToTheRoomLeft();
     void projectPdfHasOnePagePerTableAndChart();
     void warningsArePrintedBelowTheTableAndTheChart();
+    void longChartTitleWrapsClearOfTheLabel();
 };
 
 void PrintPagesTest::tablePageFollowsThePageWidth() {
@@ -175,6 +201,61 @@ void PrintPagesTest::warningsArePrintedBelowTheTableAndTheChart() {
     QCOMPARE(render::WritePdf(pdf, {render::PrintPage::Table(grids[1])}, settings), QString());
     QCOMPARE(PageCount(pdf), 2);
     QVERIFY(PageText(pdf, 2).contains(QStringLiteral("Dlouhé upozornění")));
+}
+
+void PrintPagesTest::longChartTitleWrapsClearOfTheLabel() {
+    const auto state = Computed("variant1-two-slopes.snp");
+    QVERIFY(state);
+    render::HydrographChartContent content = render::VariantIChartContent(*state, 1, true);
+    content.title = QStringLiteral("Bezejmenný přítok Jihlavy u Třeští, závěrový profil nad obcí");
+    QCOMPARE(content.title.size(), ChartTitleMaxLength);
+
+    // A chart as narrow as a chart window beside the input window: two
+    // lines, inside the chart, clear of the label and above the plot.
+    QGraphicsScene scene;
+    QChart* chart = render::BuildHydrographChart(content);
+    render::ChartDecorations decorations;
+    decorations.attach(chart, &content);
+    scene.addItem(chart);
+    chart->resize(480, 420);
+    decorations.layOutNow();
+    QCOMPARE(decorations.shownTitle().count(QLatin1Char('\n')), 1);
+    QVERIFY(!decorations.returnPeriodBox().isEmpty());
+    QVERIFY(!decorations.titleBox().intersects(decorations.returnPeriodBox()));
+    QVERIFY(chart->rect().contains(decorations.titleBox()));
+    QVERIFY(decorations.titleBox().bottom() < chart->plotArea().top());
+
+    // On paper every word at the top of the page stays on it and off the label.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("titul.pdf");
+    QCOMPARE(render::WritePdf(pdf, {render::PrintPage::Chart(content)}, {}), QString());
+    const QSizeF page = PageSize(pdf, 1);
+    const QList<QPair<QString, QRectF>> words = PageWords(pdf);
+    QRectF label;
+    QList<QRectF> others;
+    for (qsizetype k = 0; k < words.size(); ++k) {
+        const QRectF& box = words[k].second;
+        if (box.top() > page.height() / 4) {
+            continue;
+        }
+        const bool labelWord = k + 3 < words.size() && words[k].first == QLatin1String("N") &&
+                               words[k + 1].first == QLatin1String("=") &&
+                               words[k + 3].first == QLatin1String("let");
+        if (labelWord) {
+            for (int j = 0; j < 4; ++j) {
+                label = label.united(words[k + j].second);
+            }
+            k += 3;
+        } else {
+            others << box;
+        }
+    }
+    QVERIFY(!label.isEmpty());
+    QVERIFY(PageText(pdf, 1).contains(QStringLiteral("Bezejmenný přítok")));
+    for (const QRectF& box : others) {
+        QVERIFY(!box.intersects(label));
+        QVERIFY(QRectF(QPointF(0, 0), page).contains(box));
+    }
 }
 
 QTEST_MAIN(PrintPagesTest)

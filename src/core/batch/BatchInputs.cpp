@@ -1,5 +1,6 @@
 #include "core/batch/BatchInputs.h"
 
+#include "core/project/InputCheck.h"
 #include "core/project/ProjectFile.h"
 
 #include <algorithm>
@@ -116,9 +117,10 @@ void AddFolder(const std::string& path, BatchInputs& inputs) {
 // Reads a table row into the project a file of the same texts would give.
 CatchmentInput ReadTableRow(const BatchItem& item) {
     CatchmentRow row = ParseTableRow(item.Table->Header, Unpack(item.Table->Records[item.Record]));
-    CatchmentInput input{row.Id, row.Name, {}, {}};
+    CatchmentInput input{row.Id, row.Name, {}, {}, {}};
     if (row.Problem) {
         input.Problem = {"Tabulka \"" + item.Table->Path + "\", " + row.Problem.Message};
+        input.Refused = {row.ProblemColumn, row.ProblemText};
         return input;
     }
     const ProjectReadResult read = ParseProjectLines(ProjectFileLines(row.Data), item.Source, input.Data);
@@ -126,6 +128,26 @@ CatchmentInput ReadTableRow(const BatchItem& item) {
         input.Problem = read.error;
     }
     return input;
+}
+
+// The first input the check refuses: the table column or the window's label
+// that names it, and its text.
+RefusedInput FirstRefusedInput(const BatchItem& item, const Project& project) {
+    const std::vector<InputProblem> problems = FindInputProblems(project);
+    if (problems.empty()) {
+        return {};
+    }
+    const InputProblem& problem = problems.front();
+    const ProjectTexts& texts = project.Texts;
+    const std::string value =
+        problem.Edit > 0 ? texts.Edit[static_cast<size_t>(problem.Edit)] : std::string();
+    if (item.Table) {
+        const std::optional<TableColumn> column = ColumnOfInput(texts, problem.Edit, problem.ComboBox);
+        return {column ? TableColumnName(*column) : std::string(), value};
+    }
+    return {problem.Edit > 0 ? FieldLabel(texts, problem.Edit)
+                             : problem.Text.substr(0, problem.Text.find(':')),
+            value};
 }
 
 } // namespace
@@ -156,7 +178,7 @@ BatchInputs CollectBatchInputs(const std::vector<std::string>& paths) {
 
 CatchmentInput ReadCatchment(const BatchItem& item) {
     if (item.Problem) {
-        return {fs::path(item.Source).filename().string(), {}, {}, item.Problem};
+        return {fs::path(item.Source).filename().string(), {}, {}, item.Problem, {}};
     }
     if (item.Table) {
         return ReadTableRow(item);
@@ -172,7 +194,7 @@ CatchmentInput ReadCatchment(const BatchItem& item) {
 
 CatchmentOutcome ComputeCatchment(const BatchItem& item, const ParTable& par) {
     CatchmentInput input = ReadCatchment(item);
-    CatchmentOutcome outcome{input.Id, input.Name, item.Source, {}};
+    CatchmentOutcome outcome{input.Id, input.Name, item.Source, {}, input.Refused};
     if (input.Problem) {
         outcome.Result.LoadError = input.Problem;
         return outcome;
@@ -180,6 +202,9 @@ CatchmentOutcome ComputeCatchment(const BatchItem& item, const ParTable& par) {
     const std::string subject = item.Table ? "Povodí \"" + input.Id + "\" (" + item.Source + ")"
                                            : "Projekt \"" + item.ProjectFile + "\"";
     outcome.Result = CheckAndCompute(input.Data, subject, par);
+    if (outcome.Result.LoadError) {
+        outcome.Refused = FirstRefusedInput(item, input.Data);
+    }
     return outcome;
 }
 

@@ -50,6 +50,15 @@ bool IsCatchmentTable(const std::string& path);
 // is wrong, one item with the problem), anything else one project file.
 BatchInputs CollectBatchInputs(const std::vector<std::string>& paths);
 
+// The input a catchment was refused for: the field at fault (the table's
+// column, "CN_L", for a table row; the input window's label for a project
+// file) and the text it held. Empty when no single field is at fault (a file
+// that cannot be read).
+struct RefusedInput {
+    std::string Field;
+    std::string Value;
+};
+
 // A catchment read from its input: its id (the table's id column, or the
 // project file's name without ".snp"), name (the first description line)
 // and project.
@@ -58,17 +67,20 @@ struct CatchmentInput {
     std::string Name;
     Project Data;
     Error Problem; // the input could not be read
+    RefusedInput Refused;
 };
 
 CatchmentInput ReadCatchment(const BatchItem& item);
 
 // A computed catchment: ids, and the computation (LoadError set when the
-// input could not be read or its inputs are invalid).
+// input could not be read or its inputs are invalid, Refused then naming the
+// field at fault where there is one).
 struct CatchmentOutcome {
     std::string Id;
     std::string Name;
     std::string Source;
     Computation Result;
+    RefusedInput Refused;
 };
 
 // Reads and computes one catchment with the coefficient table par, as

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace hydrim {
 namespace {
@@ -49,18 +50,14 @@ void PutVariant23(const AppState& s, bool twoSlopes, SummaryRow& row) {
     Put(row, V::TimeToPeak, r.DesignRiseC);
 }
 
-// The status a computed row takes for a warning that holds for it: a
-// warning marks it, a note leaves it as it is.
-RowStatus StatusWith(RowStatus status, WarningSeverity severity) {
-    return severity == WarningSeverity::Warning ? RowStatus::Warning : status;
-}
-
 // The warnings that hold for a row of return period n (every one when n is
 // 0), in the message; a note after its label.
 void PutWarnings(const Warnings& warnings, int n, SummaryRow& row) {
     for (const Warning& warning : warnings) {
         if (n == 0 || warning.ReturnPeriod == 0 || warning.ReturnPeriod == n) {
-            row.Status = StatusWith(row.Status, warning.Severity);
+            if (WarnsRow(warning)) {
+                row.Status = RowStatus::Warning;
+            }
             const std::string label = warning.Severity == WarningSeverity::Note
                                           ? SeverityLabel(warning.Severity) + std::string(": ")
                                           : "";
@@ -69,14 +66,76 @@ void PutWarnings(const Warnings& warnings, int n, SummaryRow& row) {
     }
 }
 
-std::string Number(double value, bool decimalComma) {
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+// A decimal text with its point moved shift places to the left, exactly:
+// "4645.5" -> "4.6455", "12" -> "0.012".
+std::string ShiftPointLeft(std::string text, int shift) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) {
+        text.erase(0, 1);
+    }
+    size_t point = text.find('.');
+    if (point == std::string::npos) {
+        point = text.size();
+        text += '.';
+    }
+    std::string digits = text.substr(0, point) + text.substr(point + 1);
+    const auto integerDigits = static_cast<long>(point) - shift;
+    if (integerDigits <= 0) {
+        digits.insert(0, static_cast<size_t>(1 - integerDigits), '0');
+    }
+    const size_t newPoint = integerDigits <= 0 ? 1 : static_cast<size_t>(integerDigits);
+    std::string whole = digits.substr(0, newPoint);
+    std::string fraction = digits.substr(newPoint);
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    return (negative ? "-" : "") + whole + (fraction.empty() ? "" : "." + fraction);
+}
+
+// The value in its shortest exact decimal form, in units of 10^shift.
+std::string Number(double value, int shift, bool decimalComma) {
+    char buffer[400];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     std::string text = ec == std::errc() ? std::string(buffer, end) : std::string();
+    if (shift > 0 && !text.empty()) {
+        text = ShiftPointLeft(text, shift);
+    }
     if (decimalComma) {
         std::replace(text.begin(), text.end(), '.', ',');
     }
     return text;
+}
+
+SummaryColumn Value(const char* symbol, const char* slope, const char* unit, const std::string& what,
+                    int decimals, int shift = 0) {
+    const std::string where = *slope == 'L' ? "levý svah" : *slope == 'P' ? "pravý svah" : "povodí";
+    return {symbol, slope, unit, what + " – " + where, true, shift, decimals};
+}
+
+std::vector<SummaryColumn> MakeColumns() {
+    const std::string critical = "kritická doba trvání srážky", design = "doba trvání návrhové srážky",
+                      depth = "úhrn návrhové srážky", runoff = "výška odtoku", peak = "kulminační průtok",
+                      volume = "objem PV", rise = "doba vzestupu PV";
+    return {{"ID", "", "", "označení povodí"},
+            {"Název", "", "", "název povodí"},
+            {"Zdroj", "", "", "soubor projektu, nebo tabulka a její řádek"},
+            {"Varianta", "", "", "varianta výpočtu"},
+            {"N", "", "roky", "doba opakování"},
+            {"Stav", "", "", "výsledek výpočtu"},
+            {"Zpráva", "", "", "upozornění, nebo proč povodí nebylo spočítáno"},
+            Value("tsk", "L", "min", critical, 0),
+            Value("tsk", "P", "min", critical, 0),
+            Value("ts", "", "min", design, 0),
+            Value("Hs", "L", "mm", depth, 2),
+            Value("Hs", "P", "mm", depth, 2),
+            Value("Ho", "L", "mm", runoff, 2),
+            Value("Ho", "P", "mm", runoff, 2),
+            Value("Qmax", "L", "m3.s-1", peak, 3),
+            Value("Qmax", "P", "m3.s-1", peak, 3),
+            Value("Qmax", "", "m3.s-1", peak, 3),
+            Value("W", "L", "103.m3", volume, 3, 3),
+            Value("W", "P", "103.m3", volume, 3, 3),
+            Value("W", "", "103.m3", volume, 3, 3),
+            Value("tv", "", "min", rise, 0)};
 }
 
 // A message of several lines (a no-runoff message and its reason) as one
@@ -88,26 +147,66 @@ std::string OneLine(std::string message) {
 
 } // namespace
 
-const char* RowStatusText(RowStatus status) {
+const char* RowStatusName(RowStatus status) {
     switch (status) {
     case RowStatus::Ok:
-        return "ok";
+        return "v pořádku";
     case RowStatus::Warning:
-        return "warning";
+        return "upozornění";
     case RowStatus::NoRunoff:
-        return "no-runoff";
+        return "bez odtoku";
     case RowStatus::Invalid:
-        return "invalid";
+        return "chyba";
     case RowStatus::Partial:
         break;
     }
-    return "partial";
+    return "přerušeno";
+}
+
+bool WarnsRow(const Warning& warning) {
+    // A warning asks the engineer to look at the row; a note only says what
+    // the method did.
+    return warning.Severity == WarningSeverity::Warning;
+}
+
+const std::vector<SummaryColumn>& SummaryColumns() {
+    static const std::vector<SummaryColumn> columns = MakeColumns();
+    return columns;
+}
+
+std::vector<TextRun> SummaryHeaderRuns(const SummaryColumn& column) {
+    // A symbol as the layout files write it, after a blank.
+    std::vector<TextRun> runs =
+        column.Symbol ? SymbolRuns(" " + column.Name, false, true) : std::vector<TextRun>{{column.Name}};
+    if (column.Symbol && !runs.empty()) {
+        runs.front().text.erase(0, 1);
+    }
+    if (!column.Slope.empty()) {
+        runs.push_back({" " + column.Slope});
+    }
+    if (!column.Unit.empty()) {
+        for (TextRun& run : UnitRuns(" [" + column.Unit + "]")) {
+            runs.push_back(std::move(run));
+        }
+    }
+    return runs;
 }
 
 std::vector<std::string> SummaryColumnHeaders() {
-    return {"id",         "nazev",      "zdroj",    "varianta", "N [roky]", "stav",      "zprava",
-            "tk_L [min]", "tk_P [min]", "td [min]", "H_L [mm]", "H_P [mm]", "Ho_L [mm]", "Ho_P [mm]",
-            "Q_L [m3/s]", "Q_P [m3/s]", "Q [m3/s]", "W_L [m3]", "W_P [m3]", "W [m3]",    "tv [min]"};
+    std::vector<std::string> headers;
+    for (const SummaryColumn& column : SummaryColumns()) {
+        headers.push_back(PlainText(SummaryHeaderRuns(column), RaisedNotation::Superscript));
+    }
+    return headers;
+}
+
+std::string VariantName(int variant) {
+    static const char* const names[] = {"I", "II", "III"};
+    return variant >= 1 && variant <= 3 ? names[variant - 1] : "";
+}
+
+double ShownValue(size_t v, double value) {
+    return value / std::pow(10.0, SummaryColumns()[SummaryTextColumns + v].Shift);
 }
 
 std::vector<SummaryRow> SummaryRows(const CatchmentOutcome& outcome) {
@@ -119,6 +218,7 @@ std::vector<SummaryRow> SummaryRows(const CatchmentOutcome& outcome) {
     if (computation.LoadError) {
         base.Status = RowStatus::Invalid;
         base.Message = OneLine(computation.LoadError.Message);
+        base.Refused = outcome.Refused;
         return {base};
     }
     const AppState& state = *computation.State;
@@ -162,14 +262,28 @@ std::vector<std::string> SummaryCells(const SummaryRow& row, bool decimalComma) 
     std::vector<std::string> cells = {row.Id,
                                       row.Name,
                                       row.Source,
-                                      row.Variant > 0 ? std::to_string(row.Variant) : "",
+                                      VariantName(row.Variant),
                                       row.ReturnPeriod > 0 ? std::to_string(row.ReturnPeriod) : "",
-                                      RowStatusText(row.Status),
+                                      RowStatusName(row.Status),
                                       row.Message};
-    for (const std::optional<double>& value : row.Values) {
-        cells.push_back(value ? Number(*value, decimalComma) : std::string());
+    for (size_t v = 0; v < SummaryValueCount; ++v) {
+        const std::optional<double>& value = row.Values[v];
+        const int shift = SummaryColumns()[SummaryTextColumns + v].Shift;
+        cells.push_back(value ? Number(*value, shift, decimalComma) : std::string());
     }
     return cells;
+}
+
+BatchPace PaceOf(size_t done, size_t total, double seconds) {
+    BatchPace pace;
+    pace.Rate = seconds > 0 ? static_cast<double>(done) / seconds : 0.0;
+    if (pace.Rate <= 0) {
+        pace.TimeLeft = "?";
+        return pace;
+    }
+    const auto left = static_cast<long>(static_cast<double>(total - std::min(done, total)) / pace.Rate + 0.5);
+    pace.TimeLeft = std::to_string(left / 60) + ":" + (left % 60 < 10 ? "0" : "") + std::to_string(left % 60);
+    return pace;
 }
 
 std::string SummaryCsvHeader(char separator) {

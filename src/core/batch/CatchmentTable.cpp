@@ -104,15 +104,24 @@ public:
         if (problem_.Message.empty()) {
             problem_.Message = "řádek " + std::to_string(record_.Line) + ", sloupec " +
                                TableColumnName(column) + ": " + what;
+            column_ = column;
         }
     }
 
-    const Error& problem() const { return problem_; }
+    // The first field that cannot be read: the problem, its column and text.
+    void report(CatchmentRow& row) const {
+        row.Problem = problem_;
+        if (problem_) {
+            row.ProblemColumn = TableColumnName(column_);
+            row.ProblemText = text(column_);
+        }
+    }
 
 private:
     const TableHeader& header_;
     const CsvRecord& record_;
     Error problem_;
+    TableColumn column_ = TableColumn::Id;
 };
 
 void ReadRainfall(RowReader& row, Project& project) {
@@ -237,8 +246,42 @@ CatchmentRow ParseTableRow(const TableHeader& header, const CsvRecord& record) {
     ReadRainfall(row, result.Data);
     ReadFields(row, texts);
     result.Data.Filled = DeriveFilledInputs(result.Data);
-    result.Problem = row.problem();
+    row.report(result);
     return result;
+}
+
+std::optional<TableColumn> ColumnOfInput(const ProjectTexts& texts, int edit, int comboBox) {
+    static constexpr std::array<TableColumn, 5> choices = {TableColumn::Type, TableColumn::Variant,
+                                                           TableColumn::ReturnPeriod, TableColumn::CnTypeL,
+                                                           TableColumn::CnTypeR};
+    if (comboBox >= 1 && comboBox <= static_cast<int>(choices.size())) {
+        return choices[static_cast<size_t>(comboBox - 1)];
+    }
+    switch (edit) {
+    case EditRainN: {
+        // Variant I reads N = 5 there, Variant II the N chosen.
+        const int item = texts.Variant == 0 ? 1 : texts.ReturnPeriodItem;
+        return item >= 0 && item < static_cast<int>(RainColumns.size())
+                   ? std::optional(RainColumns[static_cast<size_t>(item)])
+                   : std::nullopt;
+    }
+    case EditRain10:
+        return TableColumn::Rain10;
+    case EditRain20:
+        return TableColumn::Rain20;
+    case EditRain50:
+        return TableColumn::Rain50;
+    case EditRain100:
+        return TableColumn::Rain100;
+    default:
+        break;
+    }
+    for (size_t c = 0; c < TableColumnCount; ++c) {
+        if (edit != 0 && Columns()[c].edit == edit) {
+            return static_cast<TableColumn>(c);
+        }
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> ProjectTableFields(const Project& project, const std::string& id) {

@@ -78,15 +78,22 @@ Error ParseTableHeader(const CsvRecord& record, TableHeader& header);
 
 // One catchment of a table.
 struct CatchmentRow {
-    std::string Id;   // the id column, else "řádek N"
-    std::string Name; // the nazev column
-    Project Data;     // the project the row describes (valid when Error is empty)
-    Error Problem;    // a field that cannot be read, naming its column
+    std::string Id;            // the id column, else "řádek N"
+    std::string Name;          // the nazev column
+    Project Data;              // the project the row describes (valid when Error is empty)
+    Error Problem;             // a field that cannot be read, naming its column
+    std::string ProblemColumn; // that field's column and text
+    std::string ProblemText;
 };
 
 // Reads one data record into the project a file with the same texts would
 // give; the project's inputs are not checked yet (CheckInputs does that).
 CatchmentRow ParseTableRow(const TableHeader& header, const CsvRecord& record);
+
+// The column that fills input field EditK, or the choice ComboBoxK (as
+// InputProblem names them), of a project read from a table; nothing for a
+// field no column fills.
+std::optional<TableColumn> ColumnOfInput(const ProjectTexts& texts, int edit, int comboBox);
 
 // The fields of a table row describing project (the inverse of
 // ParseTableRow for everything a table holds), in column order.

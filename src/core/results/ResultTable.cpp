@@ -35,6 +35,17 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
+// The cell as plain text: the units with their raised parts in the notation,
+// Greek letters as such; headings read across a row stay as they are.
+std::string PlainCell(const ResultGrid& grid, int row, int column, RaisedNotation notation) {
+    if (grid.HeadingAcrossRow(row)) {
+        return grid.Cell(row, column);
+    }
+    return PlainText(CellRuns(grid, row, column), notation);
+}
+
+} // namespace
+
 std::vector<int> VisibleColumnsOf(const ResultGrid& grid) {
     std::vector<int> columns;
     for (int c = 0; c < grid.ColumnCount(); ++c) {
@@ -46,16 +57,9 @@ std::vector<int> VisibleColumnsOf(const ResultGrid& grid) {
     return columns;
 }
 
-// The cell as plain text: the units with their raised parts in the notation,
-// Greek letters as such; headings read across a row stay as they are.
-std::string PlainCell(const ResultGrid& grid, int row, int column, RaisedNotation notation) {
-    if (grid.HeadingAcrossRow(row)) {
-        return grid.Cell(row, column);
-    }
-    return PlainText(CellRuns(grid, row, column), notation);
+std::string ShownCellText(const ResultGrid& grid, int row, int column) {
+    return PlainCell(grid, row, column, RaisedNotation::Superscript);
 }
-
-} // namespace
 
 const std::string& ResultGrid::Cell(int row, int column) const {
     static const std::string empty;

@@ -125,6 +125,12 @@ ResultGrid BuildVariant23Table(const AppState& state, const LayoutText& layout, 
 // separated by TAB, every line ended by CR LF.
 std::string CopyTableText(const ResultGrid& grid);
 
+// The columns a window shows (the visible ones), left to right.
+std::vector<int> VisibleColumnsOf(const ResultGrid& grid);
+// A cell as plain text, its units with superscripts ("[10³.m³]"), Greek
+// letters as such: what the window shows, without the lowered parts' offset.
+std::string ShownCellText(const ResultGrid& grid, int row, int column);
+
 // Both leave out the empty rows at the top (FirstShownRow).
 // The grid as CSV (all visible columns, ';' separated, CR LF line ends, the
 // raised parts of units after a "^": "[10^3.m^3]"), and as aligned plain

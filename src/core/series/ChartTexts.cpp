@@ -11,9 +11,17 @@ std::string ShownChartTitle(const std::string& title) {
     return title;
 }
 
-std::string HydrographCaption(bool designRain) {
-    return designRain ? "Hydrogram TPV vyvolaný výpočtovým deštěm"
-                      : "Hydrogram TPV vyvolaný 1denním srážkovým úhrnem H1dN";
+std::string HydrographCaption(bool designRain, int returnPeriod) {
+    std::string caption = designRain ? "Hydrogram TPV vyvolaný výpočtovým deštěm"
+                                     : "Hydrogram TPV vyvolaný 1denním srážkovým úhrnem H1dN";
+    if (returnPeriod > 0) {
+        caption += ", " + ReturnPeriodCaption(returnPeriod);
+    }
+    return caption;
+}
+
+int DesignRainReturnPeriod(const AppState& state) {
+    return Variant23Number(state.CurrentProject.Texts) == 2 ? state.Inputs.ReturnPeriod : 0;
 }
 
 std::string ReturnPeriodCaption(int years) {

@@ -5,17 +5,21 @@
 namespace hydrim {
 namespace {
 
-constexpr int HeaderRows = 2;
-
 CellSelection ClampToGrid(const TextGridView& grid, const CellSelection& selection) {
     return {std::max(selection.Left, 0), std::max(selection.Top, 0),
             std::min(selection.Right, grid.Columns - 1), std::min(selection.Bottom, grid.Rows - 1)};
 }
 
-// One row: the first cell, then TAB and each further cell, then CR.
-void AppendRow(std::string& text, const TextGridView& grid, int row, int firstColumn, int fromColumn,
-               int toColumn) {
-    text += grid.Cell(row, firstColumn);
+// One row: the cells of columns firstFrom..firstTo, then TAB and each
+// further cell, then CR.
+void AppendRow(std::string& text, const TextGridView& grid, int row, int firstFrom, int firstTo,
+               int fromColumn, int toColumn) {
+    for (int column = firstFrom; column <= firstTo; ++column) {
+        if (column > firstFrom) {
+            text += '\t';
+        }
+        text += grid.Cell(row, column);
+    }
     for (int column = fromColumn; column <= toColumn; ++column) {
         text += '\t';
         text += grid.Cell(row, column);
@@ -30,6 +34,23 @@ TextGridView ViewOf(const TimeSeriesListing& listing) {
             [&listing](int row, int column) { return listing.Cell(row, column); }};
 }
 
+TextGridView ViewOf(const ResultGrid& grid) {
+    const std::vector<int> columns = VisibleColumnsOf(grid);
+    const int firstRow = grid.FirstShownRow();
+    const int lastHeading = std::max(grid.SymbolColumn, grid.DescriptionColumn);
+    const auto headings = std::count_if(columns.begin(), columns.end(),
+                                        [lastHeading](int column) { return column <= lastHeading; });
+    TextGridView view;
+    view.Rows = grid.RowCount() - firstRow;
+    view.Columns = static_cast<int>(columns.size());
+    view.Cell = [&grid, columns, firstRow](int row, int column) {
+        return ShownCellText(grid, row + firstRow, columns[static_cast<size_t>(column)]);
+    };
+    view.HeaderRows = 1;
+    view.HeaderColumns = static_cast<int>(headings);
+    return view;
+}
+
 std::string CopySelectionText(const TextGridView& grid, const CellSelection& selection) {
     const CellSelection s = ClampToGrid(grid, selection);
     std::string text;
@@ -37,7 +58,7 @@ std::string CopySelectionText(const TextGridView& grid, const CellSelection& sel
         return text;
     }
     for (int row = s.Top; row <= s.Bottom; ++row) {
-        AppendRow(text, grid, row, s.Left, s.Left + 1, s.Right);
+        AppendRow(text, grid, row, s.Left, s.Left, s.Left + 1, s.Right);
     }
     return text;
 }
@@ -48,11 +69,14 @@ std::string CopySelectionWithHeaderText(const TextGridView& grid, const CellSele
     if (s.Left > s.Right || s.Top > s.Bottom) {
         return text;
     }
-    for (int row = 0; row < std::min(HeaderRows, grid.Rows); ++row) {
-        AppendRow(text, grid, row, 0, s.Left, s.Right);
+    // The heading columns, then the selected ones (a selection that starts
+    // among the headings repeats them).
+    const int lastHeading = std::min(grid.HeaderColumns, grid.Columns) - 1;
+    for (int row = 0; row < std::min(grid.HeaderRows, grid.Rows); ++row) {
+        AppendRow(text, grid, row, 0, lastHeading, s.Left, s.Right);
     }
     for (int row = s.Top; row <= s.Bottom; ++row) {
-        AppendRow(text, grid, row, 0, s.Left, s.Right);
+        AppendRow(text, grid, row, 0, lastHeading, s.Left, s.Right);
     }
     return text;
 }
@@ -63,9 +87,21 @@ std::string CopyAllText(const TextGridView& grid) {
         return text;
     }
     for (int row = 0; row < grid.Rows; ++row) {
-        AppendRow(text, grid, row, 0, 1, grid.Columns - 1);
+        AppendRow(text, grid, row, 0, 0, 1, grid.Columns - 1);
     }
     return text;
+}
+
+std::string CopyText(const TextGridView& grid, const CellSelection& selection, CopyKind kind) {
+    switch (kind) {
+    case CopyKind::Selection:
+        return CopySelectionText(grid, selection);
+    case CopyKind::SelectionWithHeader:
+        return CopySelectionWithHeaderText(grid, selection);
+    case CopyKind::All:
+        return CopyAllText(grid);
+    }
+    return {};
 }
 
 } // namespace hydrim

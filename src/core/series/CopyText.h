@@ -1,9 +1,12 @@
-// Clipboard texts of the time-series listing: "Kopíruj" (the selected
-// cells), "Kopíruj+" (the two header rows and the time column with the
-// selection) and "Kopíruj vše" (the whole listing). Cells of a row are
-// separated by TAB, every row (the last included) ends with CR.
+// Clipboard texts of the time-series listing and of a result table:
+// "Kopíruj" (the selected cells), "Kopíruj+" (the heading rows and columns
+// with the selection: the two header rows and the time column of a listing,
+// the column titles and the symbol and description of a table) and "Kopíruj
+// vše" (everything). Cells of a row are separated by TAB, every row (the
+// last included) ends with CR.
 #pragma once
 
+#include "core/results/ResultTable.h"
 #include "core/series/TimeSeries.h"
 
 #include <functional>
@@ -19,18 +22,32 @@ struct CellSelection {
     int Bottom = 0;
 };
 
-// Any grid of texts: its size and a function giving one cell.
+// The "&Edituj" copy commands, numbered as the main window passes them.
+enum class CopyKind { Selection = 0, SelectionWithHeader = 1, All = 2 };
+
+// Any grid of texts: its size, a function giving one cell, and how many of
+// its top rows and left columns are headings.
 struct TextGridView {
     int Rows = 0;
     int Columns = 0;
     std::function<std::string(int row, int column)> Cell;
+    int HeaderRows = 2;
+    int HeaderColumns = 1;
 };
 TextGridView ViewOf(const TimeSeriesListing& listing);
+// A result grid as its window shows it: the rows from FirstShownRow and the
+// visible columns (view row 0 is the first shown row, view column k the k-th
+// visible one), units with superscripts. Its heading row is that first row,
+// its heading columns reach up to the description (the symbol and the
+// description; grid 8's description alone).
+TextGridView ViewOf(const ResultGrid& grid);
 
 // Parts of the selection outside the grid are left out; an empty selection
 // gives an empty text.
 std::string CopySelectionText(const TextGridView& grid, const CellSelection& selection);
 std::string CopySelectionWithHeaderText(const TextGridView& grid, const CellSelection& selection);
 std::string CopyAllText(const TextGridView& grid);
+// The text of one copy command.
+std::string CopyText(const TextGridView& grid, const CellSelection& selection, CopyKind kind);
 
 } // namespace hydrim

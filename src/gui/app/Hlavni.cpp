@@ -149,7 +149,7 @@ void THlavni::buildMenus() {
 
     editMenu_ = bar->addMenu(QStringLiteral("&Edituj"));
     editMenu_->setObjectName(QStringLiteral("Edituj1"));
-    // The standard copy keys (Ctrl+Shift+C adds the time and header rows);
+    // The standard copy keys (Ctrl+Shift+C adds the heading rows and columns);
     // "Kopíruj vše" has no standard key and gets none.
     addItem(editMenu_, "Kopiruj1", QStringLiteral("Kopíruj"), &THlavni::Kopiruj1Click,
             QKeySequence(Qt::CTRL | Qt::Key_C));
@@ -412,13 +412,14 @@ void THlavni::Timer1Timer() {
     bool variantI = false;
     const bool isResult = results_->identify(active, kind, variantI);
 
-    // 1. The copy commands serve the time-series window only.
+    // 1. The copy commands serve the time-series and the result-table windows.
     const bool seriesActive = isResult && kind == ResultKind::TimeSeries;
-    editMenu_->setEnabled(seriesActive);
+    const bool copyable = seriesActive || (isResult && kind == ResultKind::Table);
+    editMenu_->setEnabled(copyable);
     // A disabled menu leaves its items' shortcuts alive: Ctrl+C must not
-    // reach the time series from another window.
+    // reach a result window from another window.
     for (QAction* copy : editMenu_->actions()) {
-        copy->setEnabled(seriesActive);
+        copy->setEnabled(copyable);
     }
     if (seriesActive)
         menuItem(QStringLiteral("N4Casoverady1"))->setChecked(true);

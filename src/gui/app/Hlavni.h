@@ -136,8 +136,9 @@ private:
     bool tableEditorsMayClose();
     void onProjektClosed();
     void activateChild(QMdiSubWindow* sub);
-    // Sizes and places a new result window where it leaves the input fields in view.
-    void placeResultWindow(QMdiSubWindow* sub, QSize wanted);
+    // Sizes and places a new result window where it leaves the input fields
+    // in view, at least needed large where the area allows (PlaceBeside).
+    void placeResultWindow(QMdiSubWindow* sub, QSize wanted, QSize needed = {});
     // The recent-files items under "&Soubor" (HlavniRecent.cpp).
     void buildRecentItems(QMenu* file);
     void showRecentFiles();
@@ -160,6 +161,8 @@ private:
     void toggleView(ResultKind kind, bool open);
     // Redraws the open Variant I chart and time series for the hydrograph chosen.
     void redrawHydrographs();
+    // Kopíruj, Kopíruj+, Kopíruj vše (0, 1, 2) on the active table or time series.
+    void copyFromResults(int copyKind);
 
     AppState& state_;
     QMdiArea* mdi_ = nullptr;

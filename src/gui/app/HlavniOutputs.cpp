@@ -103,12 +103,13 @@ void THlavni::computeProject() {
             : static_cast<QWidget*>(
                   new TTabulka1(std::move(grids.front()), ResultWarnings(state_), tableFont_));
     ChildWindow* sub = results_->add(ResultKind::Table, variantI, table);
-    placeResultWindow(sub, sub->sizeHint());
+    // Every column of the table in view, where the area is wide enough.
+    placeResultWindow(sub, sub->sizeHint(), QSize(sub->sizeHint().width(), 0));
     sub->show();
     mdi_->setActiveSubWindow(sub);
 }
 
-void THlavni::placeResultWindow(QMdiSubWindow* sub, QSize wanted) {
+void THlavni::placeResultWindow(QMdiSubWindow* sub, QSize wanted, QSize needed) {
     const QSize area = mdi_->viewport()->size();
     if (!projektWindow_ || !projektWindow_->isVisible() || projektWindow_->isMinimized() ||
         projektWindow_->isMaximized()) {
@@ -121,7 +122,7 @@ void THlavni::placeResultWindow(QMdiSubWindow* sub, QSize wanted) {
             ++cascade;
         }
     }
-    sub->setGeometry(PlaceBeside(projektWindow_->geometry(), wanted, area, cascade));
+    sub->setGeometry(PlaceBeside(projektWindow_->geometry(), wanted, area, cascade, needed));
 }
 
 void THlavni::Vypocitej1Click() {
@@ -285,25 +286,25 @@ void THlavni::SpeedButton9Click() {
     }
 }
 
-namespace {
-
-void CopySeries(ResultWindows& results, bool variantI, int copyKind) {
-    QWidget* series = results.window(ResultKind::TimeSeries, variantI);
-    if (series) {
-        CopyTimeSeries(series, copyKind);
+// The copy commands act on the active table or time-series window, else on
+// the time series of the results on screen.
+void THlavni::copyFromResults(int copyKind) {
+    if (QMdiSubWindow* active = mdi_->activeSubWindow()) {
+        if (CopyFromResultWindow(active->widget(), copyKind)) {
+            return;
+        }
     }
+    CopyFromResultWindow(results_->window(ResultKind::TimeSeries, state_.LastResultVariantI), copyKind);
 }
-
-} // namespace
 
 void THlavni::Kopiruj1Click() {
-    CopySeries(*results_, state_.LastResultVariantI, 0);
+    copyFromResults(0);
 }
 void THlavni::Kopiruj2Click() {
-    CopySeries(*results_, state_.LastResultVariantI, 1);
+    copyFromResults(1);
 }
 void THlavni::Kopirujvse1Click() {
-    CopySeries(*results_, state_.LastResultVariantI, 2);
+    copyFromResults(2);
 }
 
 void THlavni::Pismotabulky1Click() {

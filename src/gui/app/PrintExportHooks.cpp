@@ -85,12 +85,15 @@ bool WritePages(THlavni& main, const QString& path, const std::vector<render::Pr
 }
 
 // A window of several tabs asks whether to print them all (the default for
-// the Variant I windows) or the shown one; nothing when the user cancels.
-std::optional<bool> AskAllTabs(THlavni& main, int tabs, const QString& caption, const QString& shownTab) {
+// the Variant I windows) or the shown one, saying what comes next; nothing
+// when the user cancels.
+std::optional<bool> AskAllTabs(THlavni& main, int tabs, TabChoice choice) {
     if (tabs <= 1) {
         return false;
     }
-    return AskPrintAllTabs(&main, caption, shownTab, true);
+    choice.tabs = tabs;
+    choice.allTabsFirst = true;
+    return AskPrintAllTabs(&main, choice);
 }
 
 // The name of the shown tab of a table or chart window.
@@ -150,8 +153,8 @@ void AddPdfItem(THlavni& main, const QString& printItem, const QString& name, co
 } // namespace
 
 void PrintTableWindow(THlavni& main, QWidget* window) {
-    const std::optional<bool> allTabs =
-        AskAllTabs(main, TabCount(window), QStringLiteral("Tisk tabulky"), ShownTabOf(window));
+    const std::optional<bool> allTabs = AskAllTabs(
+        main, TabCount(window), {.caption = QStringLiteral("Tisk tabulky"), .shownTab = ShownTabOf(window)});
     if (!allTabs) {
         return;
     }
@@ -164,7 +167,8 @@ void PrintTableWindow(THlavni& main, QWidget* window) {
 
 void PrintChartWindow(THlavni& main, QWidget* window) {
     const std::optional<bool> allTabs =
-        AskAllTabs(main, ChartTabCount(window), QStringLiteral("Tisk grafu"), ShownTabOf(window));
+        AskAllTabs(main, ChartTabCount(window),
+                   {.caption = QStringLiteral("Tisk grafu"), .shownTab = ShownTabOf(window), .charts = true});
     if (!allTabs) {
         return;
     }
@@ -188,7 +192,8 @@ void ExportTableWindow(THlavni& main, QWidget* window) {
     if (!path.isEmpty()) {
         const ResultNotice* notice = NoticeOf(window);
         ExportTablesTo(&main, path, grids, main.state().LocaleDecimalSeparator,
-                       notice ? notice->shownWarnings() : ResultWarnings(main.state()));
+                       notice ? notice->shownWarnings() : ResultWarnings(main.state()),
+                       WorkbookTitle(ProjectCaption(main)));
     }
 }
 
@@ -206,7 +211,7 @@ void ExportTimeSeriesWindow(THlavni& main, QWidget* window, bool variantI) {
     const bool twoSlopes = HasTwoSlopes(state.CurrentProject.Texts);
     ExportTimeSeriesTo(
         &main, path, variantI ? VariantITimeSeriesSheets(state) : Variant23TimeSeriesSheets(state, twoSlopes),
-        warnings);
+        warnings, WorkbookTitle(ProjectCaption(main)));
 }
 
 QString AskPdfPath(THlavni& main, const QString& suffix) {
@@ -302,8 +307,10 @@ void AddPdfCommands(THlavni& main) {
                    QWidget* table =
                        window->resultWindows().window(ResultKind::Table, window->state().LastResultVariantI);
                    const std::optional<bool> allTabs =
-                       AskAllTabs(*window, TabCount(table), QStringLiteral("Uložit tabulku jako PDF"),
-                                  ShownTabOf(table));
+                       AskAllTabs(*window, TabCount(table),
+                                  {.caption = QStringLiteral("Uložit tabulku jako PDF"),
+                                   .shownTab = ShownTabOf(table),
+                                   .savePdf = true});
                    const QString path = allTabs ? AskPdfPath(*window, QStringLiteral("tabulka")) : QString();
                    if (!path.isEmpty()) {
                        SaveTablePdf(*window, path, *allTabs);
@@ -314,8 +321,11 @@ void AddPdfCommands(THlavni& main) {
                    QWidget* chart =
                        window->resultWindows().window(ResultKind::Chart, window->state().LastResultVariantI);
                    const std::optional<bool> allTabs =
-                       AskAllTabs(*window, ChartTabCount(chart), QStringLiteral("Uložit graf jako PDF"),
-                                  ShownTabOf(chart));
+                       AskAllTabs(*window, ChartTabCount(chart),
+                                  {.caption = QStringLiteral("Uložit graf jako PDF"),
+                                   .shownTab = ShownTabOf(chart),
+                                   .charts = true,
+                                   .savePdf = true});
                    const QString path = allTabs ? AskPdfPath(*window, QStringLiteral("graf")) : QString();
                    if (!path.isEmpty()) {
                        SaveChartPdf(*window, path, *allTabs);

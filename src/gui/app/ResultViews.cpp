@@ -1,5 +1,8 @@
 #include "gui/app/ResultViews.h"
 
+#include "gui/results/ResultGridView.h"
+#include "gui/results/Tabulka.h"
+#include "gui/results/TabulkaV1.h"
 #include "gui/views/TGraf1.h"
 #include "gui/views/TGrafV1_f.h"
 #include "gui/views/TVypisDat1.h"
@@ -23,10 +26,22 @@ QWidget* CreateTimeSeriesWindow(AppState& state, bool variantI) {
                     : static_cast<QWidget*>(new TVypisDat1(state));
 }
 
-void CopyTimeSeries(QWidget* window, int copyKind) {
+bool CopyFromResultWindow(QWidget* window, int copyKind) {
+    const auto kind = static_cast<CopyKind>(copyKind);
     if (auto* series = qobject_cast<TimeSeriesWindow*>(window)) {
-        series->copySelection(static_cast<CopyKind>(copyKind));
+        series->copySelection(kind);
+        return true;
     }
+    ResultGridView* grid = nullptr;
+    if (auto* variantI = qobject_cast<TTabulkaV1_f*>(window)) {
+        grid = variantI->currentGrid();
+    } else if (auto* variant23 = qobject_cast<TTabulka1*>(window)) {
+        grid = variant23->grid();
+    }
+    if (grid != nullptr) {
+        grid->copySelection(kind);
+    }
+    return grid != nullptr;
 }
 
 void RedrawHydrograph(QWidget* window) {

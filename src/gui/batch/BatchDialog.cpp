@@ -3,6 +3,7 @@
 #include "core/batch/BatchRunner.h"
 #include "core/project/TextCodec.h"
 #include "export/SummaryWorkbook.h"
+#include "gui/batch/SummaryModel.h"
 #include "gui/common/Messages.h"
 
 #include <QCoreApplication>
@@ -13,29 +14,20 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace hydrim::gui {
 namespace {
 
-// The shades of the summary workbook: failed rows red, warnings yellow.
-QColor RowShade(RowStatus status) {
-    switch (status) {
-    case RowStatus::Invalid:
-    case RowStatus::Partial:
-        return QColor(0xF8, 0xCB, 0xAD);
-    case RowStatus::Warning:
-        return QColor(0xFF, 0xF2, 0xCC);
-    case RowStatus::Ok:
-    case RowStatus::NoRunoff:
-        break;
-    }
-    return {};
-}
+// Rows measured when the columns are fitted to their texts.
+constexpr int MeasuredRows = 300;
+// The widest a message column opens [average characters].
+constexpr int MessageCharacters = 40;
 
 QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -82,7 +74,10 @@ void BatchDialog::buildLayout() {
     layout->addLayout(inputRow);
     connect(files, &QPushButton::clicked, this, &BatchDialog::chooseFiles);
     connect(folder, &QPushButton::clicked, this, &BatchDialog::chooseFolder);
-    connect(remove, &QPushButton::clicked, this, [this] { qDeleteAll(inputs_->selectedItems()); });
+    connect(remove, &QPushButton::clicked, this, [this] {
+        qDeleteAll(inputs_->selectedItems());
+        updateButtons();
+    });
 
     auto* runRow = new QHBoxLayout;
     startButton_ = Button(QStringLiteral("Spočítat"), "Spocitat", this);
@@ -96,17 +91,15 @@ void BatchDialog::buildLayout() {
     connect(startButton_, &QPushButton::clicked, this, &BatchDialog::start);
     connect(stopButton_, &QPushButton::clicked, this, &BatchDialog::stop);
 
-    const std::vector<std::string> headers = SummaryColumnHeaders();
-    grid_ = new QTableWidget(0, static_cast<int>(headers.size()), this);
+    model_ = new SummaryModel(this);
+    grid_ = new QTableView(this);
     grid_->setObjectName(QStringLiteral("Souhrn"));
-    for (size_t c = 0; c < headers.size(); ++c) {
-        grid_->setHorizontalHeaderItem(static_cast<int>(c),
-                                       new QTableWidgetItem(QString::fromStdString(headers[c])));
-    }
+    grid_->setModel(model_);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->verticalHeader()->setVisible(false);
     grid_->setWordWrap(false);
     grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    grid_->horizontalHeader()->setResizeContentsPrecision(MeasuredRows);
     layout->addWidget(grid_, 1);
 
     auto* bottom = new QHBoxLayout;
@@ -141,8 +134,12 @@ void BatchDialog::chooseFolder() {
     }
 }
 
+const std::vector<SummaryRow>& BatchDialog::rows() const {
+    return model_->rows();
+}
+
 void BatchDialog::start() {
-    if (running() || inputs_->count() == 0) {
+    if (running_ || inputs_->count() == 0) {
         return;
     }
     if (worker_.joinable()) {
@@ -152,37 +149,48 @@ void BatchDialog::start() {
     for (int i = 0; i < inputs_->count(); ++i) {
         paths.push_back(inputs_->item(i)->text().toStdString());
     }
-    rows_.clear();
-    grid_->setRowCount(0);
+    model_->clear();
     failed_ = 0;
     total_ = 0;
+    done_ = 0;
+    delivered_.clear();
+    takePosted_ = false;
     stop_ = false;
-    finished_ = false;
-    progress_->setValue(0);
+    running_ = true;
+    progress_->setRange(0, 0);
     status_->setText(QStringLiteral("Načítám vstupy…"));
     updateButtons();
-    worker_ = std::thread([this, paths] {
-        const auto inputs = std::make_shared<const BatchInputs>(CollectBatchInputs(paths));
-        const size_t total = inputs->Items.size();
-        QMetaObject::invokeMethod(
-            this,
-            [this, total, separator = inputs->Separator] {
-                total_ = total;
-                separator_ = separator;
-                progress_->setRange(0, static_cast<int>(total));
-            },
-            Qt::QueuedConnection);
-        const size_t done = RunInOrder<CatchmentOutcome>(
-            total, 0, [&](size_t i) { return ComputeCatchment(inputs->Items[i], par_); },
-            [this](size_t index, CatchmentOutcome&& outcome) {
-                QMetaObject::invokeMethod(
-                    this, [this, rows = SummaryRows(outcome), index] { deliver(rows, index + 1); },
-                    Qt::QueuedConnection);
-            },
-            stop_);
-        QMetaObject::invokeMethod(
-            this, [this, done] { endRun(done); }, Qt::QueuedConnection);
-    });
+    clock_.start();
+    worker_ = std::thread([this, paths] { run(paths); });
+}
+
+void BatchDialog::run(const std::vector<std::string>& paths) {
+    const auto inputs = std::make_shared<const BatchInputs>(CollectBatchInputs(paths));
+    const size_t total = inputs->Items.size();
+    QMetaObject::invokeMethod(
+        this,
+        [this, total, separator = inputs->Separator] {
+            total_ = total;
+            separator_ = separator;
+            model_->setDecimalComma(separator == ';');
+            progress_->setRange(0, static_cast<int>(std::max<size_t>(total, 1)));
+        },
+        Qt::QueuedConnection);
+    const size_t done = RunInOrder<CatchmentOutcome>(
+        total, 0, [&](size_t i) { return ComputeCatchment(inputs->Items[i], par_); },
+        [this](size_t index, CatchmentOutcome&& outcome) {
+            std::vector<SummaryRow> rows = SummaryRows(outcome);
+            const std::lock_guard lock(mutex_);
+            std::move(rows.begin(), rows.end(), std::back_inserter(delivered_));
+            done_ = index + 1;
+            if (!takePosted_) {
+                takePosted_ = true;
+                QMetaObject::invokeMethod(this, &BatchDialog::takeDelivered, Qt::QueuedConnection);
+            }
+        },
+        stop_);
+    QMetaObject::invokeMethod(
+        this, [this, done] { endRun(done); }, Qt::QueuedConnection);
 }
 
 void BatchDialog::stop() {
@@ -196,21 +204,40 @@ void BatchDialog::waitForFinished() {
     QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
-void BatchDialog::deliver(std::vector<SummaryRow> rows, size_t done) {
-    for (SummaryRow& row : rows) {
-        failed_ += row.failed() ? 1 : 0;
-        appendGridRow(row);
-        rows_.push_back(std::move(row));
+void BatchDialog::takeDelivered() {
+    std::vector<SummaryRow> rows;
+    size_t done = 0;
+    {
+        const std::lock_guard lock(mutex_);
+        rows.swap(delivered_);
+        done = done_;
+        takePosted_ = false;
     }
+    const bool first = model_->rowCount() == 0;
+    failed_ += static_cast<size_t>(
+        std::count_if(rows.begin(), rows.end(), [](const SummaryRow& row) { return row.failed(); }));
+    model_->append(std::move(rows));
+    if (first) {
+        fitColumns();
+    }
+    showProgress(done);
+}
+
+void BatchDialog::showProgress(size_t done) {
     progress_->setValue(static_cast<int>(done));
-    status_->setText(QStringLiteral("Spočítáno %1 z %2 povodí").arg(done).arg(total_));
+    const BatchPace pace = PaceOf(done, total_, static_cast<double>(clock_.nsecsElapsed()) / 1e9);
+    status_->setText(QStringLiteral("Spočítáno %1 z %2 povodí · %3 povodí/s · zbývá %4")
+                         .arg(done)
+                         .arg(total_)
+                         .arg(pace.Rate, 0, 'f', 0)
+                         .arg(QString::fromStdString(pace.TimeLeft)));
 }
 
 void BatchDialog::endRun(size_t done) {
-    finished_ = true;
+    takeDelivered();
+    running_ = false;
     if (done < total_) {
-        rows_.push_back(PartialRow(done, total_));
-        appendGridRow(rows_.back());
+        model_->append({PartialRow(done, total_)});
     }
     QString text = done < total_ ? QStringLiteral("Přerušeno: spočítáno %1 z %2 povodí").arg(done).arg(total_)
                                  : QStringLiteral("Spočítáno %1 povodí").arg(done);
@@ -218,52 +245,36 @@ void BatchDialog::endRun(size_t done) {
         text += QStringLiteral(", chybné vstupy: %1").arg(failed_);
     }
     status_->setText(text);
-    // Measuring every cell of a long summary would hold the window up.
-    if (grid_->rowCount() <= 2000) {
-        grid_->resizeColumnsToContents();
-        const int message = static_cast<int>(SummaryTextColumns) - 1;
-        grid_->setColumnWidth(message,
-                              std::min(grid_->columnWidth(message), 40 * fontMetrics().averageCharWidth()));
-    }
+    progress_->setValue(static_cast<int>(done));
+    fitColumns();
     updateButtons();
     emit runFinished();
 }
 
-void BatchDialog::appendGridRow(const SummaryRow& row) {
-    const int r = grid_->rowCount();
-    grid_->insertRow(r);
-    const std::vector<std::string> cells = SummaryCells(row, separator_ == ';');
-    const QColor shade = RowShade(row.Status);
-    for (size_t c = 0; c < cells.size(); ++c) {
-        auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
-        if (shade.isValid()) {
-            item->setBackground(shade);
-        }
-        if (c >= SummaryTextColumns) {
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        }
-        grid_->setItem(r, static_cast<int>(c), item);
-    }
+void BatchDialog::fitColumns() {
+    grid_->resizeColumnsToContents();
+    const int message = static_cast<int>(SummaryTextColumns) - 1;
+    grid_->setColumnWidth(
+        message, std::min(grid_->columnWidth(message), MessageCharacters * fontMetrics().averageCharWidth()));
 }
 
 void BatchDialog::updateButtons() {
-    const bool busy = running();
-    startButton_->setEnabled(!busy && inputs_->count() > 0);
-    stopButton_->setEnabled(busy);
-    saveButton_->setEnabled(!busy && !rows_.empty());
+    startButton_->setEnabled(!running_ && inputs_->count() > 0);
+    stopButton_->setEnabled(running_);
+    saveButton_->setEnabled(!running_ && !rows().empty());
 }
 
 QString BatchDialog::saveSummary(const QString& path) const {
     const std::string target = path.toStdString();
     if (path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
         SummaryWorkbook workbook(target);
-        for (const SummaryRow& row : rows_) {
+        for (const SummaryRow& row : rows()) {
             workbook.Add(row);
         }
         return QString::fromStdString(workbook.Finish().Message);
     }
     std::string text = SummaryCsvHeader(separator_);
-    for (const SummaryRow& row : rows_) {
+    for (const SummaryRow& row : rows()) {
         text += SummaryCsvLine(row, separator_);
     }
     return QString::fromStdString(WriteFileAtomically(target, text).Message);
@@ -287,7 +298,7 @@ void BatchDialog::chooseSaveFile() {
 }
 
 void BatchDialog::reject() {
-    if (running()) {
+    if (running_) {
         stop();
         waitForFinished();
     }

@@ -5,12 +5,20 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace hydrim::gui {
+
+namespace {
+
+constexpr int SelectionAlpha = 80;
+
+} // namespace
 
 ResultGridModel::ResultGridModel(ResultGrid grid, QObject* parent)
     : QAbstractTableModel(parent), grid_(std::move(grid)) {}
@@ -37,6 +45,12 @@ void ResultCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
                                const QModelIndex& index) const {
     const auto* model = static_cast<const ResultGridModel*>(index.model());
     painter_.paintCell(*painter, option.rect, model->grid(), index.row(), index.column());
+    if (option.state.testFlag(QStyle::State_Selected)) {
+        // The cell's own colours stay readable under the selection.
+        QColor highlight = option.palette.color(QPalette::Highlight);
+        highlight.setAlpha(SelectionAlpha);
+        painter->fillRect(option.rect, highlight);
+    }
 }
 
 ResultGridView::ResultGridView(ResultGrid grid, const QFont& font, QWidget* parent)
@@ -51,9 +65,10 @@ ResultGridView::ResultGridView(ResultGrid grid, const QFont& font, QWidget* pare
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setMinimumSectionSize(0);
-    setSelectionMode(QAbstractItemView::NoSelection);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::ClickFocus);
     setShowGrid(true);
     setGridStyle(Qt::SolidLine);
     setFrameShape(QFrame::NoFrame);
@@ -120,6 +135,51 @@ void ResultGridView::resizeEvent(QResizeEvent* event) {
 
 void ResultGridView::copyTable() {
     QApplication::clipboard()->setText(QString::fromStdString(CopyTableText(grid())));
+}
+
+std::optional<CellSelection> ResultGridView::selection() const {
+    const QItemSelection selected = selectionModel()->selection();
+    if (selected.isEmpty()) {
+        return std::nullopt;
+    }
+    int left = selected.first().left(), right = selected.first().right();
+    int top = selected.first().top(), bottom = selected.first().bottom();
+    for (const QItemSelectionRange& range : selected) {
+        left = std::min(left, range.left());
+        right = std::max(right, range.right());
+        top = std::min(top, range.top());
+        bottom = std::max(bottom, range.bottom());
+    }
+    // Grid columns to visible ones: hidden columns inside the rectangle drop out.
+    const std::vector<int> columns = VisibleColumnsOf(grid());
+    const auto first = std::lower_bound(columns.begin(), columns.end(), left);
+    const auto last = std::upper_bound(columns.begin(), columns.end(), right);
+    if (first >= last) {
+        return std::nullopt;
+    }
+    const int firstRow = grid().FirstShownRow();
+    return CellSelection{static_cast<int>(first - columns.begin()), std::max(top - firstRow, 0),
+                         static_cast<int>(last - columns.begin()) - 1, bottom - firstRow};
+}
+
+void ResultGridView::select(const CellSelection& gridCells) {
+    const QModelIndex topLeft = model_->index(gridCells.Top, gridCells.Left);
+    const QModelIndex bottomRight = model_->index(gridCells.Bottom, gridCells.Right);
+    if (!topLeft.isValid() || !bottomRight.isValid()) {
+        return;
+    }
+    setCurrentIndex(topLeft);
+    selectionModel()->select(QItemSelection(topLeft, bottomRight), QItemSelectionModel::ClearAndSelect);
+}
+
+std::string ResultGridView::copyText(CopyKind kind) const {
+    const TextGridView view = ViewOf(grid());
+    const std::optional<CellSelection> cells = selection();
+    return CopyText(view, cells.value_or(CellSelection{}), cells ? kind : CopyKind::All);
+}
+
+void ResultGridView::copySelection(CopyKind kind) const {
+    QApplication::clipboard()->setText(QString::fromStdString(copyText(kind)));
 }
 
 } // namespace hydrim::gui

@@ -1,15 +1,20 @@
 // A result grid on screen: a QTableView over a core result grid, every cell
-// drawn by the shared CellPainter, merged cells as the grid defines them, and
+// drawn by the shared CellPainter, merged cells as the grid defines them, a
+// rectangle of cells the user selects for the "&Edituj" copy commands, and
 // the context menu "Kopíruj tabulku". The grid stretches with its window:
 // the description column takes the room left.
 #pragma once
 
 #include "core/results/ResultTable.h"
+#include "core/series/CopyText.h"
 #include "render/CellPainter.h"
 
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
+
+#include <optional>
+#include <string>
 
 namespace hydrim::gui {
 
@@ -49,6 +54,14 @@ public:
     QSize naturalSize() const;
     QSize sizeHint() const override;
     QMenu* contextMenu() const { return menu_; }
+    // The selected rectangle in the terms of ViewOf(grid()) (shown rows,
+    // visible columns); nothing when no cell is selected.
+    std::optional<CellSelection> selection() const;
+    // Selects grid rows top..bottom, grid columns left..right.
+    void select(const CellSelection& gridCells);
+    // The text of an "&Edituj" copy command, as the time-series listing
+    // copies: the selected cells (or, with nothing selected, the whole grid).
+    std::string copyText(CopyKind kind) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -56,6 +69,8 @@ protected:
 public slots:
     // "Kopíruj tabulku": the value columns as TAB-separated lines on the clipboard.
     void copyTable();
+    // Puts copyText(kind) on the clipboard as plain text.
+    void copySelection(CopyKind kind) const;
 
 private:
     render::CellPainter painter_;

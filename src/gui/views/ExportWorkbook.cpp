@@ -113,20 +113,25 @@ QString AskWorkbookPath(QWidget* parent, const QString& proposed) {
                        QStringLiteral("Sešity (*.xlsx);;Všechny soubory (*)"), QStringLiteral("xlsx"));
 }
 
+QString WorkbookTitle(const QString& projectCaption) {
+    const QFileInfo project(projectCaption);
+    return project.isAbsolute() ? project.fileName() : projectCaption;
+}
+
 bool ExportTablesTo(QWidget* parent, const QString& path, const std::vector<ResultGrid>& grids,
-                    char separator, const Warnings& warnings) {
+                    char separator, const Warnings& warnings, const QString& title) {
     const std::string target = path.toStdString();
     const QString error = RunWithWaitWindow(parent, [&](const ExportProgress& progress) {
-        return WriteResultTableWorkbook(target, grids, separator, progress, warnings);
+        return WriteResultTableWorkbook(target, grids, separator, progress, warnings, title.toStdString());
     });
     return Finish(parent, path, error);
 }
 
 bool ExportTimeSeriesTo(QWidget* parent, const QString& path, const std::vector<TimeSeriesSheets>& sets,
-                        const Warnings& warnings) {
+                        const Warnings& warnings, const QString& title) {
     const std::string target = path.toStdString();
     const QString error = RunWithWaitWindow(parent, [&](const ExportProgress& progress) {
-        return WriteTimeSeriesWorkbook(target, sets, progress, warnings);
+        return WriteTimeSeriesWorkbook(target, sets, progress, warnings, title.toStdString());
     });
     return Finish(parent, path, error);
 }

@@ -51,13 +51,18 @@ void SetWorkbookOpener(WorkbookOpener opener);
 QString ProposedWorkbookPath(const QString& projectCaption, const std::string& projectDir,
                              const QString& suffix, const QString& fallbackName);
 
+// The project's name in the page headers of a workbook: the project file's
+// name, or the caption of an unnamed project.
+QString WorkbookTitle(const QString& projectCaption);
+
 // Writes the grids / the time series of state to path with the wait
-// window, the warnings on a sheet of their own, reports a failure in an
-// error box and opens the workbook. Returns true when the workbook was written.
+// window, the warnings on a sheet of their own and title in the page
+// headers, reports a failure in an error box and opens the workbook.
+// Returns true when the workbook was written.
 bool ExportTablesTo(QWidget* parent, const QString& path, const std::vector<ResultGrid>& grids,
-                    char separator, const Warnings& warnings = {});
+                    char separator, const Warnings& warnings = {}, const QString& title = {});
 bool ExportTimeSeriesTo(QWidget* parent, const QString& path, const std::vector<TimeSeriesSheets>& sets,
-                        const Warnings& warnings = {});
+                        const Warnings& warnings = {}, const QString& title = {});
 
 // Asks for the file in a save dialog (an empty text when cancelled).
 QString AskWorkbookPath(QWidget* parent, const QString& proposed);

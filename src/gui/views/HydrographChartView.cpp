@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
@@ -23,6 +24,7 @@
 #include <QValueAxis>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -77,19 +79,23 @@ void HydrographChartView::setContent(const render::HydrographChartContent& conte
     decorations_->attach(built, &content_);
     setChart(built);
     delete old;
-    decorations_->place();
+    decorations_->layOutNow();
 }
 
 QString HydrographChartView::titleText() const {
     return content_.title;
 }
 
+QString HydrographChartView::shownTitle() const {
+    return decorations_->shownTitle();
+}
+
 QRect HydrographChartView::titleRect() const {
     if (decorations_->title() == nullptr) {
         return {};
     }
-    QRect box = mapFromScene(decorations_->title()->sceneBoundingRect()).boundingRect();
-    // A title never set shows nothing; its place can still be clicked.
+    // The lines shown; a title never set shows nothing, and its place can still be clicked.
+    QRect box = mapFromScene(decorations_->titleBox()).boundingRect();
     const int minimumWidth = 200;
     if (box.width() < minimumWidth) {
         box.setLeft(box.center().x() - minimumWidth / 2);
@@ -139,11 +145,11 @@ void HydrographChartView::resetView() {
 }
 
 void HydrographChartView::showWholeHydrograph() {
-    if (auto* axis = qobject_cast<QValueAxis*>(timeAxis())) {
-        const int last = content_.minutes.empty() ? 1 : std::max(content_.minutes.back(), 1);
-        axis->setRange(static_cast<qreal>(render::ChartTimeOfMinute(0)),
-                       static_cast<qreal>(render::ChartTimeOfMinute(last)));
-    }
+    // A chart drawn anew: every axis at its full range, the time axis over
+    // the whole hydrograph.
+    content_.shownFrom = 0;
+    content_.shownTo = content_.minutes.empty() ? 1 : std::max(content_.minutes.back(), 1);
+    setContent(content_);
 }
 
 void HydrographChartView::zoomTime(qreal factor, qreal x) {
@@ -169,15 +175,17 @@ QLineEdit* HydrographChartView::titleEditor() const {
 }
 
 void HydrographChartView::beginTitleEdit() {
-    // The box covers the title; an empty title still gets a usable width.
+    // The box covers the title, wide enough for a title of the most
+    // characters allowed where the view has room for it.
     QRect box = titleRect();
-    const int minimumWidth = 200;
-    if (box.width() < minimumWidth) {
-        box.setLeft(box.center().x() - minimumWidth / 2);
-        box.setWidth(minimumWidth);
-    }
     const QFont font = decorations_->title()->font();
-    const int height = QFontMetrics(font).height() + 6;
+    const QFontMetrics metrics(font);
+    const int margin = 10;
+    const int wanted = std::max(box.width(), metrics.averageCharWidth() * ChartTitleMaxLength);
+    const int width = std::min(wanted, std::max(box.width(), viewport()->width() - 2 * margin));
+    const int height = metrics.height() + 6;
+    box.setLeft(std::clamp(box.center().x() - width / 2, 0, std::max(0, viewport()->width() - width)));
+    box.setWidth(width);
     box.setTop(box.center().y() - height / 2);
     box.setHeight(height);
     editor_->setFont(font);
@@ -290,7 +298,7 @@ void HydrographChartView::keyPressEvent(QKeyEvent* event) {
 
 void HydrographChartView::resizeEvent(QResizeEvent* event) {
     QChartView::resizeEvent(event);
-    decorations_->place();
+    decorations_->layOutNow();
     if (editor_->isVisible()) {
         cancelTitleEdit();
     }

@@ -41,6 +41,8 @@ public:
     render::HydrographChartContent contentAsShown() const;
 
     QString titleText() const;
+    // The title as the chart shows it: its lines joined by "\n", cut short with "…".
+    QString shownTitle() const;
     // The title's rectangle in view (viewport) coordinates.
     QRect titleRect() const;
     QString footerText() const;
@@ -50,8 +52,9 @@ public:
     // The minutes from and to which the time axis reaches now.
     QPair<int, int> shownMinutes() const;
 
-    // The first view again; the whole hydrograph; a zoom of the time axis by
-    // factor (> 1 zooms in) keeping the time at view x in its place.
+    // The first view again; the whole hydrograph (both at the full discharge
+    // and rain ranges); a zoom of the time axis by factor (> 1 zooms in)
+    // keeping the time at view x in its place.
     void resetView();
     void showWholeHydrograph();
     void zoomTime(qreal factor, qreal x);

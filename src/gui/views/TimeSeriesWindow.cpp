@@ -67,11 +67,11 @@ TimeSeriesWindow::TimeSeriesWindow(AppState& state, QWidget* parent) : QWidget(p
     resize(520, 560);
 }
 
-void TimeSeriesWindow::setListing(TimeSeriesListing listing, int returnPeriod) {
+void TimeSeriesWindow::setListing(TimeSeriesListing listing, int returnPeriod, int captionReturnPeriod) {
     notice_->setWarnings(WarningsOfReturnPeriod(state_.Warnings, returnPeriod));
     const QModelIndex current = table_->currentIndex();
     const bool designRain = listing.ColumnCount() > 1 && listing.ColumnRole(1) == SeriesColumn::Rain;
-    caption_->setText(QString::fromStdString(HydrographCaption(designRain)));
+    caption_->setText(QString::fromStdString(HydrographCaption(designRain, captionReturnPeriod)));
     model_->setListing(std::move(listing));
     fitColumns();
     const int row = std::clamp(current.isValid() ? current.row() : 0, 0, std::max(0, model_->rowCount() - 1));
@@ -151,19 +151,7 @@ void TimeSeriesWindow::select(const CellSelection& cells) {
 
 std::string TimeSeriesWindow::copyText(CopyKind kind) const {
     const TimeSeriesListing* listing = model_->listing();
-    if (listing == nullptr) {
-        return {};
-    }
-    const TextGridView grid = ViewOf(*listing);
-    switch (kind) {
-    case CopyKind::Selection:
-        return CopySelectionText(grid, selection());
-    case CopyKind::SelectionWithHeader:
-        return CopySelectionWithHeaderText(grid, selection());
-    case CopyKind::All:
-        return CopyAllText(grid);
-    }
-    return {};
+    return listing == nullptr ? std::string() : CopyText(ViewOf(*listing), selection(), kind);
 }
 
 void TimeSeriesWindow::copySelection(CopyKind kind) const {

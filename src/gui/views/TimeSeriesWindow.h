@@ -22,9 +22,6 @@ namespace hydrim::gui {
 class TimeSeriesModel;
 class ResultNotice;
 
-// The "&Edituj" copy commands, numbered as the main window passes them.
-enum class CopyKind { Selection = 0, SelectionWithHeader = 1, All = 2 };
-
 class TimeSeriesWindow : public QWidget {
     Q_OBJECT
 public:
@@ -49,8 +46,9 @@ public:
 
 protected:
     TimeSeriesWindow(AppState& state, QWidget* parent);
-    // Lists the hydrograph of return period N [years] (0: Variant II / III).
-    void setListing(TimeSeriesListing listing, int returnPeriod);
+    // Lists the hydrograph of return period N [years] (0: Variant II / III);
+    // the caption names captionReturnPeriod when it is above 0 (Variant II).
+    void setListing(TimeSeriesListing listing, int returnPeriod, int captionReturnPeriod = 0);
     QVBoxLayout* layout() const { return layout_; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,11 +1,14 @@
 #include "gui/views/TitleEditor.h"
 
+#include "core/series/ChartTexts.h"
+
 #include <QKeyEvent>
 
 namespace hydrim::gui {
 
 TitleEditor::TitleEditor(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignCenter);
+    setMaxLength(ChartTitleMaxLength);
     hide();
 }
 

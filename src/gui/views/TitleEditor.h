@@ -1,5 +1,6 @@
-// The edit box placed over a chart title: Enter confirms, Esc and leaving
-// the box cancel.
+// The edit box placed over a chart title: it takes at most
+// ChartTitleMaxLength characters; Enter confirms, Esc and leaving the box
+// cancel.
 #pragma once
 
 #include <QLineEdit>
