@@ -363,7 +363,7 @@ TEST(WorkbookExport, EverySheetPrintsAsAPageOfItsDocument) {
     const PrintedSheet notes = Printed(tables, "xl/worksheets/sheet9.xml");
     EXPECT_TRUE(notes.Has("orientation=\"landscape\""));
     EXPECT_TRUE(notes.Has("fitToHeight=\"0\""));
-    EXPECT_TRUE(notes.Has("<row r=\"2\" spans=\"1:3\" ht=\"30\" customHeight=\"1\">"));
+    EXPECT_TRUE(notes.Has("<row r=\"2\" spans=\"1:4\" ht=\"30\" customHeight=\"1\">"));
     EXPECT_TRUE(notes.Has(header));
 
     // A listing: one page wide in portrait, its two heading rows on every page.
