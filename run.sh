@@ -8,8 +8,12 @@ cmake --build build
 # The program works below its working directory (DATA, PROJEKTY); use a
 # directory of its own so the source tree stays clean.
 workdir="${HYDRIM_WORKDIR:-$HOME/Hydrim}"
-mkdir -p "$workdir"
-if [ ! -e "$workdir/DATA" ]; then cp -r DATA "$workdir/DATA"; fi
+mkdir -p "$workdir/DATA"
+# Only the shipped tables, and only those the user has not got: what a run
+# leaves in the source tree's DATA (ADRES.CFG, POSLEDNI.CFG, backups) stays there.
+for table in DATA/*.tab; do
+    if [ ! -e "$workdir/$table" ]; then cp "$table" "$workdir/$table"; fi
+done
 cd "$workdir"
 if [ -x "$OLDPWD/build/src/gui/hydrim" ]; then
     exec "$OLDPWD/build/src/gui/hydrim" "$@"

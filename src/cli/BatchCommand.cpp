@@ -85,8 +85,8 @@ int RunBatch(const RunOptions& options) {
         return ExitInvalidInput;
     }
     if (stopped) {
-        PrintError("stopped: the summary holds " + std::to_string(done) + " of " + std::to_string(total) +
-                   " catchments");
+        PrintError("přerušeno: souhrn obsahuje " + std::to_string(done) + " z " + std::to_string(total) +
+                   " povodí");
         return ExitInterrupted;
     }
     return failed > 0 ? ExitSomeFailed : ExitOk;
@@ -106,7 +106,7 @@ int RunBatchCommand(const std::vector<std::string>& args) {
         return PrintTableTemplate();
     }
     if (parsed.positional.empty()) {
-        return UsageError(Command, "no input given");
+        return UsageError(Command, "chybí vstup");
     }
     if (parsed.has("--to-table")) {
         return ProjectsToTable(parsed.positional, output, force);
@@ -118,22 +118,23 @@ int RunBatchCommand(const std::vector<std::string>& args) {
     options.inputs = parsed.positional;
     options.output = output;
     if (output.empty()) {
-        return UsageError(Command, "no output file given (-o SUMMARY.csv|.xlsx|.json)");
+        return UsageError(Command, "chybí výstupní soubor (-o SOUHRN.csv|.xlsx|.json)");
     }
     if (!FormatOf(parsed, output, options.format)) {
-        return UsageError(Command, "unknown format \"" + parsed.value("--format") + "\" (csv, xlsx or json)");
+        return UsageError(Command,
+                          "neznámý formát \"" + parsed.value("--format") + "\" (csv, xlsx nebo json)");
     }
     if (!JobsOf(parsed, options.jobs)) {
-        return UsageError(Command, "--jobs takes a number of jobs (0 for all cores)");
+        return UsageError(Command, "--jobs očekává počet souběžných výpočtů (0 = všechna jádra)");
     }
     std::error_code error;
     for (const std::string& input : options.inputs) {
         if (std::filesystem::equivalent(input, output, error)) {
-            return UsageError(Command, "the output \"" + output + "\" is an input");
+            return UsageError(Command, "výstup \"" + output + "\" je zároveň vstupem");
         }
     }
     if (std::filesystem::exists(output, error) && !force) {
-        return UsageError(Command, "\"" + output + "\" exists (use --force to replace it)");
+        return UsageError(Command, "soubor \"" + output + "\" už existuje (přepíše jej --force)");
     }
     options.dataDir = DataDirectoryOption(parsed);
     options.quiet = parsed.has("--quiet");
@@ -142,12 +143,12 @@ int RunBatchCommand(const std::vector<std::string>& args) {
 
 const CommandRegistration registration(
     Command,
-    {"batch INPUT... -o OUT [--jobs N] [--data DIR] [--format csv|xlsx|json] [--force] [--quiet]",
-     "Computes every catchment of the inputs (project files, folders of them, catchment tables .csv) and "
-     "writes the summary, one row per catchment and return period, in input order. Exit status 3 when "
-     "some inputs could not be computed, 130 when stopped by Ctrl+C (the summary then says it is partial). "
-     "Also: batch --template (an empty catchment table with examples), batch --to-table PROJECT.snp... "
-     "[-o TABLE.csv], batch --to-projects DIR TABLE.csv... (one project file per row).",
+    {"batch VSTUP... -o VÝSTUP [--jobs N] [--data ADRESÁŘ] [--format csv|xlsx|json] [--force] [--quiet]",
+     "Spočítá každé povodí vstupů (soubory projektů, adresáře s nimi, tabulky povodí .csv) a zapíše "
+     "souhrn, jeden řádek na povodí a dobu opakování, v pořadí vstupů. Návratový kód 3, když některé "
+     "vstupy nešlo spočítat, 130 po přerušení klávesami Ctrl+C (souhrn pak uvádí, že je neúplný). "
+     "Dále: batch --template (prázdná tabulka povodí s příklady), batch --to-table PROJEKT.snp... "
+     "[-o TABULKA.csv], batch --to-projects ADRESÁŘ TABULKA.csv... (jeden soubor projektu na řádek).",
      RunBatchCommand});
 
 } // namespace

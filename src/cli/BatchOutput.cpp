@@ -2,6 +2,7 @@
 
 #include "cli/CliCommon.h"
 #include "cli/ComputationJson.h"
+#include "core/project/SystemErrorText.h"
 #include "export/SummaryWorkbook.h"
 
 #include <cerrno>
@@ -29,7 +30,7 @@ public:
             std::filesystem::remove(temporary_, ignored);
         }
     }
-    std::string problem() const { return out_ ? std::string() : message(std::strerror(errno)); }
+    std::string problem() const { return out_ ? std::string() : message(SystemErrorText(errno)); }
     std::ofstream& out() { return out_; }
     std::string commit() {
         out_.close();
@@ -37,7 +38,7 @@ public:
             return message("zápis selhal");
         }
         if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-            return message(std::strerror(errno));
+            return message(SystemErrorText(errno));
         }
         committed_ = true;
         return {};

@@ -44,7 +44,7 @@ int PrintTableTemplate() {
 
 int ProjectsToTable(const std::vector<std::string>& inputs, const std::string& output, bool force) {
     if (!output.empty() && fs::exists(output) && !force) {
-        return UsageError("batch", "\"" + output + "\" exists (use --force to replace it)");
+        return UsageError("batch", "soubor \"" + output + "\" už existuje (přepíše jej --force)");
     }
     std::string text = TableHeaderLine(';');
     int failed = 0;
@@ -76,7 +76,7 @@ int ProjectsToTable(const std::vector<std::string>& inputs, const std::string& o
 int TablesToProjects(const std::vector<std::string>& tables, const std::string& folder, bool force) {
     std::error_code error;
     if (!fs::is_directory(folder, error)) {
-        return UsageError("batch", "\"" + folder + "\" is no folder");
+        return UsageError("batch", "\"" + folder + "\" není adresář");
     }
     int failed = 0;
     std::set<std::string> written;

@@ -47,12 +47,12 @@ std::string ParseArguments(const std::vector<std::string>& args, const std::vect
             } else if (i + 1 < args.size()) {
                 parsed.values[name] = args[++i];
             } else {
-                return "option " + name + " needs a value";
+                return "volba " + name + " potřebuje hodnotu";
             }
         } else if (contains(flagOptions, name) && equals == std::string::npos) {
             parsed.flags.insert(name);
         } else {
-            return "unknown option " + arg;
+            return "neznámá volba " + arg;
         }
     }
     return {};
@@ -69,10 +69,17 @@ int UsageError(const std::string& command, const std::string& problem) {
     const auto found = CommandTable().find(command);
     std::string message = command + ": " + problem;
     if (found != CommandTable().end()) {
-        message += " (usage: hydrim-cli " + found->second.usage + ")";
+        message += " (použití: hydrim-cli " + found->second.usage + ")";
     }
     PrintError(message);
     return ExitUsage;
+}
+
+std::string OneProjectFileProblem(const std::vector<std::string>& positional) {
+    if (positional.empty()) {
+        return "chybí soubor projektu";
+    }
+    return positional.size() > 1 ? "zadán více než jeden soubor projektu" : std::string();
 }
 
 namespace {

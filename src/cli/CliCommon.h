@@ -34,6 +34,10 @@ void PrintError(const std::string& message);
 // Prints a usage problem with the command's usage line; returns ExitUsage.
 int UsageError(const std::string& command, const std::string& problem);
 
+// The usage problem of a command that takes one project file ("" when the
+// arguments name exactly one).
+std::string OneProjectFileProblem(const std::vector<std::string>& positional);
+
 // The data directory: the --data option, else "DATA" below the working
 // directory when there is one, else the installed data.
 std::string DataDirectoryOption(const Arguments& parsed);

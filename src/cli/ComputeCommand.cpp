@@ -100,9 +100,8 @@ int RunCompute(const std::vector<std::string>& args) {
     if (std::string problem = ParseArguments(args, {"--data"}, {"--json"}, parsed); !problem.empty()) {
         return UsageError("compute", problem);
     }
-    if (parsed.positional.size() != 1) {
-        return UsageError("compute", parsed.positional.empty() ? "no project file given"
-                                                               : "more than one project file given");
+    if (std::string problem = OneProjectFileProblem(parsed.positional); !problem.empty()) {
+        return UsageError("compute", problem);
     }
     const std::string& projectFile = parsed.positional.front();
     const Computation computation = LoadAndCompute(projectFile, DataDirectoryOption(parsed));
@@ -123,9 +122,9 @@ int RunCompute(const std::vector<std::string>& args) {
 
 const CommandRegistration registration(
     "compute",
-    {"compute PROJECT.snp [--data DIR] [--json]",
-     "Computes the project's variant and prints the catchment's peak discharge, volume and design "
-     "rain per return period, or with --json every derived quantity and result as one JSON object.",
+    {"compute PROJEKT.snp [--data ADRESÁŘ] [--json]",
+     "Spočítá variantu projektu a vypíše kulminační průtok, objem a návrhový déšť povodí pro každou "
+     "dobu opakování, s --json všechny odvozené veličiny a výsledky jako jeden objekt JSON.",
      RunCompute});
 
 } // namespace

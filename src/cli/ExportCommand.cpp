@@ -17,13 +17,13 @@ namespace {
 int RunExport(const std::vector<std::string>& args) {
     FileCommandLine line;
     if (const int status =
-            ParseFileCommandLine("export", args, {"--timeseries", "--daily"}, "OUT.xlsx", line);
+            ParseFileCommandLine("export", args, {"--timeseries", "--daily"}, "VÝSTUP.xlsx", line);
         status != ExitOk) {
         return status;
     }
     const Arguments& parsed = line.parsed;
     if (parsed.has("--daily") && !parsed.has("--timeseries")) {
-        return UsageError("export", "--daily applies to --timeseries only");
+        return UsageError("export", "--daily platí jen spolu s --timeseries");
     }
     const std::string& projectFile = line.projectFile;
     const std::string& output = line.output;
@@ -59,11 +59,11 @@ int RunExport(const std::vector<std::string>& args) {
 
 const CommandRegistration registration(
     "export",
-    {"export PROJECT.snp -o OUT.xlsx [--timeseries [--daily]] [--data DIR]",
-     "Computes the project and writes its result tables as a workbook, or with --timeseries the "
-     "hydrograph time series with a chart sheet per return period (--daily: the hydrograph of the "
-     "whole 1-day rainfall instead of the design rain, Variant I). The warnings of the computation, if "
-     "any, go on a last sheet \"Upozornění\".",
+    {"export PROJEKT.snp -o VÝSTUP.xlsx [--timeseries [--daily]] [--data ADRESÁŘ]",
+     "Spočítá projekt a zapíše jeho výsledné tabulky do sešitu, s --timeseries časové řady hydrogramu "
+     "s listem grafu pro každou dobu opakování (--daily: hydrogram vyvolaný celým 1denním srážkovým "
+     "úhrnem místo výpočtového deště, varianta I). Upozornění výpočtu, jsou-li nějaká, jsou na "
+     "posledním listu \"Upozornění\".",
      RunExport});
 
 } // namespace

@@ -11,15 +11,13 @@ int ParseFileCommandLine(const std::string& command, const std::vector<std::stri
         !problem.empty()) {
         return UsageError(command, problem);
     }
-    const std::vector<std::string>& positional = line.parsed.positional;
-    if (positional.size() != 1) {
-        return UsageError(command,
-                          positional.empty() ? "no project file given" : "more than one project file given");
+    if (std::string problem = OneProjectFileProblem(line.parsed.positional); !problem.empty()) {
+        return UsageError(command, problem);
     }
-    line.projectFile = positional.front();
+    line.projectFile = line.parsed.positional.front();
     line.output = line.parsed.value("-o", line.parsed.value("--output"));
     if (line.output.empty()) {
-        return UsageError(command, "no output file given (-o " + outputExample + ")");
+        return UsageError(command, "chybí výstupní soubor (-o " + outputExample + ")");
     }
     return ExitOk;
 }

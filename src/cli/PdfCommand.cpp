@@ -5,6 +5,7 @@
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "cli/FileCommandLine.h"
+#include "core/project/SystemErrorText.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -38,7 +39,7 @@ int RunPdfWriter(std::vector<std::string> args) {
     argv.push_back(nullptr);
     pid_t child = 0;
     if (posix_spawn(&child, writer.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
-        PrintError("pdf: " + writer + " cannot be started");
+        PrintError("pdf: program \"" + writer + "\" nelze spustit: " + SystemErrorText(errno));
         return ExitInvalidInput;
     }
     int status = 0;
@@ -53,13 +54,13 @@ int RunPdfWriter(std::vector<std::string> args) {
 // The pdf command, or with report set the report command.
 int RunWriterCommand(const std::string& command, const std::vector<std::string>& args, bool report) {
     FileCommandLine line;
-    if (const int status = ParseFileCommandLine(command, args, {}, "OUT.pdf", line); status != ExitOk) {
+    if (const int status = ParseFileCommandLine(command, args, {}, "VÝSTUP.pdf", line); status != ExitOk) {
         return status;
     }
     const std::string writer = PdfWriterPath();
     if (writer.empty()) {
-        PrintError(command +
-                   ": this installation has no PDF writer (hydrim-pdf, built with Qt, beside hydrim-cli)");
+        PrintError(command + ": tato instalace nemá program pro zápis PDF (hydrim-pdf, sestavený s Qt, "
+                             "uložený vedle hydrim-cli)");
         return ExitInvalidInput;
     }
     std::vector<std::string> writerArgs{writer};
@@ -82,17 +83,16 @@ int RunReport(const std::vector<std::string>& args) {
 
 const CommandRegistration
     registration("pdf",
-                 {"pdf PROJECT.snp -o OUT.pdf [--data DIR]",
-                  "Computes the project and writes its result tables and hydrograph charts as a PDF file, "
-                  "one page each, as they are printed, with the warnings of the computation below them.",
+                 {"pdf PROJEKT.snp -o VÝSTUP.pdf [--data ADRESÁŘ]",
+                  "Spočítá projekt a zapíše jeho výsledné tabulky a grafy hydrogramů do souboru PDF, každou "
+                  "na jednu stránku, jak se tisknou, s upozorněními výpočtu pod nimi.",
                   RunPdf});
 
-const CommandRegistration
-    reportRegistration("report",
-                       {"report PROJECT.snp -o OUT.pdf [--data DIR]",
-                        "Computes the project and writes its design report as a PDF file: identification, "
-                        "inputs, result tables, hydrograph charts, warnings and the method.",
-                        RunReport});
+const CommandRegistration reportRegistration(
+    "report", {"report PROJEKT.snp -o VÝSTUP.pdf [--data ADRESÁŘ]",
+               "Spočítá projekt a zapíše jeho protokol výpočtu do souboru PDF: identifikaci, vstupní "
+               "údaje, výsledné tabulky, grafy hydrogramů, upozornění a metodu.",
+               RunReport});
 
 } // namespace
 } // namespace hydrim::cli

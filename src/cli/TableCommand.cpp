@@ -33,9 +33,8 @@ int RunTable(const std::vector<std::string>& args) {
         !problem.empty()) {
         return UsageError("table", problem);
     }
-    if (parsed.positional.size() != 1) {
-        return UsageError("table", parsed.positional.empty() ? "no project file given"
-                                                             : "more than one project file given");
+    if (std::string problem = OneProjectFileProblem(parsed.positional); !problem.empty()) {
+        return UsageError("table", problem);
     }
     const std::string dataDir = DataDirectoryOption(parsed);
     const std::string& projectFile = parsed.positional.front();
@@ -50,8 +49,7 @@ int RunTable(const std::vector<std::string>& args) {
     }
     const int sheet = SheetOption(parsed, static_cast<int>(grids.size()));
     if (sheet < 0) {
-        return UsageError("table",
-                          "--sheet must be a sheet number from 1 to " + std::to_string(grids.size()));
+        return UsageError("table", "--sheet musí být číslo listu od 1 do " + std::to_string(grids.size()));
     }
     bool first = true;
     for (size_t k = 0; k < grids.size(); ++k) {
@@ -71,12 +69,11 @@ int RunTable(const std::vector<std::string>& args) {
     return ExitOk;
 }
 
-const CommandRegistration
-    registration("table",
-                 {"table PROJECT.snp [--sheet K] [--csv] [--data DIR]",
-                  "Computes the project and prints its result table(s) as the result window shows them: the "
-                  "eight Variant I sheets (or sheet K), or the Variant II/III table; --csv gives CSV.",
-                  RunTable});
+const CommandRegistration registration(
+    "table", {"table PROJEKT.snp [--sheet K] [--csv] [--data ADRESÁŘ]",
+              "Spočítá projekt a vypíše jeho výslednou tabulku tak, jak ji ukazuje okno výsledků: osm listů "
+              "varianty I (nebo jen list K), nebo tabulku varianty II či III; --csv ji vypíše jako CSV.",
+              RunTable});
 
 } // namespace
 } // namespace hydrim::cli

@@ -6,6 +6,7 @@
 
 #include "core/Engine.h"
 #include "core/results/WarningLists.h"
+#include "core/series/ChartTexts.h"
 
 #include <iostream>
 
@@ -28,7 +29,24 @@ std::string TrimmedCsvField(const std::string& text) {
                                       : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-void PrintListing(const TimeSeriesListing& listing, bool csv) {
+// The first cell of the listing names what it lists: the hydrograph and
+// its return period N ("Hydrogram TPV vyvolaný výpočtovým deštěm, N = 5 let"),
+// or the given intensity of Variant III, which has no N.
+std::string ListingTitle(const AppState& state, int index) {
+    const ProjectTexts& texts = state.CurrentProject.Texts;
+    const std::string hydrograph =
+        HydrographCaption(!state.LastResultVariantI || state.HydrographFromDesignRain);
+    if (state.LastResultVariantI) {
+        return hydrograph + ", " + ReturnPeriodCaption(ReturnPeriods[static_cast<size_t>(index)]);
+    }
+    const int item = texts.ReturnPeriodItem;
+    if (texts.Variant == 1 && item >= 0 && item < static_cast<int>(ReturnPeriodItems.size())) {
+        return hydrograph + ", " + ReturnPeriodCaption(ReturnPeriodItems[static_cast<size_t>(item)]);
+    }
+    return hydrograph + " zadané intenzity (varianta III)";
+}
+
+void PrintListing(const TimeSeriesListing& listing, const std::string& title, bool csv) {
     std::string line;
     for (int row = 0; row < listing.RowCount(); ++row) {
         line.clear();
@@ -36,7 +54,7 @@ void PrintListing(const TimeSeriesListing& listing, bool csv) {
             if (column > 0) {
                 line += csv ? ';' : '\t';
             }
-            const std::string cell = listing.Cell(row, column);
+            const std::string cell = row == 0 && column == 0 ? title : listing.Cell(row, column);
             line += csv ? TrimmedCsvField(cell) : cell;
         }
         line += csv ? "\r\n" : "\n";
@@ -50,13 +68,12 @@ int RunTimeseries(const std::vector<std::string>& args) {
         !problem.empty()) {
         return UsageError("timeseries", problem);
     }
-    if (parsed.positional.size() != 1) {
-        return UsageError("timeseries", parsed.positional.empty() ? "no project file given"
-                                                                  : "more than one project file given");
+    if (std::string problem = OneProjectFileProblem(parsed.positional); !problem.empty()) {
+        return UsageError("timeseries", problem);
     }
     const int index = ReturnPeriodIndex(parsed.value("--n", "5"));
     if (index == 0) {
-        return UsageError("timeseries", "--n must be one of 5, 10, 20, 50, 100");
+        return UsageError("timeseries", "--n musí být jedna z dob opakování 5, 10, 20, 50, 100");
     }
     const std::string& projectFile = parsed.positional.front();
     const Computation computation = LoadAndCompute(projectFile, DataDirectoryOption(parsed));
@@ -65,23 +82,24 @@ int RunTimeseries(const std::vector<std::string>& args) {
     }
     AppState& state = *computation.State;
     if (!state.LastResultVariantI && (parsed.has("--daily") || !parsed.value("--n").empty())) {
-        return UsageError("timeseries", "--n and --daily apply to Variant I projects only");
+        return UsageError("timeseries", "--n a --daily platí jen pro projekty varianty I");
     }
     state.HydrographFromDesignRain = !parsed.has("--daily");
     PrintListing(TimeSeriesListing(HydrographSeries(state, index), state.LocaleDecimalSeparator),
-                 parsed.has("--csv"));
+                 ListingTitle(state, index), parsed.has("--csv"));
     // The warnings of the listed hydrograph go to stderr: the listing stays data.
     const int returnPeriod = state.LastResultVariantI ? ReturnPeriods[static_cast<size_t>(index)] : 0;
     PrintWarnings(WarningsOfReturnPeriod(ResultWarnings(state), returnPeriod), std::cerr);
     return ExitOk;
 }
 
-const CommandRegistration
-    registration("timeseries",
-                 {"timeseries PROJECT.snp [--n 5|10|20|50|100] [--daily] [--csv] [--data DIR]",
-                  "Computes the project and prints its hydrograph minute by minute as the time-series "
-                  "window lists it (Variant I: return period N, --daily for the 1-day rainfall hydrograph).",
-                  RunTimeseries});
+const CommandRegistration registration(
+    "timeseries",
+    {"timeseries PROJEKT.snp [--n 5|10|20|50|100] [--daily] [--csv] [--data ADRESÁŘ]",
+     "Spočítá projekt a vypíše jeho hydrogram po minutách tak, jak jej ukazuje okno časových řad; "
+     "první řádek jmenuje hydrogram a dobu opakování (varianta I: doba opakování N, výchozí 5, "
+     "--daily pro hydrogram vyvolaný 1denním srážkovým úhrnem).",
+     RunTimeseries});
 
 } // namespace
 } // namespace hydrim::cli

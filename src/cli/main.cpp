@@ -6,6 +6,7 @@
 
 #include <exception>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,15 @@ bool IsHelp(const std::string& arg) {
     return arg == "--help" || arg == "-h";
 }
 
-// Breaks text into lines of at most width bytes at blanks, each line
+size_t Characters(const std::string& text) {
+    size_t characters = 0;
+    for (const char c : text) {
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return characters;
+}
+
+// Breaks text into lines of at most width characters at blanks, each line
 // preceded by indent blanks.
 std::string Wrap(const std::string& text, size_t indent, size_t width = 78) {
     std::string out, line;
@@ -28,7 +37,7 @@ std::string Wrap(const std::string& text, size_t indent, size_t width = 78) {
             end = text.size();
         }
         const std::string word = text.substr(start, end - start);
-        if (!line.empty() && indent + line.size() + 1 + word.size() > width) {
+        if (!line.empty() && indent + Characters(line) + 1 + Characters(word) > width) {
             out += std::string(indent, ' ') + line + "\n";
             line.clear();
         }
@@ -39,24 +48,29 @@ std::string Wrap(const std::string& text, size_t indent, size_t width = 78) {
 }
 
 void PrintHelp(std::ostream& out) {
-    out << "hydrim-cli " HYDRIM_VERSION " - design discharges of small catchments\n\n"
-           "Usage: hydrim-cli COMMAND [ARGUMENTS]\n"
-           "       hydrim-cli COMMAND --help\n"
-           "       hydrim-cli --help | --version\n\n"
-           "Commands:\n";
+    out << "hydrim-cli " HYDRIM_VERSION " – návrhové průtoky malých povodí\n\n"
+           "Použití: hydrim-cli PŘÍKAZ [ARGUMENTY]\n"
+           "         hydrim-cli PŘÍKAZ --help\n"
+           "         hydrim-cli --help | --version\n\n"
+           "Příkazy:\n";
     for (const auto& [name, command] : CommandTable()) {
         out << "  " << command.usage << "\n" << Wrap(command.summary, 6);
     }
-    out << "\nDIR is the data directory holding par.tab and the tables. Without --data:\n"
-           "DATA below the working directory, else the installed data ("
+    out << "\nADRESÁŘ je datový adresář s par.tab a tabulkami. Bez --data: DATA pod\n"
+           "pracovním adresářem, jinak instalovaná data ("
         << HYDRIM_SHARE_DIR
         << "/DATA).\n"
-           "Exit status: 0 success (a no-runoff result included), 1 unreadable or invalid\n"
-           "input, 2 bad usage; batch: 3 some inputs not computed, 130 stopped by Ctrl+C.\n";
+           "Návratový kód: 0 úspěch (i výsledek bez odtoku), 1 nečitelný nebo chybný\n"
+           "vstup, 2 chybné použití; batch: 3 některé vstupy nespočítány, 130 přerušeno\n"
+           "klávesami Ctrl+C.\n";
+}
+
+std::string UnknownCommand(const std::string& name) {
+    return "neznámý příkaz \"" + name + "\" (viz hydrim-cli --help)";
 }
 
 void PrintCommandHelp(const hydrim::cli::Command& command) {
-    std::cout << "Usage: hydrim-cli " << command.usage << "\n" << Wrap(command.summary, 0);
+    std::cout << "Použití: hydrim-cli " << command.usage << "\n" << Wrap(command.summary, 0);
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -80,7 +94,7 @@ int Run(const std::vector<std::string>& args) {
         }
         const auto found = CommandTable().find(args[1]);
         if (found == CommandTable().end()) {
-            hydrim::cli::PrintError("unknown command \"" + args[1] + "\" (see hydrim-cli --help)");
+            hydrim::cli::PrintError(UnknownCommand(args[1]));
             return hydrim::cli::ExitUsage;
         }
         PrintCommandHelp(found->second);
@@ -88,7 +102,7 @@ int Run(const std::vector<std::string>& args) {
     }
     const auto found = CommandTable().find(name);
     if (found == CommandTable().end()) {
-        hydrim::cli::PrintError("unknown command \"" + name + "\" (see hydrim-cli --help)");
+        hydrim::cli::PrintError(UnknownCommand(name));
         return hydrim::cli::ExitUsage;
     }
     const std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -109,8 +123,11 @@ int Run(const std::vector<std::string>& args) {
 int main(int argc, char** argv) {
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::bad_alloc&) {
+        hydrim::cli::PrintError("nedostatek paměti");
+        return hydrim::cli::ExitInvalidInput;
     } catch (const std::exception& error) {
-        hydrim::cli::PrintError(error.what());
+        hydrim::cli::PrintError(std::string("neočekávaná chyba: ") + error.what());
         return hydrim::cli::ExitInvalidInput;
     }
 }

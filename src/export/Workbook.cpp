@@ -1,5 +1,7 @@
 #include "export/Workbook.h"
 
+#include "core/project/SystemErrorText.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -43,6 +45,28 @@ std::uint8_t AlignOf(CellFormat::Align align) {
     return LXW_ALIGN_NONE;
 }
 
+// The reason the workbook library gives, in Czech; systemError is errno
+// after the failed call (0 when unknown).
+std::string LibraryErrorText(lxw_error error, int systemError) {
+    const std::string system = systemError != 0 ? ": " + SystemErrorText(systemError) : std::string();
+    switch (error) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return "nedostatek paměti";
+    case LXW_ERROR_CREATING_XLSX_FILE:
+        return "soubor nelze vytvořit" + system;
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+        return "pomocný dočasný soubor nelze vytvořit ani přečíst" + system;
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+        return "chyba při zápisu komprimovaného obsahu sešitu" + system;
+    default:
+        return "chyba knihovny pro zápis sešitů č. " + std::to_string(static_cast<int>(error)) + " (" +
+               lxw_strerror(error) + ")";
+    }
+}
+
 void RemoveQuietly(const std::string& path) {
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
@@ -60,6 +84,16 @@ WorkbookFile::WorkbookFile(const std::string& target, bool streamRows)
     lxw_workbook_options options{};
     options.use_zip64 = LXW_TRUE; // long hydrographs make large sheets
     options.constant_memory = streamRows ? LXW_TRUE : LXW_FALSE;
+    // A place the file cannot be written to is found out here, with its
+    // reason in Czech: the library would only find it when closing, and say
+    // so on stderr in its own English words.
+    if (std::FILE* probe = std::fopen(temporary_.c_str(), "wb")) {
+        std::fclose(probe);
+        RemoveQuietly(temporary_);
+    } else {
+        error_ = WorkbookWriteError(target_, "soubor nelze vytvořit: " + SystemErrorText(errno));
+        return;
+    }
     workbook_ = workbook_new_opt(temporary_.c_str(), &options);
     if (!workbook_) {
         error_ = WorkbookWriteError(target_, "nedostatek paměti");
@@ -166,7 +200,7 @@ lxw_format* WorkbookFile::RunFormat(bool bold, TextRun::Position position) {
 
 void WorkbookFile::Check(lxw_error error, const std::string& what) {
     if (error != LXW_NO_ERROR && !Failed()) {
-        error_ = WorkbookWriteError(target_, what + ": " + lxw_strerror(error));
+        error_ = WorkbookWriteError(target_, what + ": " + LibraryErrorText(error, 0));
     }
 }
 
@@ -182,14 +216,16 @@ Error WorkbookFile::Commit(const std::function<void(int position)>& progress) {
     }
     lxw_workbook* workbook = workbook_;
     workbook_ = nullptr; // workbook_close frees it whatever it returns
+    errno = 0;
     const lxw_error closed = workbook_close(workbook);
     if (closed != LXW_NO_ERROR) {
+        const int systemError = errno;
         RemoveQuietly(temporary_);
-        error_ = WorkbookWriteError(target_, lxw_strerror(closed));
+        error_ = WorkbookWriteError(target_, LibraryErrorText(closed, systemError));
         return {error_};
     }
     if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        const std::string reason = std::strerror(errno);
+        const std::string reason = SystemErrorText(errno);
         RemoveQuietly(temporary_);
         error_ = WorkbookWriteError(target_, reason);
         return {error_};

@@ -64,13 +64,27 @@ TEST(CliTable, EveryVariantPrintsItsSheetAndBadSheetsAreUsageErrors) {
     EXPECT_EQ(RunCli("table examples/does-not-exist.snp").status, 1);
 }
 
+TEST(CliTable, InputsSheetListsTheFiveReturnPeriodsItComputes) {
+    const test::CliRun csv = RunCli("table " + Example("variant1-two-slopes.snp") + " --sheet 1 --csv");
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    const auto lines = Lines(csv.out);
+    ASSERT_GE(lines.size(), 11u);
+    EXPECT_EQ(lines[10].substr(0, lines[10].rfind(';')), "N;doby opakování;5, 10, 20, 50, 100;;");
+    const auto text = Lines(RunCli("table " + Example("variant1-two-slopes.snp") + " --sheet 1").out);
+    ASSERT_GE(text.size(), 11u);
+    EXPECT_EQ(text[10].rfind(" N "), 0u);
+    EXPECT_NE(text[10].find(" 5, 10, 20, 50, 100 "), std::string::npos) << text[10];
+}
+
 TEST(CliTimeseries, DailyListingHasNoRainColumnAndHoursRunPast24) {
     const test::CliRun run =
         RunCli("timeseries " + Example("variant1-two-slopes.snp") + " --n 100 --daily --csv");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
     ASSERT_GT(lines.size(), 1445u);
-    EXPECT_EQ(lines[0], "Časové řady;Povodí;Levý svah;Pravý svah");
+    // The first line names the hydrograph listed and its N.
+    EXPECT_EQ(lines[0], "Hydrogram TPV vyvolaný 1denním srážkovým úhrnem H1dN, N = 100 let;Povodí;Levý svah;"
+                        "Pravý svah");
     EXPECT_EQ(lines[1], "Čas [hod:min];[m3.s-1];[m3.s-1];[m3.s-1]");
     EXPECT_EQ(lines[2].rfind("00:01;", 0), 0u);
     // Row r is labelled with minute r - 1: the 1441st data row reads 24:00, not 00:00.
@@ -82,7 +96,10 @@ TEST(CliTimeseries, DesignRainListingStartsWithTheRainColumn) {
     ASSERT_EQ(run.status, 0) << run.err;
     const auto lines = Lines(run.out);
     ASSERT_GT(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "Časové řady;Srážka;Povodí");
+    EXPECT_EQ(lines[0], "Hydrogram TPV vyvolaný výpočtovým deštěm, N = 50 let;Srážka;Povodí");
+    const auto text = Lines(RunCli("timeseries " + Example("variant1-one-slope.snp")).out);
+    ASSERT_GT(text.size(), 3u);
+    EXPECT_EQ(text[0].substr(0, text[0].find('\t')), "Hydrogram TPV vyvolaný výpočtovým deštěm, N = 5 let");
     EXPECT_EQ(RunCli("timeseries " + Example("variant2-one-slope.snp") + " --n 7").status, 2);
 }
 

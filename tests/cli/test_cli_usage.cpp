@@ -19,11 +19,30 @@ size_t LineCount(const std::string& text) {
 TEST(CliUsage, HelpListsTheCommandsAndExitsWithZero) {
     const test::CliRun run = RunCli("--help");
     EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("compute PROJECT.snp [--data DIR] [--json]"), std::string::npos);
+    EXPECT_NE(run.out.find("Použití: hydrim-cli PŘÍKAZ"), std::string::npos);
+    EXPECT_NE(run.out.find("compute PROJEKT.snp [--data ADRESÁŘ] [--json]"), std::string::npos);
     EXPECT_EQ(RunCli("help compute").status, 0);
     const test::CliRun command = RunCli("compute --help");
     EXPECT_EQ(command.status, 0);
-    EXPECT_EQ(command.out.rfind("Usage: hydrim-cli compute", 0), 0u);
+    EXPECT_EQ(command.out.rfind("Použití: hydrim-cli compute", 0), 0u);
+}
+
+TEST(CliUsage, ErrorsSpeakCzech) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"compute",
+         "compute: chybí soubor projektu (použití: hydrim-cli compute PROJEKT.snp [--data ADRESÁŘ] "
+         "[--json])"},
+        {"table a.snp b.snp", "table: zadán více než jeden soubor projektu (použití: hydrim-cli table"},
+        {"compute a.snp --color", "compute: neznámá volba --color"},
+        {"compute a.snp --data", "compute: volba --data potřebuje hodnotu"},
+        {"frobnicate", "neznámý příkaz \"frobnicate\" (viz hydrim-cli --help)"},
+        {"pdf a.snp", "pdf: chybí výstupní soubor (-o VÝSTUP.pdf)"},
+        {"compute no-such-project.snp", "Soubor nelze otevřít \"no-such-project.snp\": soubor nebo adresář "
+                                        "neexistuje"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        EXPECT_EQ(RunCli(arguments).err.rfind("hydrim-cli: " + std::string(message), 0), 0u) << arguments;
+    }
 }
 
 TEST(CliUsage, BadUsageExitsWithTwoAndOneLineOnStderr) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "gui/app/Hlavni.h"
+#include "gui/app/ShippedData.h"
 #include "gui/app/WindowedStart.h"
 #include "gui/project/Projekt.h"
 
@@ -133,11 +134,15 @@ inline void FlushClosedWindows() {
     QCoreApplication::processEvents();
 }
 
-// The program as started in a fresh working directory with the shipped DATA.
+// The program as started in a fresh working directory with the shipped DATA:
+// the tables of the source tree, never what a run left in its DATA or what
+// an installation on this machine holds.
 class StartedFixture {
 public:
     explicit StartedFixture(const QString& decimalPoint = QStringLiteral(".")) {
         options.workingDir = dir.path().toStdString();
+        CopyMissingFiles(HYDRIM_SOURCE_DIR "/DATA", dir.filePath(QStringLiteral("DATA")).toStdString(),
+                         ShippedTableExtension);
         options.localeDecimalPoint = decimalPoint;
         started = StartProgram(state, options, program);
     }

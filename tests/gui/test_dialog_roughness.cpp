@@ -1,6 +1,8 @@
 // The roughness and antecedent moisture dialogs end to end: typed cells and
 // their range checks, the weighted roughness and its insertion, per-slope memory,
-// the twin buttons, and the curve type chosen by a radio item.
+// the twin buttons, the curve type chosen by a radio item, and the entries of a
+// saved project beside their classes in a table edited since.
+#include "MainWindowTestSupport.h"
 #include "core/project/InputRules.h"
 #include "gui/reference/BPEJtab.h"
 #include "gui/reference/CNcis.h"
@@ -11,6 +13,7 @@
 #include "gui/reference/LookupGrid.h"
 #include "gui/reference/PVPtab.h"
 #include "gui/reference/Srazky.h"
+#include "gui/reference/TableEditor.h"
 #include "test_dialog_support.h"
 
 #include <QGuiApplication>
@@ -213,6 +216,95 @@ private slots:
         roughness->panel.insert->click();
         QCOMPARE(link.fields.value(EditRoughnessL), QStringLiteral("10.00"));
         QVERIFY(!link.fields.contains(EditRoughnessR));
+    }
+
+    // A class deleted in "Upravit tabulku" while the project holds entries:
+    // the entries below it move up with their classes, in the project and in
+    // the grid, and the entry of the class deleted is named and weighs no more.
+    void entriesFollowTheirClassesWhenTheTableIsSaved() {
+        MessageRecorder recorder;
+        TGamatab1* dialog = openRoughness(true);
+        for (const auto& [row, value, area] :
+             {std::tuple(2, "10", "2"), std::tuple(5, "8", "1"), std::tuple(6, "9", "1")}) {
+            dialog->StringGrid1->setText(row, ValueColumn, QString::fromLatin1(value));
+            dialog->StringGrid1->setText(row, AreaColumn, QString::fromLatin1(area));
+        }
+        dialog->panel.compute->click();
+        dialog->panel.insert->click();
+        openRoughness(true);
+        dialog->editButton->click();
+        TableEditor* editor = dialog->editor();
+        QVERIFY(editor);
+        editor->grid->setCurrentCell(0, 0); // "Les 1"
+        editor->deleteButton->click();
+        editor->saveButton->click();
+
+        QCOMPARE(recorder.messages.size(), 1);
+        QVERIFY2(recorder.last().endsWith(
+                     QStringLiteral("\n  svah – Les, třída 1, rozsah 5-40: hodnota 10, plocha 2 km²")),
+                 qPrintable(recorder.last()));
+        const auto& left = state.CurrentProject.Lookup.RoughnessInputs[1];
+        QCOMPARE(left[0][4] + left[0][5] + left[0][2], std::string("89"));
+        QCOMPARE(dialog->StringGrid1->text(4, ValueColumn), QStringLiteral("8"));
+        QCOMPARE(dialog->StringGrid1->text(5, AreaColumn), QStringLiteral("1"));
+        QCOMPARE(dialog->StringGrid1->text(2, ValueColumn), QString());
+        QCOMPARE(dialog->panel.value->text(), QStringLiteral(" 8.50")); // not the 9.25 of before
+    }
+
+    // A user's table loses a class and has its classes reordered after a
+    // project was saved: opened again, every entry stands beside its own class,
+    // the one whose class is gone is named once and weighs no more.
+    void entriesFollowTheirClassesThroughAnEditedTable() {
+        using namespace hydrim::gui::testing;
+        QTemporaryDir work;
+        const QString data = work.filePath(QStringLiteral("DATA"));
+        CopyMissingFiles(HYDRIM_SOURCE_DIR "/DATA", data.toStdString(), ShippedTableExtension);
+        const auto writeClasses = [&work](std::vector<std::string> classes) {
+            classes.insert(classes.begin(), {"Drsnost g:podle povrchu;!", "Povrch;Třída!g"});
+            WriteTable(work, "DATA/Gama.tab", classes);
+        };
+        writeClasses({"Les;1!5-40", "Louka;2!10-30", "Pole;3!2-40"});
+        StartOptions options;
+        options.workingDir = work.path().toStdString();
+        options.localeDecimalPoint = QStringLiteral(".");
+        const QString project = work.filePath(QStringLiteral("PROJEKTY/svah.snp"));
+        {
+            AppState state;
+            StartedProgram program;
+            QVERIFY(StartProgram(state, options, program));
+            auto* lookup = static_cast<LookupDialogs*>(program.lookupDialogs.get());
+            lookup->openLookup(RoughnessLeft, true);
+            TGamatab1* dialog = lookup->roughness();
+            for (const auto& [row, value, area] :
+                 {std::tuple(2, "10", "1"), std::tuple(3, "20", "3"), std::tuple(4, "30", "2")}) {
+                dialog->StringGrid1->setText(row, ValueColumn, QString::fromLatin1(value));
+                dialog->StringGrid1->setText(row, AreaColumn, QString::fromLatin1(area));
+            }
+            dialog->panel.compute->click();
+            QCOMPARE(dialog->panel.value->text(), QStringLiteral("21.67"));
+            dialog->panel.insert->click();
+            QVERIFY(program.mainWindow->saveProjectTo(project));
+        }
+
+        writeClasses({"Pole;3!2-40", "Louka;2!10-30"});
+        AppState state;
+        StartedProgram program;
+        QVERIFY(StartProgram(state, options, program));
+        SeenMessage seen;
+        ModalScript script({Answer(QMessageBox::Ok, &seen)});
+        QCOMPARE(program.mainWindow->openProjectFile(project), THlavni::OpenResult::Opened);
+        QVERIFY(script.finished());
+        QVERIFY2(seen.text.endsWith(
+                     QStringLiteral("\n  svah – Les, třída 1, rozsah 5-40: hodnota 10, plocha 1 km²")),
+                 qPrintable(seen.text));
+        QVERIFY(program.mainWindow->isModified());
+        auto* lookup = static_cast<LookupDialogs*>(program.lookupDialogs.get());
+        lookup->openLookup(RoughnessLeft, true);
+        LookupGrid* grid = lookup->roughness()->StringGrid1;
+        QCOMPARE(grid->text(2, ValueColumn) + " " + grid->text(2, AreaColumn), QStringLiteral("30 2"));
+        QCOMPARE(grid->text(3, ValueColumn) + " " + grid->text(3, AreaColumn), QStringLiteral("20 3"));
+        QCOMPARE(grid->text(4, ValueColumn) + grid->text(4, AreaColumn), QString());
+        QCOMPARE(lookup->roughness()->panel.value->text(), QStringLiteral("24.00"));
     }
 
 private:

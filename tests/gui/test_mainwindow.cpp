@@ -76,6 +76,7 @@ private slots:
     void menuCommandsWaitForResultsAndShortcutsReachThem();
     void toolButtonsHaveTheirHints();
     void startKeepsTheUsersDataFiles();
+    void firstStartCopiesOnlyTheShippedTables();
     void startStopsWithoutParTable();
     void startStopsOnABadDecimalSeparator();
     void startStopsInARootDirectory();
@@ -202,6 +203,37 @@ void TestMainWindow::startKeepsTheUsersDataFiles() {
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral("DATA/par.tab"))));
     QCOMPARE(state.LocaleDecimalSeparator, ',');
     QCOMPARE(state.InputDecimalSeparator, '.');
+}
+
+void TestMainWindow::firstStartCopiesOnlyTheShippedTables() {
+    // An installation whose DATA holds, beside its tables, what a run of the
+    // program left there: its settings, its recent projects and a backup.
+    QTemporaryDir dir;
+    const QDir root(dir.path());
+    QVERIFY(root.mkpath(QStringLiteral("bin")) && root.mkpath(QStringLiteral("share/hydrim/DATA")) &&
+            root.mkpath(QStringLiteral("share/hydrim/examples")));
+    for (const QString& table : QDir(QStringLiteral(HYDRIM_SOURCE_DIR "/DATA")).entryList({"*.tab"}))
+        QVERIFY(QFile::copy(QStringLiteral(HYDRIM_SOURCE_DIR "/DATA/") + table,
+                            root.filePath(QStringLiteral("share/hydrim/DATA/") + table)));
+    for (const char* leftOver : {"ADRES.CFG", "POSLEDNI.CFG", "Gama.tab.bak"})
+        WriteAll(root.filePath(QStringLiteral("share/hydrim/DATA/") + leftOver), "/home/someone/else.snp\n");
+    QVERIFY(QFile::copy(ExampleProject("variant1-one-slope.snp"),
+                        root.filePath(QStringLiteral("share/hydrim/examples/variant1-one-slope.snp"))));
+    WriteAll(root.filePath(QStringLiteral("share/hydrim/examples/notes.txt")), "not a project\n");
+
+    StartOptions options = OptionsFor(root.filePath(QStringLiteral("work")));
+    QVERIFY(root.mkpath(QStringLiteral("work")));
+    options.executableDir = root.filePath(QStringLiteral("bin")).toStdString();
+    AppState state;
+    StartedProgram program;
+    QVERIFY(StartProgram(state, options, program));
+    const QStringList copied = QDir(root.filePath(QStringLiteral("work/DATA"))).entryList(QDir::Files);
+    QCOMPARE(copied, QDir(root.filePath(QStringLiteral("share/hydrim/DATA"))).entryList({"*.tab"}));
+    QCOMPARE(QDir(root.filePath(QStringLiteral("work/PROJEKTY"))).entryList(QDir::Files),
+             QStringList({QStringLiteral("variant1-one-slope.snp")}));
+    QCOMPARE(QString::fromStdString(state.ProjectDir),
+             QDir::toNativeSeparators(root.filePath(QStringLiteral("work/PROJEKTY"))));
+    QVERIFY(program.mainWindow->recentFiles().isEmpty());
 }
 
 void TestMainWindow::startStopsWithoutParTable() {

@@ -8,6 +8,7 @@
 #include "cli/ComputationReport.h"
 
 #include "core/Engine.h"
+#include "core/reference/RoughnessClasses.h"
 #include "core/results/InputSummary.h"
 #include "core/results/WarningLists.h"
 #include "render/DesignReport.h"
@@ -21,6 +22,7 @@
 #include <QtGlobal>
 
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -92,7 +94,16 @@ int WritePdf(Document document, const std::string& projectFile, const std::strin
     if (!computation.hasResults()) {
         return ReportComputation(computation, projectFile, NoRunoff::IsAFailure);
     }
-    const AppState& state = *computation.State;
+    AppState& state = *computation.State;
+    if (document == Document::Report) {
+        // The report lists the roughness entries beside their classes as the table has them now.
+        const std::string notice =
+            UnplacedRoughnessNotice(PlaceRoughnessEntries(state.CurrentProject.Lookup, dataDir),
+                                    HasTwoSlopes(state.CurrentProject.Texts));
+        if (!notice.empty()) {
+            PrintError(notice);
+        }
+    }
     Error layoutError;
     std::vector<ResultGrid> grids = ResultGrids(state, dataDir, layoutError);
     if (layoutError) {
@@ -121,14 +132,18 @@ int WritePdf(Document document, const std::string& projectFile, const std::strin
 int main(int argc, char** argv) {
     const bool report = argc == 5 && std::strcmp(argv[1], "--report") == 0;
     if (argc != 4 && !report) {
-        PrintError("hydrim-pdf is run by \"hydrim-cli pdf\" and \"hydrim-cli report\" (see hydrim-cli help)");
+        PrintError(
+            "hydrim-pdf spouštějí příkazy \"hydrim-cli pdf\" a \"hydrim-cli report\" (viz hydrim-cli help)");
         return ExitUsage;
     }
     char** files = argv + (report ? 2 : 1);
     try {
         return WritePdf(report ? Document::Report : Document::Pages, files[0], files[1], files[2]);
+    } catch (const std::bad_alloc&) {
+        PrintError("nedostatek paměti");
+        return ExitInvalidInput;
     } catch (const std::exception& error) {
-        PrintError(error.what());
+        PrintError(std::string("neočekávaná chyba: ") + error.what());
         return ExitInvalidInput;
     }
 }

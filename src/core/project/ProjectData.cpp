@@ -16,6 +16,9 @@ void ResetProjectTables(LookupState& lookup, const ReferenceTables& reference) {
             column.fill({});
         }
     }
+    for (auto& slope : lookup.RoughnessClasses) {
+        slope.fill({});
+    }
     for (auto& slope : lookup.SoilGroupAreas) {
         slope.fill({});
     }

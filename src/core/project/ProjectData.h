@@ -66,6 +66,9 @@ struct LookupState {
     static constexpr int GroupWidth = 8;
     // [slope][column 0..1][row 2..16]
     std::array<std::array<std::array<std::string, 17>, 2>, 2> RoughnessInputs;
+    // [slope][row 2..16]: the roughness class a row's entries were made for,
+    // as a table line "description;class!a-b"; empty where it is not known.
+    std::array<std::array<std::string, 17>, 2> RoughnessClasses;
     std::array<std::array<std::string, 6>, 2> SoilGroupAreas;  // rows 2..5
     std::array<std::array<std::string, 67>, 2> SoilUnitAreas;  // rows 3..66
     std::array<std::array<std::string, 67>, 2> SoilUnitGroups; // rows 3..66

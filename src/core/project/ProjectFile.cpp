@@ -152,6 +152,8 @@ public:
     size_t remaining() const { return atEnd() ? 0 : lines_.size() - next_; }
 
     std::string text() { return atEnd() ? std::string() : lines_[next_++]; }
+    // The next line without taking it ("" at the end).
+    std::string peek() const { return atEnd() ? std::string() : lines_[next_]; }
 
     // Reads an integer item in [low, high]; false (with error set) when the
     // line holds no integer or one out of range.
@@ -271,12 +273,56 @@ void AppendIdentification(const ProjectTexts& texts, std::vector<std::string>& l
     }
 }
 
-// Reads the optional identification block; without one the four texts are
-// empty (they belong to the file read, not to the project read before it).
-void ReadIdentification(ItemReader& in, ProjectTexts& texts) {
-    const bool present = !in.atEnd() && in.text() == IdentificationMarker;
+// The roughness class of each row's entries follows as another optional
+// block: a marker line and one line per slope (right, then left) with the
+// classes of rows 2 to 16 as the entries' lines have their cells. Readers
+// that place the entries by row alone never see it; a project whose entries
+// name no class writes no block.
+void AppendRoughnessClasses(const LookupState& lookup, std::vector<std::string>& lines) {
+    const auto named = [](const auto& slope) {
+        return std::any_of(slope.begin(), slope.end(), [](const std::string& key) { return !key.empty(); });
+    };
+    if (std::none_of(lookup.RoughnessClasses.begin(), lookup.RoughnessClasses.end(), named)) {
+        return;
+    }
+    lines.push_back(RoughnessClassMarker);
+    for (int slope : {RightSlope, LeftSlope}) {
+        lines.push_back(CellLine(lookup.RoughnessClasses[static_cast<size_t>(slope)], RoughnessFirstRow,
+                                 RoughnessLastRow, std::string::npos));
+    }
+}
+
+// Reads the optional blocks after the chart titles, each opened by its
+// marker; lines after them are left alone. Without an identification block
+// the four texts are empty, without a class block the classes are unknown
+// (they belong to the file read, not to the project read before it).
+void ReadOptionalBlocks(ItemReader& in, Project& project) {
+    ProjectTexts& texts = project.Texts;
     for (int k = EditIdentificationFirst; k <= EditIdentificationLast; ++k) {
-        texts.Edit[static_cast<size_t>(k)] = present ? in.text() : std::string();
+        texts.Edit[static_cast<size_t>(k)].clear();
+    }
+    for (auto& slope : project.Lookup.RoughnessClasses) {
+        slope.fill({});
+    }
+    bool identification = false, classes = false;
+    for (;;) {
+        const std::string marker = in.peek();
+        if (marker == IdentificationMarker && !identification) {
+            in.text();
+            for (int k = EditIdentificationFirst; k <= EditIdentificationLast; ++k) {
+                texts.Edit[static_cast<size_t>(k)] = in.text();
+            }
+            identification = true;
+        } else if (marker == RoughnessClassMarker && !classes) {
+            in.text();
+            for (int slope : {RightSlope, LeftSlope}) {
+                SplitCells(in.text(), RoughnessFirstRow, RoughnessLastRow, std::string::npos,
+                           project.Lookup.RoughnessClasses[static_cast<size_t>(slope)]);
+            }
+            classes = true;
+        } else {
+            return;
+        }
     }
 }
 
@@ -331,6 +377,7 @@ std::vector<std::string> ProjectFileLines(const Project& project) {
     lines.push_back(OneLine(project.ChartTitle1));
     lines.push_back(OneLine(project.ChartTitle2));
     AppendIdentification(texts, lines);
+    AppendRoughnessClasses(lookup, lines);
     return lines;
 }
 
@@ -405,7 +452,7 @@ ProjectReadResult ParseProjectLines(const std::vector<std::string>& lines, const
     }
     read.ChartTitle1 = in.atEnd() ? DefaultChartTitle : in.text();
     read.ChartTitle2 = in.atEnd() ? DefaultChartTitle : in.text();
-    ReadIdentification(in, read.Texts);
+    ReadOptionalBlocks(in, read);
     read.Filled = DeriveFilledInputs(read);
     project = std::move(read);
     ProjectReadResult result;

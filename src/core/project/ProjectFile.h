@@ -15,6 +15,9 @@ inline const std::string ProjectFileHeader = "SPIKA NP File";
 inline const std::string WrongFileTypeMessage = "Nesprávný typ souboru!!";
 // The line that opens the optional identification block after the chart titles.
 inline const std::string IdentificationMarker = "Informace o povodí";
+// The line that opens the optional block of the roughness classes behind the
+// roughness entries (after the identification block, if any).
+inline const std::string RoughnessClassMarker = "Třídy povrchu zadání drsnosti";
 
 // What reading a project file gave: the engine's error (empty when the file
 // was read), whether the file is no project file at all (its first line holds
@@ -33,10 +36,10 @@ struct ProjectReadResult {
 // (-1), a missing station row is 1, missing path flags are true and missing
 // chart titles are "Název grafu"; missingItems names what was missing (the
 // chart titles excepted, which older files do not have). The identification
-// texts (Edit1 to Edit4) come from the optional block after the chart titles,
-// and are empty without one. A malformed or out-of-range integer item is an
-// error naming the file and the line and quoting the line, shortened and with
-// its control characters replaced.
+// texts (Edit1 to Edit4) and the classes of the roughness entries come from
+// the optional blocks after the chart titles, and are empty without them. A malformed or out-of-range integer
+// item is an error naming the file and the line and quoting the line, shortened and with its control
+// characters replaced.
 ProjectReadResult ReadProjectFile(const std::string& fileName, Project& project);
 
 // The same over lines already decoded; fileName only names the file in messages.
@@ -51,8 +54,9 @@ std::string MissingItemsNotice(const ProjectReadResult& read, const std::string&
 // Fails with a Czech message naming the file.
 Error WriteProjectFile(const std::string& fileName, const Project& project);
 
-// The lines of the project file, in the order of its layout (UTF-8), and
-// the identification block when the project has an identification text.
+// The lines of the project file, in the order of its layout (UTF-8), then
+// the identification block when the project has an identification text and
+// the block of the roughness classes when its roughness entries name any.
 std::vector<std::string> ProjectFileLines(const Project& project);
 
 // The FilledInputs a project's texts give. The reading algorithm adds a

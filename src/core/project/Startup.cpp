@@ -1,5 +1,6 @@
 #include "core/project/Startup.h"
 
+#include "core/project/SystemErrorText.h"
 #include "core/project/TextCodec.h"
 
 #include <cstdlib>
@@ -30,7 +31,7 @@ Error EnsureDirectory(const std::string& path, bool& created) {
     std::error_code ec;
     fs::create_directory(path, ec);
     if (ec) {
-        return {"Adresář \"" + path + "\" nelze vytvořit: " + ec.message()};
+        return {"Adresář \"" + path + "\" nelze vytvořit: " + SystemErrorText(ec)};
     }
     created = true;
     return {};

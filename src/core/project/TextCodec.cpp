@@ -1,5 +1,7 @@
 #include "core/project/TextCodec.h"
 
+#include "core/project/SystemErrorText.h"
+
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -102,7 +104,7 @@ namespace {
 std::string FileMessage(const std::string& what, const std::string& path, int err) {
     std::string message = what + " \"" + path + "\"";
     if (err != 0) {
-        message += ": " + std::string(std::strerror(err));
+        message += ": " + SystemErrorText(err);
     }
     return message;
 }
@@ -215,7 +217,7 @@ Error WriteFileAtomically(const std::string& path, const std::string& bytes) {
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
         std::remove(temporary.c_str());
-        return {"Soubor \"" + path + "\" nelze přepsat: " + ec.message()};
+        return {"Soubor \"" + path + "\" nelze přepsat: " + SystemErrorText(ec)};
     }
     return {};
 }

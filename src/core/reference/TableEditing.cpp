@@ -1,5 +1,6 @@
 #include "core/reference/TableEditing.h"
 
+#include "core/project/SystemErrorText.h"
 #include "core/project/TextCodec.h"
 #include "core/reference/RoughnessTable.h"
 #include "core/reference/StationTable.h"
@@ -98,7 +99,7 @@ Error SaveEditableTable(const std::string& dataDir, const EditableTable& kind, c
     if (fs::exists(path, error)) {
         fs::copy_file(path, path + ".bak", fs::copy_options::overwrite_existing, error);
         if (error)
-            return {"Záložní kopii \"" + path + ".bak\" nelze uložit: " + error.message() +
+            return {"Záložní kopii \"" + path + ".bak\" nelze uložit: " + SystemErrorText(error) +
                     ". Tabulka nebyla uložena."};
     }
     return WriteFileAtomically(path, JoinCrLf(kind.FileLines(table)));

@@ -5,6 +5,7 @@
 #include "core/reference/LookupRainfall.h"
 #include "core/reference/LookupWeighting.h"
 #include "core/reference/ReferenceFiles.h"
+#include "core/reference/RoughnessClasses.h"
 
 #include <algorithm>
 #include <array>
@@ -230,8 +231,9 @@ std::string RainfallSource(const Project& project, const LookupRowNames& names) 
 LookupRowNames ReadLookupRowNames(const std::string& dataDir) {
     ReferenceTables reference;
     LookupRowNames names;
-    for (const auto& row : ReadRoughnessTable(dataDir, reference).Grid.Cells) {
-        names.Roughness.push_back(row.empty() ? std::string() : Trimmed(row[0]));
+    // A class is named whole: the description of its group, the class and its range.
+    for (const std::string& key : RoughnessClassKeysOf(ReadRoughnessTable(dataDir, reference).Grid)) {
+        names.Roughness.push_back(key.empty() ? std::string() : RoughnessClassName(key));
     }
     // A land use names its kind only on its first row; the rows below add
     // the way of tillage and the hydrologic condition.

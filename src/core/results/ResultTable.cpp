@@ -36,10 +36,21 @@ std::string CsvField(const std::string& text) {
 }
 
 // The cell as plain text: the units with their raised parts in the notation,
-// Greek letters as such; headings read across a row stay as they are.
+// Greek letters as such; headings read across a row stay as they are; the
+// lines of a stacked cell follow one another on the one line
+// ("5, 10, 20, 50, 100" for the return periods of the inputs sheet).
 std::string PlainCell(const ResultGrid& grid, int row, int column, RaisedNotation notation) {
     if (grid.HeadingAcrossRow(row)) {
         return grid.Cell(row, column);
+    }
+    for (const StackedCell& stacked : grid.Stacked) {
+        if (stacked.Row == row && stacked.Column == column) {
+            std::string text;
+            for (const std::string& line : stacked.Lines) {
+                text += (text.empty() ? "  " : ", ") + TrimBlanks(line);
+            }
+            return text;
+        }
     }
     return PlainText(CellRuns(grid, row, column), notation);
 }

@@ -128,10 +128,12 @@ std::string CopyTableText(const ResultGrid& grid);
 // The columns a window shows (the visible ones), left to right.
 std::vector<int> VisibleColumnsOf(const ResultGrid& grid);
 // A cell as plain text, its units with superscripts ("[10³.m³]"), Greek
-// letters as such: what the window shows, without the lowered parts' offset.
+// letters as such, a stacked cell's lines one after another: what the window
+// shows, without the lowered parts' offset.
 std::string ShownCellText(const ResultGrid& grid, int row, int column);
 
-// Both leave out the empty rows at the top (FirstShownRow).
+// Both leave out the empty rows at the top (FirstShownRow) and write a
+// stacked cell as its lines one after another ("5, 10, 20, 50, 100").
 // The grid as CSV (all visible columns, ';' separated, CR LF line ends, the
 // raised parts of units after a "^": "[10^3.m^3]"), and as aligned plain
 // UTF-8 text for a terminal (units with superscripts: "[10³.m³]").

@@ -5,6 +5,7 @@
 #include "core/project/OpeningCheck.h"
 #include "core/project/ProjectFile.h"
 #include "core/project/Startup.h"
+#include "core/reference/RoughnessClasses.h"
 #include "gui/app/OutdatedResults.h"
 #include "gui/batch/BatchDialog.h"
 #include "gui/common/FileDialogs.h"
@@ -167,17 +168,21 @@ THlavni::OpenResult THlavni::openProjectFile(const QString& fileName) {
     }
     // What the window would not accept is corrected or refused, and said.
     const std::vector<ValueCorrection> corrections = CorrectOpenedProject(loaded);
+    // The roughness entries follow their classes in the table as it is now.
+    const std::vector<UnplacedRoughnessEntry> unplaced =
+        PlaceRoughnessEntries(loaded.Lookup, DataDirectory(state_));
     if (!projekt_)
         createProjekt();
     results_->closeTables();
     state_.CurrentProject = std::move(loaded);
     projekt_->showProject();
     projekt_->setWindowTitle(FullName(fileName));
-    setModified(!corrections.empty());
+    setModified(!corrections.empty() || !unplaced.empty());
     rememberRecentFile(fileName);
     Timer1Timer();
-    const std::string notices[] = {MissingItemsNotice(read, FullName(fileName).toStdString()),
-                                   CorrectionsNotice(corrections)};
+    const std::string notices[] = {
+        MissingItemsNotice(read, FullName(fileName).toStdString()), CorrectionsNotice(corrections),
+        UnplacedRoughnessNotice(unplaced, HasTwoSlopes(state_.CurrentProject.Texts))};
     QStringList shown;
     for (const std::string& notice : notices) {
         if (!notice.empty()) {

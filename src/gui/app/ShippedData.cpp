@@ -1,5 +1,6 @@
 #include "gui/app/ShippedData.h"
 
+#include "core/project/SystemErrorText.h"
 #include "core/reference/ParTableFile.h"
 
 #include <filesystem>
@@ -38,14 +39,15 @@ std::string FindShippedData(const std::vector<std::string>& candidates) {
     return FindShippedFile(candidates, ParTableFileName);
 }
 
-std::string CopyMissingDataFiles(const std::string& source, const std::string& target) {
+std::string CopyMissingFiles(const std::string& source, const std::string& target,
+                             const std::string& extension) {
     std::error_code error;
     fs::create_directories(target, error);
     if (error)
-        return "Nelze vytvořit datový adresář " + target + ": " + error.message();
+        return "Nelze vytvořit datový adresář " + target + ": " + SystemErrorText(error);
     try {
         for (const fs::directory_entry& entry : fs::directory_iterator(source)) {
-            if (!entry.is_regular_file())
+            if (!entry.is_regular_file() || entry.path().extension() != extension)
                 continue;
             const fs::path destination = fs::path(target) / entry.path().filename();
             if (fs::exists(fs::symlink_status(destination)))
@@ -53,10 +55,10 @@ std::string CopyMissingDataFiles(const std::string& source, const std::string& t
             std::error_code copyError;
             fs::copy_file(entry.path(), destination, fs::copy_options::skip_existing, copyError);
             if (copyError)
-                return "Nelze zkopírovat soubor " + destination.string() + ": " + copyError.message();
+                return "Nelze zkopírovat soubor " + destination.string() + ": " + SystemErrorText(copyError);
         }
     } catch (const fs::filesystem_error& failure) {
-        return "Nelze číst adresář " + source + ": " + failure.code().message();
+        return "Nelze číst adresář " + source + ": " + SystemErrorText(failure.code());
     }
     return {};
 }

@@ -25,9 +25,17 @@ std::string FindShippedFile(const std::vector<std::string>& candidates, const st
 // The first candidate that holds "par.tab", or empty.
 std::string FindShippedData(const std::vector<std::string>& candidates);
 
-// Copies every file of source that target lacks into target (created when
-// missing). Files already in target are never overwritten. Returns an empty
-// string on success, else a Czech message naming the file that failed.
-std::string CopyMissingDataFiles(const std::string& source, const std::string& target);
+// What a new working directory is given: the tables of the shipped DATA
+// (never what a program run left beside them there, such as "ADRES.CFG",
+// "POSLEDNI.CFG" or the backups of edited tables) and the sample projects.
+inline const char* const ShippedTableExtension = ".tab";
+inline const char* const SampleProjectExtension = ".snp";
+
+// Copies every file of source named "*" + extension that target lacks into
+// target (created when missing). Files already in target are never
+// overwritten. Returns an empty string on success, else a Czech message
+// naming the file that failed.
+std::string CopyMissingFiles(const std::string& source, const std::string& target,
+                             const std::string& extension);
 
 } // namespace hydrim::gui

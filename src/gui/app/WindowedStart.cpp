@@ -40,7 +40,7 @@ bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& 
     // A first start in a new working directory gets the shipped tables.
     const std::string shipped = FindShippedData(ShippedDataCandidates(options.executableDir));
     if (!shipped.empty()) {
-        const std::string error = CopyMissingDataFiles(shipped, dataDir);
+        const std::string error = CopyMissingFiles(shipped, dataDir, ShippedTableExtension);
         if (!error.empty())
             ShowWarning(nullptr, QString::fromStdString(error));
     }
@@ -50,7 +50,8 @@ bool StartProgram(AppState& state, const StartOptions& options, StartedProgram& 
             ? FindShippedFile(ShippedCandidates(options.executableDir, "examples"), SampleProjectFile)
             : std::string();
     if (!examples.empty()) {
-        const std::string error = CopyMissingDataFiles(examples, projectsDir.toStdString());
+        const std::string error =
+            CopyMissingFiles(examples, projectsDir.toStdString(), SampleProjectExtension);
         if (!error.empty())
             ShowWarning(nullptr, QString::fromStdString(error));
     }

@@ -87,6 +87,7 @@ TGamatab1::TGamatab1(LookupContext& context, const std::string& dataDir, QWidget
 void TGamatab1::readTable() {
     const TableReadResult table = ReadRoughnessTable(dataDir_, context_.state.Reference);
     readError_ = table.Error;
+    classKeys_ = RoughnessClassKeysOf(table.Grid);
     fillGrid(table.Grid);
     ShowTableFileNote(note(), dataDir_, RoughnessTableKind(), EmptyTableText, !hasClasses_,
                       RoughnessFileName);
@@ -101,7 +102,39 @@ TableEditor* TGamatab1::editor() const {
 }
 
 void TGamatab1::editTable() {
-    OpenTableEditor(editor_, RoughnessTableKind(), dataDir_, this, [this] { readTable(); });
+    OpenTableEditor(editor_, RoughnessTableKind(), dataDir_, this, [this] { reloadTable(); });
+}
+
+void TGamatab1::reloadTable() {
+    // A value still being typed is finished and checked against the range of
+    // the row it was typed in before the rows move.
+    StringGrid1->finishEditing();
+    checkFinishedValues();
+    std::array<std::string, Rows> values, areas, classes;
+    for (int row = FirstClassRow; row < Rows; ++row) {
+        const auto index = static_cast<size_t>(row);
+        values[index] = StringGrid1->text(row, ValueColumn).toStdString();
+        areas[index] = StringGrid1->text(row, AreaColumn).toStdString();
+        classes[index] = classKeys_[index];
+    }
+    readTable();
+    if (readError_) {
+        return;
+    }
+    // What the user typed and has not inserted follows its class silently:
+    // the classes gone are the ones just deleted in the editor.
+    PlaceRoughnessRows({values, areas, classes}, classKeys_, static_cast<int>(slopeIndex()));
+    for (int row = FirstClassRow; row < Rows; ++row) {
+        const auto index = static_cast<size_t>(row);
+        StringGrid1->setText(row, ValueColumn, QString::fromStdString(values[index]));
+        StringGrid1->setText(row, AreaColumn, QString::fromStdString(areas[index]));
+    }
+    compute(false); // the value shown and inserted is the one of the entries as they stand now
+    const std::string notice = UnplacedRoughnessNotice(PlaceRoughnessEntries(context_.lookup(), classKeys_),
+                                                       HasTwoSlopes(context_.state.CurrentProject.Texts));
+    if (!notice.empty()) {
+        ShowLookupMessage(this, QMessageBox::Warning, QString::fromStdString(notice));
+    }
 }
 
 void TGamatab1::fillGrid(const TableGrid& table) {
@@ -265,11 +298,15 @@ void TGamatab1::Button1Click() {
     if (!panel.insert->isEnabled())
         return;
     auto& entries = context_.lookup().RoughnessInputs[slopeIndex()];
+    auto& classes = context_.lookup().RoughnessClasses[slopeIndex()];
     for (int row = FirstClassRow; row < Rows; ++row) {
-        entries[0][static_cast<size_t>(row)] =
+        const auto index = static_cast<size_t>(row);
+        entries[0][index] =
             CutText(StringGrid1->text(row, ValueColumn).toStdString(), LookupState::CellWidth);
-        entries[1][static_cast<size_t>(row)] =
-            CutText(StringGrid1->text(row, AreaColumn).toStdString(), LookupState::CellWidth);
+        entries[1][index] = CutText(StringGrid1->text(row, AreaColumn).toStdString(), LookupState::CellWidth);
+        // The entries name their class, so that an edited table cannot put them beside another one.
+        const bool entered = !entries[0][index].empty() || !entries[1][index].empty();
+        classes[index] = entered ? classKeys_[index] : std::string();
     }
     if (context_.link)
         context_.link->setFieldText(leftSlope() ? EditRoughnessL : EditRoughnessR, panel.valueText());

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/reference/ReferenceFiles.h"
+#include "core/reference/RoughnessClasses.h"
 #include "gui/reference/LookupWindow.h"
 #include "gui/reference/ResultPanel.h"
 
@@ -44,6 +45,9 @@ public slots:
 
 private:
     void readTable();
+    // The table saved in its editor: the entries of the project and those in
+    // the grid follow their classes to the rows they stand in now.
+    void reloadTable();
     void fillGrid(const TableGrid& table);
     void mergeDescriptions();
     void setUpDrawing();
@@ -55,6 +59,7 @@ private:
 
     std::string dataDir_;
     bool hasClasses_ = false;
+    RoughnessClassKeys classKeys_; // the class of each row of the table shown
     QPointer<TableEditor> editor_;
     std::deque<int> pendingChecks_; // rows whose value edit ended
 };

@@ -390,5 +390,40 @@ TEST(ProjectFile, IdentificationFollowsTheChartTitlesOnlyWhenThereIsOne) {
     EXPECT_EQ(read.Texts.Edit[4], "");
 }
 
+TEST(ProjectFile, RoughnessClassesFollowAllThatReadersOfTheOldLayoutRead) {
+    TempDirectory dir;
+    Project p = FullProject();
+    p.Texts.Edit[1] = "1-04-02-017";
+    const std::vector<std::string> before = ProjectFileLines(p);
+    p.Lookup.RoughnessClasses[0][2] = "Les;1!5-40";
+    p.Lookup.RoughnessClasses[0][16] = "Orná půda;14!2-40";
+    p.Lookup.RoughnessClasses[1][3] = "Les;2!1-3";
+    const std::vector<std::string> lines = ReadTextFileLines((WriteAndRead(dir, p), dir.file("p.snp"))).lines;
+    // A reader of the old layout stops after the identification block: it
+    // reads the file it always read, the entries by row included.
+    ASSERT_EQ(lines.size(), before.size() + 3);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<long>(before.size())),
+              before);
+    EXPECT_EQ(lines[before.size()], RoughnessClassMarker);
+    Project read;
+    ASSERT_TRUE(ReadProjectFile(dir.file("p.snp"), read).ok());
+    EXPECT_EQ(read.Lookup.RoughnessClasses, p.Lookup.RoughnessClasses);
+    EXPECT_EQ(read.Lookup.RoughnessInputs, p.Lookup.RoughnessInputs);
+    EXPECT_EQ(read.Texts, p.Texts);
+
+    // Without an identification the block follows the chart titles, where
+    // such a reader looks for an identification and finds none.
+    p.Texts.Edit[1].clear();
+    const std::vector<std::string> plain = ProjectFileLines(p);
+    EXPECT_EQ(plain[before.size() - 5], RoughnessClassMarker);
+    ASSERT_TRUE(ParseProjectLines(plain, "p.snp", read).ok());
+    EXPECT_EQ(read.Texts.Edit[1], "");
+    EXPECT_EQ(read.Lookup.RoughnessClasses, p.Lookup.RoughnessClasses);
+
+    // A file of before names no class, whatever the project read before it held.
+    ASSERT_TRUE(ReadProjectFile(HYDRIM_SOURCE_DIR "/examples/variant1-two-slopes.snp", read).ok());
+    EXPECT_EQ(read.Lookup.RoughnessClasses, LookupState().RoughnessClasses);
+}
+
 } // namespace
 } // namespace hydrim

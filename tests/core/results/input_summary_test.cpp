@@ -1,12 +1,12 @@
-#include "core/results/InputSummary.h"
+#include "support/TempDirectory.h"
 
 #include "core/project/TextCodec.h"
+#include "core/results/InputSummary.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include <algorithm>
+#include <filesystem>
 
 namespace hydrim {
 namespace {
@@ -81,6 +81,20 @@ TEST(InputSummary, WithoutLookupEntriesTheValuesWereTypedAndNamesComeFromTheData
     const std::vector<std::string> missing = ReadLookupRowNames("/nonexistent").LandUse;
     EXPECT_TRUE(
         std::all_of(missing.begin(), missing.end(), [](const std::string& name) { return name.empty(); }));
+}
+
+TEST(InputSummary, RoughnessEntriesAreNamedByTheirWholeClass) {
+    test::TempDirectory data;
+    data.write("Gama.tab", JoinCrLf({"Drsnost g:podle povrchu;!", "Povrch;Třída!g", "Les;jehličnatý!20-40",
+                                     ";listnatý!15-35"}));
+    const LookupRowNames names = ReadLookupRowNames(data.path());
+    ASSERT_GT(names.Roughness.size(), 3u);
+    EXPECT_EQ(names.Roughness[3], "Les, třída listnatý, rozsah 15-35"); // not "řádek 3"
+    Project p;
+    p.Lookup.RoughnessInputs[1][0][3] = "20";
+    p.Lookup.RoughnessInputs[1][1][3] = "1.5";
+    EXPECT_TRUE(
+        HasNote(SummarizeInputs(p, names)[2], "  Les, třída listnatý, rozsah 15-35: γ 20, plocha 1.5 km²"));
 }
 
 // The station inserted from the rainfall table is named while the project
