@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the program.
+#   ./run.sh [PROJECT.snp]   the desktop program
+#   ./run.sh --web           the browser version, served on 127.0.0.1 and
+#                            opened in the default browser (Ctrl+C stops it)
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
+if [ "${1:-}" = --web ]; then
+    scripts/build-web.sh
+    exec node web/tools/serve.mjs build-web/dist/site --open
+fi
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
 # The program works below its working directory (DATA, PROJEKTY); use a

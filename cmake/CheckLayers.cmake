@@ -1,9 +1,12 @@
 # Checks that every include under src/ names its layer and that each layer
 # includes only what it may (see CODING_GUIDELINES.md):
 #   core    core/ and the standard library
+#   json    core/, json/ and nlohmann/json
 #   export  core/, export/ and libxlsxwriter
 #   render  core/, render/ and Qt
-#   cli     core/, export/, cli/; its pdf/ writer also render/ and Qt
+#   cli     core/, json/, export/, cli/ and nlohmann/json; its pdf/ writer
+#           also render/ and Qt
+#   wasm    core/, json/, wasm/ and nlohmann/json
 #   gui     core/, export/, render/, gui/ and Qt; only gui/app/ (the main
 #           window and its wiring, on top) includes gui/app/
 # Run as: cmake -DSOURCE_DIR=<repository> -P CheckLayers.cmake
@@ -12,12 +15,16 @@ if(NOT SOURCE_DIR)
 endif()
 
 set(allowed_core "core")
+set(allowed_json "core|json")
 set(allowed_export "core|export")
 set(allowed_render "core|render")
-set(allowed_cli "core|export|cli")
-set(allowed_cli_pdf "core|export|cli|render")
+set(allowed_cli "core|json|export|cli")
+set(allowed_cli_pdf "core|json|export|cli|render")
+set(allowed_wasm "core|json|wasm")
 set(allowed_gui "core|export|render|gui")
 set(qt_core FALSE)
+set(qt_json FALSE)
+set(qt_wasm FALSE)
 set(qt_export FALSE)
 set(qt_render TRUE)
 set(qt_cli FALSE)
@@ -51,7 +58,7 @@ foreach(source ${sources})
                 list(APPEND problems "${source}: includes Qt <${target}>")
             elseif(target STREQUAL "xlsxwriter" AND NOT layer STREQUAL "export")
                 list(APPEND problems "${source}: includes libxlsxwriter")
-            elseif(target STREQUAL "nlohmann" AND NOT layer STREQUAL "cli")
+            elseif(target STREQUAL "nlohmann" AND NOT layer MATCHES "^(cli|json|wasm)$")
                 list(APPEND problems "${source}: includes nlohmann/json")
             endif()
         endif()

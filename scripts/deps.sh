@@ -16,6 +16,9 @@
 #   xvfb xauth          the window tests' display; poppler-utils and unzip read
 #                       PDFs and workbooks back in the tests
 #   clang libclang-rt-14-dev  the fuzz targets (libFuzzer)
+#   emscripten          em++: the engine compiled to WebAssembly for the browser version
+#   nodejs npm          the web page's bundler, tests and local server (npm ci of web/)
+#   chromium            the headless browser the web tests drive
 set -euo pipefail
 
 packages=(
@@ -27,11 +30,16 @@ packages=(
     xvfb xauth poppler-utils unzip
     fonts-liberation2 fonts-dejavu-core
     qt6-translations-l10n
+    emscripten nodejs npm chromium
     "$@"
 )
 
 missing=()
 for p in "${packages[@]}"; do
+    # A nodejs package that carries its own npm provides the npm command.
+    if [ "$p" = npm ] && command -v npm >/dev/null 2>&1; then
+        continue
+    fi
     if ! dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q "install ok installed"; then
         missing+=("$p")
     fi

@@ -1,9 +1,10 @@
 #include "cli/BatchOutput.h"
 
 #include "cli/CliCommon.h"
-#include "cli/ComputationJson.h"
 #include "core/project/SystemErrorText.h"
 #include "export/SummaryWorkbook.h"
+#include "json/ComputationJson.h"
+#include "json/JsonText.h"
 
 #include <cerrno>
 #include <cstdio>

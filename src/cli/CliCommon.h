@@ -1,10 +1,8 @@
 // Helpers shared by the commands of hydrim-cli: the command-line parser, the
-// data-directory option, error messages, and JSON output with reals to 17 significant digits.
+// data-directory option and error messages.
 #pragma once
 
 #include "core/project/ProjectData.h"
-
-#include <nlohmann/json.hpp>
 
 #include <map>
 #include <set>
@@ -41,13 +39,5 @@ std::string OneProjectFileProblem(const std::vector<std::string>& positional);
 // The data directory: the --data option, else "DATA" below the working
 // directory when there is one, else the installed data.
 std::string DataDirectoryOption(const Arguments& parsed);
-
-// A real with 17 significant digits ("0.10000000000000001", "300.0"); a
-// value that is not finite gives "null".
-std::string FormatReal(double value);
-
-// Serialises JSON with every real written by FormatReal; objects are
-// indented by two blanks per level, arrays stay on one line.
-std::string DumpJson(const nlohmann::ordered_json& value, int indent = 0);
 
 } // namespace hydrim::cli

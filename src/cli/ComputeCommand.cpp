@@ -2,8 +2,9 @@
 // summary or every derived quantity and result as JSON.
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
-#include "cli/ComputationJson.h"
 #include "cli/ComputationReport.h"
+#include "json/ComputationJson.h"
+#include "json/JsonText.h"
 
 #include "core/Engine.h"
 
@@ -108,7 +109,7 @@ int RunCompute(const std::vector<std::string>& args) {
     const ComputeOutcome& outcome = computation.Outcome;
     // A no-runoff stop is part of the summary and of the JSON document.
     if (computation.LoadError || (!outcome.ok() && outcome.status != ComputeOutcome::Status::NoRunoff)) {
-        return ReportComputation(computation, projectFile, NoRunoff::IsAnAnswer);
+        return ReportComputation(computation);
     }
     const AppState* state = computation.State.get();
     if (parsed.has("--json")) {

@@ -1,9 +1,9 @@
 #include "core/batch/BatchSummary.h"
 
 #include "core/batch/CatchmentTable.h"
+#include "core/project/NumberChars.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace hydrim {
@@ -94,7 +94,7 @@ std::string ShiftPointLeft(std::string text, int shift) {
 // The value in its shortest exact decimal form, in units of 10^shift.
 std::string Number(double value, int shift, bool decimalComma) {
     char buffer[400];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    const auto [end, ec] = DoubleToChars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     std::string text = ec == std::errc() ? std::string(buffer, end) : std::string();
     if (shift > 0 && !text.empty()) {
         text = ShiftPointLeft(text, shift);

@@ -1,7 +1,8 @@
 #include "core/hydrology/WarningTexts.h"
 
+#include "core/project/NumberChars.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace hydrim {
@@ -12,7 +13,7 @@ namespace {
 std::string Number(double value, int decimals) {
     char buffer[64];
     const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+        DoubleToChars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return ec == std::errc() ? std::string(buffer, end) : std::string("?");
 }
 
@@ -22,8 +23,8 @@ std::string InputValue(double value) {
     char buffer[64];
     const auto [end, ec] =
         std::fabs(value) >= 1.0
-            ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2)
-            : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 3);
+            ? DoubleToChars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2)
+            : DoubleToChars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 3);
     if (ec != std::errc()) {
         return "?";
     }

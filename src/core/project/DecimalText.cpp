@@ -1,6 +1,7 @@
 #include "core/project/DecimalText.h"
 
-#include <charconv>
+#include "core/project/NumberChars.h"
+
 #include <string>
 
 namespace hydrim {
@@ -80,7 +81,7 @@ std::optional<double> ReadDecimal(std::string_view text, const DecimalSpelling& 
     }
     double value = 0;
     const char* last = number.Form.data() + number.Form.size();
-    const auto [end, error] = std::from_chars(number.Form.data(), last, value);
+    const auto [end, error] = DoubleFromChars(number.Form.data(), last, value);
     if (error != std::errc() || end != last) {
         return std::nullopt;
     }

@@ -4,28 +4,26 @@ namespace hydrim {
 
 namespace {
 
-const std::string Positive = "větší než 0";
-const std::string RainRange = "10 až 500";
-
 std::string RainQuantity(const std::string& period) {
     return "1-denní maximální srážkový úhrn pro " + period;
 }
 
-// The slope fields in the order of the left column (EditAreaL .. EditIntensityL).
+// The quantity and unit of the slope fields in the order of the left column
+// (EditAreaL .. EditIntensityL).
 FieldInfo SlopeField(int offset) {
     switch (offset) {
     case 0:
-        return {"Plocha svahu", "km²", Positive};
+        return {"Plocha svahu", "km²", {}};
     case 1:
-        return {"Sklon svahu", "%", Positive};
+        return {"Sklon svahu", "%", {}};
     case 2:
-        return {"Drsnost γ", "s", Positive};
+        return {"Drsnost γ", "s", {}};
     case 4:
-        return {"Číslo CN křivky", "", "40 až 100"};
+        return {"Číslo CN křivky", "", {}};
     case 5:
-        return {"Doba trvání deště", "min", "10 až 300, celé minuty"};
+        return {"Doba trvání deště", "min", {}};
     case 6:
-        return {"Intenzita deště", "mm.min⁻¹", Positive};
+        return {"Intenzita deště", "mm.min⁻¹", {}};
     default:
         return {};
     }
@@ -38,28 +36,24 @@ bool IsRightSlopeField(int k) {
     return k >= EditAreaR && k <= EditIntensityR;
 }
 
-std::string WithUnit(const FieldInfo& info) {
-    return info.Unit.empty() ? info.Quantity : info.Quantity + " [" + info.Unit + "]";
-}
-
-} // namespace
-
-FieldInfo DescribeField(int k, int variant) {
+// The quantity and unit of field EditK (an empty quantity for a field that is
+// not numeric).
+FieldInfo QuantityOf(int k, int variant) {
     switch (k) {
     case EditValleyLength:
-        return {"Délka údolnice", "km", Positive};
+        return {"Délka údolnice", "km", {}};
     case EditValleySlope:
-        return {"Sklon údolnice", "%", Positive};
+        return {"Sklon údolnice", "%", {}};
     case EditRainN:
-        return {RainQuantity(variant == 0 ? "N = 5 let" : "zvolenou dobu opakování N"), "mm", RainRange};
+        return {RainQuantity(variant == 0 ? "N = 5 let" : "zvolenou dobu opakování N"), "mm", {}};
     case EditRain10:
-        return {RainQuantity("N = 10 let"), "mm", RainRange};
+        return {RainQuantity("N = 10 let"), "mm", {}};
     case EditRain20:
-        return {RainQuantity("N = 20 let"), "mm", RainRange};
+        return {RainQuantity("N = 20 let"), "mm", {}};
     case EditRain50:
-        return {RainQuantity("N = 50 let"), "mm", RainRange};
+        return {RainQuantity("N = 50 let"), "mm", {}};
     case EditRain100:
-        return {RainQuantity("N = 100 let"), "mm", RainRange + ", ne menší než úhrny kratších dob opakování"};
+        return {RainQuantity("N = 100 let"), "mm", {}};
     default:
         break;
     }
@@ -70,6 +64,24 @@ FieldInfo DescribeField(int k, int variant) {
         return SlopeField(k - EditAreaR);
     }
     return {};
+}
+
+std::string WithUnit(const FieldInfo& info) {
+    return info.Unit.empty() ? info.Quantity : info.Quantity + " [" + info.Unit + "]";
+}
+
+} // namespace
+
+FieldInfo DescribeField(int k, int variant) {
+    FieldInfo info = QuantityOf(k, variant);
+    if (info.Quantity.empty()) {
+        return info;
+    }
+    info.Range = RangeText(LimitsOfField(k));
+    if (k == EditRain100) {
+        info.Range += ", ne menší než úhrny kratších dob opakování";
+    }
+    return info;
 }
 
 std::string FieldName(int k, int variant, int catchmentType) {

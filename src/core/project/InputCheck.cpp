@@ -1,20 +1,17 @@
 #include "core/project/InputCheck.h"
 
+#include "core/project/FieldLimits.h"
 #include "core/project/InputRules.h"
 
-#include <cmath>
 #include <string>
 #include <utility>
 
 namespace hydrim {
 namespace {
 
-enum class Rule { Positive, Rainfall, CurveNumber, Duration };
-
 struct NumericField {
     int edit;
     std::string label;
-    Rule rule;
 };
 
 const std::string RainLabel = "1-denní maximální srážkový úhrn pro ";
@@ -28,58 +25,37 @@ std::string SlopeSuffix(bool twoSlopes, bool left) {
     return left ? " (levý svah)" : " (pravý svah)";
 }
 
-// Checks one numeric field against its rule; returns the problem or "".
-std::string CheckField(const std::string& text, const std::string& label, Rule rule) {
+// Checks the text of field EditK against the field's limits; returns the
+// problem or "".
+std::string CheckField(const std::string& text, const std::string& label, int k) {
     if (text.empty()) {
-        return label + ": není vyplněno.";
+        return label + ": " + NotFilledProblem;
     }
     // A number as the input window holds it; a minus sign in front is read
     // so that the message can say what is wrong with the value.
     const bool negative = text.front() == '-';
     const std::optional<double> value = FieldValue(negative ? text.substr(1) : text);
     if (!value) {
-        return label + ": \"" + text + "\" není číslo.";
+        return label + ": " + NotANumberProblem(text);
     }
     if (negative || *value <= 0.0) {
-        return label + ": hodnota musí být větší než 0.";
+        return label + ": " + NotPositiveProblem;
     }
-    switch (rule) {
-    case Rule::Positive:
-        return {};
-    case Rule::Rainfall:
-        if (*value < 10.0 || *value > 500.0) {
-            return label + ": hodnota musí ležet v rozmezí 10 až 500.";
-        }
-        return {};
-    case Rule::CurveNumber:
-        if (*value < 40.0 || *value > 100.0) {
-            return label + ": hodnota musí ležet v rozmezí 40 až 100.";
-        }
-        return {};
-    case Rule::Duration:
-        if (*value != std::floor(*value)) {
-            return label + ": doba trvání musí být celý počet minut.";
-        }
-        if (*value < 10.0 || *value > 300.0) {
-            return label + ": hodnota musí ležet v rozmezí 10 až 300.";
-        }
-        return {};
-    }
-    return {};
+    const std::string problem = LimitsProblem(LimitsOfField(k), *value);
+    return problem.empty() ? problem : label + ": " + problem;
 }
 
 // The rainfall fields of the variant, in the order of the window.
 std::vector<NumericField> RainfallFields(int variant) {
     if (variant == 0) {
-        return {{EditRainN, RainLabel + "N = 5 [mm]", Rule::Rainfall},
-                {EditRain10, RainLabel + "N = 10 [mm]", Rule::Rainfall},
-                {EditRain20, RainLabel + "N = 20 [mm]", Rule::Rainfall},
-                {EditRain50, RainLabel + "N = 50 [mm]", Rule::Rainfall},
-                {EditRain100, RainLabel + "N = 100 [mm]", Rule::Rainfall}};
+        return {{EditRainN, RainLabel + "N = 5 [mm]"},
+                {EditRain10, RainLabel + "N = 10 [mm]"},
+                {EditRain20, RainLabel + "N = 20 [mm]"},
+                {EditRain50, RainLabel + "N = 50 [mm]"},
+                {EditRain100, RainLabel + "N = 100 [mm]"}};
     }
     if (variant == 1) {
-        return {{EditRainN, RainLabel + "N [mm]", Rule::Rainfall},
-                {EditRain100, RainLabel + "N = 100 [mm]", Rule::Rainfall}};
+        return {{EditRainN, RainLabel + "N [mm]"}, {EditRain100, RainLabel + "N = 100 [mm]"}};
     }
     return {};
 }
@@ -87,15 +63,15 @@ std::vector<NumericField> RainfallFields(int variant) {
 // The slope fields of the variant; offset 0 for the left slope, 7 for the right.
 std::vector<NumericField> SlopeFields(int variant, int offset, const std::string& suffix) {
     std::vector<NumericField> fields = {
-        {EditAreaL + offset, "Plocha svahu [km²]" + suffix, Rule::Positive},
-        {EditSlopeL + offset, "Sklon svahu [%]" + suffix, Rule::Positive},
-        {EditRoughnessL + offset, "Drsnost γ [s]" + suffix, Rule::Positive},
-        {EditCnL + offset, "Číslo CN křivky [40-100]" + suffix, Rule::CurveNumber}};
+        {EditAreaL + offset, "Plocha svahu [km²]" + suffix},
+        {EditSlopeL + offset, "Sklon svahu [%]" + suffix},
+        {EditRoughnessL + offset, "Drsnost γ [s]" + suffix},
+        {EditCnL + offset, "Číslo CN křivky [" + BoundsText(CurveNumberLimits) + "]" + suffix}};
     if (variant >= 1) {
-        fields.push_back({EditDurationL + offset, "Doba trvání deště [min]" + suffix, Rule::Duration});
+        fields.push_back({EditDurationL + offset, "Doba trvání deště [min]" + suffix});
     }
     if (variant == 2) {
-        fields.push_back({EditIntensityL + offset, "Intenzita deště [mm.min⁻¹]" + suffix, Rule::Positive});
+        fields.push_back({EditIntensityL + offset, "Intenzita deště [mm.min⁻¹]" + suffix});
     }
     return fields;
 }
@@ -103,7 +79,7 @@ std::vector<NumericField> SlopeFields(int variant, int offset, const std::string
 void CheckFields(const ProjectTexts& texts, const std::vector<NumericField>& fields,
                  std::vector<InputProblem>& problems) {
     for (const NumericField& field : fields) {
-        if (std::string problem = CheckField(texts.Edit[field.edit], field.label, field.rule);
+        if (std::string problem = CheckField(texts.Edit[field.edit], field.label, field.edit);
             !problem.empty()) {
             problems.push_back({field.edit, 0, problem});
         }
@@ -152,25 +128,6 @@ void CheckSlopesAgree(const ProjectTexts& texts, std::vector<InputProblem>& prob
     }
 }
 
-Rule RuleOf(int k) {
-    switch (k) {
-    case EditRainN:
-    case EditRain100:
-    case EditRain10:
-    case EditRain20:
-    case EditRain50:
-        return Rule::Rainfall;
-    case EditCnL:
-    case EditCnR:
-        return Rule::CurveNumber;
-    case EditDurationL:
-    case EditDurationR:
-        return Rule::Duration;
-    default:
-        return Rule::Positive;
-    }
-}
-
 bool IsChosen(int item, int last) {
     return item >= 0 && item <= last;
 }
@@ -200,7 +157,7 @@ std::string FieldLabel(const ProjectTexts& texts, int k) {
 }
 
 std::string FieldTextProblem(const ProjectTexts& texts, int k, const std::string& text) {
-    return text.empty() ? std::string() : CheckField(text, FieldLabel(texts, k), RuleOf(k));
+    return text.empty() ? std::string() : CheckField(text, FieldLabel(texts, k), k);
 }
 
 std::vector<int> RequiredMembers(int catchmentType, int variant) {
@@ -235,9 +192,7 @@ std::vector<InputProblem> FindInputProblems(const Project& project) {
         return problems;
     }
     const bool twoSlopes = HasTwoSlopes(texts);
-    CheckFields(texts,
-                {{EditValleyLength, ValleyLengthLabel, Rule::Positive},
-                 {EditValleySlope, ValleySlopeLabel, Rule::Positive}},
+    CheckFields(texts, {{EditValleyLength, ValleyLengthLabel}, {EditValleySlope, ValleySlopeLabel}},
                 problems);
     if (texts.Variant == 1 && !IsChosen(texts.ReturnPeriodItem, 5)) {
         problems.push_back({0, 3, "Doba opakování N [roky]: není zvolena."});

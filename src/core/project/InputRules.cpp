@@ -153,13 +153,15 @@ public:
         fields_.Edit[static_cast<size_t>(k)] = newText;
     }
 
-    // Corrections are written as whole numbers: the bound itself.
-    void clamp(int k, int low, int high) {
+    // A value out of the field's limits is corrected to the nearer bound,
+    // written as a whole number.
+    void clamp(int k) {
+        const FieldLimits& limits = LimitsOfField(k);
         const double v = value(k, 0.0);
-        if (v > high) {
-            write(k, std::to_string(high), CorrectionMessage::OutOfRange);
-        } else if (v < low) {
-            write(k, std::to_string(low), CorrectionMessage::OutOfRange);
+        if (v > limits.High) {
+            write(k, std::to_string(limits.High), CorrectionMessage::OutOfRange);
+        } else if (v < limits.Low) {
+            write(k, std::to_string(limits.Low), CorrectionMessage::OutOfRange);
         }
     }
 
@@ -189,15 +191,12 @@ private:
     std::vector<Correction> steps_;
 };
 
-constexpr int CnLow = 40, CnHigh = 100;
-constexpr int DurationLow = 10, DurationHigh = 300;
-constexpr int RainLow = 10, RainHigh = 500;
 // An empty N = 100 field never makes another rainfall field correct it.
 constexpr double EmptyRain100 = 10000.0;
 
 // A rainfall field other than N = 100 was left.
 void CorrectRainfall(CorrectionRun& run, int k) {
-    run.clamp(k, RainLow, RainHigh);
+    run.clamp(k);
     if (run.value(k, 0.0) > run.value(EditRain100, EmptyRain100)) {
         run.setRain100From(k);
     }
@@ -210,7 +209,7 @@ void CorrectRainfall(CorrectionRun& run, int k) {
 
 // The N = 100 field was left: it may not be below the other rainfall fields.
 void CorrectRain100(CorrectionRun& run) {
-    run.clamp(EditRain100, RainLow, RainHigh);
+    run.clamp(EditRain100);
     if (run.variant() == 0) {
         int largest = EditRainN;
         for (int k : {EditRain10, EditRain20, EditRain50}) {
@@ -443,11 +442,11 @@ std::vector<Correction> ExitCorrections(int k, const InputFieldTexts& fields) {
     const bool filled = !run.empty(k);
     if (k == EditCnL || k == EditCnR) {
         if (filled) {
-            run.clamp(k, CnLow, CnHigh);
+            run.clamp(k);
         }
     } else if (k == EditDurationL || k == EditDurationR) {
         if (filled) {
-            run.clamp(k, DurationLow, DurationHigh);
+            run.clamp(k);
         }
         run.synchronise(k, k == EditDurationL ? EditDurationR : EditDurationL);
     } else if (k == EditIntensityL || k == EditIntensityR) {

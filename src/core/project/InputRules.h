@@ -9,6 +9,7 @@
 // N = 2, 5, 10, 20, 50, 100; -1 none).
 #pragma once
 
+#include "core/project/FieldLimits.h"
 #include "core/project/ProjectData.h"
 
 #include <array>
@@ -19,14 +20,8 @@
 
 namespace hydrim {
 
-// Numeric fields accept at most this many characters from the keyboard.
-inline constexpr int NumericFieldMaxLength = 5;
-
 // Item index of N = 100 in the return-period list.
 inline constexpr int ReturnPeriodItem100 = 5;
-
-inline const std::string OutOfRangeMessage = "Hodnota mimo mez !! Bude automaticky opravena.";
-inline const std::string Rain100Message = "Hodnota pro N=100 bude automaticky opravena!";
 
 // ---------------------------------------------------------------- filtering
 

@@ -130,6 +130,34 @@ std::string EncodeCp1250(std::string_view utf8) {
     return out;
 }
 
+std::vector<std::string> SplitTextLines(std::string_view bytes) {
+    // A byte-order mark announces UTF-8; a file that carries one but is not
+    // UTF-8 after it (Windows-1250 text behind a stray mark) is read as
+    // Windows-1250, so none of its characters is lost.
+    std::vector<std::string> lines;
+    std::string_view view(bytes);
+    const bool marked = view.starts_with("\xEF\xBB\xBF");
+    if (marked) {
+        view.remove_prefix(3);
+    }
+    const bool utf8 = marked && IsUtf8(view);
+    size_t start = 0;
+    for (size_t i = 0; i <= view.size(); ++i) {
+        if (i == view.size() || view[i] == '\r' || view[i] == '\n') {
+            if (i == view.size() && start == i) {
+                break; // no empty line after the final line end
+            }
+            const std::string_view line = view.substr(start, i - start);
+            lines.push_back(utf8 ? std::string(line) : DecodeCp1250(line));
+            if (i < view.size() && view[i] == '\r' && i + 1 < view.size() && view[i + 1] == '\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    return lines;
+}
+
 TextFileLines ReadTextFileLines(const std::string& path, size_t maxBytes) {
     TextFileLines result;
     std::error_code ec;
@@ -162,29 +190,7 @@ TextFileLines ReadTextFileLines(const std::string& path, size_t maxBytes) {
         result.error = FileMessage("Chyba při čtení souboru", path, errno);
         return result;
     }
-    // A byte-order mark announces UTF-8; a file that carries one but is not
-    // UTF-8 after it (Windows-1250 text behind a stray mark) is read as
-    // Windows-1250, so none of its characters is lost.
-    std::string_view view(bytes);
-    const bool marked = view.starts_with("\xEF\xBB\xBF");
-    if (marked) {
-        view.remove_prefix(3);
-    }
-    const bool utf8 = marked && IsUtf8(view);
-    size_t start = 0;
-    for (size_t i = 0; i <= view.size(); ++i) {
-        if (i == view.size() || view[i] == '\r' || view[i] == '\n') {
-            if (i == view.size() && start == i) {
-                break; // no empty line after the final line end
-            }
-            const std::string_view line = view.substr(start, i - start);
-            result.lines.push_back(utf8 ? std::string(line) : DecodeCp1250(line));
-            if (i < view.size() && view[i] == '\r' && i + 1 < view.size() && view[i + 1] == '\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
-    }
+    result.lines = SplitTextLines(bytes);
     return result;
 }
 

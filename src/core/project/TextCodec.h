@@ -39,6 +39,9 @@ struct TextFileLines {
 // refused with a message rather than read.
 TextFileLines ReadTextFileLines(const std::string& path, size_t maxBytes = 64u * 1024u * 1024u);
 
+// The lines of a text file's bytes as ReadTextFileLines splits and decodes them.
+std::vector<std::string> SplitTextLines(std::string_view bytes);
+
 // Encodes lines as Windows-1250, each ended by CR LF.
 std::string JoinCrLf(const std::vector<std::string>& lines);
 

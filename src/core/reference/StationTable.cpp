@@ -1,5 +1,7 @@
 #include "core/reference/StationTable.h"
 
+#include "core/project/FieldLimits.h"
+#include "core/project/NumberChars.h"
 #include "core/reference/CsvReader.h"
 #include "core/reference/CzechOrder.h"
 
@@ -32,7 +34,7 @@ std::optional<double> DepthValue(const std::string& text) {
         TrimBlanks(text) != text)
         return std::nullopt;
     double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = DoubleFromChars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
@@ -48,7 +50,7 @@ std::string DepthProblem(const std::string& text, size_t depth) {
         return what + " „" + text + "“ má víc než 8 znaků";
     const double value = *DepthValue(text);
     if (value < SmallestDepth || value > LargestDepth)
-        return what + " (" + text + " mm) je mimo rozsah 10 až 500 mm";
+        return what + " (" + text + " mm) je mimo rozsah " + RangeText(RainfallLimits) + " mm";
     return {};
 }
 

@@ -3,6 +3,7 @@
 // fields (number, name, ten 1-day rainfall depths in mm).
 #pragma once
 
+#include "core/project/FieldLimits.h"
 #include "core/reference/CsvReader.h"
 #include "core/reference/TableRows.h"
 
@@ -21,8 +22,9 @@ inline constexpr size_t MaxStations = 579;
 // The fields holding the depths of N = 2, 5, 10, 20, 50 and 100 years (value
 // columns 1, 2, 3, 4, 6, 9); the other value columns are kept but not used.
 inline constexpr std::array<size_t, 6> StationDepthFields = {2, 3, 4, 5, 7, 10};
-inline constexpr double SmallestDepth = 10.0;
-inline constexpr double LargestDepth = 500.0;
+// The depths a station may give: those of a rainfall field.
+inline constexpr double SmallestDepth = RainfallLimits.Low;
+inline constexpr double LargestDepth = RainfallLimits.High;
 // A depth is stored in 8 characters.
 inline constexpr size_t DepthWidth = 8;
 

@@ -1,5 +1,7 @@
 #include "core/results/NumberFormat.h"
 
+#include "core/project/NumberChars.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -20,7 +22,7 @@ struct DecimalDigits {
 DecimalDigits ToDecimalDigits(double magnitude) {
     char buffer[64];
     const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 30);
+        DoubleToChars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 30);
     const std::string_view text(buffer, static_cast<size_t>(written.ptr - buffer));
     const size_t ePosition = text.find('e');
     DecimalDigits result;

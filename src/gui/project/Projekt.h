@@ -4,6 +4,7 @@
 // catchment type and variant need, and offers the compute button.
 #pragma once
 
+#include "core/project/FieldLimits.h"
 #include "core/project/ProjectData.h"
 
 #include <QPointer>
@@ -30,9 +31,6 @@ namespace hydrim::gui {
 
 // The caption of a project that has no file yet.
 inline const char* const UntitledProjectCaption = "Nepojmenovaný projekt";
-// The most characters typed into one identification text (Edit1 to Edit4);
-// a longer text read from a project file is shown and kept whole.
-inline constexpr int IdentificationMaxLength = 60;
 
 class TProjekt1 : public QWidget {
     Q_OBJECT

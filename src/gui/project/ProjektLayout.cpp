@@ -254,13 +254,14 @@ QWidget* TProjekt1::buildSlopeGroup() {
                   0);
     grid->addItem(new QSpacerItem(0, 4, QSizePolicy::Minimum, QSizePolicy::Fixed), BottomRow, 0);
 
-    const QString rowLabels[] = {QStringLiteral("Plocha svahu [km<sup>2</sup>]"),
-                                 QStringLiteral("Sklon svahu [%]"),
-                                 QStringLiteral("Drsnost γ [s]"),
-                                 QStringLiteral("Typ CN křivky [1,2,3]"),
-                                 QStringLiteral("Číslo CN křivky [40-100]"),
-                                 QStringLiteral("Doba trvání deště [min]"),
-                                 QStringLiteral("Intenzita deště [mm.min<sup>-1</sup>]")};
+    const QString rowLabels[] = {
+        QStringLiteral("Plocha svahu [km<sup>2</sup>]"),
+        QStringLiteral("Sklon svahu [%]"),
+        QStringLiteral("Drsnost γ [s]"),
+        QStringLiteral("Typ CN křivky [1,2,3]"),
+        QStringLiteral("Číslo CN křivky [%1]").arg(QString::fromStdString(BoundsText(CurveNumberLimits))),
+        QStringLiteral("Doba trvání deště [min]"),
+        QStringLiteral("Intenzita deště [mm.min<sup>-1</sup>]")};
     int labelWidth = 0;
     for (int i = 0; i < 7; ++i) {
         QLabel* label = makeLabel(10 + i, rowLabels[i]);

@@ -1,5 +1,6 @@
 #include "gui/reference/CNcis.h"
 
+#include "core/project/FieldLimits.h"
 #include "core/reference/LookupEntry.h"
 #include "gui/reference/CellText.h"
 #include "gui/reference/LookupGrid.h"
@@ -22,7 +23,6 @@ constexpr int FirstLandUseRow = 2;
 constexpr int NoteRow = 52;
 constexpr int CurveNumberColumn = 3;
 constexpr int AreaColumn = 4;
-constexpr double SmallestCurveNumber = 40.0;
 
 // Land-use categories merged in column 0: first and last row.
 constexpr std::array<std::pair<int, int>, 9> CategoryGroups = {
@@ -192,7 +192,7 @@ void TCNcis1::compute(bool report) {
         rows.push_back(
             {row, StringGrid1->text(row, CurveNumberColumn).toStdString(), areaText(row).toStdString()});
     const LookupOutcome outcome = WeightedCurveNumber(rows);
-    panel.showOutcome(outcome, SmallestCurveNumber);
+    panel.showOutcome(outcome, CurveNumberLimits.Low);
     if (outcome.ok() || !report)
         return;
     if (outcome.status == LookupStatus::MissingCurveNumber) {

@@ -1,8 +1,8 @@
-#include "cli/ComputationJson.h"
+#include "json/ComputationJson.h"
 
 #include <string>
 
-namespace hydrim::cli {
+namespace hydrim {
 namespace {
 
 using json = nlohmann::ordered_json;
@@ -199,4 +199,4 @@ json ComputationDocument(const AppState& s, const ComputeOutcome& outcome) {
     return document;
 }
 
-} // namespace hydrim::cli
+} // namespace hydrim

@@ -1,13 +1,14 @@
 // The JSON document of a computation, as "hydrim-cli compute --json" prints
-// it: the variant, the catchment type, the status (and the no-runoff
-// message), every derived quantity and result, and the warnings.
+// it and the browser version returns it: the variant, the catchment type, the
+// status (and the no-runoff message), every derived quantity and result, and
+// the warnings.
 #pragma once
 
 #include "core/Engine.h"
 
 #include <nlohmann/json.hpp>
 
-namespace hydrim::cli {
+namespace hydrim {
 
 // The document of a finished computation. The derived slope parameters are
 // valid after a no-runoff stop too; the result set only when it is ok. The
@@ -19,4 +20,4 @@ nlohmann::ordered_json ComputationDocument(const AppState& state, const ComputeO
 // The warnings alone, as the document's "warnings" array.
 nlohmann::ordered_json WarningsJson(const Warnings& warnings);
 
-} // namespace hydrim::cli
+} // namespace hydrim

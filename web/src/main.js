@@ -1,0 +1,94 @@
+// The page: the engine started in its worker, the project state, the views
+// and the commands. Each view mounts itself on its <section data-view>; the
+// views talk only through the app's state and events (src/app.js).
+import {createApp} from './app.js';
+import {startEngine} from './engine-client.js';
+import {mountSummary} from './results/summary.js';
+import {showMessage} from './ui/dialog.js';
+import {mountViews} from './ui/views.js';
+
+const $ = (id) => document.getElementById(id);
+
+function mountStatus(app) {
+    const status = $('status');
+    app.status = (text, kind = '') => {
+        status.textContent = text;
+        status.className = kind;
+    };
+}
+
+// The project file: opened by the button or by dropping it on the page.
+function mountOpen(app) {
+    const open = async (file) => {
+        try {
+            const opened = await app.engine.openProject(new Uint8Array(await file.arrayBuffer()), file.name);
+            app.setProject(opened, {fileName: file.name, modified: opened.modified});
+            $('project-name').textContent = file.name;
+            app.status(`Otevřeno: ${file.name}`);
+            if (opened.notice) {
+                await showMessage(opened.notice, {title: 'Upozornění'});
+            }
+        } catch (error) {
+            app.status(error.message, 'problem');
+        }
+    };
+    $('file').addEventListener('change', (event) => {
+        const [file] = event.target.files;
+        event.target.value = '';
+        if (file && app.engine) {
+            open(file);
+        }
+    });
+    document.addEventListener('dragover', (event) => event.preventDefault());
+    document.addEventListener('drop', (event) => {
+        event.preventDefault();
+        const [file] = event.dataTransfer.files;
+        if (file && app.engine) {
+            open(file);
+        }
+    });
+}
+
+function mountCompute(app) {
+    const button = $('compute');
+    const run = async () => {
+        button.disabled = true;
+        try {
+            await app.compute();
+        } catch (error) {
+            app.status(error.message, 'problem');
+        } finally {
+            button.disabled = !app.window?.computeEnabled;
+        }
+    };
+    app.on('project', ({window}) => (button.disabled = !window.computeEnabled));
+    button.addEventListener('click', run);
+    document.addEventListener('keydown', (event) => {
+        if (event.key === 'F9') {
+            event.preventDefault();
+            run();
+        }
+    });
+}
+
+export function startPage(createWorker) {
+    const app = createApp();
+    globalThis.hydrim = app; // for the page's tests and the browser's console
+    mountStatus(app);
+    mountViews(app);
+    mountOpen(app);
+    mountCompute(app);
+    mountSummary(app, document.querySelector('section[data-view="tables"]'));
+
+    app.status('Načítám výpočetní jádro…');
+    startEngine(createWorker()).then(
+        (engine) => {
+            app.engine = engine;
+            $('version').textContent = engine.version;
+            document.body.dataset.engine = 'ready';
+            app.status('Otevřete projekt (.snp) tlačítkem nebo přetažením souboru do okna.');
+            app.emit('engine', engine);
+        },
+        (error) => app.status(`Výpočetní jádro se nepodařilo spustit: ${error.message}`, 'problem'),
+    );
+}
