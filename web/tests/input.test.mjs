@@ -124,9 +124,8 @@ function fakePickers(bytes) {
     };
 }
 
+// A browser without them: saving downloads.
 function noPickers() {
-    delete Window.prototype.showOpenFilePicker;
-    delete Window.prototype.showSaveFilePicker;
     delete globalThis.showOpenFilePicker;
     delete globalThis.showSaveFilePicker;
 }

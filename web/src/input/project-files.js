@@ -2,9 +2,11 @@
 // on the page), save (Ctrl+S) and save as. Where the browser lets the page
 // write to a file (showSaveFilePicker), a project opened through its picker
 // is saved back into that file and "Uložit jako…" asks for a file; elsewhere
-// a save downloads the file, named as the project. A project with unsaved
+// a save downloads the file, named as the project ("Uložit jako…" and an
+// unnamed project ask for the name). A project with unsaved
 // changes is not replaced or left without asking.
 import {ask, showMessage} from '../ui/dialog.js';
+import {askFileName} from './file-name.js';
 
 const SaveChangesQuestion = 'Uložit provedené změny do projektu?';
 const UnnamedProject = 'Nepojmenovaný projekt';
@@ -64,7 +66,10 @@ export function mountProjectFiles(app, editor, controls) {
         try {
             const bytes = await app.engine.saveProject(app.project);
             if (!canPick) {
-                const name = app.fileName || 'projekt.snp';
+                const name = asNew || !app.fileName ? await askFileName(app.fileName || 'projekt.snp') : app.fileName;
+                if (!name) {
+                    return false;
+                }
                 download(bytes, name);
                 return saved(name, null);
             }
