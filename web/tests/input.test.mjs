@@ -1,6 +1,7 @@
 // The input view in headless Chromium: a project typed key by key from a new
-// one and computed with F9, the corrections on leaving a field in one message,
-// and project files opened, saved back byte for byte and read back.
+// one and computed with F9, the lookup buttons, the corrections on leaving a
+// field in one message, and project files opened, saved back byte for byte
+// and read back.
 import assert from 'node:assert/strict';
 import {readFileSync} from 'node:fs';
 import path from 'node:path';
@@ -72,6 +73,18 @@ test('a new project typed key by key in the order of the Tab key computes with F
         assert.deepEqual(await page.$$eval('#list-4, #list-5', (lists) => lists.map((list) => list.value)), ['1', '2']);
         assert.match(await page.textContent('#status'), /^Vstupní údaje jsou úplné/);
         assert.equal(await page.locator('dialog.message').count(), 0, 'valid values pass without a message');
+
+        // The lookup buttons ask for their dialogs (the curve number's by the
+        // path chosen); a value a dialog writes appears in its field.
+        await page.evaluate(() => hydrim.on('lookup', (request) => (globalThis.lookups ??= []).push(request)));
+        await page.click('button[data-lookup="roughness"][data-slope="right"]');
+        await page.click('button[data-lookup="curveNumber"][data-slope="left"]');
+        await page.click('dialog.cn-path button[data-kind="soilUnits"]');
+        await page.waitForFunction(() => globalThis.lookups?.length === 2);
+        assert.deepEqual(await page.evaluate(() => globalThis.lookups),
+            [{kind: 'roughness', slope: 'right'}, {kind: 'soilUnits', slope: 'left'}]);
+        await page.evaluate(async () => hydrim.setProject(await hydrim.engine.editField(hydrim.project, 12, '45', {typed: false})));
+        assert.equal(await fieldText(page, 12), '45');
 
         // 600 for N = 5: the bound, and N = 100 follows it, said in one message.
         await page.click('#edit-8');

@@ -63,8 +63,7 @@ export function createFieldEditor(app, refs) {
     const typed = new Set();
 
     // Runs the engine's jobs one after another; a failed one is reported and
-    // the next ones still run.
-    // The form is data-busy while jobs wait.
+    // the next ones still run. The form is data-busy while jobs wait.
     let jobs = 0;
     const enqueue = (job) => {
         refs.form.toggleAttribute('data-busy', ++jobs > 0);
