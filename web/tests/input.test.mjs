@@ -62,14 +62,16 @@ test('a new project typed key by key in the order of the Tab key computes with F
         // a comma becomes the decimal point, other characters are refused.
         await page.click('#edit-5');
         // Edit5, 6, 8, 24, 25, 26, 9; left slope 10, 11, 12, curve type, 14; right slope 17, 18, 19, curve type, 21.
-        const keys = ['1,25', '3x.4', '50', '60', '70', '80', '95', '1.2', '8', '30', '2', '70', '0.9', '12', '25', '3', '80'];
+        const keys = ['1,25', '3x.4', '50', '60', '70', '80', '95',
+            '1.2', '8', '30', '2', '70', '0.9', '12', '25', '3', '80'];
         for (const text of keys) {
             await page.keyboard.type(text);
             await page.keyboard.press('Tab');
         }
         await page.waitForSelector('.input-window:not([data-busy])');
         assert.equal(await page.isEnabled('#compute'), true);
-        assert.deepEqual(await Promise.all([5, 6, 10, 21].map((k) => fieldText(page, k))), ['1.25', '3.4', '1.2', '80']);
+        const texts = await Promise.all([5, 6, 10, 21].map((k) => fieldText(page, k)));
+        assert.deepEqual(texts, ['1.25', '3.4', '1.2', '80']);
         assert.deepEqual(await page.$$eval('#list-4, #list-5', (lists) => lists.map((list) => list.value)), ['1', '2']);
         assert.match(await page.textContent('#status'), /^Vstupní údaje jsou úplné/);
         assert.equal(await page.locator('dialog.message').count(), 0, 'valid values pass without a message');
@@ -83,7 +85,8 @@ test('a new project typed key by key in the order of the Tab key computes with F
         await page.waitForFunction(() => globalThis.lookups?.length === 2);
         assert.deepEqual(await page.evaluate(() => globalThis.lookups),
             [{kind: 'roughness', slope: 'right'}, {kind: 'soilUnits', slope: 'left'}]);
-        await page.evaluate(async () => hydrim.setProject(await hydrim.engine.editField(hydrim.project, 12, '45', {typed: false})));
+        await page.evaluate(async () =>
+            hydrim.setProject(await hydrim.engine.editField(hydrim.project, 12, '45', {typed: false})));
         assert.equal(await fieldText(page, 12), '45');
 
         // 600 for N = 5: the bound, and N = 100 follows it, said in one message.
@@ -93,7 +96,8 @@ test('a new project typed key by key in the order of the Tab key computes with F
         await page.keyboard.press('Tab');
         const corrected = await answerMessage(page);
         assert.equal(corrected.text, 'Hodnota mimo mez !! Bude automaticky opravena.');
-        assert.match(corrected.detail, /Zadaná hodnota: 600[^]*Nová hodnota: 500[^]*Hodnota pro N=100 bude automaticky opravena!/);
+        assert.match(corrected.detail,
+            /Zadaná hodnota: 600[^]*Nová hodnota: 500[^]*Hodnota pro N=100 bude automaticky opravena!/);
         assert.equal(await page.locator('dialog.message').count(), 0);
         assert.deepEqual([await fieldText(page, 8), await fieldText(page, 9)], ['500', '500']);
 
@@ -143,7 +147,7 @@ function noPickers() {
     delete globalThis.showSaveFilePicker;
 }
 
-test('a project file opened and saved comes back byte for byte; an edit is asked about, saved and read back', async () => {
+test('a project file opened and saved comes back byte for byte; an edit is asked about, saved, read back', async () => {
     const writing = await openPage({script: fakePickers, arg: [...exampleBytes]});
     try {
         await writing.click('#open');

@@ -5,7 +5,8 @@ import {h} from './layout.js';
 // Resolves with the name, or null when the user cancels.
 export function askFileName(suggested) {
     return new Promise((resolve) => {
-        const field = h('input', {type: 'text', id: 'file-name', value: suggested, autocomplete: 'off', spellcheck: 'false'});
+        const field = h('input', {type: 'text', id: 'file-name', value: suggested, autocomplete: 'off',
+            spellcheck: 'false'});
         const save = h('button', {type: 'submit', value: 'save', text: 'Uložit'});
         const cancel = h('button', {type: 'button', text: 'Storno'});
         const form = h('form', {method: 'dialog'},

@@ -84,7 +84,8 @@ function buildParameters(lists) {
     lists[1] = list(1, ['Jeden svah', 'Dva svahy'], 'Vyber typ povodí');
     lists[2] = list(2, ['Varianta I', 'Varianta II', 'Varianta III'], 'Vyber variantu');
     const variant = group('Varianta', 'variant', lists[2]);
-    return {element: group('Parametry výpočtu', 'parameters', group('Typ povodí', 'type', lists[1]), variant), variant};
+    const type = group('Typ povodí', 'type', lists[1]);
+    return {element: group('Parametry výpočtu', 'parameters', type, variant), variant};
 }
 
 function buildDescription(edits) {
@@ -131,7 +132,8 @@ function buildSlopes(edits, lists, rows, curveNumberBounds) {
     ];
     const grid = h('div', {class: 'slope-grid'});
     const leftCaption = h('div', {class: 'column-caption left', style: 'grid-row: 1; grid-column: 2'});
-    const rightCaption = h('div', {class: 'column-caption right', style: 'grid-row: 1; grid-column: 3', text: 'Pravý'});
+    const rightCaption =
+        h('div', {class: 'column-caption right', style: 'grid-row: 1; grid-column: 3', text: 'Pravý'});
     grid.append(leftCaption, rightCaption);
     labels.forEach((parts, i) => {
         const label = h('label', {style: `grid-row: ${i + 2}; grid-column: 1`}, ...parts);
@@ -146,7 +148,8 @@ function buildSlopes(edits, lists, rows, curveNumberBounds) {
             const button = i === 2 ? lookupButton('roughness', slope)
                 : i === 3 ? lookupButton('moisture', slope)
                 : i === 4 ? lookupButton('curveNumber', slope) : h('span', {class: 'no-lookup'});
-            const cell = h('div', {class: `cell ${slope}`, style: `grid-row: ${i + 2}; grid-column: ${column}`}, field, button);
+            const place = `grid-row: ${i + 2}; grid-column: ${column}`;
+            const cell = h('div', {class: `cell ${slope}`, style: place}, field, button);
             rows[`slope${i}`].push(cell);
             grid.append(cell);
         }

@@ -46,8 +46,8 @@ export function mountLookupButtons(app, editor, form) {
         let kind = button.dataset.lookup;
         await editor.finishTyped();
         if (kind === 'curveNumber') {
-            const lookup = app.project.lookup;
-            kind = await choosePath(slope === 'left' ? lookup.leftSoilGroupByFiltration : lookup.rightSoilGroupByFiltration);
+            const {leftSoilGroupByFiltration: left, rightSoilGroupByFiltration: right} = app.project.lookup;
+            kind = await choosePath(slope === 'left' ? left : right);
         }
         if (kind) {
             app.emit('lookup', {kind, slope});

@@ -75,7 +75,8 @@ export function mountProjectFiles(app, editor, controls) {
             }
             let target = asNew ? null : handle;
             if (!target) {
-                target = await globalThis.showSaveFilePicker({suggestedName: app.fileName || 'projekt.snp', types: FileTypes});
+                const suggestedName = app.fileName || 'projekt.snp';
+                target = await globalThis.showSaveFilePicker({suggestedName, types: FileTypes});
             }
             await writeFile(target, bytes);
             return saved(target.name, target);

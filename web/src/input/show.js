@@ -41,7 +41,8 @@ function showValues(refs, project) {
     for (const k of [1, 2, 3, 4, ...NumberFields]) {
         show(refs.edits[k], setText, project.edit[k] ?? '');
     }
-    const items = [project.catchmentType, project.variant, project.returnPeriodItem, project.cnTypeItemL, project.cnTypeItemR];
+    const items =
+        [project.catchmentType, project.variant, project.returnPeriodItem, project.cnTypeItemL, project.cnTypeItemR];
     items.forEach((item, i) => show(refs.lists[i + 1], setItem, item));
 }
 
