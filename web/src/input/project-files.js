@@ -137,14 +137,20 @@ export function mountProjectFiles(app, editor, controls) {
             fileInput.click();
             return;
         }
+        let picked = null;
+        let file;
         try {
-            const [picked] = await globalThis.showOpenFilePicker({types: FileTypes});
-            await openFile(await picked.getFile(), picked);
+            [picked] = await globalThis.showOpenFilePicker({types: FileTypes});
+            file = await picked.getFile();
         } catch (error) {
-            if (!cancelled(error)) {
+            if (picked) {
                 app.status(error.message, 'problem');
+            } else if (!cancelled(error)) {
+                fileInput.click(); // a page the browser does not let pick files opens them as a plain page does
             }
+            return;
         }
+        await openFile(file, picked);
     };
 
     const ready = (command) => () => app.engine && app.project && command();
