@@ -4,8 +4,8 @@
 // commands of "&Edituj" with their keys (on the time series and on the
 // result table), the N a Variant II caption names and a typed chart title
 // marking the project modified.
+#include "core/hydrology/HydrographOrdinates.h"
 #include "core/project/ProjectFile.h"
-#include "core/series/HydrographOrdinates.h"
 #include "gui/app/MainWindow.h"
 #include "gui/app/WindowedStart.h"
 #include "gui/results/ResultGridView.h"

@@ -5,8 +5,8 @@
 // so a view can show hydrographs of any length without building them all.
 #pragma once
 
+#include "core/hydrology/HydrographOrdinates.h"
 #include "core/project/ProjectData.h"
-#include "core/series/HydrographOrdinates.h"
 
 #include <string>
 #include <vector>
