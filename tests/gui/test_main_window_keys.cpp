@@ -148,7 +148,7 @@ void TestMainWindowKeys::computeKeysComputeAndAltVOpensTheMenu() {
     QVERIFY(outputs);
     RunUntilSignal(outputs, &QMenu::aboutToShow,
                    [&main] { QTest::keyClick(&main, Qt::Key_V, Qt::AltModifier); });
-    QCOMPARE(QApplication::activePopupWidget(), outputs);
+    QCOMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(outputs));
     QTest::keyClick(outputs, Qt::Key_Escape);
     QVERIFY(!QApplication::activePopupWidget());
     QTest::keyClick(main.menuBar(), Qt::Key_Escape); // leaves the menu bar

@@ -116,6 +116,7 @@ MainWindow::~MainWindow() {
         inputWindow_->disconnect(this);
     }
     results_->disconnect(this);
+    mdi_->disconnect(this);
 }
 
 QAction* MainWindow::addItem(QMenu* menu, const char* name, const QString& caption,

@@ -159,6 +159,8 @@ private:
     void setExportButtonVisible(int k, bool visible);
     // Opens or closes the chart / time-series window of the current results.
     void toggleView(ResultKind kind, bool open);
+    // "&Graf", "Časové řa&dy": the window's tool button pressed or released.
+    void toggleFromMenu(ResultKind kind);
     // Redraws the open Variant I chart and time series for the hydrograph chosen.
     void redrawHydrographs();
     // Kopíruj, Kopíruj+, Kopíruj vše (0, 1, 2) on the active table or time series.

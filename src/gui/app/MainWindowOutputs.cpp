@@ -48,6 +48,18 @@ bool PrinterReady(QWidget* parent) {
     return true;
 }
 
+// The tool button that opens and closes the window of a kind (SpeedButton7, 6, 5).
+int ToggleButtonOf(ResultKind kind) {
+    switch (kind) {
+    case ResultKind::Table:
+        return 7;
+    case ResultKind::Chart:
+        return 6;
+    default:
+        return 5;
+    }
+}
+
 } // namespace
 
 QPrinter& MainWindow::printer() {
@@ -164,34 +176,35 @@ void MainWindow::tableButtonClicked() {
 }
 
 void MainWindow::toggleChart() {
-    if (!speedButtons_[6]->isEnabled()) {
-        return;
-    }
-    setToggle(6, !speedButtons_[6]->isChecked());
-    chartButtonClicked();
+    toggleFromMenu(ResultKind::Chart);
 }
 
 void MainWindow::chartButtonClicked() {
-    toggleView(ResultKind::Chart, speedButtons_[6]->isChecked());
+    toggleView(ResultKind::Chart, speedButtons_[ToggleButtonOf(ResultKind::Chart)]->isChecked());
 }
 
 void MainWindow::toggleTimeSeries() {
-    if (!speedButtons_[5]->isEnabled()) {
-        return;
-    }
-    setToggle(5, !speedButtons_[5]->isChecked());
-    timeSeriesButtonClicked();
+    toggleFromMenu(ResultKind::TimeSeries);
 }
 
 void MainWindow::timeSeriesButtonClicked() {
-    toggleView(ResultKind::TimeSeries, speedButtons_[5]->isChecked());
+    toggleView(ResultKind::TimeSeries, speedButtons_[ToggleButtonOf(ResultKind::TimeSeries)]->isChecked());
+}
+
+void MainWindow::toggleFromMenu(ResultKind kind) {
+    QToolButton* button = speedButtons_[ToggleButtonOf(kind)];
+    if (!button->isEnabled()) {
+        return;
+    }
+    setToggle(ToggleButtonOf(kind), !button->isChecked());
+    toggleView(kind, button->isChecked());
 }
 
 void MainWindow::toggleView(ResultKind kind, bool open) {
     const bool variantI = state_.LastResultVariantI;
     if (!open) {
         results_->close(kind, variantI);
-        setToggle(kind == ResultKind::Chart ? 6 : 5, false);
+        setToggle(ToggleButtonOf(kind), false);
         return;
     }
     QWidget* window = kind == ResultKind::Chart
