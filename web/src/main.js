@@ -4,6 +4,7 @@
 import {createApp} from './app.js';
 import {startEngine} from './engine-client.js';
 import {mountExport} from './export/export.js';
+import {mountReport} from './report/report.js';
 import {mountSummary} from './results/summary.js';
 import {showMessage} from './ui/dialog.js';
 import {mountViews} from './ui/views.js';
@@ -81,6 +82,7 @@ export function startPage(createWorker) {
     mountCompute(app);
     mountSummary(app, document.querySelector('section[data-view="tables"]'));
     mountExport(app, document.querySelector('header .toolbar'));
+    mountReport(app, document.querySelector('section[data-view="report"]'), document.querySelector('header .toolbar'));
 
     app.status('Načítám výpočetní jádro…');
     startEngine(createWorker()).then(
