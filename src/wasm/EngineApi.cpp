@@ -2,10 +2,12 @@
 
 #include "core/project/ProjectFile.h"
 #include "core/project/TextCodec.h"
+#include "core/results/InputSummary.h"
 #include "wasm/EngineSession.h"
 #include "wasm/InputForm.h"
 #include "wasm/ProjectJson.h"
 #include "wasm/ReferenceJson.h"
+#include "wasm/ReportJson.h"
 #include "wasm/ResultsJson.h"
 #include "json/ComputationJson.h"
 #include "json/JsonText.h"
@@ -280,6 +282,13 @@ Reply TimeSeriesCopy(const Request& request) {
                                          a.value("kind", std::string("all")), selection)};
 }
 
+// The design report's content of the last computation, numbers with its tables' separator.
+Reply ReportCall(const Request&) {
+    const AppState& state = LastResults();
+    return Answer(ReportJson(
+        report::MakeReportContent(state, ReadLookupRowNames(Session().dataDir()), ResultWarnings(state))));
+}
+
 Reply ReferenceTablesCall(const Request&) {
     return Answer(ReferenceTablesJson(Session()));
 }
@@ -325,6 +334,7 @@ const std::map<std::string, std::function<Reply(const Request&)>>& Calls() {
         {"hydrographOrdinates", Ordinates},
         {"timeSeries", TimeSeries},
         {"timeSeriesCopy", TimeSeriesCopy},
+        {"report", ReportCall},
         {"referenceTables", ReferenceTablesCall},
         {"importTable", ImportTable},
         {"checkTable", CheckTable},

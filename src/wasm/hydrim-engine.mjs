@@ -207,6 +207,12 @@ export class HydrimEngine {
         return this.#text('timeSeriesCopy', {index, daily, kind, left, top, right, bottom});
     }
 
+    // The design report's content of the last computation: identification,
+    // inputs, warnings and the method's items (web/ENGINE-API.md).
+    report() {
+        return this.#json('report');
+    }
+
     // ---------------------------------------------------------------- reference data
 
     referenceTables() {

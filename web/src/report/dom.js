@@ -8,7 +8,7 @@ export function el(tag, attributes = {}, ...children) {
             element.setAttribute(name, value);
         }
     }
-    element.append(...children.flat().filter((child) => child !== null && child !== undefined));
+    element.append(...children.flat(Infinity).filter((child) => child !== null && child !== undefined));
     return element;
 }
 
