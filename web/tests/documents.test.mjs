@@ -91,6 +91,12 @@ test('the report shows the lines to sign, the grids as the engine gives them and
         (rows, index) => [...rows[index].cells].map((cell) => cell.textContent), row - grid.firstShownRow);
     assert.deepEqual(shown.slice(2, 5), grid.cells[row].slice(2, 5).map((text) => text.trim()));
     assert.equal(await page.locator('.report svg.hydrograph path[data-series="catchment"]').count(), 1);
+    // The method: numbered formulas with real fractions and indices, the symbol list, the sources.
+    const numbers = await page.$$eval('.report-method .formula-number', (n) => n.map((e) => e.textContent));
+    assert.deepEqual(numbers.slice(0, 3), ['(1)', '(2)', '(3)']);
+    assert.ok(await page.locator('.report-method math mfrac').count() > 5);
+    assert.ok(await page.locator('.report-method table.symbols td sub').count() > 10);
+    assert.equal(await page.locator('.report-method ol[data-kind="reference"] li').count(), 6);
 
     await page.emulateMedia({media: 'print'});
     const pdf = await page.pdf({format: 'A4', preferCSSPageSize: true});

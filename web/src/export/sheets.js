@@ -195,20 +195,24 @@ export function seriesSheet(hydrograph, sheetName) {
 }
 
 const subjects = {L: 'levý svah', R: 'pravý svah', C: 'povodí'};
+const kinds = {warning: 'Upozornění', note: 'Poznámka'};
 
+// The warnings first, then the notes, each with its kind when the engine gives one.
 export function warningsSheet(warnings) {
     const bold = {fontWeight: 'bold'};
-    const withSeverity = warnings.some((w) => w.severity);
+    const withKind = warnings.some((w) => w.severity);
+    const ordered = [...warnings.filter((w) => w.severity !== 'note'), ...warnings.filter((w) => w.severity === 'note')];
     const data = [[{value: 'Upozornění', ...bold}, {value: 'Týká se', ...bold}, {value: 'N [roky]', ...bold},
-        ...(withSeverity ? [{value: 'Závažnost', ...bold}] : [])]];
-    for (const warning of warnings) {
+        ...(withKind ? [{value: 'Druh', ...bold}] : [])]];
+    for (const warning of ordered) {
         // A wrapped text gets the height of its lines, which a spreadsheet does not always work out.
         const lines = Math.max(1, Math.ceil([...warning.message].length / Math.floor(110 * 1.1)));
-        data.push([{value: warning.message, wrap: true, alignVertical: 'top', height: lines * rowHeight}, {value: subjects[warning.slope] ?? ''},
+        data.push([{value: warning.message, wrap: true, alignVertical: 'top', height: lines * rowHeight},
+            {value: subjects[warning.slope] ?? ''},
             warning.returnPeriod ? {type: Number, value: warning.returnPeriod} : null,
-            ...(withSeverity ? [{value: warning.severity ?? ''}] : [])]);
+            ...(withKind ? [{value: kinds[warning.severity] ?? ''}] : [])]);
     }
-    return {data, sheet: 'Upozornění', columns: [{width: 110}, {width: 10}, {width: 10}, {width: 14}],
+    return {data, sheet: 'Upozornění', columns: [{width: 110}, {width: 10}, {width: 10}, {width: 10}],
         print: {onePage: false, landscape: true, headingRows: 1}};
 }
 

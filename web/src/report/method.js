@@ -77,8 +77,7 @@ export function inputsSection(details) {
 }
 
 export function warningItem(warning) {
-    return el('li', warning.severity ? {'data-severity': warning.severity} : {},
-        warning.severity ? el('strong', {}, `${warning.severity}: `) : null, warning.text);
+    return el('li', warning.severity ? {'data-severity': warning.severity} : {}, warning.text);
 }
 
 function methodItem(item) {

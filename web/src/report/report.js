@@ -28,9 +28,14 @@ function pageStyle(projectName, date, version) {
   @top-right { content: ${cssString(`Hydrim ${version}`)}; } }`;
 }
 
-function warningsBox(items) {
+// The warnings under "Upozornění" (or that there are none), then the notes
+// under "Poznámka" / "Poznámky".
+function warningsBox(warnings) {
+    const notes = warnings.filter((w) => w.severity === 'note');
+    const proper = warnings.filter((w) => w.severity !== 'note');
     return el('div', {class: 'report-warnings'}, el('h3', {}, 'Upozornění'),
-        items.length ? el('ul', {}, items) : el('p', {}, 'Výpočet nevydal žádné upozornění.'));
+        proper.length ? el('ul', {}, proper.map(warningItem)) : el('p', {}, 'Výpočet nevydal žádné upozornění.'),
+        notes.length ? [el('h3', {}, notes.length > 1 ? 'Poznámky' : 'Poznámka'), el('ul', {}, notes.map(warningItem))] : null);
 }
 
 function signOffBlock() {
@@ -42,7 +47,7 @@ export function buildReport({answer, details, projectName, date, version}) {
     const first = el('div', {class: 'first-page'},
         el('h1', {}, 'Protokol výpočtu'), el('p', {class: 'subtitle'}, 'Návrhové průtoky malého povodí'),
         inputsSection(details),
-        warningsBox((details?.warnings ?? answer.document.warnings.map((w) => ({text: w.message}))).map(warningItem)),
+        warningsBox(details?.warnings ?? answer.document.warnings.map((w) => ({text: w.message, severity: w.severity}))),
         signOffBlock());
     const tables = el('section', {class: 'report-tables'}, el('h2', {}, 'Výsledky výpočtu'),
         answer.grids.map((grid) => el('figure', {class: 'report-table'}, el('figcaption', {}, grid.title), gridTable(grid))));
