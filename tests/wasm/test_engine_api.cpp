@@ -196,7 +196,7 @@ TEST_F(EngineApi, ReportGivesTheMethodOfTheLastComputation) {
     }
     EXPECT_NE(text.find("Varianta III"), std::string::npos);
     EXPECT_NE(text.find("16,67·"), std::string::npos);
-    EXPECT_NE(text.find(R"({"kind":"fraction")"), std::string::npos);
+    EXPECT_NE(text.find(R"("kind":"fraction")"), std::string::npos);
     EXPECT_GT(formulas, 20);
     EXPECT_EQ(references, 6);
     // Qmax as the tables write it, its index lowered, in the list once.
