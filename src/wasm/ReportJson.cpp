@@ -110,7 +110,10 @@ ordered ReportJson(const report::ReportContent& content) {
     }
     ordered warnings = ordered::array();
     for (const std::string& text : content.Warnings) {
-        warnings.push_back({{"text", text}});
+        warnings.push_back({{"text", text}, {"severity", SeverityCode(WarningSeverity::Warning)}});
+    }
+    for (const std::string& text : content.Notes) {
+        warnings.push_back({{"text", text}, {"severity", SeverityCode(WarningSeverity::Note)}});
     }
     ordered method = ordered::array();
     for (const report::MethodItem& item : report::MethodSection(content.Method)) {

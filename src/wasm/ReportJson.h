@@ -2,7 +2,7 @@
 // (core/report/ReportContent.h) in JSON:
 // {"identification": [{"label", "value", "unit"}], "description": [line],
 //  "inputs": [{"heading", "lines": [{"label", "value", "unit"}], "notes": [text]}],
-//  "warnings": [{"text"}],
+//  "warnings": [{"text", "severity": "warning" | "note"}] (the warnings, then the notes),
 //  "method": [item]} with the items of the method section in reading order:
 //   {"kind": "heading", "text"}
 //   {"kind": "paragraph", "runs"}

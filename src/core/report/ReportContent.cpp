@@ -51,7 +51,8 @@ ReportContent MakeReportContent(const AppState& state, const LookupRowNames& nam
         }
     }
     for (const Warning& warning : warnings) {
-        content.Warnings.push_back(LocalDecimals(ReportWarningText(warning), separator));
+        (warning.Severity == WarningSeverity::Note ? content.Notes : content.Warnings)
+            .push_back(LocalDecimals(ReportWarningText(warning), separator));
     }
     return content;
 }

@@ -21,7 +21,9 @@ struct ReportContent {
     std::vector<InputLine> Identification;
     std::vector<std::string> Description;
     std::vector<InputBlock> Inputs;
-    std::vector<std::string> Warnings; // "N = 5 let, levý svah: message"
+    // "N = 5 let, levý svah: message", the warnings and the notes apart.
+    std::vector<std::string> Warnings;
+    std::vector<std::string> Notes;
     MethodFacts Method;
 };
 
