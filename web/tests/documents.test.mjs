@@ -34,7 +34,7 @@ async function openComputed(name, context = browser) {
     await page.goto(`http://127.0.0.1:${server.address().port}/`);
     await page.waitForSelector('body[data-engine="ready"]');
     await page.setInputFiles('#file', path.join(examples, name));
-    await page.waitForFunction(() => document.getElementById('project-name').textContent !== '');
+    await page.waitForFunction((file) => document.getElementById('project-name').textContent === file, name);
     await page.keyboard.press('F9');
     await page.waitForSelector('#export-xlsx:not([disabled])');
     return page;
@@ -117,7 +117,7 @@ test('a page loaded once computes with the network gone', async () => {
     await page.waitForSelector('body[data-engine="ready"]');
     await context.setOffline(true);
     await page.setInputFiles('#file', path.join(examples, 'variant3-one-slope.snp'));
-    await page.waitForFunction(() => document.getElementById('project-name').textContent !== '');
+    await page.waitForFunction(() => document.getElementById('project-name').textContent === 'variant3-one-slope.snp');
     await page.keyboard.press('F9');
     await page.waitForSelector('#summary tbody tr');
     assert.equal(await page.evaluate(() => globalThis.hydrim.computed.status), 'ok');
