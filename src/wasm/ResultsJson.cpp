@@ -2,6 +2,7 @@
 
 #include "core/results/CellMarkup.h"
 #include "core/results/WarningLists.h"
+#include "core/series/ChartScales.h"
 #include "core/series/ChartTexts.h"
 #include "json/ComputationJson.h"
 
@@ -141,8 +142,13 @@ ordered HydrographJson(const AppState& state, const TimeSeriesSource& source, in
                    {"rainIntensity", source.RainIntensity},
                    {"length", flows.Length()},
                    {"peak", peak}};
+    // The scales the chart opens with.
+    out["dischargeAxisMaximum"] = DischargeAxisMaximum(flows);
+    out["intensityAxisMaximum"] = IntensityAxisMaximum(source.RainIntensity);
+    out["firstViewMinutes"] = FirstViewMinutes(flows, source.RainDuration);
     out["title"] = ShownChartTitle(title);
-    out["caption"] = HydrographCaption(source.WithRain);
+    // A Variant II design rain is named with its return period, as the desktop's chart names it.
+    out["caption"] = HydrographCaption(source.WithRain, returnPeriod > 0 ? 0 : DesignRainReturnPeriod(state));
     out["periodCaption"] = returnPeriod > 0 ? ReturnPeriodCaption(returnPeriod) : std::string();
     out["warnings"] = WarningsJson(WarningsOfReturnPeriod(ResultWarnings(state), returnPeriod));
     return out;
@@ -151,8 +157,10 @@ ordered HydrographJson(const AppState& state, const TimeSeriesSource& source, in
 ordered TimeSeriesJson(const AppState& state, const TimeSeriesSource& source, int i, int first, int count) {
     const TimeSeriesListing listing(source, state.LocaleDecimalSeparator);
     ordered columns = ordered::array();
+    ordered units = ordered::array();
     for (int column = 0; column < listing.ColumnCount(); ++column) {
         columns.push_back(ColumnName(listing.ColumnRole(column)));
+        units.push_back(RunsJson(UnitRuns(listing.Cell(1, column))));
     }
     first = std::max(0, first);
     const int last = std::min(listing.RowCount(), first + std::max(0, count));
@@ -163,6 +171,7 @@ ordered TimeSeriesJson(const AppState& state, const TimeSeriesSource& source, in
     return {
         {"rowCount", listing.RowCount()},
         {"columns", std::move(columns)},
+        {"units", std::move(units)},
         {"first", first},
         {"rows", std::move(rows)},
         {"warnings", WarningsJson(WarningsOfReturnPeriod(ResultWarnings(state), ReturnPeriodOf(state, i)))}};
