@@ -3,7 +3,7 @@
 // views talk only through the app's state and events (src/app.js).
 import {createApp} from './app.js';
 import {startEngine} from './engine-client.js';
-import {mountSummary} from './results/summary.js';
+import {mountResults} from './results/results.js';
 import {showMessage} from './ui/dialog.js';
 import {mountViews} from './ui/views.js';
 
@@ -78,7 +78,7 @@ export function startPage(createWorker) {
     mountViews(app);
     mountOpen(app);
     mountCompute(app);
-    mountSummary(app, document.querySelector('section[data-view="tables"]'));
+    mountResults(app);
 
     app.status('Načítám výpočetní jádro…');
     startEngine(createWorker()).then(
