@@ -2,12 +2,13 @@
 
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "core/results/WarningLists.h"
 
 #include <iostream>
 
 namespace hydrim::cli {
 
-int ReportComputation(const Computation& computation, const std::string& projectFile, NoRunoff noRunoff) {
+int ReportComputation(const Computation& computation) {
     if (computation.LoadError) {
         PrintError(computation.LoadError.Message);
         return ExitInvalidInput;
@@ -15,10 +16,6 @@ int ReportComputation(const Computation& computation, const std::string& project
     const ComputeOutcome& outcome = computation.Outcome;
     if (outcome.ok()) {
         return ExitOk;
-    }
-    if (noRunoff == NoRunoff::IsAFailure) {
-        PrintError("\"" + projectFile + "\": " + outcome.message);
-        return ExitInvalidInput;
     }
     if (outcome.status == ComputeOutcome::Status::NoRunoff) {
         std::cout << outcome.message << '\n';
@@ -29,12 +26,15 @@ int ReportComputation(const Computation& computation, const std::string& project
 }
 
 void PrintWarnings(const Warnings& warnings, std::ostream& out) {
-    if (warnings.empty()) {
-        return;
-    }
-    out << "\nUpozornění:\n";
-    for (const Warning& warning : warnings) {
-        out << "- " << warning.Message << '\n';
+    for (const WarningSeverity severity : {WarningSeverity::Warning, WarningSeverity::Note}) {
+        const Warnings chosen = OfSeverity(warnings, severity);
+        if (chosen.empty()) {
+            continue;
+        }
+        out << '\n' << SeverityLabel(severity, chosen.size()) << ":\n";
+        for (const Warning& warning : chosen) {
+            out << "- " << warning.Message << '\n';
+        }
     }
 }
 

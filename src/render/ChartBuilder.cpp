@@ -1,6 +1,7 @@
 #include "render/ChartBuilder.h"
 
 #include "core/series/ChartScales.h"
+#include "render/DocumentNumbers.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
@@ -206,6 +207,8 @@ QChart* BuildHydrographChart(const HydrographChartContent& content) {
     chart->setBackgroundBrush(Qt::white);
     chart->setBackgroundRoundness(0);
     chart->layout()->setContentsMargins(0, 0, 0, 0);
+    // The axes write their numbers as the tables do.
+    chart->setLocale(NumberLocale(content.decimalSeparator));
     chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
 

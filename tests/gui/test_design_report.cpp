@@ -14,6 +14,7 @@
 #include "core/reference/LayoutFiles.h"
 #include "core/reference/ParTableFile.h"
 #include "gui/app/DesignReportCommand.h"
+#include "gui/app/PrintExportHooks.h"
 #include "render/DesignReport.h"
 #include "render/MethodSymbols.h"
 
@@ -172,6 +173,7 @@ private slots:
     void methodSpeaksInTheTablesSymbolsWithNumberedFormulas();
     void methodSaysWhatWasComputedForTheProject();
     void firstPageEndsWithSignOffAndChartsRunToTheHydrographsEnd();
+    void documentsWriteEveryNumberWithTheTablesSeparator();
 };
 
 void DesignReportTest::variantIReportHoldsEveryTableValueAndNumbersItsPages() {
@@ -226,7 +228,7 @@ void DesignReportTest::warningsStandInTheirBox() {
     QVERIFY(state);
     state->Warnings = {
         {"hydrograph-volume", "Hydrogram nenese celý objem odtoku.", WarningSubject::RightSlope, 0},
-        {"design-rain-capped", "Návrhový déšť byl omezen.", WarningSubject::None, 50}};
+        {"design-rain-capped", "Návrhový déšť byl omezen.", WarningSubject::None, 50, WarningSeverity::Note}};
     const render::DesignReport report = ReportOf(*state);
     QCOMPARE(report.tables.size(), size_t(1));
     QTemporaryDir dir;
@@ -234,10 +236,17 @@ void DesignReportTest::warningsStandInTheirBox() {
     QCOMPARE(render::WriteDesignReportPdf(pdf, report), QString());
     QVERIFY(CheckPages(pdf) >= 3);
     const QString all = PageText(pdf).simplified();
-    QVERIFY(all.contains(QStringLiteral("Upozornění")));
-    QVERIFY(all.contains(QStringLiteral("pravý svah: Hydrogram nenese celý objem odtoku.")));
-    QVERIFY(all.contains(QStringLiteral("N = 50 let: Návrhový déšť byl omezen.")));
+    // The warnings under their label, the notes apart under theirs.
+    QVERIFY2(all.contains(QStringLiteral("Upozornění • pravý svah: Hydrogram nenese celý objem odtoku. "
+                                         "Poznámka • N = 50 let: Návrhový déšť byl omezen.")),
+             qPrintable(all));
     QVERIFY(!all.contains(QStringLiteral("nevydal žádné upozornění")));
+    // Notes alone: the box says that there is no warning.
+    state->Warnings.erase(state->Warnings.begin());
+    const QString notesOnly = dir.filePath(QStringLiteral("poznamky.pdf"));
+    QCOMPARE(render::WriteDesignReportPdf(notesOnly, ReportOf(*state)), QString());
+    QVERIFY(PageText(notesOnly).simplified().contains(
+        QStringLiteral("Upozornění Výpočet nevydal žádné upozornění. Poznámka • N = 50 let")));
     QVERIFY(all.contains(QStringLiteral("Varianta II")));
     // A path that cannot be written is a message naming it, and nothing is left.
     const QString bad = dir.filePath(QStringLiteral("chybi/v2.pdf"));
@@ -433,6 +442,32 @@ void DesignReportTest::firstPageEndsWithSignOffAndChartsRunToTheHydrographsEnd()
     const int step = labels[1] - labels[0];
     QVERIFY2(labels.back() <= end && labels.back() + step > end,
              qPrintable(QStringLiteral("%1 + %2 of %3").arg(labels.back()).arg(step).arg(end)));
+}
+
+void DesignReportTest::documentsWriteEveryNumberWithTheTablesSeparator() {
+    // The separator of the user's locale, "," or ".", reaches the tables,
+    // the chart axes, the inputs and the method of the report and the
+    // printed tables alike.
+    for (const QChar separator : {QLatin1Char(','), QLatin1Char('.')}) {
+        StartedFixture f{QString(separator)};
+        QVERIFY(f.computed("variant1-two-slopes.snp"));
+        const QString report = f.path(QStringLiteral("protokol.pdf"));
+        const QString tables = f.path(QStringLiteral("tabulky.pdf"));
+        QVERIFY(SaveDesignReportPdf(f.main(), report));
+        QVERIFY(SaveTablePdf(f.main(), tables, true));
+        const QChar other = separator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+        const QRegularExpression otherNumber(QStringLiteral("\\d\\%1\\d").arg(other));
+        for (const QString& pdf : {report, tables}) {
+            QString text = PageText(pdf);
+            // Names that hold a point: the program's version, a licence.
+            text.remove(
+                QRegularExpression(QStringLiteral("verze \\d+\\.\\d+\\.\\d+|CC BY[-A-Z]* \\d+\\.\\d+")));
+            QVERIFY2(text.contains(QStringLiteral("1%164").arg(separator)), qPrintable(pdf)); // Qmax, N = 5
+            const QRegularExpressionMatch wrong = otherNumber.match(text);
+            QVERIFY2(!wrong.hasMatch(),
+                     qPrintable(text.mid(std::max<qsizetype>(0, wrong.capturedStart() - 60), 120)));
+        }
+    }
 }
 
 QTEST_MAIN(DesignReportTest)

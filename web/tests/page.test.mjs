@@ -25,7 +25,7 @@ async function checkPage(browser, url) {
         await page.goto(url);
         await page.waitForSelector('body[data-engine="ready"]');
         await page.setInputFiles('#file', example);
-        await page.waitForFunction(() => document.getElementById('project-name').textContent !== '');
+        await page.waitForFunction(() => document.getElementById('project-name').textContent === 'variant1-two-slopes.snp');
         await page.keyboard.press('F9');
         await page.waitForSelector('section[data-view="tables"]:not([hidden]) table.result-grid');
         // The catchment summary: the peak discharges of N = 5 .. 100 as the engine writes them.

@@ -5,7 +5,7 @@
 // tail. Point k of a hydrograph stands at minute k.
 #pragma once
 
-#include "core/series/HydrographOrdinates.h"
+#include "core/hydrology/HydrographOrdinates.h"
 
 #include <vector>
 
