@@ -86,6 +86,15 @@ const char* ColumnName(SeriesColumn column) {
     return "";
 }
 
+// The words naming the hydrograph shown, as the desktop's chart and listing
+// write them: a Variant II design rain with its return period, a Variant I
+// hydrograph with "N = … let" of its own.
+void AddCaptions(ordered& out, const AppState& state, const TimeSeriesSource& source, int i) {
+    const int returnPeriod = ReturnPeriodOf(state, i);
+    out["caption"] = HydrographCaption(source.WithRain, returnPeriod > 0 ? 0 : DesignRainReturnPeriod(state));
+    out["periodCaption"] = returnPeriod > 0 ? ReturnPeriodCaption(returnPeriod) : std::string();
+}
+
 } // namespace
 
 ordered GridJson(const ResultGrid& grid) {
@@ -147,9 +156,7 @@ ordered HydrographJson(const AppState& state, const TimeSeriesSource& source, in
     out["intensityAxisMaximum"] = IntensityAxisMaximum(source.RainIntensity);
     out["firstViewMinutes"] = FirstViewMinutes(flows, source.RainDuration);
     out["title"] = ShownChartTitle(title);
-    // A Variant II design rain is named with its return period, as the desktop's chart names it.
-    out["caption"] = HydrographCaption(source.WithRain, returnPeriod > 0 ? 0 : DesignRainReturnPeriod(state));
-    out["periodCaption"] = returnPeriod > 0 ? ReturnPeriodCaption(returnPeriod) : std::string();
+    AddCaptions(out, state, source, i);
     out["warnings"] = WarningsJson(WarningsOfReturnPeriod(ResultWarnings(state), returnPeriod));
     return out;
 }
@@ -168,13 +175,13 @@ ordered TimeSeriesJson(const AppState& state, const TimeSeriesSource& source, in
     for (int row = first; row < last; ++row) {
         rows.push_back(listing.Row(row));
     }
-    return {
-        {"rowCount", listing.RowCount()},
-        {"columns", std::move(columns)},
-        {"units", std::move(units)},
-        {"first", first},
-        {"rows", std::move(rows)},
-        {"warnings", WarningsJson(WarningsOfReturnPeriod(ResultWarnings(state), ReturnPeriodOf(state, i)))}};
+    ordered out = {
+        {"rowCount", listing.RowCount()}, {"columns", std::move(columns)}, {"units", std::move(units)}};
+    AddCaptions(out, state, source, i);
+    out["first"] = first;
+    out["rows"] = std::move(rows);
+    out["warnings"] = WarningsJson(WarningsOfReturnPeriod(ResultWarnings(state), ReturnPeriodOf(state, i)));
+    return out;
 }
 
 std::string HydrographOrdinates(const TimeSeriesSource& source) {

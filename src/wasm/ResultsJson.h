@@ -43,7 +43,8 @@ std::string HydrographOrdinates(const TimeSeriesSource& source);
 // Rows first .. first + count - 1 of the time-series listing (rows 0 and 1
 // are the titles and units): {"rowCount", "columns": ["time" | "rain" |
 // "catchment" | "left" | "right"], "units": [runs] (row 1 as drawn, with its
-// raised parts), "first", "rows": [[text]], "warnings"}.
+// raised parts), "caption", "periodCaption" (as the hydrograph's), "first",
+// "rows": [[text]], "warnings"}.
 nlohmann::ordered_json TimeSeriesJson(const AppState& state, const TimeSeriesSource& source, int i, int first,
                                       int count);
 

@@ -195,10 +195,11 @@ TEST_F(EngineApi, ResultGridsCopyAsTheTableWindowAndChartsOpenOnTheirScales) {
     EXPECT_EQ(rain["firstViewMinutes"].get<int>(), rain["length"].get<int>() - 1);
     EXPECT_GT(daily["dischargeAxisMaximum"].get<double>(), 1.1 * daily["peak"].get<double>() - 1e-12);
 
-    // A Variant II chart names the return period of its design rain.
+    // A Variant II chart and listing name the return period of the design rain.
     const json variantII = Opened("variant2-one-slope.snp")["project"];
     ASSERT_EQ(Call("computeProject", {{"project", variantII}}).Json()["status"], "ok");
     EXPECT_EQ(Call("hydrograph").Json()["caption"], "Hydrogram TPV vyvolaný výpočtovým deštěm, N = 50 let");
+    EXPECT_EQ(Call("timeSeries", {{"count", 0}}).Json()["caption"], Call("hydrograph").Json()["caption"]);
 }
 
 TEST_F(EngineApi, BadCallsAndBadTablesAreRefused) {
