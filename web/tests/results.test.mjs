@@ -1,9 +1,9 @@
 // The result views of a computed Variant I project with two slopes, driven
 // as a user drives them, each read back against the engine's own answer:
-// the eight tables with their lowered indexes and the desktop's copy text,
-// the chart with its three hydrographs over the design rain band, zoomed
-// and shown whole again, and the time series scrolled to its last minute
-// and copied whole.
+// the eight tables with their lowered indexes, the notes of the result and
+// the desktop's copy text, the chart with its three hydrographs over the
+// design rain band, zoomed and shown whole again, and the time series
+// scrolled to its last minute and copied whole.
 import assert from 'node:assert/strict';
 import {readFileSync} from 'node:fs';
 import path from 'node:path';
@@ -42,6 +42,11 @@ test('tables, chart and time series of a two-slope Variant I project', async () 
         const tabs = await page.$$eval('.grid-tabs button', (buttons) => buttons.map((b) => b.textContent));
         assert.deepEqual(tabs, computed.grids.map((grid) => grid.title));
         assert.equal(tabs.length, 8);
+        // The note on the capped design rain is shown as a note, not as a warning.
+        const notes = computed.document.warnings.filter((warning) => warning.severity === 'note');
+        assert.ok(notes.length > 0);
+        assert.deepEqual(await page.$$eval('.result-warnings .note li', (items) => items.map((li) => li.textContent)),
+            notes.map((note) => note.message));
         assert.equal(await page.$eval(`${cell(2, 0)}`, (td) => td.innerHTML), '<span> S</span><sub>s</sub>');
         await page.click('.grid-tabs button:nth-child(2)');
         await page.click(cell(25, 2));

@@ -30,3 +30,21 @@ export function copyKindOf(event) {
     }
     return event.shiftKey ? 'selectionWithHeader' : 'selection';
 }
+
+// Copy keys for a view: in its grid, or anywhere on the page while the view is
+// shown, unless a field has the focus or text of the page is selected (the
+// browser copies that).
+export function onCopyKeys(section, frame, copy) {
+    document.addEventListener('keydown', (event) => {
+        const kind = copyKindOf(event);
+        if (!kind || section.hidden) {
+            return;
+        }
+        const elsewhere = !frame.contains(event.target);
+        if (elsewhere && (event.target.closest?.('input, textarea, select, [contenteditable]') || String(getSelection()))) {
+            return;
+        }
+        event.preventDefault();
+        copy(kind);
+    });
+}

@@ -5,7 +5,7 @@
 // (Ctrl+C) copies the selection, "Kopíruj+" (Ctrl+Shift+C) the selection
 // with the header rows and the time column, "Kopíruj vše" the whole listing.
 import {chooserBar} from './choice.js';
-import {copyKindOf, copyText} from './clipboard.js';
+import {copyText, onCopyKeys} from './clipboard.js';
 import {inRect, trackSelection} from './selection.js';
 import {showWarnings} from './warnings.js';
 
@@ -26,6 +26,7 @@ export function mountSeries(app, section, choice) {
   <button type="button" data-copy="selectionWithHeader" disabled>Kopíruj+</button>
   <button type="button" data-copy="all">Kopíruj vše</button>
 </div>
+<p class="series-caption"><span class="caption"></span> <span class="period"></span></p>
 <div class="series-frame" tabindex="0"><div class="series-head"></div>
   <div class="series-scroller"><div class="series-space"></div></div></div>
 <div class="series-warnings" hidden></div>`;
@@ -112,6 +113,8 @@ export function mountSeries(app, section, choice) {
         space.style.height = `${(answer.rowCount - HEADER_ROWS) * ROW_HEIGHT}px`;
         scroller.scrollTop = 0;
         selection.clear();
+        section.querySelector('.caption').textContent = answer.caption;
+        section.querySelector('.period').textContent = answer.periodCaption;
         showWarnings(section.querySelector('.series-warnings'), answer.warnings);
         section.dataset.rows = String(answer.rowCount);
         await fill();
@@ -129,12 +132,9 @@ export function mountSeries(app, section, choice) {
     for (const button of section.querySelectorAll('[data-copy]')) {
         button.addEventListener('click', () => copy(button.dataset.copy));
     }
+    onCopyKeys(section, frame, copy);
     frame.addEventListener('keydown', (event) => {
-        const kind = copyKindOf(event);
-        if (kind) {
-            event.preventDefault();
-            copy(kind);
-        } else if (event.key === 'Escape') {
+        if (event.key === 'Escape') {
             selection.clear();
         }
     });

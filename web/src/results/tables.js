@@ -5,7 +5,7 @@
 // with the column titles, symbols and descriptions), or the whole tab when
 // nothing is selected, as the desktop copies it; "Kopíruj tabulku" copies
 // the value columns.
-import {copyKindOf, copyText} from './clipboard.js';
+import {copyText, onCopyKeys} from './clipboard.js';
 import {renderGrid} from './grid-table.js';
 import {trackSelection} from './selection.js';
 import {showWarnings} from './warnings.js';
@@ -59,12 +59,9 @@ export function mountTables(app, section) {
         await copyText(app, text);
         app.status(rect ? 'Výběr zkopírován do schránky.' : 'Tabulka zkopírována do schránky.', 'ok');
     };
+    onCopyKeys(section, frame, copySelection);
     frame.addEventListener('keydown', (event) => {
-        const kind = copyKindOf(event);
-        if (kind) {
-            event.preventDefault();
-            copySelection(kind);
-        } else if (event.key === 'Escape') {
+        if (event.key === 'Escape') {
             selection.clear();
         }
     });
