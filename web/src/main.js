@@ -6,7 +6,7 @@ import {startEngine} from './engine-client.js';
 import {mountExport} from './export/export.js';
 import {mountInput} from './input/index.js';
 import {mountReport} from './report/report.js';
-import {mountSummary} from './results/summary.js';
+import {mountResults} from './results/results.js';
 import {mountViews} from './ui/views.js';
 
 const $ = (id) => document.getElementById(id);
@@ -48,7 +48,7 @@ export function startPage(createWorker) {
     mountViews(app);
     mountInput(app, document.querySelector('section[data-view="input"]'));
     mountCompute(app);
-    mountSummary(app, document.querySelector('section[data-view="tables"]'));
+    mountResults(app);
     mountExport(app, document.querySelector('header .toolbar'));
     mountReport(app, document.querySelector('section[data-view="report"]'), document.querySelector('header .toolbar'));
 

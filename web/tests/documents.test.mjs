@@ -119,7 +119,7 @@ test('a page loaded once computes with the network gone', async () => {
     await page.setInputFiles('#file', path.join(examples, 'variant3-one-slope.snp'));
     await page.waitForFunction(() => document.getElementById('project-name').textContent === 'variant3-one-slope.snp');
     await page.keyboard.press('F9');
-    await page.waitForSelector('#summary tbody tr');
+    await page.waitForSelector('#export-xlsx:not([disabled])');
     assert.equal(await page.evaluate(() => globalThis.hydrim.computed.status), 'ok');
     await context.close();
 });
