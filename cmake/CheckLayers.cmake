@@ -12,7 +12,8 @@
 # Inside core and gui the folders are ranked too: a folder includes its own
 # files and those of folders ranked below it, never a sibling's or a higher
 # one's (core/Engine.h, in no folder, ranks as "facade").
-#   core  project < reference, hydrology < results < series < facade < batch
+#   core  project < reference, hydrology < results < series, report < facade
+#         < batch
 #   gui   common, resources < project, results, views, batch < reference < app
 # Run as: cmake -DSOURCE_DIR=<repository> -P CheckLayers.cmake
 if(NOT SOURCE_DIR)
@@ -41,6 +42,7 @@ set(rank_core_reference 1)
 set(rank_core_hydrology 1)
 set(rank_core_results 2)
 set(rank_core_series 3)
+set(rank_core_report 3)
 set(rank_core_facade 4)
 set(rank_core_batch 5)
 set(rank_gui_common 0)

@@ -9,9 +9,11 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -161,6 +163,83 @@ TEST_F(EngineApi, ComputedProjectGivesTablesHydrographsAndTimeSeries) {
     const json invalid = Call("computeProject", {{"project", broken}}).Json();
     EXPECT_EQ(invalid["status"], "invalid");
     EXPECT_NE(invalid["message"].get<std::string>().find("40 až 100"), std::string::npos);
+}
+
+// The design report of the last computation: its inputs with the tables'
+// separator, the Variant III steps, numbered formulas built of the tables'
+// symbols, the list of every symbol they name, and the sources.
+TEST_F(EngineApi, ReportGivesTheMethodOfTheLastComputation) {
+    const json project = Opened("variant3-two-slopes.snp")["project"];
+    ASSERT_EQ(Call("computeProject", {{"project", project}, {"decimalSeparator", ","}}).Json()["status"],
+              "ok");
+    const Answer answer = Call("report");
+    ASSERT_EQ(answer.Status, HydrimOk) << answer.Text;
+    const json report = answer.Json();
+    EXPECT_EQ(report["inputs"][1]["lines"][0]["label"], "Délka údolnice");
+    EXPECT_NE(report["inputs"][1]["lines"][0]["value"].get<std::string>().find(','), std::string::npos);
+    std::string text;
+    std::vector<std::string> symbols;
+    int formulas = 0, references = 0;
+    for (const json& item : report["method"]) {
+        if (item["kind"] == "paragraph") {
+            for (const json& run : item["runs"]) {
+                text += run["text"].get<std::string>();
+            }
+        } else if (item["kind"] == "formula") {
+            EXPECT_EQ(item["number"], ++formulas);
+            text += item["formula"].dump();
+        } else if (item["kind"] == "symbol") {
+            symbols.push_back(item["symbol"].dump());
+        } else if (item["kind"] == "reference") {
+            EXPECT_EQ(item["number"], ++references);
+        }
+    }
+    EXPECT_NE(text.find("Varianta III"), std::string::npos);
+    EXPECT_NE(text.find("16,67·"), std::string::npos);
+    EXPECT_NE(text.find(R"("kind":"fraction")"), std::string::npos);
+    EXPECT_GT(formulas, 20);
+    EXPECT_EQ(references, 6);
+    // Qmax as the tables write it, its index lowered, in the list once.
+    const std::string peak = R"([{"text":"Q"},{"sub":true,"text":"max"}])";
+    EXPECT_EQ(std::count(symbols.begin(), symbols.end(), json::parse(peak).dump()), 1);
+}
+
+TEST_F(EngineApi, ResultGridsCopyAsTheTableWindowAndChartsOpenOnTheirScales) {
+    const json project = Opened("variant1-two-slopes.snp")["project"];
+    const json computed = Call("computeProject", {{"project", project}, {"decimalSeparator", ","}}).Json();
+    ASSERT_EQ(computed["status"], "ok");
+    const json& sheet = computed["grids"][1]; // N = 5: the peak row 25, its unit in column 5
+    const auto cell = [&sheet](int row, int column) {
+        return sheet["cells"][row][column].get<std::string>();
+    };
+    const json peakRow = {{"grid", 2}, {"kind", "selection"}, {"left", 2},
+                          {"top", 25}, {"right", 6},          {"bottom", 25}};
+    // The hidden column 6 drops out; the unit is copied as it is shown.
+    EXPECT_EQ(Call("gridCopy", peakRow).Text,
+              cell(25, 2) + "\t" + cell(25, 3) + "\t" + cell(25, 4) + "\t  [m³.s⁻¹]\r");
+    json withHeader = peakRow;
+    withHeader["kind"] = "selectionWithHeader";
+    withHeader["left"] = withHeader["right"] = 3;
+    EXPECT_EQ(Call("gridCopy", withHeader).Text, cell(0, 0) + "\t" + cell(0, 1) + "\t" + cell(0, 3) + "\r" +
+                                                     cell(25, 0) + "\t" + cell(25, 1) + "\t" + cell(25, 3) +
+                                                     "\r");
+    const std::string all = Call("gridCopy", {{"grid", 2}, {"kind", "selection"}}).Text; // nothing selected
+    EXPECT_EQ(std::count(all.begin(), all.end(), '\r'), 38);
+    EXPECT_EQ(Call("gridCopy", {{"grid", 9}}).Status, HydrimBadCall);
+
+    const json rain = Call("hydrograph", {{"index", 1}}).Json();
+    const json daily = Call("hydrograph", {{"index", 1}, {"daily", true}}).Json();
+    EXPECT_EQ(rain["intensityAxisMaximum"], 1.0); // 0.16 mm/min rounded, plus one
+    EXPECT_NEAR(rain["dischargeAxisMaximum"].get<double>(), 1.1 * rain["peak"].get<double>(), 1e-12);
+    // The flow falls below 2 % of the peak late in this hydrograph: the first view shows all of it.
+    EXPECT_EQ(rain["firstViewMinutes"].get<int>(), rain["length"].get<int>() - 1);
+    EXPECT_GT(daily["dischargeAxisMaximum"].get<double>(), 1.1 * daily["peak"].get<double>() - 1e-12);
+
+    // A Variant II chart and listing name the return period of the design rain.
+    const json variantII = Opened("variant2-one-slope.snp")["project"];
+    ASSERT_EQ(Call("computeProject", {{"project", variantII}}).Json()["status"], "ok");
+    EXPECT_EQ(Call("hydrograph").Json()["caption"], "Hydrogram TPV vyvolaný výpočtovým deštěm, N = 50 let");
+    EXPECT_EQ(Call("timeSeries", {{"count", 0}}).Json()["caption"], Call("hydrograph").Json()["caption"]);
 }
 
 TEST_F(EngineApi, BadCallsAndBadTablesAreRefused) {

@@ -3,8 +3,10 @@
 // views talk only through the app's state and events (src/app.js).
 import {createApp} from './app.js';
 import {startEngine} from './engine-client.js';
+import {mountExport} from './export/export.js';
 import {mountInput} from './input/index.js';
-import {mountSummary} from './results/summary.js';
+import {mountReport} from './report/report.js';
+import {mountResults} from './results/results.js';
 import {mountViews} from './ui/views.js';
 
 const $ = (id) => document.getElementById(id);
@@ -46,7 +48,9 @@ export function startPage(createWorker) {
     mountViews(app);
     mountInput(app, document.querySelector('section[data-view="input"]'));
     mountCompute(app);
-    mountSummary(app, document.querySelector('section[data-view="tables"]'));
+    mountResults(app);
+    mountExport(app, document.querySelector('header .toolbar'));
+    mountReport(app, document.querySelector('section[data-view="report"]'), document.querySelector('header .toolbar'));
 
     app.status('Načítám výpočetní jádro…');
     startEngine(createWorker()).then(
