@@ -3,6 +3,7 @@
 // views talk only through the app's state and events (src/app.js).
 import {createApp} from './app.js';
 import {startEngine} from './engine-client.js';
+import {mountLookup} from './lookup/index.js';
 import {mountSummary} from './results/summary.js';
 import {showMessage} from './ui/dialog.js';
 import {mountViews} from './ui/views.js';
@@ -79,6 +80,7 @@ export function startPage(createWorker) {
     mountOpen(app);
     mountCompute(app);
     mountSummary(app, document.querySelector('section[data-view="tables"]'));
+    mountLookup(app);
 
     app.status('Načítám výpočetní jádro…');
     startEngine(createWorker()).then(

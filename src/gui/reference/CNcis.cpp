@@ -195,16 +195,16 @@ void TCNcis1::compute(bool report) {
     panel.showOutcome(outcome, CurveNumberLimits.Low);
     if (outcome.ok() || !report)
         return;
+    QString landUse;
     if (outcome.status == LookupStatus::MissingCurveNumber) {
-        const QString landUse =
-            (StringGrid1->text(outcome.row, 1) + QLatin1Char(' ') + StringGrid1->text(outcome.row, 2))
-                .trimmed();
-        ShowLookupMessage(this, QMessageBox::Critical,
-                          QStringLiteral("Řádek „%1“ nemá v tabulce číslo CN, plochu u něj nelze započítat.")
-                              .arg(landUse.isEmpty() ? StringGrid1->text(outcome.row, 0) : landUse));
-        return;
+        landUse = (StringGrid1->text(outcome.row, 1) + QLatin1Char(' ') + StringGrid1->text(outcome.row, 2))
+                      .trimmed();
+        if (landUse.isEmpty()) {
+            landUse = StringGrid1->text(outcome.row, 0);
+        }
     }
-    ShowLookupMessage(this, QMessageBox::Critical, QString::fromUtf8(WrongInputMessage));
+    ShowLookupMessage(this, QMessageBox::Critical,
+                      QString::fromStdString(LookupFailureMessage(outcome, landUse.toStdString())));
 }
 
 void TCNcis1::BitBtn1Click() {

@@ -1,0 +1,37 @@
+// The lookup dialogs of the input form, opened by
+//   app.emit('lookup', {kind, slope})
+// kind: 'stations' | 'curveNumber' | 'soilGroups' | 'soilUnits' | 'moisture' | 'roughness',
+// slope: 'left' (or the only slope) | 'right'. One dialog at a time.
+import {openCurveNumberWizard, openSoilTable} from './curve-number.js';
+import {openMoisture} from './moisture.js';
+import {openRoughness} from './roughness.js';
+import {openStations} from './stations.js';
+
+export function mountLookup(app) {
+    const open = async ({kind, slope = 'left'}) => {
+        if (!app.engine || !app.project || document.querySelector('dialog.lookup[open]')) {
+            return;
+        }
+        const again = () => open({kind, slope});
+        try {
+            switch (kind) {
+            case 'stations':
+                return await openStations(app, again);
+            case 'roughness':
+                return await openRoughness(app, slope, again);
+            case 'moisture':
+                return await openMoisture(app, slope);
+            case 'soilGroups':
+                return await openSoilTable(app, slope, true);
+            case 'soilUnits':
+                return await openSoilTable(app, slope, false);
+            case 'curveNumber':
+                return await openCurveNumberWizard(app, slope);
+            }
+        } catch (error) {
+            app.status(error.message, 'problem');
+        }
+        return null;
+    };
+    app.on('lookup', open);
+}
