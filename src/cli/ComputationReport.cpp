@@ -7,7 +7,7 @@
 
 namespace hydrim::cli {
 
-int ReportComputation(const Computation& computation, const std::string& projectFile, NoRunoff noRunoff) {
+int ReportComputation(const Computation& computation) {
     if (computation.LoadError) {
         PrintError(computation.LoadError.Message);
         return ExitInvalidInput;
@@ -15,10 +15,6 @@ int ReportComputation(const Computation& computation, const std::string& project
     const ComputeOutcome& outcome = computation.Outcome;
     if (outcome.ok()) {
         return ExitOk;
-    }
-    if (noRunoff == NoRunoff::IsAFailure) {
-        PrintError("\"" + projectFile + "\": " + outcome.message);
-        return ExitInvalidInput;
     }
     if (outcome.status == ComputeOutcome::Status::NoRunoff) {
         std::cout << outcome.message << '\n';

@@ -8,14 +8,12 @@
 
 namespace hydrim::cli {
 
-// A computation that stops for lack of runoff is an answer for the commands
-// that print results (its message goes to stdout, exit status ExitOk) and a
-// failure for the commands that write a file (nothing to write).
-enum class NoRunoff { IsAnAnswer, IsAFailure };
-
 // Prints what keeps the computation from having results and returns the
-// exit status; ExitOk without a word when it has them.
-int ReportComputation(const Computation& computation, const std::string& projectFile, NoRunoff noRunoff);
+// exit status; ExitOk without a word when it has them. A computation that
+// stops for lack of runoff is an answer, not a failure: its message goes to
+// stdout and the status is ExitOk (the commands that write a file write the
+// inputs and that message).
+int ReportComputation(const Computation& computation);
 
 // The warnings of the computation, one line each under "Upozornění:", after
 // a text output; nothing when there are none.

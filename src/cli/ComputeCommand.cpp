@@ -109,7 +109,7 @@ int RunCompute(const std::vector<std::string>& args) {
     const ComputeOutcome& outcome = computation.Outcome;
     // A no-runoff stop is part of the summary and of the JSON document.
     if (computation.LoadError || (!outcome.ok() && outcome.status != ComputeOutcome::Status::NoRunoff)) {
-        return ReportComputation(computation, projectFile, NoRunoff::IsAnAnswer);
+        return ReportComputation(computation);
     }
     const AppState* state = computation.State.get();
     if (parsed.has("--json")) {

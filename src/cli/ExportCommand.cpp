@@ -6,6 +6,8 @@
 #include "cli/FileCommandLine.h"
 
 #include "core/Engine.h"
+#include "core/results/InputSummary.h"
+#include "export/NoRunoffWorkbook.h"
 #include "export/WorkbookExport.h"
 
 #include <filesystem>
@@ -29,13 +31,17 @@ int RunExport(const std::vector<std::string>& args) {
     const std::string& output = line.output;
     const std::string dataDir = DataDirectoryOption(parsed);
     const Computation computation = LoadAndCompute(projectFile, dataDir);
-    if (!computation.hasResults()) {
-        return ReportComputation(computation, projectFile, NoRunoff::IsAFailure);
+    if (!computation.hasResults() && !computation.noRunoff()) {
+        return ReportComputation(computation);
     }
     AppState& state = *computation.State;
     const std::string title = std::filesystem::path(projectFile).filename().string();
     Error error;
-    if (parsed.has("--timeseries")) {
+    if (computation.noRunoff()) {
+        error =
+            WriteNoRunoffWorkbook(output, SummarizeInputs(state.CurrentProject, ReadLookupRowNames(dataDir)),
+                                  computation.Outcome.message, ResultWarnings(state), title);
+    } else if (parsed.has("--timeseries")) {
         state.HydrographFromDesignRain = !parsed.has("--daily");
         error = WriteTimeSeriesWorkbook(
             output,
@@ -54,7 +60,7 @@ int RunExport(const std::vector<std::string>& args) {
         PrintError(error.Message);
         return ExitInvalidInput;
     }
-    return ExitOk;
+    return ReportComputation(computation);
 }
 
 const CommandRegistration registration(
@@ -63,7 +69,8 @@ const CommandRegistration registration(
      "Spočítá projekt a zapíše jeho výsledné tabulky do sešitu, s --timeseries časové řady hydrogramu "
      "s listem grafu pro každou dobu opakování (--daily: hydrogram vyvolaný celým 1denním srážkovým "
      "úhrnem místo výpočtového deště, varianta I). Upozornění výpočtu, jsou-li nějaká, jsou na "
-     "posledním listu \"Upozornění\".",
+     "posledním listu \"Upozornění\". Projekt, na kterém nedojde k odtoku, dostane list se vstupními "
+     "údaji a zprávou o tom s její příčinou; zpráva se také vypíše.",
      RunExport});
 
 } // namespace

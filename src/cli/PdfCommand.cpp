@@ -85,13 +85,15 @@ const CommandRegistration
     registration("pdf",
                  {"pdf PROJEKT.snp -o VÝSTUP.pdf [--data ADRESÁŘ]",
                   "Spočítá projekt a zapíše jeho výsledné tabulky a grafy hydrogramů do souboru PDF, každou "
-                  "na jednu stránku, jak se tisknou, s upozorněními výpočtu pod nimi.",
+                  "na jednu stránku, jak se tisknou, s upozorněními výpočtu pod nimi; projekt, na kterém "
+                  "nedojde k odtoku, stránku se vstupními údaji a zprávou o tom s její příčinou.",
                   RunPdf});
 
 const CommandRegistration reportRegistration(
     "report", {"report PROJEKT.snp -o VÝSTUP.pdf [--data ADRESÁŘ]",
                "Spočítá projekt a zapíše jeho protokol výpočtu do souboru PDF: identifikaci, vstupní "
-               "údaje, výsledné tabulky, grafy hydrogramů, upozornění a metodu.",
+               "údaje, výsledné tabulky, grafy hydrogramů, upozornění a metodu (projekt, na kterém "
+               "nedojde k odtoku, místo výsledků zprávu o tom s její příčinou).",
                RunReport});
 
 } // namespace

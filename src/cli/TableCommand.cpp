@@ -40,7 +40,7 @@ int RunTable(const std::vector<std::string>& args) {
     const std::string& projectFile = parsed.positional.front();
     const Computation computation = LoadAndCompute(projectFile, dataDir);
     if (!computation.hasResults()) {
-        return ReportComputation(computation, projectFile, NoRunoff::IsAnAnswer);
+        return ReportComputation(computation);
     }
     Error layoutError;
     const std::vector<ResultGrid> grids = ResultGrids(*computation.State, dataDir, layoutError);

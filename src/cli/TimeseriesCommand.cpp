@@ -78,7 +78,7 @@ int RunTimeseries(const std::vector<std::string>& args) {
     const std::string& projectFile = parsed.positional.front();
     const Computation computation = LoadAndCompute(projectFile, DataDirectoryOption(parsed));
     if (!computation.hasResults()) {
-        return ReportComputation(computation, projectFile, NoRunoff::IsAnAnswer);
+        return ReportComputation(computation);
     }
     AppState& state = *computation.State;
     if (!state.LastResultVariantI && (parsed.has("--daily") || !parsed.value("--n").empty())) {

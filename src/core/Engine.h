@@ -32,6 +32,9 @@ struct Computation {
     Error LoadError;        // the project could not be read or checked: nothing was computed
     ComputeOutcome Outcome; // after loading: Ok, NoRunoff (an answer, with its message) or InvalidInput
     bool hasResults() const { return !LoadError && Outcome.ok(); }
+    // The inputs were read and computed, and yield no runoff: an answer a
+    // document shows with the inputs.
+    bool noRunoff() const { return !LoadError && Outcome.status == ComputeOutcome::Status::NoRunoff; }
 };
 
 // Loads the project and computes its variant.

@@ -1,5 +1,7 @@
 #include "render/ChartBuilder.h"
 
+#include "render/DocumentNumbers.h"
+
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
@@ -236,6 +238,8 @@ QChart* BuildHydrographChart(const HydrographChartContent& content) {
     chart->setBackgroundBrush(Qt::white);
     chart->setBackgroundRoundness(0);
     chart->layout()->setContentsMargins(0, 0, 0, 0);
+    // The axes write their numbers as the tables do.
+    chart->setLocale(NumberLocale(content.decimalSeparator));
     chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
 

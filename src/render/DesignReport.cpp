@@ -1,6 +1,7 @@
 #include "render/DesignReport.h"
 
 #include "core/Engine.h"
+#include "render/DocumentNumbers.h"
 #include "render/ProgramLine.h"
 #include "render/ResultHydrographs.h"
 
@@ -70,9 +71,12 @@ QString WarningText(const Warning& warning) {
     return about.isEmpty() ? message : about.join(QStringLiteral(", ")) + QStringLiteral(": ") + message;
 }
 
-DesignReport MakeDesignReport(const AppState& state, std::vector<ResultGrid> grids,
-                              const LookupRowNames& names, const QString& projectName,
-                              const QDateTime& computedAt) {
+namespace {
+
+// What every report shows: identification, description, inputs, and the
+// warnings of the computation; numbers with the tables' separator.
+DesignReport ReportOfInputs(const AppState& state, const LookupRowNames& names, const QString& projectName,
+                            const QDateTime& computedAt) {
     const Project& project = state.CurrentProject;
     DesignReport report;
     report.projectName = projectName;
@@ -82,12 +86,42 @@ DesignReport MakeDesignReport(const AppState& state, std::vector<ResultGrid> gri
     for (const std::string& line : project.Texts.Description) {
         report.description << QString::fromStdString(line);
     }
+    const char separator = state.LocaleDecimalSeparator;
+    report.decimalSeparator = separator;
     report.inputs = SummarizeInputs(project, names);
+    for (InputBlock& block : report.inputs) {
+        for (InputLine& line : block.Lines) {
+            line.Value = WithDecimalSeparator(QString::fromStdString(line.Value), separator).toStdString();
+        }
+        for (std::string& note : block.Notes) {
+            note = WithDecimalSeparator(QString::fromStdString(note), separator).toStdString();
+        }
+    }
+    for (const Warning& warning : ResultWarnings(state)) {
+        report.warnings << WithDecimalSeparator(WarningText(warning), separator);
+    }
+    return report;
+}
+
+} // namespace
+
+DesignReport MakeDesignReport(const AppState& state, std::vector<ResultGrid> grids,
+                              const LookupRowNames& names, const QString& projectName,
+                              const QDateTime& computedAt) {
+    DesignReport report = ReportOfInputs(state, names, projectName, computedAt);
     report.tables = std::move(grids);
     report.charts = ChartsOf(state);
-    for (const Warning& warning : ResultWarnings(state)) {
-        report.warnings << WarningText(warning);
-    }
+    return report;
+}
+
+DesignReport MakeNoRunoffReport(const AppState& state, const std::string& message,
+                                const LookupRowNames& names, const QString& projectName,
+                                const QDateTime& computedAt) {
+    DesignReport report = ReportOfInputs(state, names, projectName, computedAt);
+    // No result is shown, so the method names no capped design rain of one.
+    report.method.capped.clear();
+    report.noRunoffMessage =
+        WithDecimalSeparator(QString::fromStdString(message), state.LocaleDecimalSeparator);
     return report;
 }
 

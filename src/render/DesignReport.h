@@ -39,6 +39,12 @@ struct DesignReport {
     std::vector<ResultGrid> tables;
     std::vector<HydrographChartContent> charts;
     QStringList warnings; // one sentence each, with its return period and subject
+    // The separator of every number of the report: that of its tables. The
+    // inputs and warnings above already carry it.
+    char decimalSeparator = '.';
+    // A project that yields no runoff: the computation's message with its
+    // cause, shown where the results would stand; empty for results.
+    QString noRunoffMessage;
 };
 
 // The report of a computed state: grids are its result grids (core/Engine.h
@@ -46,6 +52,13 @@ struct DesignReport {
 DesignReport MakeDesignReport(const AppState& state, std::vector<ResultGrid> grids,
                               const LookupRowNames& names, const QString& projectName,
                               const QDateTime& computedAt);
+
+// The report of a project whose computation found no runoff: its inputs,
+// the warnings about them and message (the no-runoff message with its
+// cause) instead of result tables and charts.
+DesignReport MakeNoRunoffReport(const AppState& state, const std::string& message,
+                                const LookupRowNames& names, const QString& projectName,
+                                const QDateTime& computedAt);
 
 // A warning as the report lists it: "N = 5 let, levý svah: message".
 QString WarningText(const Warning& warning);

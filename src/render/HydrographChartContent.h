@@ -29,6 +29,8 @@ struct HydrographChartContent {
     int returnPeriod = 0; // N [years] for the "N = … let" label; 0 = no label
     // N [years] of the design rain that the caption names (Variant II); 0 = none.
     int captionReturnPeriod = 0;
+    // The decimal separator of the axis labels: that of the result tables.
+    char decimalSeparator = '.';
 
     // Warnings printed below the chart (the window shows them in its own line).
     QStringList notes;

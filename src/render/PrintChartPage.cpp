@@ -2,6 +2,7 @@
 
 #include "render/ChartBuilder.h"
 #include "render/ChartDecorations.h"
+#include "render/DocumentNumbers.h"
 #include "render/PrintNotes.h"
 
 #include <QAbstractAxis>
@@ -82,7 +83,7 @@ QSize ChartLogicalSize(QSize target, double dpi) {
 
 void PaintChartPage(QPainter& painter, QSize pageSize, const HydrographChartContent& content) {
     QRect target = ChartPrintRect(pageSize);
-    PaintChartNotes(painter, pageSize, content.notes, target);
+    PaintChartNotes(painter, pageSize, WithDecimalSeparator(content.notes, content.decimalSeparator), target);
     const QSize logical = ChartLogicalSize(target.size(), painter.device()->logicalDpiX());
 
     // The chart is laid out at its own (screen) size in a scene of its own

@@ -75,9 +75,16 @@ public:
         title();
         identification();
         inputs();
-        warnings();
-        tables();
-        charts();
+        if (report_.noRunoffMessage.isEmpty()) {
+            warnings();
+            tables();
+            charts();
+        } else {
+            if (!report_.warnings.isEmpty()) {
+                warnings();
+            }
+            noRunoff();
+        }
         method();
         return page_;
     }
@@ -315,6 +322,16 @@ private:
                 painter_->restore();
             }
             y_ += height + lineHeight(headingFont);
+        }
+    }
+
+    // Where the results would stand: the no-runoff message, its cause below.
+    void noRunoff() {
+        heading(QStringLiteral("Výsledek výpočtu"), 13, lineHeight(ReportFont(10)) * 2);
+        const QStringList lines = report_.noRunoffMessage.split(QLatin1Char('\n'));
+        paragraph(lines.front(), ReportFont(11, true));
+        for (qsizetype k = 1; k < lines.size(); ++k) {
+            paragraph(lines[k], ReportFont(10));
         }
     }
 

@@ -42,6 +42,7 @@ HydrographChartContent VariantIChartContent(const AppState& state, int i, bool d
     content.rainDuration = state.VariantI.RainDurationC[static_cast<size_t>(i)];
     content.rainIntensity = state.VariantI.RainIntensityC[static_cast<size_t>(i)];
     content.returnPeriod = ReturnPeriods[static_cast<size_t>(i)];
+    content.decimalSeparator = state.LocaleDecimalSeparator;
     return content;
 }
 
@@ -55,6 +56,7 @@ HydrographChartContent Variant23ChartContent(const AppState& state) {
     content.rainDuration = state.Inputs.RainDuration;
     content.rainIntensity = state.Inputs.RainIntensity;
     content.captionReturnPeriod = DesignRainReturnPeriod(state);
+    content.decimalSeparator = state.LocaleDecimalSeparator;
     return content;
 }
 

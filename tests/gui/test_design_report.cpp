@@ -14,6 +14,7 @@
 #include "core/reference/LayoutFiles.h"
 #include "core/reference/ParTableFile.h"
 #include "gui/app/DesignReportCommand.h"
+#include "gui/app/PrintExportHooks.h"
 #include "render/DesignReport.h"
 #include "render/MethodSymbols.h"
 
@@ -172,6 +173,7 @@ private slots:
     void methodSpeaksInTheTablesSymbolsWithNumberedFormulas();
     void methodSaysWhatWasComputedForTheProject();
     void firstPageEndsWithSignOffAndChartsRunToTheHydrographsEnd();
+    void documentsWriteEveryNumberWithTheTablesSeparator();
 };
 
 void DesignReportTest::variantIReportHoldsEveryTableValueAndNumbersItsPages() {
@@ -433,6 +435,32 @@ void DesignReportTest::firstPageEndsWithSignOffAndChartsRunToTheHydrographsEnd()
     const int step = labels[1] - labels[0];
     QVERIFY2(labels.back() <= end && labels.back() + step > end,
              qPrintable(QStringLiteral("%1 + %2 of %3").arg(labels.back()).arg(step).arg(end)));
+}
+
+void DesignReportTest::documentsWriteEveryNumberWithTheTablesSeparator() {
+    // The separator of the user's locale, "," or ".", reaches the tables,
+    // the chart axes, the inputs and the method of the report and the
+    // printed tables alike.
+    for (const QChar separator : {QLatin1Char(','), QLatin1Char('.')}) {
+        StartedFixture f{QString(separator)};
+        QVERIFY(f.computed("variant1-two-slopes.snp"));
+        const QString report = f.path(QStringLiteral("protokol.pdf"));
+        const QString tables = f.path(QStringLiteral("tabulky.pdf"));
+        QVERIFY(SaveDesignReportPdf(f.main(), report));
+        QVERIFY(SaveTablePdf(f.main(), tables, true));
+        const QChar other = separator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+        const QRegularExpression otherNumber(QStringLiteral("\\d\\%1\\d").arg(other));
+        for (const QString& pdf : {report, tables}) {
+            QString text = PageText(pdf);
+            // Names that hold a point: the program's version, a licence.
+            text.remove(
+                QRegularExpression(QStringLiteral("verze \\d+\\.\\d+\\.\\d+|CC BY[-A-Z]* \\d+\\.\\d+")));
+            QVERIFY2(text.contains(QStringLiteral("1%164").arg(separator)), qPrintable(pdf)); // Qmax, N = 5
+            const QRegularExpressionMatch wrong = otherNumber.match(text);
+            QVERIFY2(!wrong.hasMatch(),
+                     qPrintable(text.mid(std::max<qsizetype>(0, wrong.capturedStart() - 60), 120)));
+        }
+    }
 }
 
 QTEST_MAIN(DesignReportTest)

@@ -1,7 +1,8 @@
 // Printed pages of result tables and charts: the page composition on
 // devices of two resolutions, a description cut to the room left, a project
-// written as PDF and read back with pdftotext / pdfinfo, and a long chart
-// title kept clear of the "N = … let" label on screen and on paper.
+// written as PDF and read back with pdftotext / pdfinfo (the page furniture,
+// the warnings of each table, units that copy as they read), and a long
+// chart title kept clear of the "N = … let" label on screen and on paper.
 #include "core/series/ChartTexts.h"
 #include "render/ChartBuilder.h"
 #include "render/ChartDecorations.h"
@@ -50,6 +51,7 @@ private slots:
     void longDescriptionIsCutToTheRoomLeft();
     void projectPdfHasOnePagePerTableAndChart();
     void warningsArePrintedBelowTheTableAndTheChart();
+    void everyTablePageStandsOnItsOwn();
     void longChartTitleWrapsClearOfTheLabel();
 };
 
@@ -173,7 +175,8 @@ void PrintPagesTest::warningsArePrintedBelowTheTableAndTheChart() {
     QVERIFY(state);
     const std::vector<ResultGrid> grids = GridsOf(*state);
     render::TablePrintSettings settings;
-    settings.notes = {QStringLiteral("Hydrogram levého svahu pro N = 5 let nenese objem odtoku.")};
+    settings.warnings = {{"hydrograph-volume", "Hydrogram levého svahu pro N = 5 let nenese objem odtoku.",
+                          WarningSubject::LeftSlope, 5}};
     render::HydrographChartContent chart = render::VariantIChartContent(*state, 1, true);
     chart.notes = {QStringLiteral("Déšť je delší než 1 den.")};
     QTemporaryDir dir;
@@ -186,11 +189,76 @@ void PrintPagesTest::warningsArePrintedBelowTheTableAndTheChart() {
     QVERIFY2(table.contains(QStringLiteral("Upozornění Hydrogram levého svahu")), qPrintable(table));
     QVERIFY(PageText(pdf, 2).simplified().contains(QStringLiteral("Upozornění Déšť je delší než 1 den.")));
 
-    // Warnings that do not fit below the table go on a page of their own.
-    settings.notes = QStringList(60, QStringLiteral("Dlouhé upozornění, které se opakuje."));
+    // Warnings that do not fit below the table go on over the pages that follow.
+    settings.warnings = Warnings(150, {"x", "Dlouhé upozornění, které se opakuje.", WarningSubject::None, 0});
     QCOMPARE(render::WritePdf(pdf, {render::PrintPage::Table(grids[1])}, settings), QString());
-    QCOMPARE(PageCount(pdf), 2);
-    QVERIFY(PageText(pdf, 2).contains(QStringLiteral("Dlouhé upozornění")));
+    const int count = PageCount(pdf);
+    QVERIFY(count >= 3);
+    qsizetype printed = 0;
+    for (int k = 1; k <= count; ++k) {
+        const QString text = PageText(pdf, k);
+        printed += text.count(QStringLiteral("Dlouhé upozornění"));
+        QVERIFY(text.contains(QStringLiteral("strana %1 z %2").arg(k).arg(count)));
+    }
+    QCOMPARE(printed, qsizetype(150));
+}
+
+void PrintPagesTest::everyTablePageStandsOnItsOwn() {
+    const auto state = Computed("variant1-two-slopes.snp");
+    QVERIFY(state);
+    const std::vector<ResultGrid> grids = GridsOf(*state);
+    std::vector<render::PrintPage> pages;
+    for (const ResultGrid& grid : grids) {
+        pages.push_back(render::PrintPage::Table(grid));
+    }
+    render::TablePrintSettings settings;
+    settings.fileName = QStringLiteral("povodi.snp");
+    settings.computedAt = QDateTime(QDate(2024, 5, 17), QTime(8, 5));
+    QStringList words;
+    for (int k = 1; k <= 60; ++k) {
+        words << QStringLiteral("slovo%1").arg(k);
+    }
+    settings.description = {words.join(QLatin1Char(' '))};
+    settings.warnings = {{"a", "Upozornění k N = 5 let.", WarningSubject::LeftSlope, 5},
+                         {"b", "Upozornění k N = 10 let.", WarningSubject::Catchment, 10},
+                         {"c", "Upozornění ke vstupům.", WarningSubject::None, 0}};
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("tabulky.pdf");
+    QCOMPARE(render::WritePdf(pdf, pages, settings), QString());
+    QCOMPARE(PageCount(pdf), 8);
+    for (int k = 1; k <= 8; ++k) {
+        const QString text = PageText(pdf, k);
+        QVERIFY2(text.contains(QStringLiteral("strana %1 z 8").arg(k)), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("povodi.snp")));
+        QVERIFY(text.contains(QStringLiteral("Datum výpočtu: 17. 5. 2024 8:05")));
+        // The description wraps: its last word stands on a line below its first.
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        const auto lineOf = [&lines](const QString& word) {
+            for (qsizetype n = 0; n < lines.size(); ++n) {
+                if (lines[n].contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(word)))) {
+                    return n;
+                }
+            }
+            return qsizetype(-1);
+        };
+        QVERIFY(lineOf(QStringLiteral("slovo1")) >= 0);
+        QVERIFY(lineOf(QStringLiteral("slovo60")) > lineOf(QStringLiteral("slovo1")));
+    }
+    // The warnings of a return period stand under its own table; those of
+    // none under the inputs and every output sheet; the summaries show all.
+    const auto shows = [&pdf](int page, const char* text) {
+        return PageText(pdf, page).simplified().contains(QString::fromUtf8(text));
+    };
+    QVERIFY(shows(1, "Upozornění ke vstupům.") && !shows(1, "k N = 5 let"));
+    QVERIFY(shows(2, "Upozornění k N = 5 let.") && shows(2, "ke vstupům") && !shows(2, "k N = 10 let"));
+    QVERIFY(shows(3, "Upozornění k N = 10 let.") && !shows(3, "k N = 5 let"));
+    QVERIFY(!shows(4, "k N = 5 let") && !shows(4, "k N = 10 let"));
+    QVERIFY(shows(7, "k N = 5 let") && shows(7, "k N = 10 let") && shows(7, "ke vstupům"));
+    // Units copy and search as they read: exponents are characters.
+    const QString sheet = PageText(pdf, 2);
+    QVERIFY2(sheet.contains(QStringLiteral("[m³.s⁻¹]")) && sheet.contains(QStringLiteral("[10³.m³]")) &&
+                 PageText(pdf, 1).contains(QStringLiteral("[km²]")),
+             qPrintable(sheet));
 }
 
 void PrintPagesTest::longChartTitleWrapsClearOfTheLabel() {

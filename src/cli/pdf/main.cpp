@@ -2,7 +2,9 @@
 // once they have checked their command line (hydrim-pdf [--report]
 // PROJECT.snp OUT.pdf DATADIR). It computes the project and draws, with Qt
 // and off screen, its result tables and hydrograph charts one page each, or
-// with --report the design report; its messages read as those of hydrim-cli.
+// with --report the design report; a project without runoff gets its inputs
+// and the no-runoff message instead of results. Its messages read as those
+// of hydrim-cli.
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "cli/ComputationReport.h"
@@ -12,6 +14,7 @@
 #include "core/results/InputSummary.h"
 #include "core/results/WarningLists.h"
 #include "render/DesignReport.h"
+#include "render/DocumentNumbers.h"
 #include "render/PrintJobs.h"
 #include "render/PrintNotes.h"
 #include "render/ResultHydrographs.h"
@@ -56,12 +59,15 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     }
 }
 
-render::TablePrintSettings SettingsOf(const AppState& state) {
+render::TablePrintSettings SettingsOf(const AppState& state, const std::string& projectFile) {
     render::TablePrintSettings settings;
     for (const std::string& line : state.CurrentProject.Texts.Description) {
         settings.description << QString::fromStdString(line);
     }
-    settings.notes = render::WarningTexts(ResultWarnings(state));
+    settings.warnings = ResultWarnings(state);
+    settings.decimalSeparator = state.LocaleDecimalSeparator;
+    settings.fileName = QFileInfo(QString::fromStdString(projectFile)).fileName();
+    settings.computedAt = QDateTime::currentDateTime();
     return settings;
 }
 
@@ -85,16 +91,35 @@ QString Draw(Document document, const AppState& state, std::vector<ResultGrid> g
     for (const render::HydrographChartContent& chart : charts) {
         pages.push_back(render::PrintPage::Chart(chart));
     }
-    return render::WritePdf(path, pages, SettingsOf(state));
+    return render::WritePdf(path, pages, SettingsOf(state, projectFile));
+}
+
+// The document of a project without runoff: its inputs and the message.
+QString DrawNoRunoff(Document document, const AppState& state, const std::string& message,
+                     const std::string& projectFile, const std::string& output, const std::string& dataDir) {
+    const QString path = QString::fromStdString(output);
+    if (document == Document::Report) {
+        const QString name = QFileInfo(QString::fromStdString(projectFile)).fileName();
+        return render::WriteDesignReportPdf(
+            path, render::MakeNoRunoffReport(state, message, ReadLookupRowNames(dataDir), name,
+                                             QDateTime::currentDateTime()));
+    }
+    render::NoRunoffContent content;
+    content.inputs = SummarizeInputs(state.CurrentProject, ReadLookupRowNames(dataDir));
+    content.message = QString::fromStdString(message);
+    return render::WritePdf(path, {render::PrintPage::NoRunoff(content)}, SettingsOf(state, projectFile));
 }
 
 int WritePdf(Document document, const std::string& projectFile, const std::string& output,
              const std::string& dataDir) {
     const Computation computation = LoadAndCompute(projectFile, dataDir);
-    if (!computation.hasResults()) {
-        return ReportComputation(computation, projectFile, NoRunoff::IsAFailure);
+    if (!computation.hasResults() && !computation.noRunoff()) {
+        return ReportComputation(computation);
     }
     AppState& state = *computation.State;
+    // Every number of the document, the tables' first, is written with the
+    // user's decimal separator.
+    state.LocaleDecimalSeparator = render::SystemDecimalSeparator();
     if (document == Document::Report) {
         // The report lists the roughness entries beside their classes as the table has them now.
         const std::string notice =
@@ -105,7 +130,10 @@ int WritePdf(Document document, const std::string& projectFile, const std::strin
         }
     }
     Error layoutError;
-    std::vector<ResultGrid> grids = ResultGrids(state, dataDir, layoutError);
+    std::vector<ResultGrid> grids;
+    if (computation.hasResults()) {
+        grids = ResultGrids(state, dataDir, layoutError);
+    }
     if (layoutError) {
         PrintError(layoutError.Message);
         return ExitInvalidInput;
@@ -119,12 +147,16 @@ int WritePdf(Document document, const std::string& projectFile, const std::strin
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
 
-    const QString error = Draw(document, state, std::move(grids), projectFile, output, dataDir);
+    const QString error =
+        computation.noRunoff()
+            ? DrawNoRunoff(document, state, computation.Outcome.message, projectFile, output, dataDir)
+            : Draw(document, state, std::move(grids), projectFile, output, dataDir);
     if (!error.isEmpty()) {
         PrintError(error.toStdString());
         return ExitInvalidInput;
     }
-    return ExitOk;
+    // A project without runoff: the message is the answer, as compute prints it.
+    return ReportComputation(computation);
 }
 
 } // namespace

@@ -35,12 +35,6 @@ QWidget* ResultTable(THlavni& main) {
     return main.resultWindows().window(ResultKind::Table, main.state().LastResultVariantI);
 }
 
-QString ProjectName(THlavni& main) {
-    const QString caption = main.projekt() ? main.projekt()->windowTitle() : QString();
-    const QFileInfo file(caption);
-    return file.isAbsolute() ? file.fileName() : caption;
-}
-
 // The report of the results on screen; false when no result table is open.
 bool CurrentReport(THlavni& main, render::DesignReport& report) {
     QWidget* table = ResultTable(main);
@@ -55,7 +49,7 @@ bool CurrentReport(THlavni& main, render::DesignReport& report) {
         at = computed->at;
     }
     report = render::MakeDesignReport(state, std::move(grids), ReadLookupRowNames(DataDirectory(state)),
-                                      ProjectName(main), at);
+                                      ProjectFileName(main), at);
     return true;
 }
 
@@ -110,6 +104,17 @@ void AddMenu(THlavni& main) {
 }
 
 } // namespace
+
+QString ProjectFileName(THlavni& main) {
+    const QString caption = main.projekt() ? main.projekt()->windowTitle() : QString();
+    const QFileInfo file(caption);
+    return file.isAbsolute() ? file.fileName() : caption;
+}
+
+QDateTime ResultsComputedAt(THlavni& main) {
+    const std::optional<ComputedProject> computed = Snapshot(main);
+    return computed ? computed->at : QDateTime::currentDateTime();
+}
 
 bool SaveDesignReportPdf(THlavni& main, const QString& path) {
     render::DesignReport report;

@@ -33,6 +33,12 @@ public:
 
 void InstallDesignReportCommand(THlavni& main);
 
+// The name of the project's file, or the caption of an unnamed project, and
+// when the results on screen were computed (now when that is not known):
+// what the design report and the printed pages name in their headers.
+QString ProjectFileName(THlavni& main);
+QDateTime ResultsComputedAt(THlavni& main);
+
 // "Uložit jako PDF…" without the dialog: writes the report of the current
 // results to path. Returns false (after showing the error) when it could
 // not, or when there are no results.

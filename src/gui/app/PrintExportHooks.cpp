@@ -3,6 +3,7 @@
 #include "core/Engine.h"
 #include "core/results/WarningLists.h"
 #include "core/series/ChartTexts.h"
+#include "gui/app/DesignReportCommand.h"
 #include "gui/app/Hlavni.h"
 #include "gui/app/PrintPreview.h"
 #include "gui/app/ResultWindows.h"
@@ -177,7 +178,8 @@ void PrintChartWindow(THlavni& main, QWidget* window) {
         pages.push_back(render::PrintPage::Chart(chart));
     }
     if (!pages.empty()) {
-        ShowPrintPreview(&main, main.printer(), pages, {}, QStringLiteral("Náhled tisku grafu"));
+        ShowPrintPreview(&main, main.printer(), pages, PageSettingsOf(main),
+                         QStringLiteral("Náhled tisku grafu"));
     }
 }
 
@@ -275,13 +277,23 @@ std::vector<render::HydrographChartContent> ChartsOf(QWidget* chartWindow, bool 
     return charts;
 }
 
-render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) {
+render::TablePrintSettings PageSettingsOf(THlavni& main) {
     render::TablePrintSettings settings;
+    settings.decimalSeparator = main.state().LocaleDecimalSeparator;
+    settings.fileName = ProjectFileName(main);
+    settings.computedAt = ResultsComputedAt(main);
+    return settings;
+}
+
+render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow) {
+    render::TablePrintSettings settings = PageSettingsOf(main);
     if (const ResultGridView* view = SelectedView(tableWindow)) {
         settings.font = view->cellPainter().font();
     }
     settings.description = DescriptionOf(main);
-    settings.notes = NoteTexts(tableWindow);
+    if (const ResultNotice* notice = NoticeOf(tableWindow)) {
+        settings.warnings = notice->shownWarnings();
+    }
     return settings;
 }
 
@@ -297,7 +309,7 @@ bool SaveChartPdf(THlavni& main, const QString& path, bool allTabs) {
     for (const render::HydrographChartContent& chart : ChartsOf(window, allTabs)) {
         pages.push_back(render::PrintPage::Chart(chart));
     }
-    return !pages.empty() && WritePages(main, path, pages, {});
+    return !pages.empty() && WritePages(main, path, pages, PageSettingsOf(main));
 }
 
 void AddPdfCommands(THlavni& main) {

@@ -45,7 +45,11 @@ std::vector<render::HydrographChartContent> ChartsOf(QWidget* chartWindow, bool 
 // the project file (or in the project directory). Empty when cancelled.
 QString AskPdfPath(THlavni& main, const QString& suffix);
 
-// The table font and description lines for printing a table window.
+// What every printed page names (project file, date of the computation) and
+// the tables' decimal separator.
+render::TablePrintSettings PageSettingsOf(THlavni& main);
+// That, with the table font, the description lines and the warnings of a
+// table window, for printing it.
 render::TablePrintSettings PrintSettingsOf(THlavni& main, QWidget* tableWindow);
 
 // "Uložit … jako PDF…" without the dialogs: writes the tables, or the
