@@ -43,15 +43,18 @@ export async function openRoughness(app, slope, reopen) {
         const shownSurface = surface && surface !== description ? surface : '';
         description = surface || description;
         const group = description;
-        value.addEventListener('change', async () => {
-            await value.pending;
-            const [minimum, maximum] = bounds[row];
-            const reply = await app.engine.lookupCellReply({kind: 'roughnessFinished', text: value.value, minimum, maximum,
-                surface: group, class: klass});
-            value.value = reply.text;
-            if (reply.message) {
-                await showMessage(reply.message, {title: 'Chyba'});
-            }
+        // A finished value is held to the class range (a message says so).
+        value.addEventListener('change', () => {
+            value.finishing = (async () => {
+                await value.pending;
+                const [minimum, maximum] = bounds[row];
+                const reply = await app.engine.lookupCellReply({kind: 'roughnessFinished', text: value.value, minimum,
+                    maximum, surface: group, class: klass});
+                value.value = reply.text;
+                if (reply.message) {
+                    await showMessage(reply.message, {title: 'Chyba'});
+                }
+            })();
         });
         rows.push({row, value, area});
         body.append(el('tr', {'data-row': row}, el('th', {class: 'surface', text: shownSurface}), el('td', {text: klass}),
@@ -59,6 +62,7 @@ export async function openRoughness(app, slope, reopen) {
     }
     const compute = async (report) => {
         await settled(box);
+        await Promise.all(rows.map(({value}) => value.finishing));
         const answer = await app.engine.lookup({kind: 'roughness',
             rows: rows.map(({row, value, area}) => ({row, value: value.value, area: area.value}))});
         panel.show(answer);
