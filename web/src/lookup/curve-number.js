@@ -90,7 +90,8 @@ export async function openCurveNumberWizard(app, slope) {
     // The entries of this slope, worked on until "Vložit" keeps them.
     const state = {
         groupAreas: [...lookup.soilGroupAreas[s]],
-        unitGroups: [...lookup.soilUnitGroups[s]],
+        // A soil unit without a stored group shows the group of the table.
+        unitGroups: lookup.soilUnitGroups[s].map((group, row) => group || (row >= 3 ? tables.soilUnits.cells[row]?.[3] ?? '' : '')),
         unitAreas: [...lookup.soilUnitAreas[s]],
         landUseAreas: [...lookup.landUseAreas[s]],
         byFiltration: s === 1 ? lookup.leftSoilGroupByFiltration : lookup.rightSoilGroupByFiltration,
