@@ -148,8 +148,12 @@ export function openTableEditor(app, kind, table, onChanged) {
                 {title: 'Upozornění'});
             return false;
         }
+        const refusal = keepUserRows(kind, answer.rows);
+        if (refusal) {
+            await showMessage(refusal, {title: 'Chyba'});
+            return false;
+        }
         rows = answer.rows;
-        keepUserRows(kind, rows);
         saved = JSON.stringify(rows);
         forgetTables();
         refill();

@@ -3,17 +3,27 @@
 // they are present. The engine reads them as it reads the table files.
 const key = (kind) => `hydrim.userTable.${kind}`;
 
+// The stored rows, or null when there are none (or what is stored is no
+// table: rows of texts).
 export function userRows(kind) {
     try {
-        const stored = JSON.parse(localStorage.getItem(key(kind)) ?? 'null');
-        return Array.isArray(stored?.rows) ? stored.rows : null;
+        const rows = JSON.parse(localStorage.getItem(key(kind)) ?? 'null')?.rows;
+        const table = Array.isArray(rows) && rows.every((row) => Array.isArray(row) && row.every((f) => typeof f === 'string'));
+        return table ? rows : null;
     } catch {
         return null;
     }
 }
 
+// Keeps the rows; the browser's refusal (storage full or switched off) is
+// returned as a message, '' when they are kept.
 export function keepUserRows(kind, rows) {
-    localStorage.setItem(key(kind), JSON.stringify({rows, saved: new Date().toISOString()}));
+    try {
+        localStorage.setItem(key(kind), JSON.stringify({rows, saved: new Date().toISOString()}));
+        return '';
+    } catch (error) {
+        return `Tabulku se nepodařilo uložit v prohlížeči: ${error.message}`;
+    }
 }
 
 export function dropUserRows(kind) {
