@@ -33,7 +33,8 @@ async function openPage(context) {
     return page;
 }
 
-const lookup = (page, kind, slope = 'left') => page.evaluate(([kind, slope]) => hydrim.emit('lookup', {kind, slope}), [kind, slope]);
+const lookup = (page, kind, slope = 'left') =>
+    page.evaluate(([kind, slope]) => hydrim.emit('lookup', {kind, slope}), [kind, slope]);
 const field = (page, k) => page.evaluate((k) => hydrim.project.edit[k], k);
 
 test('the curve-number wizard weights two land-use rows into the CN field of the slope', async () => {
@@ -49,10 +50,12 @@ test('the curve-number wizard weights two land-use rows into the CN field of the
     await areas.nth(2).pressSequentially('x0.25');
     await page.click('dialog.curve-numbers .compute');
     const rows = await page.$$eval('dialog.curve-numbers tbody tr[data-row]', (trs) => trs.slice(1, 3).map((tr) =>
-        ({row: Number(tr.dataset.row), value: tr.querySelector('.cn').textContent, area: tr.querySelector('input').value})));
+        ({row: Number(tr.dataset.row), value: tr.querySelector('.cn').textContent,
+            area: tr.querySelector('input').value})));
     assert.deepEqual(rows.map((r) => r.area), ['0.5', '0.25']);
     const expected = engine.lookup({kind: 'curveNumber', rows});
-    await page.waitForFunction((text) => document.querySelector('dialog.curve-numbers .value').textContent === text, expected.text);
+    await page.waitForFunction((text) => document.querySelector('dialog.curve-numbers .value').textContent === text,
+        expected.text);
     await page.screenshot({path: path.join(shots, 'curve-numbers.png')});
     await page.click('dialog.curve-numbers .insert');
     // The areas do not add up to the slope's: the engine's warning, then the value in the field.
@@ -72,7 +75,8 @@ test('a station found by its first letters fills the rainfall fields and the des
     const stations = [['1', 'Brno', '40', '50', '60', '70', '', '80', '', '', '95', ''],
         ['2', 'Ústí nad Labem', '41', '52', '61.5', '71', '', '83', '', '', '99', ''],
         ['3', 'Zlín', '42', '53', '63', '73', '', '85', '', '', '101', '']];
-    await context.addInitScript((rows) => localStorage.setItem('hydrim.userTable.stations', JSON.stringify({rows})), stations);
+    await context.addInitScript((rows) => localStorage.setItem('hydrim.userTable.stations', JSON.stringify({rows})),
+        stations);
     const page = await openPage(context);
     await lookup(page, 'stations');
     await page.waitForSelector('dialog.stations table.stations:focus');
@@ -80,7 +84,8 @@ test('a station found by its first letters fills the rainfall fields and the des
     await page.waitForSelector('dialog.stations tr.current[data-row="2"]');
     await page.click('dialog.stations button.insert');
     await page.waitForFunction(() => hydrim.project.edit[9] === '99');
-    assert.deepEqual(await Promise.all([8, 24, 25, 26, 9].map((k) => field(page, k))), ['52', '61.5', '71', '83', '99']);
+    const rain = await Promise.all([8, 24, 25, 26, 9].map((k) => field(page, k)));
+    assert.deepEqual(rain, ['52', '61.5', '71', '83', '99']);
     assert.equal(await page.evaluate(() => hydrim.project.description.at(-1)), 'Ústí nad Labem');
     await context.close();
 });

@@ -31,7 +31,8 @@ function openCurveNumbers(app, tables, state, category, {back, insert}) {
             body.append(el('tr', {}, el('td', {colspan: 5, class: 'note', text: use})));
             continue;
         }
-        const area = numericCell(app.engine, {value: state.landUseAreas[row], onEdit, label: `Plocha ${use} ${treatment} ${condition}`.trim()});
+        const label = `Plocha ${use} ${treatment} ${condition}`.trim();
+        const area = numericCell(app.engine, {value: state.landUseAreas[row], onEdit, label});
         rows.push({row, cn, area, name: `${treatment} ${condition}`.trim() || use.trim()});
         body.append(el('tr', {'data-row': row}, el('th', {class: 'use', text: use}), el('td', {text: treatment}),
             el('td', {text: condition}), el('td', {class: 'cn', text: cn}), el('td', {}, area)));
@@ -91,7 +92,8 @@ export async function openCurveNumberWizard(app, slope) {
     const state = {
         groupAreas: [...lookup.soilGroupAreas[s]],
         // A soil unit without a stored group shows the group of the table.
-        unitGroups: lookup.soilUnitGroups[s].map((group, row) => group || (row >= 3 ? tables.soilUnits.cells[row]?.[3] ?? '' : '')),
+        unitGroups: lookup.soilUnitGroups[s].map((group, row) =>
+            group || (row >= 3 ? tables.soilUnits.cells[row]?.[3] ?? '' : '')),
         unitAreas: [...lookup.soilUnitAreas[s]],
         landUseAreas: [...lookup.landUseAreas[s]],
         byFiltration: s === 1 ? lookup.leftSoilGroupByFiltration : lookup.rightSoilGroupByFiltration,

@@ -41,8 +41,9 @@ export function resultPanel({compute, insert, close, extra = []}) {
     const computeButton = button('Vypočti', compute, {accesskey: 'p', class: 'compute'});
     const insertButton = button('Vložit', insert, {accesskey: 'v', class: 'insert', disabled: true});
     const closeButton = button('Zavřít', close, {accesskey: 'z', class: 'close'});
-    const panel = el('div', {class: 'result-panel'}, ...extra, computeButton, el('span', {class: 'caption', text: 'Hodnota:'}),
-        value, el('span', {class: 'stretch'}), insertButton, closeButton);
+    const panel = el('div', {class: 'result-panel'}, ...extra, computeButton,
+        el('span', {class: 'caption', text: 'Hodnota:'}), value, el('span', {class: 'stretch'}),
+        insertButton, closeButton);
     return {
         panel, value, insertButton, computeButton,
         show(answer) {

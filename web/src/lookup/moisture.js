@@ -19,7 +19,8 @@ export async function openMoisture(app, slope) {
     const box = openFrame('moisture', 'Skupiny PVP',
         el('p', {class: 'title', text: moisture.title}),
         el('table', {class: 'grid moisture'},
-            el('thead', {}, el('tr', {}, el('th', {text: moisture.groupHeading}), el('th', {text: moisture.rainHeading})),
+            el('thead', {},
+                el('tr', {}, el('th', {text: moisture.groupHeading}), el('th', {text: moisture.rainHeading})),
                 el('tr', {}, el('th'), el('th', {class: 'rain', text: moisture.seasonsTitle}))),
             el('tbody', {}, ...rows)),
         el('div', {class: 'buttons centred'}, button('Zavřít', () => box.close(), {autofocus: true})));

@@ -57,8 +57,8 @@ export async function openRoughness(app, slope, reopen) {
             })();
         });
         rows.push({row, value, area});
-        body.append(el('tr', {'data-row': row}, el('th', {class: 'surface', text: shownSurface}), el('td', {text: klass}),
-            el('td', {text: range}), el('td', {}, value), el('td', {}, area)));
+        body.append(el('tr', {'data-row': row}, el('th', {class: 'surface', text: shownSurface}),
+            el('td', {text: klass}), el('td', {text: range}), el('td', {}, value), el('td', {}, area)));
     }
     const compute = async (report) => {
         await settled(box);
@@ -93,7 +93,8 @@ export async function openRoughness(app, slope, reopen) {
     const panel = resultPanel({compute: () => compute(true), insert, close: () => box.close()});
     const grid = el('table', {class: 'grid roughness'},
         el('thead', {},
-            el('tr', {}, el('th', {colspan: 5, class: 'title'}, el('strong', {text: title1}), el('br'), el('span', {text: title2}))),
+            el('tr', {}, el('th', {colspan: 5, class: 'title'},
+                el('strong', {text: title1}), el('br'), el('span', {text: title2}))),
             el('tr', {}, el('th', {text: cells[1][0]}), el('th', {text: cells[1][1]}),
                 el('th', {text: cells[1][2] === 'g' ? 'γ' : cells[1][2]}), el('th', {text: 'Hodnota'}),
                 el('th', {}, 'Plocha [km', el('sup', {text: '2'}), ']'))),

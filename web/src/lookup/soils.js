@@ -22,6 +22,10 @@ function richText(text) {
     return parts;
 }
 
+// ">> Pokračuj" and "Zavřít" at the top right of a soil table.
+const topButtons = (proceed, close) => el('div', {class: 'buttons'}, el('span', {class: 'stretch'}),
+    button('>> Pokračuj', proceed, {class: 'proceed'}), button('Zavřít', close));
+
 const areaHeader = () => ['Plocha [km', el('sup', {text: '2'}), ']'];
 
 async function reportFailure(answer) {
@@ -38,8 +42,8 @@ async function reportFailure(answer) {
 // Areas per group (state.groupAreas, rows 2..5); onFound(category) on ">> Pokračuj".
 export function openSoilGroups(app, tables, state, onFound) {
     const cells = tables.soilGroups.cells;
-    const inputs = [2, 3, 4, 5].map((row) => numericCell(app.engine, {value: state.groupAreas[row], label: `Plocha ${cells[row][0]}`,
-        onEdit: () => {}}));
+    const inputs = [2, 3, 4, 5].map((row) =>
+        numericCell(app.engine, {value: state.groupAreas[row], label: `Plocha ${cells[row][0]}`}));
     const proceed = async () => {
         await settled(box);
         inputs.forEach((input, i) => (state.groupAreas[i + 2] = input.value));
@@ -51,13 +55,13 @@ export function openSoilGroups(app, tables, state, onFound) {
         box.close();
         onFound(answer.category);
     };
-    const box = openFrame('soil-groups', 'Hydrologické skupiny půd',
-        el('div', {class: 'buttons'}, el('span', {class: 'stretch'}), button('>> Pokračuj', proceed, {class: 'proceed'}),
-            button('Zavřít', () => box.close())),
+    const box = openFrame('soil-groups', 'Hydrologické skupiny půd', topButtons(proceed, () => box.close()),
         el('table', {class: 'grid soil-groups'},
             el('thead', {}, el('tr', {}, el('th', {colspan: 3, class: 'title', text: cells[0][0]})),
-                el('tr', {}, el('th', {}, ...richText(cells[1][0])), el('th', {}, ...richText(cells[1][1])), el('th', {}, ...areaHeader()))),
-            el('tbody', {}, ...[2, 3, 4, 5].map((row, i) => el('tr', {}, el('th', {class: 'group', text: cells[row][0]}),
+                el('tr', {}, el('th', {}, ...richText(cells[1][0])), el('th', {}, ...richText(cells[1][1])),
+                    el('th', {}, ...areaHeader()))),
+            el('tbody', {}, ...[2, 3, 4, 5].map((row, i) => el('tr', {},
+                el('th', {class: 'group', text: cells[row][0]}),
                 el('td', {class: 'text'}, ...richText(cells[row][1])), el('td', {}, inputs[i]))))));
     inputs[0].focus();
     return box;
@@ -130,7 +134,8 @@ export async function openSoilUnits(app, tables, state, onFound) {
             state.unitAreas[row] = input.value;
         }
         const answer = await app.engine.lookup({kind: 'soilUnits', slopeArea: state.slopeArea,
-            rows: unitRows.map((row) => ({row, value: state.unitGroups[row], area: state.unitAreas[row], name: unitName(row)}))});
+            rows: unitRows.map((row) =>
+                ({row, value: state.unitGroups[row], area: state.unitAreas[row], name: unitName(row)}))});
         if (await reportFailure(answer)) {
             return;
         }
@@ -140,8 +145,7 @@ export async function openSoilUnits(app, tables, state, onFound) {
     const header = [0, 1, 2].map((row) => el('tr', {}, ...cells[row].map((text) => el('th', {text})),
         el('th', {}, ...(row === 0 ? ['Plocha'] : row === 1 ? ['[km', el('sup', {text: '2'}), ']'] : []))));
     const box = openFrame('soil-units', 'Kategorie BPEJ a hydrologické skupiny půd HSP',
-        el('div', {class: 'buttons'}, el('span', {class: 'stretch'}), button('>> Pokračuj', proceed, {class: 'proceed'}),
-            button('Zavřít', () => box.close())),
+        topButtons(proceed, () => box.close()),
         el('div', {class: 'scroller'}, el('table', {class: 'grid soil-units'}, el('thead', {}, ...header), body)),
         el('p', {class: 'table-note', text: UnitNote}));
     return box;

@@ -30,7 +30,8 @@ export function tableNote(table, emptyText) {
         parts.push(StorageNote);
     }
     if (table.problems.length) {
-        parts.push(`Tabulka má chybné řádky (opravíte je tlačítkem „Upravit tabulku“):\n${problemList(table.problems, 'řádek')}`);
+        parts.push('Tabulka má chybné řádky (opravíte je tlačítkem „Upravit tabulku“):\n'
+            + problemList(table.problems, 'řádek'));
     }
     return parts.length ? el('p', {class: 'table-note', text: parts.join('\n')}) : null;
 }
@@ -47,22 +48,28 @@ function storedText(input, text) {
 
 function importPreview(fileName, imported, editor) {
     return new Promise((resolve) => {
-        let summary = `Soubor ${fileName}: převzít lze ${imported.rows.length} řádků, odmítnuto je ${imported.refused.length} řádků.`;
+        let summary = `Soubor ${fileName}: převzít lze ${imported.rows.length} řádků, `
+            + `odmítnuto je ${imported.refused.length} řádků.`;
         if (imported.headerLine) {
             summary += ` Řádek ${imported.headerLine} je záhlaví a nepřebírá se.`;
         }
-        const taken = el('table', {class: 'grid taken'}, el('tr', {}, ...editor.columns.map((c) => el('th', {text: c.title}))),
-            ...imported.rows.map((row) => el('tr', {}, ...editor.columns.map((c) => el('td', {text: row[c.field] ?? ''})))));
-        const refused = el('table', {class: 'grid refused'}, el('tr', {}, el('th', {text: 'Řádek'}), el('th', {text: 'Důvod'})),
-            ...imported.refused.map((p) => el('tr', {}, el('td', {text: p.line}), el('td', {text: p.reason}))));
+        const line = (cell, texts) => el('tr', {}, ...texts.map((text) => el(cell, {text})));
+        const taken = el('table', {class: 'grid taken'}, line('th', editor.columns.map((c) => c.title)),
+            ...imported.rows.map((row) => line('td', editor.columns.map((c) => row[c.field] ?? ''))));
+        const refused = el('table', {class: 'grid refused'}, line('th', ['Řádek', 'Důvod']),
+            ...imported.refused.map((p) => line('td', [p.line, p.reason])));
         let choice = null;
+        const take = (chosen) => () => {
+            choice = chosen;
+            box.close();
+        };
         const box = openFrame('csv-preview', 'Import z CSV – náhled', el('p', {class: 'summary', text: summary}),
             el('p', {class: 'layouts', text: editor.layouts}),
             el('h3', {text: 'Řádky k převzetí:'}), el('div', {class: 'scroller'}, taken),
             el('h3', {text: 'Odmítnuté řádky:'}), el('div', {class: 'scroller'}, refused),
             el('div', {class: 'buttons'},
-                button('Přidat k tabulce', () => { choice = 'add'; box.close(); }, {disabled: !imported.rows.length}),
-                button('Nahradit tabulku', () => { choice = 'replace'; box.close(); }, {disabled: !imported.rows.length}),
+                button('Přidat k tabulce', take('add'), {disabled: !imported.rows.length}),
+                button('Nahradit tabulku', take('replace'), {disabled: !imported.rows.length}),
                 button('Zrušit', () => box.close())));
         box.closed.then(() => resolve(choice));
     });
@@ -134,8 +141,8 @@ export function openTableEditor(app, kind, table, onChanged) {
         }
         const taken = choice === 'replace' ? imported.rows : imported.added;
         if (taken.length > editor.maxRows) {
-            await showMessage(`Po přidání by tabulka měla ${taken.length} řádků, pojme jich nejvýše ${editor.maxRows}. Import nebyl převzat.`,
-                {title: 'Upozornění'});
+            await showMessage(`Po přidání by tabulka měla ${taken.length} řádků, pojme jich nejvýše `
+                + `${editor.maxRows}. Import nebyl převzat.`, {title: 'Upozornění'});
             return;
         }
         rows = (await app.engine.checkTable(kind, taken)).rows;
@@ -173,7 +180,8 @@ export function openTableEditor(app, kind, table, onChanged) {
     };
     const close = async () => {
         if (rows && JSON.stringify(rows) !== saved) {
-            const answer = await ask('Tabulka má neuložené změny. Uložit je?', ['Ano', 'Ne', 'Storno'], {title: 'Upravit tabulku'});
+            const answer = await ask('Tabulka má neuložené změny. Uložit je?', ['Ano', 'Ne', 'Storno'],
+                {title: 'Upravit tabulku'});
             if (answer === null || answer === 'Storno' || (answer === 'Ano' && !(await save()))) {
                 return;
             }

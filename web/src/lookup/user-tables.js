@@ -8,7 +8,8 @@ const key = (kind) => `hydrim.userTable.${kind}`;
 export function userRows(kind) {
     try {
         const rows = JSON.parse(localStorage.getItem(key(kind)) ?? 'null')?.rows;
-        const table = Array.isArray(rows) && rows.every((row) => Array.isArray(row) && row.every((f) => typeof f === 'string'));
+        const texts = (row) => Array.isArray(row) && row.every((field) => typeof field === 'string');
+        const table = Array.isArray(rows) && rows.every(texts);
         return table ? rows : null;
     } catch {
         return null;
