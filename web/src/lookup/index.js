@@ -8,17 +8,17 @@ import {openRoughness} from './roughness.js';
 import {openStations} from './stations.js';
 
 export function mountLookup(app) {
-    const open = async ({kind, slope = 'left'}) => {
+    const open = async ({kind, slope = 'left', typed = null}) => {
         if (!app.engine || !app.project || document.querySelector('dialog.lookup[open]')) {
             return;
         }
-        const again = () => open({kind, slope});
+        const again = (typed) => open({kind, slope, typed});
         try {
             switch (kind) {
             case 'stations':
                 return await openStations(app, again);
             case 'roughness':
-                return await openRoughness(app, slope, again);
+                return await openRoughness(app, slope, again, typed);
             case 'moisture':
                 return await openMoisture(app, slope);
             case 'soilGroups':

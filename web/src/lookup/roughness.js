@@ -18,7 +18,9 @@ function titleLines(text) {
     return colon < 0 ? [text, ''] : [`${text.slice(0, Math.max(0, colon - 1))}γ`, text.slice(colon + 1)];
 }
 
-export async function openRoughness(app, slope, reopen) {
+// typed: what was typed and not inserted before the table was edited, by
+// class ("description;class!a-b"): it follows its class into the new table.
+export async function openRoughness(app, slope, reopen, typed = null) {
     const tables = await referenceTables(app.engine);
     const {cells, bounds, classKeys} = tables.roughness;
     const s = slopeIndex(slope);
@@ -38,8 +40,10 @@ export async function openRoughness(app, slope, reopen) {
             continue;
         }
         const onEdit = () => (panel.insertButton.disabled = true);
-        const value = numericCell(app.engine, {value: entries[0][row], onEdit, label: `Hodnota ${klass}`});
-        const area = numericCell(app.engine, {value: entries[1][row], onEdit, label: `Plocha ${klass}`});
+        const [shownValue, shownArea] =
+            typed ? typed.get(classKeys[row]) ?? ['', ''] : [entries[0][row], entries[1][row]];
+        const value = numericCell(app.engine, {value: shownValue, onEdit, label: `Hodnota ${klass}`});
+        const area = numericCell(app.engine, {value: shownArea, onEdit, label: `Plocha ${klass}`});
         const shownSurface = surface && surface !== description ? surface : '';
         description = surface || description;
         const group = description;
@@ -102,8 +106,9 @@ export async function openRoughness(app, slope, reopen) {
     const box = openFrame('roughness', `Drsnost – ${slope === 'right' ? 'pravý svah' : 'levý svah'}`, panel.panel,
         tableNote(tables.roughness, EmptyText), grid,
         el('div', {class: 'buttons'}, editTableButton(app, 'roughness', tables.roughness, () => {
+            const kept = new Map(rows.map(({row, value, area}) => [classKeys[row], [value.value, area.value]]));
             box.close();
-            reopen();
+            reopen(kept);
         })));
     panel.computeButton.disabled = !rows.length;
     await compute(false);
