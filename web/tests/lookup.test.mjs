@@ -97,6 +97,7 @@ test('a roughness table imported from CSV lists its refused lines and stays afte
     await page.click('dialog.roughness .edit-table');
     await page.setInputFiles('dialog.table-editor .csv-file', {name: 'drsnost.csv', mimeType: 'text/csv',
         buffer: Buffer.from('Druh povrchu;Třída;Rozsah\nLes;1;5-40\nLouka;2;3-20\nPole;x;abc\n')});
+    await page.waitForSelector('dialog.csv-preview');
     const refused = await page.locator('dialog.csv-preview table.refused tr').allTextContents();
     assert.equal(refused.length, 2);
     assert.match(refused[1], /^4rozsah „abc“/);

@@ -122,7 +122,10 @@ export function openTableEditor(app, kind, table, onChanged) {
         }
     };
     const fileInput = el('input', {type: 'file', accept: '.csv,.txt', hidden: true, class: 'csv-file'});
-    fileInput.addEventListener('change', async () => {
+    // An import is taken before a save that follows it.
+    let importing = Promise.resolve();
+    fileInput.addEventListener('change', () => (importing = importFile()));
+    const importFile = async () => {
         const [file] = fileInput.files;
         fileInput.value = '';
         if (!file) {
@@ -146,9 +149,10 @@ export function openTableEditor(app, kind, table, onChanged) {
             return;
         }
         rows = (await app.engine.checkTable(kind, taken)).rows;
-        refill();
-    });
+        await refill();
+    };
     const save = async () => {
+        await importing;
         const answer = await app.engine.checkTable(kind, rows);
         if (answer.problems.length) {
             await showMessage(`Tabulku nelze uložit, dokud obsahuje chybné řádky:\n${problemList(answer.problems)}`,
