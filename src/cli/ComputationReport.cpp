@@ -2,6 +2,7 @@
 
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "core/results/WarningLists.h"
 
 #include <iostream>
 
@@ -25,12 +26,15 @@ int ReportComputation(const Computation& computation) {
 }
 
 void PrintWarnings(const Warnings& warnings, std::ostream& out) {
-    if (warnings.empty()) {
-        return;
-    }
-    out << "\nUpozornění:\n";
-    for (const Warning& warning : warnings) {
-        out << "- " << warning.Message << '\n';
+    for (const WarningSeverity severity : {WarningSeverity::Warning, WarningSeverity::Note}) {
+        const Warnings chosen = OfSeverity(warnings, severity);
+        if (chosen.empty()) {
+            continue;
+        }
+        out << '\n' << SeverityLabel(severity, chosen.size()) << ":\n";
+        for (const Warning& warning : chosen) {
+            out << "- " << warning.Message << '\n';
+        }
     }
 }
 

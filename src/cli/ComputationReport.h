@@ -15,8 +15,9 @@ namespace hydrim::cli {
 // inputs and that message).
 int ReportComputation(const Computation& computation);
 
-// The warnings of the computation, one line each under "Upozornění:", after
-// a text output; nothing when there are none.
+// The warnings of the computation after a text output, one line each: the
+// warnings under "Upozornění:", then the notes under "Poznámka:" (or
+// "Poznámky:"); nothing when there are none.
 void PrintWarnings(const Warnings& warnings, std::ostream& out);
 
 } // namespace hydrim::cli

@@ -1,6 +1,7 @@
 #include "export/WorkbookWarnings.h"
 
 #include "core/hydrology/WarningTexts.h"
+#include "core/results/WarningLists.h"
 #include "export/WorkbookCells.h"
 #include "export/WorkbookPrint.h"
 
@@ -30,35 +31,41 @@ void AddWarningsSheet(WorkbookFile& file, const Warnings& warnings) {
     lxw_format* headingFormat = file.Format(heading);
     lxw_format* textFormat = file.Format(wrapped);
     lxw_format* plainFormat = file.Format(CellFormat{}); // centred in the row, as the message
-    const char* titles[] = {"Upozornění", "Týká se", "N [roky]"};
-    for (lxw_col_t column = 0; column < 3; ++column) {
+    const char* titles[] = {"Upozornění", "Týká se", "N [roky]", "Druh"};
+    for (lxw_col_t column = 0; column < 4; ++column) {
         file.Check(worksheet_write_string(sheet, 0, column, titles[column], headingFormat),
                    "nadpis upozornění");
     }
     file.Check(worksheet_set_column(sheet, 0, 0, MessageColumnWidth, nullptr), "šířka sloupce");
-    file.Check(worksheet_set_column(sheet, 1, 2, ShortColumnWidth, nullptr), "šířka sloupce");
+    file.Check(worksheet_set_column(sheet, 1, 3, ShortColumnWidth, nullptr), "šířka sloupce");
     lxw_row_t row = 1;
     double height = DefaultRowHeight;
-    for (const Warning& warning : warnings) {
-        // A wrapped text gets the height of its lines, which a spreadsheet
-        // does not always work out when it prints.
-        const double lines = WrappedRowHeight(CharacterCount(warning.Message), MessageColumnWidth);
-        file.Check(worksheet_set_row(sheet, row, lines, nullptr), "výška řádku");
-        height += lines;
-        file.Check(worksheet_write_string(sheet, row, 0, warning.Message.c_str(), textFormat), "upozornění");
-        const std::string subject = SubjectName(warning.Subject, true);
-        if (!subject.empty()) {
-            file.Check(worksheet_write_string(sheet, row, 1, subject.c_str(), plainFormat), "upozornění");
-        }
-        if (warning.ReturnPeriod > 0) {
-            file.Check(worksheet_write_number(sheet, row, 2, warning.ReturnPeriod, plainFormat),
+    // The warnings first, then the notes, each row with its kind.
+    for (const WarningSeverity severity : {WarningSeverity::Warning, WarningSeverity::Note}) {
+        for (const Warning& warning : OfSeverity(warnings, severity)) {
+            // A wrapped text gets the height of its lines, which a spreadsheet
+            // does not always work out when it prints.
+            const double lines = WrappedRowHeight(CharacterCount(warning.Message), MessageColumnWidth);
+            file.Check(worksheet_set_row(sheet, row, lines, nullptr), "výška řádku");
+            height += lines;
+            file.Check(worksheet_write_string(sheet, row, 0, warning.Message.c_str(), textFormat),
                        "upozornění");
+            const std::string subject = SubjectName(warning.Subject, true);
+            if (!subject.empty()) {
+                file.Check(worksheet_write_string(sheet, row, 1, subject.c_str(), plainFormat), "upozornění");
+            }
+            if (warning.ReturnPeriod > 0) {
+                file.Check(worksheet_write_number(sheet, row, 2, warning.ReturnPeriod, plainFormat),
+                           "upozornění");
+            }
+            file.Check(worksheet_write_string(sheet, row, 3, SeverityLabel(severity), plainFormat),
+                       "upozornění");
+            ++row;
         }
-        ++row;
     }
     SheetPrint print;
-    print.Width = MessageColumnWidth + 2 * ShortColumnWidth;
-    print.Columns = 3;
+    print.Width = MessageColumnWidth + 3 * ShortColumnWidth;
+    print.Columns = 4;
     print.Rows = static_cast<int>(row);
     print.Height = height;
     print.HeadingRows = 1;

@@ -1,6 +1,7 @@
 // The sheet "Upozornění" of a workbook: the warnings of the computation (and
-// the mark of results that no longer match the inputs), one a row, after
-// the sheets of the results. A workbook of a computation without warnings
+// the mark of results that no longer match the inputs), then its notes, one
+// a row with its kind ("Upozornění" or "Poznámka"), after the sheets of the
+// results. A workbook of a computation without warnings
 // has no such sheet.
 #pragma once
 

@@ -167,7 +167,8 @@ json WarningsJson(const Warnings& warnings) {
         array.push_back({{"code", w.Code},
                          {"message", w.Message},
                          {"slope", slope.empty() ? json(nullptr) : json(slope)},
-                         {"returnPeriod", w.ReturnPeriod > 0 ? json(w.ReturnPeriod) : json(nullptr)}});
+                         {"returnPeriod", w.ReturnPeriod > 0 ? json(w.ReturnPeriod) : json(nullptr)},
+                         {"severity", SeverityCode(w.Severity)}});
     }
     return array;
 }

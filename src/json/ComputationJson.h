@@ -13,7 +13,8 @@ namespace hydrim {
 // The document of a finished computation. The derived slope parameters are
 // valid after a no-runoff stop too; the result set only when it is ok. The
 // "warnings" array holds {"code", "message", "slope": "L" | "R" | "C" | null,
-// "returnPeriod": N | null}, empty when there are none.
+// "returnPeriod": N | null, "severity": "warning" | "note"}, empty when there
+// are none.
 nlohmann::ordered_json ComputationDocument(const AppState& state, const ComputeOutcome& outcome);
 
 // The warnings alone, as the document's "warnings" array.

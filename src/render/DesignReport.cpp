@@ -98,7 +98,8 @@ DesignReport ReportOfInputs(const AppState& state, const LookupRowNames& names, 
         }
     }
     for (const Warning& warning : ResultWarnings(state)) {
-        report.warnings << WithDecimalSeparator(WarningText(warning), separator);
+        (warning.Severity == WarningSeverity::Note ? report.notes : report.warnings)
+            << WithDecimalSeparator(WarningText(warning), separator);
     }
     return report;
 }

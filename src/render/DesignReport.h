@@ -3,10 +3,10 @@
 // project, its inputs with units and the lookup entries behind them, the
 // result tables of the computation as the result window shows them (every
 // return period of Variant I), the design-rain hydrograph chart of each
-// return period to its end, the warnings of the results in a box of their
-// own, lines to sign at the foot of the first page, and the method: what was
-// computed for this project in numbered formulas with the tables' symbols,
-// the list of symbols and the sources. Every page carries the project name, the date
+// return period to its end, the warnings and the notes of the results apart
+// in a box of their own, lines to sign at the foot of the first page, and the
+// method: what was computed for this project in numbered formulas with the
+// tables' symbols, the list of symbols and the sources. Every page carries the project name, the date
 // of the computation and the program version at the top and "strana X z Y"
 // at the bottom. The same pages go to a PDF file and to a printer.
 #pragma once
@@ -39,6 +39,7 @@ struct DesignReport {
     std::vector<ResultGrid> tables;
     std::vector<HydrographChartContent> charts;
     QStringList warnings; // one sentence each, with its return period and subject
+    QStringList notes;    // the notes of the computation, in the same form
     // The separator of every number of the report: that of its tables. The
     // inputs and warnings above already carry it.
     char decimalSeparator = '.';

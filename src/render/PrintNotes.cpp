@@ -1,5 +1,7 @@
 #include "render/PrintNotes.h"
 
+#include "core/results/WarningLists.h"
+
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPainter>
@@ -8,14 +10,6 @@ namespace hydrim::render {
 
 namespace {
 
-const QString Heading = QStringLiteral("Upozornění");
-
-QFont BoldOf(const QFont& font) {
-    QFont bold(font);
-    bold.setBold(true);
-    return bold;
-}
-
 int ParagraphHeight(const QString& text, const QFont& font, const QPaintDevice& device, int width) {
     const QFontMetrics metrics(font, &device);
     return metrics.boundingRect(QRect(0, 0, width, 1 << 24), Qt::TextWordWrap, text).height();
@@ -23,19 +17,23 @@ int ParagraphHeight(const QString& text, const QFont& font, const QPaintDevice& 
 
 } // namespace
 
+QString LabelledWarningText(const Warning& warning) {
+    return QString::fromUtf8(SeverityLabel(warning.Severity)) + QStringLiteral(": ") +
+           QString::fromStdString(warning.Message);
+}
+
 QStringList WarningTexts(const Warnings& warnings) {
     QStringList texts;
-    for (const Warning& warning : warnings) {
-        texts << QString::fromStdString(warning.Message);
+    for (const WarningSeverity severity : {WarningSeverity::Warning, WarningSeverity::Note}) {
+        for (const Warning& warning : OfSeverity(warnings, severity)) {
+            texts << LabelledWarningText(warning);
+        }
     }
     return texts;
 }
 
 int NotesHeight(const QStringList& notes, const QFont& font, const QPaintDevice& device, int width) {
-    if (notes.isEmpty()) {
-        return 0;
-    }
-    int height = QFontMetrics(BoldOf(font), &device).height();
+    int height = 0;
     for (const QString& note : notes) {
         height += ParagraphHeight(note, font, device, width);
     }
@@ -49,13 +47,7 @@ void PaintNotes(QPainter& painter, const QStringList& notes, const QFont& font, 
     const QPaintDevice& device = *painter.device();
     painter.save();
     painter.setPen(Qt::black);
-    const QFont bold = BoldOf(font);
-    painter.setFont(bold);
     int y = rect.top();
-    const int headingHeight = QFontMetrics(bold, &device).height();
-    painter.drawText(QRect(rect.left(), y, rect.width(), headingHeight), Qt::AlignLeft | Qt::AlignTop,
-                     Heading);
-    y += headingHeight;
     painter.setFont(font);
     for (const QString& note : notes) {
         const int height = ParagraphHeight(note, font, device, rect.width());

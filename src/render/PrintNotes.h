@@ -1,5 +1,6 @@
-// The warnings on printed pages: the heading "Upozornění" and one paragraph
-// per warning, wrapped to the width of the block. A table page prints them
+// The warnings on printed pages: one paragraph per warning, wrapped to the
+// width of the block and opened by its severity ("Upozornění: ...",
+// "Poznámka: ..."), the warnings before the notes. A table page prints them
 // below the table (on a page of their own when they do not fit there), a
 // chart page in a band below the chart.
 #pragma once
@@ -15,7 +16,11 @@ class QPaintDevice;
 
 namespace hydrim::render {
 
-// The messages of warnings, one text each.
+// A warning as the documents show it: "Upozornění: " or "Poznámka: " and
+// its message.
+QString LabelledWarningText(const Warning& warning);
+
+// The labelled texts of warnings, the warnings before the notes.
 QStringList WarningTexts(const Warnings& warnings);
 
 // The height [device pixels] the notes take at width with font on device.

@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace hydrim::render {
 
@@ -55,6 +57,32 @@ QFont ReportFont(double points, bool bold = false) {
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The texts of the warnings box under one label.
+using WarningGroup = std::pair<QString, QStringList>;
+
+// The warnings box: the warnings under "Upozornění" (or that there are
+// none), then the notes, if any, under "Poznámka" / "Poznámky".
+std::vector<WarningGroup> WarningGroups(const DesignReport& report) {
+    const auto bullets = [](const QStringList& items) {
+        QStringList texts;
+        for (const QString& item : items) {
+            texts << QStringLiteral("• ") + item;
+        }
+        return texts;
+    };
+    std::vector<WarningGroup> groups;
+    groups.emplace_back(QString::fromUtf8(SeverityLabel(WarningSeverity::Warning)),
+                        report.warnings.isEmpty()
+                            ? QStringList{QStringLiteral("Výpočet nevydal žádné upozornění.")}
+                            : bullets(report.warnings));
+    if (!report.notes.isEmpty()) {
+        groups.emplace_back(
+            QString::fromUtf8(SeverityLabel(WarningSeverity::Note, static_cast<size_t>(report.notes.size()))),
+            bullets(report.notes));
+    }
+    return groups;
 }
 
 class ReportPages {
@@ -246,49 +274,59 @@ private:
         }
     }
 
-    // The warnings in a framed box; without warnings the box says so.
+    // The warnings and the notes, each under its label, in a framed box;
+    // without warnings the box says so. A box longer than the rest of the
+    // page goes on over the next pages, framed on each, a label kept with
+    // its first text.
     void warnings() {
         const QFont font = ReportFont(10);
         const QFont bold = ReportFont(11, true);
         const double pad = lineHeight(font) / 2;
         const double width = content_.width() - 2 * pad;
-        QStringList texts;
-        for (const QString& warning : report_.warnings) {
-            texts << QStringLiteral("• ") + warning;
-        }
-        if (texts.isEmpty()) {
-            texts << QStringLiteral("Výpočet nevydal žádné upozornění.");
-        }
-        double height = 2 * pad + lineHeight(bold) * 1.3;
-        for (const QString& text : texts) {
-            height += textHeight(text, font, width);
-        }
         y_ += lineHeight(bold);
-        ensure(height);
-        const QRectF box(content_.left(), y_, content_.width(), height);
-        const double top = y_;
-        y_ += pad;
-        if (painter_) {
-            painter_->setFont(bold);
-            painter_->setPen(Qt::black);
-            painter_->drawText(QRectF(box.left() + pad, y_, width, lineHeight(bold)), Qt::AlignLeft,
-                               QStringLiteral("Upozornění"));
-        }
-        y_ += lineHeight(bold) * 1.3;
-        for (const QString& text : texts) {
-            const double textBlock = textHeight(text, font, width);
-            if (painter_) {
-                painter_->setFont(font);
-                painter_->drawText(QRectF(box.left() + pad, y_, width, textBlock), Qt::TextWordWrap, text);
+        double top = -1;
+        for (const auto& [heading, texts] : WarningGroups(report_)) {
+            const double headingHeight = lineHeight(bold) * 1.3;
+            for (int k = 0; k < texts.size(); ++k) {
+                const double textBlock = textHeight(texts[k], font, width);
+                const double needed = (k == 0 ? headingHeight : 0) + textBlock;
+                if (top < 0 || (y_ + needed + pad > bottom() && y_ > top + pad)) {
+                    if (top >= 0) {
+                        frame(top, y_ + pad, pad);
+                        startPage();
+                    } else {
+                        ensure(needed + 2 * pad);
+                    }
+                    top = y_;
+                    y_ += pad;
+                }
+                if (k == 0) {
+                    paintText(QRectF(content_.left() + pad, y_, width, lineHeight(bold)), bold, heading);
+                    y_ += headingHeight;
+                }
+                paintText(QRectF(content_.left() + pad, y_, width, textBlock), font, texts[k]);
+                y_ += textBlock;
             }
-            y_ += textBlock;
         }
+        y_ += pad;
+        frame(top, y_, pad);
+    }
+
+    void paintText(const QRectF& rect, const QFont& font, const QString& text) {
+        if (painter_) {
+            painter_->setFont(font);
+            painter_->setPen(Qt::black);
+            painter_->drawText(rect, Qt::TextWordWrap, text);
+        }
+    }
+
+    // The frame of the warnings box from top to bottom on this page.
+    void frame(double top, double bottom, double pad) {
         if (painter_) {
             painter_->setBrush(Qt::NoBrush);
             painter_->setPen(QPen(Qt::black, std::max(1.0, pad / 4)));
-            painter_->drawRect(QRectF(box.left(), top, box.width(), height));
+            painter_->drawRect(QRectF(content_.left(), top, content_.width(), bottom - top));
         }
-        y_ = top + height;
     }
 
     // Each result table as the window shows it, scaled to the text width

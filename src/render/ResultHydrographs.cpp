@@ -1,7 +1,7 @@
 #include "render/ResultHydrographs.h"
 
+#include "core/hydrology/HydrographOrdinates.h"
 #include "core/series/ChartTexts.h"
-#include "core/series/HydrographOrdinates.h"
 
 #include <algorithm>
 #include <numeric>
@@ -34,10 +34,7 @@ HydrographChartContent ContentOf(const HydrographSet& set) {
 
 HydrographChartContent VariantIChartContent(const AppState& state, int i, bool designRain) {
     i = ClampIndex(i);
-    const HydrographParams left = VariantIHydrograph(state, i, Slope::Left, designRain);
-    HydrographChartContent content = ContentOf(
-        state.TwoSlopes ? CombineHydrographs(left, VariantIHydrograph(state, i, Slope::Right, designRain))
-                        : CombineHydrographs(left));
+    HydrographChartContent content = ContentOf(VariantIHydrographs(state, i, designRain));
     content.designRain = designRain;
     content.rainDuration = state.VariantI.RainDurationC[static_cast<size_t>(i)];
     content.rainIntensity = state.VariantI.RainIntensityC[static_cast<size_t>(i)];
@@ -47,11 +44,8 @@ HydrographChartContent VariantIChartContent(const AppState& state, int i, bool d
 }
 
 HydrographChartContent Variant23ChartContent(const AppState& state) {
-    const bool twoSlopes = HasTwoSlopes(state.CurrentProject.Texts);
-    const HydrographParams left = Variant23Hydrograph(state, Slope::Left);
     HydrographChartContent content =
-        ContentOf(twoSlopes ? CombineHydrographs(left, Variant23Hydrograph(state, Slope::Right))
-                            : CombineHydrographs(left));
+        ContentOf(Variant23Hydrographs(state, HasTwoSlopes(state.CurrentProject.Texts)));
     content.designRain = true;
     content.rainDuration = state.Inputs.RainDuration;
     content.rainIntensity = state.Inputs.RainIntensity;

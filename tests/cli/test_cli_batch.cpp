@@ -206,7 +206,7 @@ TEST(CliBatch, CtrlCLeavesAPartialSummary) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 130);
     const std::vector<std::string> lines = Lines(Slurp(out));
-    ASSERT_GT(lines.size(), 100u);
+    ASSERT_GT(lines.size(), 50u);
     EXPECT_LT(lines.size(), 250002u);
     EXPECT_EQ(Field(lines.back(), 5), "přerušeno");
     EXPECT_NE(lines.back().find("přerušen"), std::string::npos);

@@ -58,9 +58,16 @@ TEST(CliCompute, WarningsFollowTheSummaryAndFillTheJsonArray) {
     EXPECT_EQ(warned[0]["slope"], "L");
     EXPECT_TRUE(warned[0]["returnPeriod"].is_null());
     EXPECT_EQ(warned[1]["slope"], "C");
+    EXPECT_EQ(warned[1]["severity"], "warning");
+    // The capped design rain is one note for all return periods.
     const json capped = ComputeJson("variant1-one-slope.snp")["warnings"];
-    ASSERT_FALSE(capped.empty());
-    EXPECT_EQ(capped[0]["returnPeriod"], 5);
+    ASSERT_EQ(capped.size(), 1u);
+    EXPECT_EQ(capped[0]["code"], "design-rain-capped");
+    EXPECT_EQ(capped[0]["severity"], "note");
+    EXPECT_TRUE(capped[0]["returnPeriod"].is_null());
+    const std::string noted = RunCli("compute " + Example("variant1-one-slope.snp")).out;
+    EXPECT_NE(noted.find("\nPoznámka:\n- Návrhový déšť je omezen"), std::string::npos) << noted;
+    EXPECT_EQ(noted.find("Upozornění"), std::string::npos) << noted;
     EXPECT_TRUE(ComputeJson("variant2-one-slope.snp")["warnings"].empty());
     EXPECT_TRUE(ComputeJson("no-runoff.snp")["warnings"].is_array());
     const test::CliRun summary = RunCli("compute " + Example("variant3-two-slopes.snp"));

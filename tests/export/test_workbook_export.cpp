@@ -179,8 +179,10 @@ TEST(WorkbookExport, Variant23TableIsOneSheetWithoutTheHiddenColumn) {
 
 TEST(WorkbookExport, WarningsGoOnALastSheetOfTheirOwn) {
     const auto state = ComputedExample("variant2-one-slope.snp");
-    const Warnings warnings = {{"long-rain", "Déšť je delší než 1 den.", WarningSubject::LeftSlope, 0},
-                               {"volume", "Objem hydrogramu <1 %> nesedí.", WarningSubject::Catchment, 20}};
+    const Warnings warnings = {
+        {"capped", "Návrhový déšť je omezen.", WarningSubject::LeftSlope, 0, WarningSeverity::Note},
+        {"long-rain", "Déšť je delší než 1 den.", WarningSubject::LeftSlope, 0},
+        {"volume", "Objem hydrogramu <1 %> nesedí.", WarningSubject::Catchment, 20}};
     test::TempDirectory dir;
     const std::string tables = dir.file("t.xlsx");
     ASSERT_EQ(WriteResultTableWorkbook(tables, GridsOf(*state), '.', {}, warnings).Message, "");
@@ -189,7 +191,24 @@ TEST(WorkbookExport, WarningsGoOnALastSheetOfTheirOwn) {
     EXPECT_NE(strings.find("Déšť je delší než 1 den."), std::string::npos);
     EXPECT_NE(strings.find("Objem hydrogramu &lt;1 %&gt; nesedí."), std::string::npos);
     EXPECT_NE(strings.find("levý svah"), std::string::npos);
-    EXPECT_EQ(CellNumber(ZipPart(tables, "xl/worksheets/sheet2.xml"), "C3"), 20.0);
+    const std::string sheet = ZipPart(tables, "xl/worksheets/sheet2.xml");
+    EXPECT_EQ(CellNumber(sheet, "C3"), 20.0);
+    // The warnings first, the note last, column D naming the kind.
+    const auto text = [&](const std::string& ref) {
+        const std::string cell = CellXml(sheet, ref);
+        const size_t value = cell.find("<v>");
+        if (value == std::string::npos) {
+            return std::string();
+        }
+        size_t at = 0;
+        for (size_t k = 0, index = std::stoul(cell.substr(value + 3)); k <= index; ++k) {
+            at = strings.find("<si>", at) + 4;
+        }
+        const size_t start = strings.find('>', strings.find("<t", at)) + 1;
+        return strings.substr(start, strings.find("</t>", start) - start);
+    };
+    EXPECT_EQ(text("D2") + "|" + text("D3") + "|" + text("D4"), "Upozornění|Upozornění|Poznámka");
+    EXPECT_EQ(text("A4"), "Návrhový déšť je omezen.");
 
     const std::string series = dir.file("s.xlsx");
     ASSERT_EQ(WriteTimeSeriesWorkbook(series, Variant23TimeSeriesSheets(*state, false), {}, warnings).Message,
@@ -344,7 +363,7 @@ TEST(WorkbookExport, EverySheetPrintsAsAPageOfItsDocument) {
     const PrintedSheet notes = Printed(tables, "xl/worksheets/sheet9.xml");
     EXPECT_TRUE(notes.Has("orientation=\"landscape\""));
     EXPECT_TRUE(notes.Has("fitToHeight=\"0\""));
-    EXPECT_TRUE(notes.Has("<row r=\"2\" spans=\"1:3\" ht=\"30\" customHeight=\"1\">"));
+    EXPECT_TRUE(notes.Has("<row r=\"2\" spans=\"1:4\" ht=\"30\" customHeight=\"1\">"));
     EXPECT_TRUE(notes.Has(header));
 
     // A listing: one page wide in portrait, its two heading rows on every page.

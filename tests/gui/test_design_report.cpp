@@ -228,7 +228,7 @@ void DesignReportTest::warningsStandInTheirBox() {
     QVERIFY(state);
     state->Warnings = {
         {"hydrograph-volume", "Hydrogram nenese celý objem odtoku.", WarningSubject::RightSlope, 0},
-        {"design-rain-capped", "Návrhový déšť byl omezen.", WarningSubject::None, 50}};
+        {"design-rain-capped", "Návrhový déšť byl omezen.", WarningSubject::None, 50, WarningSeverity::Note}};
     const render::DesignReport report = ReportOf(*state);
     QCOMPARE(report.tables.size(), size_t(1));
     QTemporaryDir dir;
@@ -236,10 +236,17 @@ void DesignReportTest::warningsStandInTheirBox() {
     QCOMPARE(render::WriteDesignReportPdf(pdf, report), QString());
     QVERIFY(CheckPages(pdf) >= 3);
     const QString all = PageText(pdf).simplified();
-    QVERIFY(all.contains(QStringLiteral("Upozornění")));
-    QVERIFY(all.contains(QStringLiteral("pravý svah: Hydrogram nenese celý objem odtoku.")));
-    QVERIFY(all.contains(QStringLiteral("N = 50 let: Návrhový déšť byl omezen.")));
+    // The warnings under their label, the notes apart under theirs.
+    QVERIFY2(all.contains(QStringLiteral("Upozornění • pravý svah: Hydrogram nenese celý objem odtoku. "
+                                         "Poznámka • N = 50 let: Návrhový déšť byl omezen.")),
+             qPrintable(all));
     QVERIFY(!all.contains(QStringLiteral("nevydal žádné upozornění")));
+    // Notes alone: the box says that there is no warning.
+    state->Warnings.erase(state->Warnings.begin());
+    const QString notesOnly = dir.filePath(QStringLiteral("poznamky.pdf"));
+    QCOMPARE(render::WriteDesignReportPdf(notesOnly, ReportOf(*state)), QString());
+    QVERIFY(PageText(notesOnly).simplified().contains(
+        QStringLiteral("Upozornění Výpočet nevydal žádné upozornění. Poznámka • N = 50 let")));
     QVERIFY(all.contains(QStringLiteral("Varianta II")));
     // A path that cannot be written is a message naming it, and nothing is left.
     const QString bad = dir.filePath(QStringLiteral("chybi/v2.pdf"));

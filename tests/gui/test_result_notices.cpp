@@ -32,7 +32,9 @@ Warnings SomeWarnings() {
     return {{"hydrograph-volume", "Hydrogram levého svahu pro N = 5 let nenese objem odtoku.",
              WarningSubject::LeftSlope, 5},
             {"long-rain", "Déšť pro N = 100 let je delší než 1 den.", WarningSubject::Catchment, 100},
-            {"plausibility", "Sklon svahu je mimo obvyklý rozsah.", WarningSubject::LeftSlope, 0}};
+            {"plausibility", "Sklon svahu je mimo obvyklý rozsah.", WarningSubject::LeftSlope, 0},
+            {"design-rain-capped", "Návrhový déšť je omezen na 300 min.", WarningSubject::LeftSlope, 0,
+             WarningSeverity::Note}};
 }
 
 // A project file holding the example with some of its texts replaced.
@@ -71,22 +73,38 @@ void TestResultNotices::warningsShowBelowTablesAndBesideTheirHydrographs() {
     state.Warnings = SomeWarnings();
     TTabulkaV1_f table(ResultGrids(state, DataDir, layoutError), ResultWarnings(state), QFont());
     QVERIFY(!table.notice()->isHidden());
-    QCOMPARE(table.notice()->warningTexts().size(), 3);
-    QVERIFY(table.notice()->warningsLabel()->text().startsWith(QStringLiteral("Upozornění:\n• Hydrogram")));
+    QCOMPARE(table.notice()->warningTexts().size(), 4);
+    // The warnings under their label, the note apart under its own.
+    const QString warned = table.notice()->warningsLabel()->text();
+    QVERIFY(warned.startsWith(QStringLiteral("Upozornění:\n• Hydrogram")) &&
+            !warned.contains(QStringLiteral("300 min")));
+    QCOMPARE(table.notice()->notesLabel()->text(),
+             QStringLiteral("Poznámka:\n• Návrhový déšť je omezen na 300 min."));
+    QVERIFY(!table.notice()->notesLabel()->isHidden());
     QVERIFY(table.notice()->outOfDateLabel()->isHidden());
 
     // The chart and the time series show the warnings of their return period.
     TGrafV1_f chart(state);
     QCOMPARE(chart.notice()->warningTexts(),
              QStringList({QString::fromStdString(SomeWarnings()[0].Message),
-                          QString::fromStdString(SomeWarnings()[2].Message)}));
+                          QString::fromStdString(SomeWarnings()[2].Message),
+                          QString::fromStdString(SomeWarnings()[3].Message)}));
     chart.tabBar()->setCurrentIndex(4); // N = 100
     QCOMPARE(chart.notice()->warnings(), WarningsOfReturnPeriod(SomeWarnings(), 100));
     QVERIFY(chart.notice()->warningsLabel()->text().startsWith(QStringLiteral("Upozornění: Déšť")));
+    QCOMPARE(chart.notice()->notesLabel()->text(),
+             QStringLiteral("Poznámka: Návrhový déšť je omezen na 300 min."));
     TVypisDatV1_f series(state);
     series.tabBar()->setCurrentIndex(1); // N = 10
-    QCOMPARE(series.notice()->warnings(), Warnings{SomeWarnings()[2]});
+    QCOMPARE(series.notice()->warnings(), (Warnings{SomeWarnings()[2], SomeWarnings()[3]}));
     QVERIFY(!series.notice()->isHidden());
+
+    // Notes alone: no "Upozornění" in the window.
+    state.Warnings = {SomeWarnings()[3]};
+    TTabulkaV1_f noted(ResultGrids(state, DataDir, layoutError), ResultWarnings(state), QFont());
+    QVERIFY(!noted.notice()->isHidden());
+    QVERIFY(noted.notice()->warningsLabel()->isHidden());
+    QVERIFY(!noted.notice()->notesLabel()->isHidden());
 
     Computation variant2 = LoadAndCompute(ExampleProject("variant2-one-slope.snp").toStdString(), DataDir);
     QVERIFY(variant2.hasResults());

@@ -5,7 +5,7 @@
 // result table), the N a Variant II caption names and a typed chart title
 // marking the project modified.
 #include "core/project/ProjectFile.h"
-#include "core/series/HydrographOrdinates.h"
+#include "core/hydrology/HydrographOrdinates.h"
 #include "gui/app/Hlavni.h"
 #include "gui/app/WindowedStart.h"
 #include "gui/results/ResultGridView.h"

@@ -8,6 +8,7 @@
 #include "render/ChartDecorations.h"
 #include "render/PrintChartPage.h"
 #include "render/PrintJobs.h"
+#include "render/PrintNotes.h"
 #include "render/PrintTablePage.h"
 #include "render/ResultHydrographs.h"
 
@@ -175,10 +176,13 @@ void PrintPagesTest::warningsArePrintedBelowTheTableAndTheChart() {
     QVERIFY(state);
     const std::vector<ResultGrid> grids = GridsOf(*state);
     render::TablePrintSettings settings;
-    settings.warnings = {{"hydrograph-volume", "Hydrogram levého svahu pro N = 5 let nenese objem odtoku.",
+    // Each paragraph opens with its severity, the warnings before the notes.
+    const Warning note{"capped", "Návrhový déšť je omezen.", WarningSubject::LeftSlope, 0, WarningSeverity::Note};
+    settings.warnings = {note,
+                         {"hydrograph-volume", "Hydrogram levého svahu pro N = 5 let nenese objem odtoku.",
                           WarningSubject::LeftSlope, 5}};
     render::HydrographChartContent chart = render::VariantIChartContent(*state, 1, true);
-    chart.notes = {QStringLiteral("Déšť je delší než 1 den.")};
+    chart.notes = render::WarningTexts({{"long-rain", "Déšť je delší než 1 den.", WarningSubject::None, 5}});
     QTemporaryDir dir;
     const QString pdf = dir.filePath("upozorneni.pdf");
     QCOMPARE(render::WritePdf(pdf, {render::PrintPage::Table(grids[1]), render::PrintPage::Chart(chart)},
@@ -186,8 +190,11 @@ void PrintPagesTest::warningsArePrintedBelowTheTableAndTheChart() {
              QString());
     QCOMPARE(PageCount(pdf), 2);
     const QString table = PageText(pdf, 1).simplified();
-    QVERIFY2(table.contains(QStringLiteral("Upozornění Hydrogram levého svahu")), qPrintable(table));
-    QVERIFY(PageText(pdf, 2).simplified().contains(QStringLiteral("Upozornění Déšť je delší než 1 den.")));
+    QVERIFY2(
+        table.contains(QStringLiteral("Upozornění: Hydrogram levého svahu pro N = 5 let nenese objem odtoku. "
+                                      "Poznámka: Návrhový déšť je omezen.")),
+        qPrintable(table));
+    QVERIFY(PageText(pdf, 2).simplified().contains(QStringLiteral("Upozornění: Déšť je delší než 1 den.")));
 
     // Warnings that do not fit below the table go on over the pages that follow.
     settings.warnings = Warnings(150, {"x", "Dlouhé upozornění, které se opakuje.", WarningSubject::None, 0});

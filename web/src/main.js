@@ -3,9 +3,9 @@
 // views talk only through the app's state and events (src/app.js).
 import {createApp} from './app.js';
 import {startEngine} from './engine-client.js';
+import {mountInput} from './input/index.js';
 import {mountLookup} from './lookup/index.js';
 import {mountSummary} from './results/summary.js';
-import {showMessage} from './ui/dialog.js';
 import {mountViews} from './ui/views.js';
 
 const $ = (id) => document.getElementById(id);
@@ -16,38 +16,6 @@ function mountStatus(app) {
         status.textContent = text;
         status.className = kind;
     };
-}
-
-// The project file: opened by the button or by dropping it on the page.
-function mountOpen(app) {
-    const open = async (file) => {
-        try {
-            const opened = await app.engine.openProject(new Uint8Array(await file.arrayBuffer()), file.name);
-            app.setProject(opened, {fileName: file.name, modified: opened.modified});
-            $('project-name').textContent = file.name;
-            app.status(`Otevřeno: ${file.name}`);
-            if (opened.notice) {
-                await showMessage(opened.notice, {title: 'Upozornění'});
-            }
-        } catch (error) {
-            app.status(error.message, 'problem');
-        }
-    };
-    $('file').addEventListener('change', (event) => {
-        const [file] = event.target.files;
-        event.target.value = '';
-        if (file && app.engine) {
-            open(file);
-        }
-    });
-    document.addEventListener('dragover', (event) => event.preventDefault());
-    document.addEventListener('drop', (event) => {
-        event.preventDefault();
-        const [file] = event.dataTransfer.files;
-        if (file && app.engine) {
-            open(file);
-        }
-    });
 }
 
 function mountCompute(app) {
@@ -77,7 +45,7 @@ export function startPage(createWorker) {
     globalThis.hydrim = app; // for the page's tests and the browser's console
     mountStatus(app);
     mountViews(app);
-    mountOpen(app);
+    mountInput(app, document.querySelector('section[data-view="input"]'));
     mountCompute(app);
     mountSummary(app, document.querySelector('section[data-view="tables"]'));
     mountLookup(app);

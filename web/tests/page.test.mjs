@@ -24,7 +24,7 @@ async function checkPage(browser, url) {
         await page.goto(url);
         await page.waitForSelector('body[data-engine="ready"]');
         await page.setInputFiles('#file', example);
-        await page.waitForFunction(() => document.getElementById('project-name').textContent !== '');
+        await page.waitForFunction(() => document.getElementById('project-name').textContent === 'variant1-two-slopes.snp');
         await page.keyboard.press('F9');
         await page.waitForSelector('section[data-view="tables"]:not([hidden]) #summary tbody tr');
         const rows = await page.$$eval('#summary tbody tr', (trs) => trs.map((tr) => [...tr.cells].map((c) => c.textContent)));

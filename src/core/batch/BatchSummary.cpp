@@ -50,14 +50,18 @@ void PutVariant23(const AppState& s, bool twoSlopes, SummaryRow& row) {
     Put(row, V::TimeToPeak, r.DesignRiseC);
 }
 
-// The warnings that hold for a row of return period n (every one when n is 0).
+// The warnings that hold for a row of return period n (every one when n is
+// 0), in the message; a note after its label.
 void PutWarnings(const Warnings& warnings, int n, SummaryRow& row) {
     for (const Warning& warning : warnings) {
         if (n == 0 || warning.ReturnPeriod == 0 || warning.ReturnPeriod == n) {
             if (WarnsRow(warning)) {
                 row.Status = RowStatus::Warning;
             }
-            row.Message += (row.Message.empty() ? "" : " ") + warning.Message;
+            const std::string label = warning.Severity == WarningSeverity::Note
+                                          ? SeverityLabel(warning.Severity) + std::string(": ")
+                                          : "";
+            row.Message += (row.Message.empty() ? "" : " ") + label + warning.Message;
         }
     }
 }
@@ -159,9 +163,10 @@ const char* RowStatusName(RowStatus status) {
     return "přerušeno";
 }
 
-bool WarnsRow(const Warning&) {
-    // Every warning of the results asks the engineer to look at the row.
-    return true;
+bool WarnsRow(const Warning& warning) {
+    // A warning asks the engineer to look at the row; a note only says what
+    // the method did.
+    return warning.Severity == WarningSeverity::Warning;
 }
 
 const std::vector<SummaryColumn>& SummaryColumns() {

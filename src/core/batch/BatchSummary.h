@@ -16,10 +16,11 @@
 
 namespace hydrim {
 
-// Ok: computed; Warning: computed, but a warning of the results holds for
-// the row; NoRunoff: the rain gives no runoff (an answer); Invalid: the
-// input could not be read or its inputs are invalid; Partial: the run was
-// stopped and the summary lacks catchments.
+// Ok: computed (notes of the results may hold for the row); Warning:
+// computed, but a warning of severity Warning holds for the row; NoRunoff:
+// the rain gives no runoff (an answer); Invalid: the input could not be read
+// or its inputs are invalid; Partial: the run was stopped and the summary
+// lacks catchments.
 enum class RowStatus { Ok, Warning, NoRunoff, Invalid, Partial };
 
 // The status as the summaries write it: "v pořádku", "upozornění", "bez
@@ -27,7 +28,8 @@ enum class RowStatus { Ok, Warning, NoRunoff, Invalid, Partial };
 const char* RowStatusName(RowStatus status);
 
 // Whether a warning of the results gives the rows it holds for the status
-// Warning ("upozornění"). The one place that maps warnings to statuses.
+// Warning ("upozornění"): a warning does, a note does not. The one place
+// that maps warnings to statuses.
 bool WarnsRow(const Warning& warning);
 
 // The result columns, each [unit] as SummaryColumns names it.

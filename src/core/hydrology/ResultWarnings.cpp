@@ -1,6 +1,6 @@
 #include "core/hydrology/ResultWarnings.h"
 
-#include "core/hydrology/Hydrograph.h"
+#include "core/hydrology/HydrographOrdinates.h"
 #include "core/hydrology/Variant23.h"
 #include "core/hydrology/VariantI.h"
 #include "core/hydrology/WarningTexts.h"
@@ -14,29 +14,14 @@ namespace {
 
 constexpr int VariantII = 1;
 
-// One fitted hydrograph of a result set with the volume it is to carry.
-struct FittedValues {
-    int Rise, Plateau, Numerator, Divisor;
-    double Peak, RunoffVolume;
-    double Volume() const { return FittedHydrographVolume(Rise, Plateau, Numerator, Divisor, Peak); }
-};
-
-// Reports a hydrograph that misses its volume; returns the volume it carries.
-double CheckHydrograph(const FittedValues& fitted, const WarningPlace& place, HydrographKind kind,
-                       Warnings& out) {
-    const double volume = fitted.Volume();
-    if (HydrographMissesVolume(volume, fitted.RunoffVolume)) {
-        out.push_back(HydrographVolumeWarning(place, kind, volume, fitted.RunoffVolume));
-    }
-    return volume;
-}
-
-// The catchment of two slopes carries the sum of its slopes' hydrographs.
-void CheckCatchmentHydrograph(double carried, double runoffVolume, int returnPeriod, HydrographKind kind,
-                              Warnings& out) {
-    if (HydrographMissesVolume(carried, runoffVolume)) {
-        out.push_back(HydrographVolumeWarning({WarningSubject::Catchment, true, returnPeriod}, kind, carried,
-                                              runoffVolume));
+// Reports a drawn hydrograph [m3] that misses the runoff volume W [m3] it is
+// to carry; pastEnd [m3] of it lies after the slope's own hydrograph, and is
+// named as the cause when the rest alone would carry W.
+void CheckVolume(double drawn, double runoffVolume, const WarningPlace& place, HydrographKind kind,
+                 Warnings& out, double pastEnd = 0) {
+    if (HydrographMissesVolume(drawn, runoffVolume)) {
+        const bool drawnPastEnd = !HydrographMissesVolume(drawn - pastEnd, runoffVolume);
+        out.push_back(HydrographVolumeWarning(place, kind, drawn, runoffVolume, drawnPastEnd, pastEnd));
     }
 }
 
@@ -54,46 +39,64 @@ void CheckRainLength(const WarningPlace& place, int criticalDuration, double cri
     }
 }
 
-struct CarriedVolumes {
-    double Design = 0, Daily = 0;
+// A slope's drawn hydrograph: its volume and the part after its own end [m3].
+struct DrawnSlope {
+    double Volume = 0;
+    double PastEnd = 0;
 };
-
-// Variant I checks of one slope at return-period index i.
-CarriedVolumes CheckVariantISlope(VariantISlopeRow r, const WarningPlace& place, double dailyRain,
-                                  Warnings& out) {
-    CheckRainLength(place, r.CriticalDuration, r.CriticalDepth, r.RainDepth, dailyRain, out);
-    if (r.CriticalDuration > DesignRainCap) {
-        out.push_back(DesignRainCappedWarning(place, DesignRainCap, r.CriticalDuration));
-    }
-    CarriedVolumes carried;
-    carried.Design = CheckHydrograph(
-        {r.RiseTime, r.PlateauTime, r.ShapeNumerator, r.ShapeDivisor, r.PeakDischarge, r.Volume}, place,
-        HydrographKind::DesignRain, out);
-    carried.Daily = CheckHydrograph({r.DailyRiseTime, r.DailyPlateauTime, r.DailyShapeNumerator,
-                                     r.DailyShapeDivisor, r.PeakDischarge, r.DailyVolume},
-                                    place, HydrographKind::DailyRain, out);
-    return carried;
+DrawnSlope LeftOf(const DrawnVolumes& v) {
+    return {v.Left, v.LeftPastEnd};
+}
+DrawnSlope RightOf(const DrawnVolumes& v) {
+    return {v.Right, v.RightPastEnd};
 }
 
-// Variant II / III checks of one slope.
-double CheckVariant23Slope(AppState& state, Side side, const WarningPlace& place, Warnings& out) {
+// Variant I checks of one slope at return-period index i: its rains, and its
+// drawn hydrographs of the design rain and of the 1-day rainfall against W.
+void CheckVariantISlope(VariantISlopeRow r, const WarningPlace& place, double dailyRain,
+                        const DrawnSlope& design, const DrawnSlope& daily, Warnings& out) {
+    CheckRainLength(place, r.CriticalDuration, r.CriticalDepth, r.RainDepth, dailyRain, out);
+    CheckVolume(design.Volume, r.Volume, place, HydrographKind::DesignRain, out, design.PastEnd);
+    CheckVolume(daily.Volume, r.DailyVolume, place, HydrographKind::DailyRain, out, daily.PastEnd);
+}
+
+// Variant II / III checks of one slope: its rains (Variant II) and its drawn
+// hydrograph [m3] against W.
+void CheckVariant23Slope(AppState& state, Side side, const WarningPlace& place, const DrawnSlope& drawn,
+                         Warnings& out) {
     const Variant23Slope s = Variant23SlopeOf(state, side);
     if (state.CurrentProject.Texts.Variant == VariantII) {
         CheckRainLength(place, s.CritDuration, s.CritDepth, s.DesignDepth, state.Inputs.RainN, out);
     }
-    return CheckHydrograph({s.DesignRise, s.DesignPlateau, s.DesignShapeNumerator, s.DesignShapeDivisor,
-                            s.DesignPeak, s.DesignVolume},
-                           place, HydrographKind::DesignRain, out);
+    CheckVolume(drawn.Volume, s.DesignVolume, place, HydrographKind::DesignRain, out, drawn.PastEnd);
+}
+
+// Notes a design rain capped below the critical duration; returns whether it was.
+bool NoteCappedRain(const VariantISlopeRow& r, int returnPeriod, CappedDesignRains& capped) {
+    if (r.CriticalDuration <= DesignRainCap) {
+        return false;
+    }
+    capped.ReturnPeriods.push_back(returnPeriod);
+    capped.CriticalDurations.push_back(r.CriticalDuration);
+    capped.DesignDurations.push_back(r.RainDuration);
+    return true;
+}
+
+// The one note on the capped design rains of a Variant I computation, if any.
+void NoteCappedRains(const CappedDesignRains& left, const CappedDesignRains& right, bool twoSlopes,
+                     bool commonRainSearched, Warnings& out) {
+    std::vector<CappedDesignRains> slopes;
+    for (const CappedDesignRains* slope : {&left, &right}) {
+        if (!slope->ReturnPeriods.empty()) {
+            slopes.push_back(*slope);
+        }
+    }
+    if (!slopes.empty()) {
+        out.push_back(DesignRainCappedNote(slopes, twoSlopes, DesignRainCap, commonRainSearched));
+    }
 }
 
 } // namespace
-
-double FittedHydrographVolume(int rise, int plateau, int numerator, int divisor, double qmax) {
-    const double exponent = divisor != 0 ? static_cast<double>(numerator) / divisor : 0.0;
-    const double limbs =
-        rise > 0 ? HydrographVolume(exponent, rise, HydrographOrdinateCount(rise), qmax).Volume : 0.0;
-    return limbs + 60.0 * std::max(plateau, 0) * qmax;
-}
 
 bool HydrographMissesVolume(double hydrographVolume, double runoffVolume) {
     const double difference = std::fabs(hydrographVolume - runoffVolume);
@@ -104,40 +107,53 @@ Warnings VariantIResultWarnings(AppState& state) {
     VariantIResults& results = state.VariantI;
     const bool twoSlopes = state.TwoSlopes;
     Warnings out;
+    CappedDesignRains cappedLeft{WarningSubject::LeftSlope, {}, {}, {}};
+    CappedDesignRains cappedRight{WarningSubject::RightSlope, {}, {}, {}};
+    bool commonRainSearched = false;
     for (int i = 1; i <= 5; ++i) {
-        const int n = ReturnPeriods[static_cast<size_t>(i)];
-        const double dailyRain = state.Inputs.RainByN[static_cast<size_t>(i)];
-        const CarriedVolumes left = CheckVariantISlope(
-            VariantIRowOf(results, Side::Left, i), {WarningSubject::LeftSlope, twoSlopes, n}, dailyRain, out);
+        const auto k = static_cast<size_t>(i);
+        const int n = ReturnPeriods[k];
+        const double dailyRain = state.Inputs.RainByN[k];
+        const DrawnVolumes design = VariantIDrawnVolumes(state, i, true);
+        const DrawnVolumes daily = VariantIDrawnVolumes(state, i, false);
+        const VariantISlopeRow left = VariantIRowOf(results, Side::Left, i);
+        const bool leftCapped = NoteCappedRain(left, n, cappedLeft);
         if (!twoSlopes) {
+            CheckVariantISlope(left, {WarningSubject::LeftSlope, false, n}, dailyRain, {design.Catchment, 0},
+                               {daily.Catchment, 0}, out);
             continue;
         }
-        const CarriedVolumes right = CheckVariantISlope(
-            VariantIRowOf(results, Side::Right, i), {WarningSubject::RightSlope, true, n}, dailyRain, out);
-        const auto k = static_cast<size_t>(i);
+        CheckVariantISlope(left, {WarningSubject::LeftSlope, true, n}, dailyRain, LeftOf(design),
+                           LeftOf(daily), out);
+        const VariantISlopeRow right = VariantIRowOf(results, Side::Right, i);
+        commonRainSearched = commonRainSearched || leftCapped != NoteCappedRain(right, n, cappedRight);
+        CheckVariantISlope(right, {WarningSubject::RightSlope, true, n}, dailyRain, RightOf(design),
+                           RightOf(daily), out);
         const double slopePeaks = results.PeakDischargeL[k] + results.PeakDischargeR[k];
         if (results.PeakDischargeC[k] > (1.0 + CatchmentPeakTolerance) * slopePeaks) {
             out.push_back(CatchmentPeakWarning(n, results.PeakDischargeC[k], slopePeaks));
         }
-        CheckCatchmentHydrograph(left.Design + right.Design, results.VolumeC[k], n,
-                                 HydrographKind::DesignRain, out);
-        CheckCatchmentHydrograph(left.Daily + right.Daily, results.DailyVolumeC[k], n,
-                                 HydrographKind::DailyRain, out);
+        const WarningPlace catchment{WarningSubject::Catchment, true, n};
+        CheckVolume(design.Catchment, results.VolumeC[k], catchment, HydrographKind::DesignRain, out,
+                    design.LeftPastEnd + design.RightPastEnd);
+        CheckVolume(daily.Catchment, results.DailyVolumeC[k], catchment, HydrographKind::DailyRain, out,
+                    daily.LeftPastEnd + daily.RightPastEnd);
     }
+    NoteCappedRains(cappedLeft, cappedRight, twoSlopes, commonRainSearched, out);
     return out;
 }
 
 Warnings Variant23ResultWarnings(AppState& state) {
     const bool twoSlopes = HasTwoSlopes(state.CurrentProject.Texts);
     const int n = state.CurrentProject.Texts.Variant == VariantII ? state.Inputs.ReturnPeriod : 0;
+    const DrawnVolumes drawn = Variant23DrawnVolumes(state, twoSlopes);
     Warnings out;
-    const double left =
-        CheckVariant23Slope(state, Side::Left, {WarningSubject::LeftSlope, twoSlopes, n}, out);
+    CheckVariant23Slope(state, Side::Left, {WarningSubject::LeftSlope, twoSlopes, n},
+                        twoSlopes ? LeftOf(drawn) : DrawnSlope{drawn.Catchment, 0}, out);
     if (twoSlopes) {
-        const double right =
-            CheckVariant23Slope(state, Side::Right, {WarningSubject::RightSlope, true, n}, out);
-        CheckCatchmentHydrograph(left + right, state.Variant23.DesignVolumeC, n, HydrographKind::DesignRain,
-                                 out);
+        CheckVariant23Slope(state, Side::Right, {WarningSubject::RightSlope, true, n}, RightOf(drawn), out);
+        CheckVolume(drawn.Catchment, state.Variant23.DesignVolumeC, {WarningSubject::Catchment, true, n},
+                    HydrographKind::DesignRain, out, drawn.LeftPastEnd + drawn.RightPastEnd);
     }
     return out;
 }

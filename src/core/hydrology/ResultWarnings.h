@@ -9,7 +9,7 @@
 
 namespace hydrim {
 
-// Share by which a fitted hydrograph's volume may differ from the runoff
+// Share by which a drawn hydrograph's volume may differ from the runoff
 // volume W it is fitted to before the hydrograph is reported (1 %).
 inline constexpr double HydrographVolumeTolerance = 0.01;
 
@@ -24,12 +24,6 @@ inline constexpr double CatchmentPeakTolerance = 0.1;
 // Longest rain for which the reduction of the 1-day rainfall holds [min].
 inline constexpr int OneDay = 1440;
 
-// Volume of a fitted hydrograph as the chart draws it [m3]: 60 times the
-// ordinates of its rise and falling limb over M = 100 tr minutes (until the
-// falling limb dies away), plus the plateau, 60 tp Qmax.
-//   rise tr, plateau tp [min], shape exponent n / d, peak Qmax [m3/s]
-double FittedHydrographVolume(int rise, int plateau, int numerator, int divisor, double qmax);
-
 // Whether a hydrograph volume differs from the runoff volume W [m3] by more
 // than HydrographVolumeTolerance of W (and by more than the fitting's own
 // tolerance of 0.5 m3, so that a few cubic metres of runoff are not reported).
@@ -41,11 +35,14 @@ bool HydrographMissesVolume(double hydrographVolume, double runoffVolume);
 // prepared (the slope widths are derived values).
 Warnings InputWarnings(const AppState& state);
 
-// Warnings about the results of a finished Variant I computation: fitted
-// hydrographs that do not carry their volume, critical rains longer than one
-// day or deeper than the 1-day rainfall, design rains capped below the
-// critical duration, and catchment peaks above what the slopes deliver. (The state is only read; the slope
-// views of the result set bind to it as the computation's do.)
+// Warnings about the results of a finished Variant I computation: drawn
+// hydrographs that do not carry their volume (each slope and the catchment,
+// summed over exactly the ordinates every output draws: two slopes over the
+// longer of their lengths), critical rains longer than one day or deeper than
+// the 1-day rainfall, catchment peaks above what the slopes deliver, and one
+// note on the design rains capped below the critical duration. (The state
+// is only read; the slope views of the result set bind to it as the
+// computation's do.)
 Warnings VariantIResultWarnings(AppState& state);
 
 // The same for a finished Variant II or III computation.

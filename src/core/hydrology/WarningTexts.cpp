@@ -2,6 +2,7 @@
 
 #include "core/project/NumberChars.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace hydrim {
@@ -33,6 +34,17 @@ std::string InputValue(double value) {
         if (text.back() == '.') {
             text.pop_back();
         }
+    }
+    return text;
+}
+
+// "566, 473, 416"; with sameOnce, values that are all equal once ("300").
+std::string Listed(const std::vector<int>& values, bool sameOnce) {
+    const bool allSame =
+        !values.empty() && std::all_of(values.begin(), values.end(), [&](int v) { return v == values[0]; });
+    std::string text;
+    for (size_t k = 0; k < (sameOnce && allSame ? 1 : values.size()); ++k) {
+        text += (k > 0 ? ", " : "") + std::to_string(values[k]);
     }
     return text;
 }
@@ -73,18 +85,24 @@ std::string SubjectName(WarningSubject subject, bool twoSlopes) {
 }
 
 Warning HydrographVolumeWarning(const WarningPlace& place, HydrographKind kind, double hydrographVolume,
-                                double runoffVolume) {
+                                double runoffVolume, bool drawnPastEnd, double pastEnd) {
     const double share =
         runoffVolume != 0.0 ? 100.0 * std::fabs(hydrographVolume / runoffVolume - 1.0) : 100.0;
     const std::string which =
         kind == HydrographKind::DesignRain ? "Hydrogram návrhového deště" : "Hydrogram 1denní srážky";
-    return Make(
-        HydrographVolumeCode,
-        which + " (" + PlaceText(place) + ") nenese objem odtoku: objem pod hydrogramem je " +
-            Number(hydrographVolume, 0) + " m³, objem odtoku W je " + Number(runoffVolume, 0) +
-            " m³ (rozdíl " + Number(share, 0) +
-            " %). Tvar hydrogramu nelze k objemu přizpůsobit; průběh hydrogramu berte jen orientačně.",
-        place.Subject, place.ReturnPeriod);
+    const std::string cause =
+        drawnPastEnd
+            ? " Z toho " + Number(pastEnd, 0) + " m³ leží za koncem " +
+                  (place.Subject == WarningSubject::Catchment ? "kratšího hydrogramu svahu"
+                                                              : "hydrogramu svahu") +
+                  ": graf a časové řady kreslí oba svahy po celé délce delšího z hydrogramů a kratší "
+                  "pokračuje svou sestupnou větví. Průběh hydrogramu berte jen orientačně."
+            : " Tvar hydrogramu nelze k objemu přizpůsobit; průběh hydrogramu berte jen orientačně.";
+    return Make(HydrographVolumeCode,
+                which + " (" + PlaceText(place) + ") nenese objem odtoku: objem pod hydrogramem je " +
+                    Number(hydrographVolume, 0) + " m³, objem odtoku W je " + Number(runoffVolume, 0) +
+                    " m³ (rozdíl " + Number(share, 0) + " %)." + cause,
+                place.Subject, place.ReturnPeriod);
 }
 
 Warning CatchmentPeakWarning(int returnPeriod, double catchmentPeak, double slopePeaks) {
@@ -113,13 +131,36 @@ Warning DepthOverDailyRainWarning(const WarningPlace& place, bool critical, doub
                 place.Subject, place.ReturnPeriod);
 }
 
-Warning DesignRainCappedWarning(const WarningPlace& place, int cap, int criticalDuration) {
-    return Make(DesignRainCappedCode,
-                "Návrhový déšť (" + PlaceText(place) + ") je omezen na " + std::to_string(cap) +
-                    " min, kritická doba deště je " + std::to_string(criticalDuration) +
-                    " min. Svah při něm nedosáhne ustáleného odtoku; kulminace je spočtena pro neustálený "
-                    "odtok a kritické hodnoty platí pro delší déšť než návrhové.",
-                place.Subject, place.ReturnPeriod);
+Warning DesignRainCappedNote(const std::vector<CappedDesignRains>& slopes, bool twoSlopes, int cap,
+                             bool commonRainSearched) {
+    std::string message = "Návrhový déšť je omezen na nejvýše " + std::to_string(cap) +
+                          " min, kritická doba deště tsk je ale delší: ";
+    WarningSubject subject = WarningSubject::None;
+    std::vector<int> periods;
+    for (size_t s = 0; s < slopes.size(); ++s) {
+        const CappedDesignRains& slope = slopes[s];
+        subject = s == 0 ? slope.Subject : WarningSubject::None;
+        periods.insert(periods.end(), slope.ReturnPeriods.begin(), slope.ReturnPeriods.end());
+        message += (s > 0 ? "; " : "") + SubjectName(slope.Subject, twoSlopes) +
+                   " má pro N = " + Listed(slope.ReturnPeriods, false) +
+                   " let tsk = " + Listed(slope.CriticalDurations, false) +
+                   " min a návrhový déšť ts = " + Listed(slope.DesignDurations, true) + " min";
+    }
+    message += ".";
+    if (commonRainSearched) {
+        message += " Společný návrhový déšť obou svahů se hledá mezi kritickou dobou deště druhého svahu a " +
+                   std::to_string(cap) + " min.";
+    }
+    message +=
+        " Při návrhovém dešti kratším než tsk svah nedosáhne ustáleného odtoku: jeho kulminační průtok "
+        "Qmax je spočten pro neustálený odtok a hodnoty kritického deště (tsk až Hok) platí pro delší "
+        "déšť, než je návrhový.";
+    const bool onePeriod =
+        std::all_of(periods.begin(), periods.end(), [&](int n) { return n == periods[0]; });
+    Warning note = Make(DesignRainCappedCode, std::move(message), subject,
+                        !periods.empty() && onePeriod ? periods[0] : 0);
+    note.Severity = WarningSeverity::Note;
+    return note;
 }
 
 Warning ImplausibleInputWarning(WarningSubject subject, bool twoSlopes, const std::string& what, double value,

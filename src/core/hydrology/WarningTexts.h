@@ -7,6 +7,7 @@
 #include "core/project/Warning.h"
 
 #include <string>
+#include <vector>
 
 namespace hydrim {
 
@@ -35,9 +36,13 @@ std::string SubjectName(WarningSubject subject, bool twoSlopes);
 // Which hydrograph of a slope: of the design rain, or of the 1-day rainfall.
 enum class HydrographKind { DesignRain, DailyRain };
 
-// A fitted hydrograph whose volume differs from the runoff volume W [m3].
+// A drawn hydrograph whose volume [m3] differs from the runoff volume W
+// [m3]. drawnPastEnd: the difference lies in the part drawn after the
+// slope's own hydrograph ends (for the catchment: after the shorter
+// slope's), pastEnd [m3], where the outputs continue it over the other
+// slope's longer hydrograph; else the shape could not carry the volume.
 Warning HydrographVolumeWarning(const WarningPlace& place, HydrographKind kind, double hydrographVolume,
-                                double runoffVolume);
+                                double runoffVolume, bool drawnPastEnd = false, double pastEnd = 0);
 
 // A catchment peak [m3/s] above the sum of its slopes' peaks [m3/s], which
 // its hydrograph reaches at most.
@@ -50,8 +55,24 @@ Warning DurationOverDayWarning(const WarningPlace& place, int criticalDuration);
 // critical: the depth of the critical rain, else of the design rain.
 Warning DepthOverDailyRainWarning(const WarningPlace& place, bool critical, double depth, double dailyRain);
 
-// A design rain capped at cap minutes below the critical duration [min].
-Warning DesignRainCappedWarning(const WarningPlace& place, int cap, int criticalDuration);
+// The design rains of one slope that the cap kept below the critical
+// duration: per return period N [years], the critical duration tsk and the
+// design rain ts [min] the slope's column of the tables shows.
+struct CappedDesignRains {
+    WarningSubject Subject = WarningSubject::None;
+    std::vector<int> ReturnPeriods;
+    std::vector<int> CriticalDurations;
+    std::vector<int> DesignDurations;
+};
+
+// One note for the whole computation on the design rain capped at cap
+// minutes, with the numbers of the tables for every slope and return period
+// concerned. commonRainSearched: for two slopes of which only one was capped,
+// the common design rain was searched between the other slope's critical
+// duration and the cap. Subject and return period are those of the only
+// slope and N concerned, else none.
+Warning DesignRainCappedNote(const std::vector<CappedDesignRains>& slopes, bool twoSlopes, int cap,
+                             bool commonRainSearched);
 
 // An input far outside small-catchment practice: what it is (e.g. "sklon
 // svahu"), its value and unit, and the usual range as text (e.g. "0.1 až 100 %").

@@ -12,6 +12,16 @@ Warnings WarningsOfReturnPeriod(const Warnings& all, int returnPeriod) {
     return shown;
 }
 
+Warnings OfSeverity(const Warnings& all, WarningSeverity severity) {
+    Warnings chosen;
+    for (const Warning& warning : all) {
+        if (warning.Severity == severity) {
+            chosen.push_back(warning);
+        }
+    }
+    return chosen;
+}
+
 Warnings OutputWarnings(const Warnings& computed, bool outOfDate) {
     Warnings shown;
     if (outOfDate) {

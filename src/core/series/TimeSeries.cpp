@@ -42,10 +42,7 @@ const char* UnitOf(SeriesColumn role) {
 TimeSeriesSource VariantITimeSeries(const AppState& state, int i) {
     const bool designRain = state.HydrographFromDesignRain;
     TimeSeriesSource source;
-    const HydrographParams left = VariantIHydrograph(state, i, Slope::Left, designRain);
-    source.Flows = state.TwoSlopes
-                       ? CombineHydrographs(left, VariantIHydrograph(state, i, Slope::Right, designRain))
-                       : CombineHydrographs(left);
+    source.Flows = VariantIHydrographs(state, i, designRain);
     source.WithRain = designRain;
     const auto k = static_cast<size_t>(i < 1 ? 1 : (i > 5 ? 5 : i));
     source.RainDuration = state.VariantI.RainDurationL[k];
@@ -55,9 +52,7 @@ TimeSeriesSource VariantITimeSeries(const AppState& state, int i) {
 
 TimeSeriesSource Variant23TimeSeries(const AppState& state, bool twoSlopes) {
     TimeSeriesSource source;
-    const HydrographParams left = Variant23Hydrograph(state, Slope::Left);
-    source.Flows = twoSlopes ? CombineHydrographs(left, Variant23Hydrograph(state, Slope::Right))
-                             : CombineHydrographs(left);
+    source.Flows = Variant23Hydrographs(state, twoSlopes);
     source.WithRain = true;
     source.RainDuration = state.Inputs.DurationL;
     source.RainIntensity = state.Inputs.IntensityL;

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "core/project/ProjectData.h"
-#include "core/series/HydrographOrdinates.h"
+#include "core/hydrology/HydrographOrdinates.h"
 
 #include <string>
 #include <vector>

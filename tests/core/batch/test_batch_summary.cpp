@@ -37,6 +37,11 @@ TEST(BatchSummary, AWarningMarksTheRowsItHoldsFor) {
     EXPECT_EQ(rows[0].Message, "Vstupy mimo obvyklý rozsah.");
     EXPECT_EQ(SummaryCells(rows[1], true)[3], "I");
     EXPECT_EQ(SummaryCells(rows[1], true)[5], "upozornění");
+    // A note joins the message after its label and leaves the status.
+    warnings = {{"test", "Návrhový déšť je omezen.", WarningSubject::LeftSlope, 0, WarningSeverity::Note}};
+    const std::vector<SummaryRow> noted = SummaryRows(outcome);
+    EXPECT_EQ(noted[2].Status, RowStatus::Ok);
+    EXPECT_EQ(noted[2].Message, "Poznámka: Návrhový déšť je omezen.");
 
     CatchmentOutcome single = ComputedExample("variant2-one-slope.snp");
     single.Result.State->Warnings = {{"test", "Déšť přes 1 den.", WarningSubject::LeftSlope, 50}};

@@ -5,6 +5,7 @@
 
 #include "core/Engine.h"
 #include "core/hydrology/Compute.h"
+#include "core/hydrology/HydrographOrdinates.h"
 
 #include <gtest/gtest.h>
 
@@ -53,9 +54,10 @@ TEST(Warnings, RainPastOneDayCappedDesignRainAndHydrographsWithoutTheirVolume) {
     const Warnings deep = Find(state, "depth-over-daily-rain", WarningSubject::LeftSlope, 100);
     ASSERT_EQ(deep.size(), 1u);
     EXPECT_TRUE(Says(deep[0], "92.4 mm") && Says(deep[0], "80.0 mm")) << deep[0].Message;
-    const Warnings capped = Find(state, "design-rain-capped", WarningSubject::LeftSlope, 5);
+    const Warnings capped = Find(state, "design-rain-capped", WarningSubject::LeftSlope);
     ASSERT_EQ(capped.size(), 1u);
-    EXPECT_TRUE(Says(capped[0], "300 min") && Says(capped[0], "1801 min")) << capped[0].Message;
+    EXPECT_EQ(capped[0].Severity, WarningSeverity::Note);
+    EXPECT_TRUE(Says(capped[0], "tsk = 1801, ") && Says(capped[0], "ts = 300 min")) << capped[0].Message;
     // N = 100: exponent 0, a flat line that stops at once: 0 m3 against W = 97 m3.
     EXPECT_EQ(state.VariantI.ShapeNumeratorL[5], 0);
     const Warnings volume = Find(state, "hydrograph-volume", WarningSubject::LeftSlope, 100);
@@ -71,9 +73,58 @@ TEST(Warnings, HydrographOfTheVariantThreeExampleDoesNotCarryItsVolume) {
     const Warnings left = Find(state, "hydrograph-volume", WarningSubject::LeftSlope);
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(state.Variant23.DesignShapeNumeratorL, 0);
-    EXPECT_TRUE(Says(left[0], "984 m³") && Says(left[0], "W je 8573 m³")) << left[0].Message;
+    EXPECT_TRUE(Says(left[0], "983 m³") && Says(left[0], "W je 8573 m³")) << left[0].Message;
     EXPECT_EQ(Find(state, "hydrograph-volume", WarningSubject::Catchment).size(), 1u);
     EXPECT_TRUE(Find(state, "hydrograph-volume", WarningSubject::RightSlope).empty());
+}
+
+TEST(Warnings, TheCappedDesignRainIsOneNoteWithTheNumbersOfTheTables) {
+    // The left slope's critical rains are longer than 300 min, the right
+    // slope's are not: the common design rain was searched up to 300 min and
+    // the tables show ts = 246 min for N = 5, not the cap.
+    AppState state;
+    ASSERT_FALSE(LoadProject(Source + "/examples/variant1-two-slopes.snp", Source + "/DATA", state));
+    ASSERT_TRUE(ComputeProject(state).ok());
+    ASSERT_EQ(state.VariantI.RainDurationL[1], 246);
+    ASSERT_EQ(ResultWarnings(state).size(), 1u);
+    const Warning& note = ResultWarnings(state)[0];
+    EXPECT_EQ(note.Code, "design-rain-capped");
+    EXPECT_EQ(note.Severity, WarningSeverity::Note);
+    EXPECT_EQ(note.Subject, WarningSubject::LeftSlope);
+    EXPECT_EQ(note.ReturnPeriod, 0);
+    EXPECT_TRUE(Says(note, "levý svah má pro N = 5, 10, 20, 50, 100 let tsk = 566, 473, 416, 368, 335 min a "
+                           "návrhový déšť ts = 246, 199, 166, 136, 119 min") &&
+                Says(note, "hledá mezi kritickou dobou deště druhého svahu a 300 min"))
+        << note.Message;
+}
+
+// Two slopes whose hydrographs differ in length: the shorter one is drawn
+// over the longer one's minutes, its falling limb running on, and the
+// volume check sums what is drawn.
+TEST(Warnings, HydrographVolumeIsThatOfTheOrdinatesTheOutputsDraw) {
+    const SlopeTexts left{"0.44", "8.3", "30", "78", 2};
+    const SlopeTexts right{"0.16", "9.5", "17", "79", 1};
+    AppState state = Variant23Project(VariantII, 1, "54.2", "75.9", "1.05", "0.9", left, &right, "100", "");
+    ASSERT_TRUE(ComputeProject(state).ok());
+    const Variant23Results& r = state.Variant23;
+    // The right hydrograph (W = 840 m3) ends after 592 minutes and carries
+    // its volume there; the listing runs on for the left one's 2011 minutes.
+    ASSERT_EQ(Variant23Hydrograph(state, Slope::Right).Length(), 592);
+    const HydrographSet drawn = Variant23Hydrographs(state, true);
+    ASSERT_EQ(drawn.Length(), 2011u);
+    double listed = 0;
+    for (double q : drawn.Right) {
+        listed += 60 * q;
+    }
+    EXPECT_NEAR(r.DesignVolumeR, 840, 0.5);
+    EXPECT_NEAR(listed, 890, 0.5);
+    const Warnings missed = Find(state, "hydrograph-volume", WarningSubject::RightSlope);
+    ASSERT_EQ(missed.size(), 1u);
+    EXPECT_EQ(missed[0].Severity, WarningSeverity::Warning);
+    EXPECT_TRUE(Says(missed[0], "objem pod hydrogramem je 890 m³, objem odtoku W je 840 m³ (rozdíl 6 %)") &&
+                Says(missed[0], "za koncem hydrogramu svahu"))
+        << missed[0].Message;
+    EXPECT_TRUE(Find(state, "hydrograph-volume", WarningSubject::LeftSlope).empty());
 }
 
 TEST(Warnings, OrdinaryProjectsHaveNone) {

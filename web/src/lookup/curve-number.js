@@ -18,8 +18,12 @@ const Legend = 'Pz - posklizňové zbytky nejméně na 5 % povrchu po celý rok\
     + 'Sloupce A - B, B - C a C - D nejsou v publikované tabulce (TR-55): jsou to průměry sousedních skupin, '
     + 'zaokrouhlené na celá čísla';
 const FirstLandUseRow = 2;
+// The group column the land-use table shows when it is opened at once: B.
+const DefaultCategory = 3;
 
-function openCurveNumbers(app, tables, state, category, {back, insert}) {
+// back: to the soil table the category came from; chooseGroup: the group
+// column is chosen in the table's header instead.
+function openCurveNumbers(app, tables, state, category, {back = null, insert, chooseGroup = false}) {
     const {cells, groupValues} = tables.curveNumbers;
     const rows = [];
     const onEdit = () => (panel.insertButton.disabled = true);
@@ -33,9 +37,10 @@ function openCurveNumbers(app, tables, state, category, {back, insert}) {
         }
         const label = `Plocha ${use} ${treatment} ${condition}`.trim();
         const area = numericCell(app.engine, {value: state.landUseAreas[row], onEdit, label});
-        rows.push({row, cn, area, name: `${treatment} ${condition}`.trim() || use.trim()});
+        const cnCell = el('td', {class: 'cn', text: cn});
+        rows.push({row, cn, area, cnCell, name: `${treatment} ${condition}`.trim() || use.trim()});
         body.append(el('tr', {'data-row': row}, el('th', {class: 'use', text: use}), el('td', {text: treatment}),
-            el('td', {text: condition}), el('td', {class: 'cn', text: cn}), el('td', {}, area)));
+            el('td', {text: condition}), cnCell, el('td', {}, area)));
     }
     const request = (slopeArea) => ({kind: 'curveNumber', slopeArea,
         rows: rows.map(({row, cn, area, name}) => ({row, value: cn, area: area.value, name}))});
@@ -65,17 +70,25 @@ function openCurveNumbers(app, tables, state, category, {back, insert}) {
             }
             await insert(answer.text);
         },
-        extra: [button('<< Zpět', () => {
+        extra: back ? [button('<< Zpět', () => {
             box.close();
             back();
-        }, {class: 'back'})],
+        }, {class: 'back'})] : [],
     });
     const header = cells[0];
+    const groupChoice = el('select', {class: 'group-choice', 'aria-label': 'Hydrologická skupina půd'},
+        ...groupValues[1].map((text, i) => el('option', {value: i + 1, text, selected: i + 1 === category})));
+    groupChoice.addEventListener('change', () => {
+        for (const entry of rows) {
+            entry.cn = entry.cnCell.textContent = groupValues[entry.row][groupChoice.value - 1];
+        }
+        compute(false);
+    });
     const box = openFrame('curve-numbers', 'Průměrná čísla odtokových křivek pro zemědělské pozemky', panel.panel,
         el('div', {class: 'scroller'}, el('table', {class: 'grid curve-numbers'},
             el('thead', {}, el('tr', {}, ...header.slice(0, 4).map((text) => el('th', {text})),
                 el('th', {}, (header[4] ?? '').trim())),
-            el('tr', {}, el('th'), el('th'), el('th'), el('th', {text: groupValues[1][category - 1]}),
+            el('tr', {}, el('th'), el('th'), el('th'), el('th', {}, chooseGroup ? groupChoice : groupValues[1][category - 1]),
                 el('th', {}, '[km', el('sup', {text: '2'}), ']'))),
             body)),
         el('p', {class: 'table-note', text: Legend}));
@@ -84,7 +97,9 @@ function openCurveNumbers(app, tables, state, category, {back, insert}) {
     return box;
 }
 
-export async function openCurveNumberWizard(app, slope) {
+// start: 'soilGroups' or 'soilUnits' (the path by which the soil group is
+// found), or 'curveNumber' (the land-use table at once, its group column chosen).
+export async function openCurveNumberWizard(app, slope, start) {
     const tables = await referenceTables(app.engine);
     const s = slopeIndex(slope);
     const lookup = app.project.lookup;
@@ -112,22 +127,9 @@ export async function openCurveNumberWizard(app, slope) {
     };
     const soils = () => (state.byFiltration ? openSoilGroups : openSoilUnits)(app, tables, state, numbers);
     const numbers = (category) => openCurveNumbers(app, tables, state, category, {back: soils, insert});
-    const path = (byFiltration) => {
-        state.byFiltration = byFiltration;
-        box.close();
-        soils();
-    };
-    const box = openFrame('cn-path', 'Průvodce určením čísla CN křivky',
-        el('p', {class: 'caption', text: 'Odvození hydrologické skupiny půd (HSP)'}),
-        el('div', {class: 'path'}, button('- dle filtračního součinitele', () => path(true), {class: 'by-filtration'}),
-            button('- dle HPJ (druhé a třetí číslo kódu BPEJ)', () => path(false), {class: 'by-units'})),
-        el('div', {class: 'buttons centred'}, button('Zavřít', () => box.close())));
-    box.querySelector(state.byFiltration ? '.by-filtration' : '.by-units').focus();
-    return box;
-}
-
-// The soil tables opened on their own lead on to the curve numbers as well.
-export async function openSoilTable(app, slope, byFiltration) {
-    const wizard = await openCurveNumberWizard(app, slope);
-    wizard.querySelector(byFiltration ? '.by-filtration' : '.by-units').click();
+    if (start === 'curveNumber') {
+        return openCurveNumbers(app, tables, state, DefaultCategory, {insert, chooseGroup: true});
+    }
+    state.byFiltration = start === 'soilGroups';
+    return soils();
 }

@@ -1,8 +1,9 @@
 // The lookup dialogs of the input form, opened by
 //   app.emit('lookup', {kind, slope})
-// kind: 'stations' | 'curveNumber' | 'soilGroups' | 'soilUnits' | 'moisture' | 'roughness',
+// kind: 'stations' | 'curveNumber' | 'soilGroups' | 'soilUnits' | 'moisture' | 'roughness'
+// (the soil tables lead on to the curve numbers; 'curveNumber' is their table at once),
 // slope: 'left' (or the only slope) | 'right'. One dialog at a time.
-import {openCurveNumberWizard, openSoilTable} from './curve-number.js';
+import {openCurveNumberWizard} from './curve-number.js';
 import {openMoisture} from './moisture.js';
 import {openRoughness} from './roughness.js';
 import {openStations} from './stations.js';
@@ -22,11 +23,9 @@ export function mountLookup(app) {
             case 'moisture':
                 return await openMoisture(app, slope);
             case 'soilGroups':
-                return await openSoilTable(app, slope, true);
             case 'soilUnits':
-                return await openSoilTable(app, slope, false);
             case 'curveNumber':
-                return await openCurveNumberWizard(app, slope);
+                return await openCurveNumberWizard(app, slope, kind);
             }
         } catch (error) {
             app.status(error.message, 'problem');

@@ -1,4 +1,4 @@
-#include "core/series/HydrographOrdinates.h"
+#include "core/hydrology/HydrographOrdinates.h"
 
 #include "core/hydrology/Hydrograph.h"
 
