@@ -65,9 +65,14 @@ ninja -C "$engine" -j "$jobs" objects
 link=(-O2 -fexceptions -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=createHydrimModule -sALLOW_MEMORY_GROWTH=1
       -sENVIRONMENT=web,worker -sEXPORTED_FUNCTIONS=_hydrim_open,_hydrim_call,_hydrim_result,_hydrim_result_size,_malloc,_free
       --embed-file "$root/DATA@/DATA" --exclude-file "*.md")
-objects=$(ls "$engine"/obj/*.o)
+# Only the objects of today's sources: a source moved or removed leaves its
+# old object behind, which must not be linked beside its successor.
+for object in "$engine"/obj/*.o; do
+    case " $objects " in *" obj/${object##*/} "*) ;; *) rm -f "$object" "$object.d" ;; esac
+done
+objects=$(printf "$engine/%s " $objects)
 stamp="$engine/link.stamp"
-if [ ! -e "$stamp" ] || [ -n "$(find "$engine/obj" "$root/DATA" -newer "$stamp" -print -quit)" ]; then
+if [ ! -e "$stamp" ] || [ -n "$(find "$engine/obj" "$engine/build.ninja" "$root/DATA" -newer "$stamp" -print -quit)" ]; then
     echo "linking the engine"
     # shellcheck disable=SC2086
     em++ "${link[@]}" $objects -o "$engine/hydrim-engine-wasm.mjs"

@@ -1,5 +1,6 @@
 #include "render/ChartBuilder.h"
 
+#include "core/series/ChartScales.h"
 #include "render/DocumentNumbers.h"
 
 #include <QAreaSeries>
@@ -19,10 +20,6 @@ namespace hydrim::render {
 
 namespace {
 
-int LastMinute(const HydrographChartContent& content) {
-    return content.minutes.empty() ? 0 : content.minutes.back();
-}
-
 constexpr qint64 MillisecondsPerMinute = 60 * 1000;
 constexpr int MaxTimeTicks = 12;
 constexpr int MaxValueTicks = 10;
@@ -30,13 +27,6 @@ constexpr int MaxValueTicks = 10;
 // value labels one above the other.
 constexpr qreal TimeLabelSpacing = 64.0;
 constexpr qreal ValueLabelSpacing = 28.0;
-constexpr double AxisHeadroom = 1.1;
-// The first view ends when the flow has fallen below this share of the
-// peak, plus a fifth for the tail; it shows everything when that is most of
-// the hydrograph anyway.
-constexpr double RecededShare = 0.02;
-constexpr double FirstViewTail = 1.2;
-constexpr double FirstViewWholeShare = 0.8;
 
 // The smallest "round" step (1, 2, 2.5 or 5 times a power of ten) that
 // divides range into at most maxTicks intervals.
@@ -189,22 +179,8 @@ QString ElapsedTimeLabel(int minute) {
 }
 
 int FirstViewMinutes(const HydrographChartContent& content) {
-    const int last = std::max(LastMinute(content), 1);
-    const std::vector<double>& flows = content.twoSlopes ? content.catchment : content.left;
-    if (flows.empty()) {
-        return last;
-    }
-    const auto peak = std::max_element(flows.begin(), flows.end());
-    const auto receded = std::find_if(
-        peak, flows.end(), [threshold = *peak * RecededShare](double flow) { return flow < threshold; });
-    if (receded == flows.end() || *peak <= 0.0) {
-        return last;
-    }
-    const auto index = static_cast<size_t>(receded - flows.begin());
-    const int end = index < content.minutes.size() ? content.minutes[index] : last;
-    const int shown = static_cast<int>(std::ceil(FirstViewTail * std::max(end, content.rainDuration)));
-    // A view showing most of the hydrograph anyway shows all of it.
-    return shown >= FirstViewWholeShare * last ? last : shown;
+    return hydrim::FirstViewMinutes(content.twoSlopes ? content.catchment : content.left,
+                                    content.rainDuration);
 }
 
 QDateTime ChartTimeOrigin() {
@@ -218,18 +194,11 @@ qint64 ChartTimeOfMinute(int minute) {
 }
 
 double DischargeAxisMaximum(const HydrographChartContent& content) {
-    auto largest = [](const std::vector<double>& values) {
-        return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
-    };
-    double maximum = AxisHeadroom * largest(content.left);
-    if (content.twoSlopes) {
-        maximum = std::max(maximum, AxisHeadroom * largest(content.catchment));
-    }
-    return maximum > 0.0 ? maximum : 1.0;
+    return hydrim::DischargeAxisMaximum(content.left, content.catchment, content.twoSlopes);
 }
 
 double IntensityAxisMaximum(double rainIntensity) {
-    return std::nearbyint(rainIntensity) + 1.0;
+    return hydrim::IntensityAxisMaximum(rainIntensity);
 }
 
 QChart* BuildHydrographChart(const HydrographChartContent& content) {

@@ -33,14 +33,10 @@ inline constexpr int RainBandRed = 204, RainBandGreen = 255, RainBandBlue = 255;
 QDateTime ChartTimeOrigin();
 qint64 ChartTimeOfMinute(int minute);
 
-// The discharge axis maximum [m3/s]: 1.1 x the largest discharge of the
-// first series; with two slopes the larger of that and 1.1 x the largest
-// catchment discharge. A hydrograph without any flow gets 1.0 so the axis
-// keeps a usable range.
+// The scales of the chart's content (core/series/ChartScales.h): the
+// discharge and rain intensity axis maxima.
 double DischargeAxisMaximum(const HydrographChartContent& content);
 
-// The rain intensity axis maximum [mm/min]: intensity rounded to the nearest
-// integer (halves to even) plus one.
 double IntensityAxisMaximum(double rainIntensity);
 
 // A new chart drawing content; the caller owns it.
@@ -54,9 +50,8 @@ void FitAxisTicks(QChart* chart);
 // "hh:mm" of the time elapsed at minute, hours not wrapped at a day.
 QString ElapsedTimeLabel(int minute);
 
-// The minutes the first view of the chart shows from minute 0: up to where
-// the flow has fallen below 2 % of the peak (or the rain has ended), with a
-// fifth more for the tail; the whole hydrograph when that is most of it.
+// The minutes the first view of the chart shows from minute 0
+// (core/series/ChartScales.h).
 int FirstViewMinutes(const HydrographChartContent& content);
 
 } // namespace hydrim::render

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -220,6 +221,7 @@ Reply ComputeProjectCall(const Request& request) {
     }
     AppState& state = *computation.State;
     const std::string document = DumpJson(ComputationDocument(state, outcome));
+    std::vector<ResultGrid> resultGrids;
     if (!outcome.ok()) {
         answer["status"] = "no-runoff";
         answer["message"] = outcome.message;
@@ -227,7 +229,8 @@ Reply ComputeProjectCall(const Request& request) {
         state.LocaleDecimalSeparator = SeparatorArgument(request);
         Error layoutError;
         ordered grids = ordered::array();
-        for (const ResultGrid& grid : ResultGrids(state, Session().dataDir(), layoutError)) {
+        resultGrids = ResultGrids(state, Session().dataDir(), layoutError);
+        for (const ResultGrid& grid : resultGrids) {
             grids.push_back(GridJson(grid));
         }
         answer["layoutError"] = layoutError.Message;
@@ -237,6 +240,7 @@ Reply ComputeProjectCall(const Request& request) {
     const bool hasResults = outcome.ok();
     const bool variantI = state.LastResultVariantI;
     Session().keep(std::move(computation), SeparatorArgument(request));
+    Session().keepGrids(std::move(resultGrids));
     if (hasResults && request.Arguments.value("series", true)) {
         // The design-rain hydrographs, kept for the chart and time-series calls.
         ordered series = ordered::array();
@@ -293,6 +297,24 @@ Reply TimeSeriesCopy(const Request& request) {
                                          a.value("kind", std::string("all")), selection)};
 }
 
+// "Kopíruj", "Kopíruj+" or "Kopíruj vše" of a result table, the selection
+// given in the grid's rows and columns; no selection copies the whole table.
+Reply GridCopy(const Request& request) {
+    const json& a = request.Arguments;
+    LastResults();
+    const ResultGrid* grid = Session().grid(a.value("grid", 1));
+    if (grid == nullptr) {
+        throw std::invalid_argument("no such result grid");
+    }
+    const std::string kind = a.value("kind", std::string("all"));
+    const std::optional<CellSelection> selection = ViewSelection(
+        *grid, {a.value("left", 0), a.value("top", 0), a.value("right", -1), a.value("bottom", -1)});
+    const CopyKind copyKind = !selection || kind == "all"     ? CopyKind::All
+                              : kind == "selectionWithHeader" ? CopyKind::SelectionWithHeader
+                                                              : CopyKind::Selection;
+    return {HydrimOk, CopyText(ViewOf(*grid), selection.value_or(CellSelection{}), copyKind)};
+}
+
 Reply ReferenceTablesCall(const Request& request) {
     return Answer(ReferenceTablesJson(Session(), request.Arguments));
 }
@@ -338,6 +360,7 @@ const std::map<std::string, std::function<Reply(const Request&)>>& Calls() {
         {"hydrographOrdinates", Ordinates},
         {"timeSeries", TimeSeries},
         {"timeSeriesCopy", TimeSeriesCopy},
+        {"gridCopy", GridCopy},
         {"referenceTables", ReferenceTablesCall},
         {"importTable", ImportTable},
         {"checkTable", CheckTable},

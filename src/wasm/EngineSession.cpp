@@ -43,6 +43,13 @@ void EngineSession::keep(Computation computation, char decimalSeparator) {
     last_ = std::move(computation);
     last_.State->LocaleDecimalSeparator = decimalSeparator;
     series_.clear();
+    grids_.clear();
+}
+
+const ResultGrid* EngineSession::grid(int number) const {
+    const auto found = std::find_if(grids_.begin(), grids_.end(),
+                                    [number](const ResultGrid& grid) { return grid.Number == number; });
+    return found == grids_.end() ? nullptr : &*found;
 }
 
 AppState* EngineSession::lastResults() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace hydrim::wasm {
 
@@ -39,6 +40,10 @@ public:
     // whole 1-day rainfall), generated once and kept until the next
     // computation; the last computation must have results.
     const TimeSeriesSource& series(int i, bool designRain);
+    // The result tables of the last computation as its answer gave them
+    // (grid numbers 1..), for the copy commands; null for another number.
+    void keepGrids(std::vector<ResultGrid> grids) { grids_ = std::move(grids); }
+    const ResultGrid* grid(int number) const;
 
 private:
     bool open_ = false;
@@ -48,6 +53,7 @@ private:
     std::string referenceError_;
     Computation last_;
     std::map<std::pair<int, bool>, TimeSeriesSource> series_;
+    std::vector<ResultGrid> grids_;
 };
 
 } // namespace hydrim::wasm

@@ -2,6 +2,7 @@
 
 #include "core/results/CellMarkup.h"
 #include "core/results/WarningLists.h"
+#include "core/series/ChartScales.h"
 #include "core/series/ChartTexts.h"
 #include "json/ComputationJson.h"
 
@@ -85,6 +86,15 @@ const char* ColumnName(SeriesColumn column) {
     return "";
 }
 
+// The words naming the hydrograph shown, as the desktop's chart and listing
+// write them: a Variant II design rain with its return period, a Variant I
+// hydrograph with "N = … let" of its own.
+void AddCaptions(ordered& out, const AppState& state, const TimeSeriesSource& source, int i) {
+    const int returnPeriod = ReturnPeriodOf(state, i);
+    out["caption"] = HydrographCaption(source.WithRain, returnPeriod > 0 ? 0 : DesignRainReturnPeriod(state));
+    out["periodCaption"] = returnPeriod > 0 ? ReturnPeriodCaption(returnPeriod) : std::string();
+}
+
 } // namespace
 
 ordered GridJson(const ResultGrid& grid) {
@@ -141,9 +151,12 @@ ordered HydrographJson(const AppState& state, const TimeSeriesSource& source, in
                    {"rainIntensity", source.RainIntensity},
                    {"length", flows.Length()},
                    {"peak", peak}};
+    // The scales the chart opens with.
+    out["dischargeAxisMaximum"] = DischargeAxisMaximum(flows);
+    out["intensityAxisMaximum"] = IntensityAxisMaximum(source.RainIntensity);
+    out["firstViewMinutes"] = FirstViewMinutes(flows, source.RainDuration);
     out["title"] = ShownChartTitle(title);
-    out["caption"] = HydrographCaption(source.WithRain);
-    out["periodCaption"] = returnPeriod > 0 ? ReturnPeriodCaption(returnPeriod) : std::string();
+    AddCaptions(out, state, source, i);
     out["warnings"] = WarningsJson(WarningsOfReturnPeriod(ResultWarnings(state), returnPeriod));
     return out;
 }
@@ -151,8 +164,10 @@ ordered HydrographJson(const AppState& state, const TimeSeriesSource& source, in
 ordered TimeSeriesJson(const AppState& state, const TimeSeriesSource& source, int i, int first, int count) {
     const TimeSeriesListing listing(source, state.LocaleDecimalSeparator);
     ordered columns = ordered::array();
+    ordered units = ordered::array();
     for (int column = 0; column < listing.ColumnCount(); ++column) {
         columns.push_back(ColumnName(listing.ColumnRole(column)));
+        units.push_back(RunsJson(UnitRuns(listing.Cell(1, column))));
     }
     first = std::max(0, first);
     const int last = std::min(listing.RowCount(), first + std::max(0, count));
@@ -160,12 +175,13 @@ ordered TimeSeriesJson(const AppState& state, const TimeSeriesSource& source, in
     for (int row = first; row < last; ++row) {
         rows.push_back(listing.Row(row));
     }
-    return {
-        {"rowCount", listing.RowCount()},
-        {"columns", std::move(columns)},
-        {"first", first},
-        {"rows", std::move(rows)},
-        {"warnings", WarningsJson(WarningsOfReturnPeriod(ResultWarnings(state), ReturnPeriodOf(state, i)))}};
+    ordered out = {
+        {"rowCount", listing.RowCount()}, {"columns", std::move(columns)}, {"units", std::move(units)}};
+    AddCaptions(out, state, source, i);
+    out["first"] = first;
+    out["rows"] = std::move(rows);
+    out["warnings"] = WarningsJson(WarningsOfReturnPeriod(ResultWarnings(state), ReturnPeriodOf(state, i)));
+    return out;
 }
 
 std::string HydrographOrdinates(const TimeSeriesSource& source) {

@@ -28,7 +28,10 @@ nlohmann::ordered_json GridJson(const ResultGrid& grid);
 // design rain or of the whole 1-day rainfall, describe a hydrograph:
 // {"returnPeriod" (0 for II / III), "designRain", "twoSlopes",
 //  "rainDuration" [min], "rainIntensity" [mm/min], "length" (points, one per
-//  minute), "peak" [m3/s], "title", "caption", "periodCaption", "warnings"}
+//  minute), "peak" [m3/s], "dischargeAxisMaximum" [m3/s],
+//  "intensityAxisMaximum" [mm/min], "firstViewMinutes" (the scales the chart
+//  opens with, core/series/ChartScales.h), "title", "caption",
+//  "periodCaption", "warnings"}
 // (the warnings as json/ComputationJson.h writes them).
 nlohmann::ordered_json HydrographJson(const AppState& state, const TimeSeriesSource& source, int i);
 
@@ -39,7 +42,9 @@ std::string HydrographOrdinates(const TimeSeriesSource& source);
 
 // Rows first .. first + count - 1 of the time-series listing (rows 0 and 1
 // are the titles and units): {"rowCount", "columns": ["time" | "rain" |
-// "catchment" | "left" | "right"], "first", "rows": [[text]], "warnings"}.
+// "catchment" | "left" | "right"], "units": [runs] (row 1 as drawn, with its
+// raised parts), "caption", "periodCaption" (as the hydrograph's), "first",
+// "rows": [[text]], "warnings"}.
 nlohmann::ordered_json TimeSeriesJson(const AppState& state, const TimeSeriesSource& source, int i, int first,
                                       int count);
 

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -161,6 +162,44 @@ TEST_F(EngineApi, ComputedProjectGivesTablesHydrographsAndTimeSeries) {
     const json invalid = Call("computeProject", {{"project", broken}}).Json();
     EXPECT_EQ(invalid["status"], "invalid");
     EXPECT_NE(invalid["message"].get<std::string>().find("40 až 100"), std::string::npos);
+}
+
+TEST_F(EngineApi, ResultGridsCopyAsTheTableWindowAndChartsOpenOnTheirScales) {
+    const json project = Opened("variant1-two-slopes.snp")["project"];
+    const json computed = Call("computeProject", {{"project", project}, {"decimalSeparator", ","}}).Json();
+    ASSERT_EQ(computed["status"], "ok");
+    const json& sheet = computed["grids"][1]; // N = 5: the peak row 25, its unit in column 5
+    const auto cell = [&sheet](int row, int column) {
+        return sheet["cells"][row][column].get<std::string>();
+    };
+    const json peakRow = {{"grid", 2}, {"kind", "selection"}, {"left", 2},
+                          {"top", 25}, {"right", 6},          {"bottom", 25}};
+    // The hidden column 6 drops out; the unit is copied as it is shown.
+    EXPECT_EQ(Call("gridCopy", peakRow).Text,
+              cell(25, 2) + "\t" + cell(25, 3) + "\t" + cell(25, 4) + "\t  [m³.s⁻¹]\r");
+    json withHeader = peakRow;
+    withHeader["kind"] = "selectionWithHeader";
+    withHeader["left"] = withHeader["right"] = 3;
+    EXPECT_EQ(Call("gridCopy", withHeader).Text, cell(0, 0) + "\t" + cell(0, 1) + "\t" + cell(0, 3) + "\r" +
+                                                     cell(25, 0) + "\t" + cell(25, 1) + "\t" + cell(25, 3) +
+                                                     "\r");
+    const std::string all = Call("gridCopy", {{"grid", 2}, {"kind", "selection"}}).Text; // nothing selected
+    EXPECT_EQ(std::count(all.begin(), all.end(), '\r'), 38);
+    EXPECT_EQ(Call("gridCopy", {{"grid", 9}}).Status, HydrimBadCall);
+
+    const json rain = Call("hydrograph", {{"index", 1}}).Json();
+    const json daily = Call("hydrograph", {{"index", 1}, {"daily", true}}).Json();
+    EXPECT_EQ(rain["intensityAxisMaximum"], 1.0); // 0.16 mm/min rounded, plus one
+    EXPECT_NEAR(rain["dischargeAxisMaximum"].get<double>(), 1.1 * rain["peak"].get<double>(), 1e-12);
+    // The flow falls below 2 % of the peak late in this hydrograph: the first view shows all of it.
+    EXPECT_EQ(rain["firstViewMinutes"].get<int>(), rain["length"].get<int>() - 1);
+    EXPECT_GT(daily["dischargeAxisMaximum"].get<double>(), 1.1 * daily["peak"].get<double>() - 1e-12);
+
+    // A Variant II chart and listing name the return period of the design rain.
+    const json variantII = Opened("variant2-one-slope.snp")["project"];
+    ASSERT_EQ(Call("computeProject", {{"project", variantII}}).Json()["status"], "ok");
+    EXPECT_EQ(Call("hydrograph").Json()["caption"], "Hydrogram TPV vyvolaný výpočtovým deštěm, N = 50 let");
+    EXPECT_EQ(Call("timeSeries", {{"count", 0}}).Json()["caption"], Call("hydrograph").Json()["caption"]);
 }
 
 TEST_F(EngineApi, BadCallsAndBadTablesAreRefused) {

@@ -5,7 +5,7 @@ import {createApp} from './app.js';
 import {startEngine} from './engine-client.js';
 import {mountInput} from './input/index.js';
 import {mountLookup} from './lookup/index.js';
-import {mountSummary} from './results/summary.js';
+import {mountResults} from './results/results.js';
 import {mountViews} from './ui/views.js';
 
 const $ = (id) => document.getElementById(id);
@@ -47,7 +47,7 @@ export function startPage(createWorker) {
     mountViews(app);
     mountInput(app, document.querySelector('section[data-view="input"]'));
     mountCompute(app);
-    mountSummary(app, document.querySelector('section[data-view="tables"]'));
+    mountResults(app);
     mountLookup(app);
 
     app.status('Načítám výpočetní jádro…');

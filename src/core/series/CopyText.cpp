@@ -51,6 +51,18 @@ TextGridView ViewOf(const ResultGrid& grid) {
     return view;
 }
 
+std::optional<CellSelection> ViewSelection(const ResultGrid& grid, const CellSelection& gridCells) {
+    const std::vector<int> columns = VisibleColumnsOf(grid);
+    const auto first = std::lower_bound(columns.begin(), columns.end(), gridCells.Left);
+    const auto last = std::upper_bound(columns.begin(), columns.end(), gridCells.Right);
+    if (first >= last) {
+        return std::nullopt;
+    }
+    const int firstRow = grid.FirstShownRow();
+    return CellSelection{static_cast<int>(first - columns.begin()), std::max(gridCells.Top - firstRow, 0),
+                         static_cast<int>(last - columns.begin()) - 1, gridCells.Bottom - firstRow};
+}
+
 std::string CopySelectionText(const TextGridView& grid, const CellSelection& selection) {
     const CellSelection s = ClampToGrid(grid, selection);
     std::string text;

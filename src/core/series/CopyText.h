@@ -10,6 +10,7 @@
 #include "core/series/TimeSeries.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace hydrim {
@@ -41,6 +42,10 @@ TextGridView ViewOf(const TimeSeriesListing& listing);
 // its heading columns reach up to the description (the symbol and the
 // description; grid 8's description alone).
 TextGridView ViewOf(const ResultGrid& grid);
+// A rectangle of grid cells (rows and columns of ResultGrid::Cells) as cells
+// of ViewOf(grid): hidden columns inside it drop out, and so do rows above
+// the first shown one; nothing when it holds no visible column.
+std::optional<CellSelection> ViewSelection(const ResultGrid& grid, const CellSelection& gridCells);
 
 // Parts of the selection outside the grid are left out; an empty selection
 // gives an empty text.

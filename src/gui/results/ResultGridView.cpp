@@ -150,16 +150,7 @@ std::optional<CellSelection> ResultGridView::selection() const {
         top = std::min(top, range.top());
         bottom = std::max(bottom, range.bottom());
     }
-    // Grid columns to visible ones: hidden columns inside the rectangle drop out.
-    const std::vector<int> columns = VisibleColumnsOf(grid());
-    const auto first = std::lower_bound(columns.begin(), columns.end(), left);
-    const auto last = std::upper_bound(columns.begin(), columns.end(), right);
-    if (first >= last) {
-        return std::nullopt;
-    }
-    const int firstRow = grid().FirstShownRow();
-    return CellSelection{static_cast<int>(first - columns.begin()), std::max(top - firstRow, 0),
-                         static_cast<int>(last - columns.begin()) - 1, bottom - firstRow};
+    return ViewSelection(grid(), CellSelection{left, top, right, bottom});
 }
 
 void ResultGridView::select(const CellSelection& gridCells) {
