@@ -41,7 +41,7 @@ common="-std=c++20 -fexceptions -Wall -Wextra -I$root/src -isystem $out/include 
     echo "  depfile = \$out.d"
     echo "  deps = gcc"
     echo "  description = em++ \$in"
-    for source in "$root"/src/core/{project,reference,hydrology,results,series}/*.cpp "$root"/src/core/Engine.cpp \
+    for source in "$root"/src/core/{project,reference,hydrology,results,series,report}/*.cpp "$root"/src/core/Engine.cpp \
                   "$root"/src/json/*.cpp "$root"/src/wasm/*.cpp; do
         relative=${source#"$root/src/"}
         object="obj/${relative//\//_}.o"

@@ -1,6 +1,7 @@
 #include "render/DesignReport.h"
 
 #include "core/Engine.h"
+#include "core/report/ReportContent.h"
 #include "render/DocumentNumbers.h"
 #include "render/ProgramLine.h"
 #include "render/ResultHydrographs.h"
@@ -43,32 +44,10 @@ std::vector<HydrographChartContent> ChartsOf(const AppState& state) {
     return charts;
 }
 
-QString SubjectText(WarningSubject subject) {
-    switch (subject) {
-    case WarningSubject::LeftSlope:
-        return QStringLiteral("levý svah");
-    case WarningSubject::RightSlope:
-        return QStringLiteral("pravý svah");
-    case WarningSubject::Catchment:
-        return QStringLiteral("povodí");
-    case WarningSubject::None:
-        break;
-    }
-    return {};
-}
-
 } // namespace
 
 QString WarningText(const Warning& warning) {
-    QStringList about;
-    if (warning.ReturnPeriod > 0) {
-        about << QStringLiteral("N = %1 let").arg(warning.ReturnPeriod);
-    }
-    if (const QString subject = SubjectText(warning.Subject); !subject.isEmpty()) {
-        about << subject;
-    }
-    const QString message = QString::fromStdString(warning.Message);
-    return about.isEmpty() ? message : about.join(QStringLiteral(", ")) + QStringLiteral(": ") + message;
+    return QString::fromStdString(report::ReportWarningText(warning));
 }
 
 namespace {
@@ -77,30 +56,24 @@ namespace {
 // warnings of the computation; numbers with the tables' separator.
 DesignReport ReportOfInputs(const AppState& state, const LookupRowNames& names, const QString& projectName,
                             const QDateTime& computedAt) {
-    const Project& project = state.CurrentProject;
+    const report::ReportContent content = report::MakeReportContent(state, names, ResultWarnings(state));
+    const auto texts = [](const std::vector<std::string>& lines) {
+        QStringList list;
+        for (const std::string& line : lines) {
+            list << QString::fromStdString(line);
+        }
+        return list;
+    };
     DesignReport report;
     report.projectName = projectName;
     report.computedAt = computedAt;
-    report.method = MethodFactsOf(state, QString::fromStdString(RainfallSource(project, names)));
-    report.identification = IdentificationLines(project.Texts);
-    for (const std::string& line : project.Texts.Description) {
-        report.description << QString::fromStdString(line);
-    }
-    const char separator = state.LocaleDecimalSeparator;
-    report.decimalSeparator = separator;
-    report.inputs = SummarizeInputs(project, names);
-    for (InputBlock& block : report.inputs) {
-        for (InputLine& line : block.Lines) {
-            line.Value = WithDecimalSeparator(QString::fromStdString(line.Value), separator).toStdString();
-        }
-        for (std::string& note : block.Notes) {
-            note = WithDecimalSeparator(QString::fromStdString(note), separator).toStdString();
-        }
-    }
-    for (const Warning& warning : ResultWarnings(state)) {
-        (warning.Severity == WarningSeverity::Note ? report.notes : report.warnings)
-            << WithDecimalSeparator(WarningText(warning), separator);
-    }
+    report.method = content.Method;
+    report.identification = content.Identification;
+    report.description = texts(content.Description);
+    report.decimalSeparator = state.LocaleDecimalSeparator;
+    report.inputs = content.Inputs;
+    report.warnings = texts(content.Warnings);
+    report.notes = texts(content.Notes);
     return report;
 }
 

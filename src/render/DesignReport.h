@@ -12,10 +12,10 @@
 #pragma once
 
 #include "core/project/ProjectData.h"
+#include "core/report/ReportMethod.h"
 #include "core/results/InputSummary.h"
 #include "core/results/ResultTable.h"
 #include "render/HydrographChartContent.h"
-#include "render/ReportMethod.h"
 
 #include <QDateTime>
 #include <QString>
@@ -32,7 +32,7 @@ namespace hydrim::render {
 struct DesignReport {
     QString projectName; // the project file's name, or the caption of an unnamed project
     QDateTime computedAt;
-    MethodFacts method; // what the method section says about the computation
+    report::MethodFacts method; // what the method section says about the computation
     std::vector<InputLine> identification;
     QStringList description;
     std::vector<InputBlock> inputs;

@@ -36,9 +36,8 @@ QFont Scaled(const QFont& font, double scale) {
 
 // The runs of a symbol as the result tables draw it, without the blank that
 // leads each symbol of the layout files.
-std::vector<TextRun> SymbolRunsOf(const QString& markup) {
-    const std::string text = markup.toStdString();
-    std::vector<TextRun> runs = SymbolRuns(text, text == " g", true);
+std::vector<TextRun> SymbolRunsOf(const std::string& markup) {
+    std::vector<TextRun> runs = SymbolRuns(markup, markup == " g", true);
     if (!runs.empty() && runs.front().text.starts_with(' ')) {
         runs.front().text.erase(0, 1);
     }
@@ -54,7 +53,7 @@ public:
     FormulaBox layout(const FormulaNode& node, const QFont& font, double x, double baseline) {
         switch (node.kind) {
         case FormulaNode::Text:
-            return runs({TextRun{node.text.toStdString(), TextRun::Normal, false, false}}, font, x, baseline);
+            return runs({TextRun{node.text, TextRun::Normal, false, false}}, font, x, baseline);
         case FormulaNode::Symbol:
             return runs(SymbolRunsOf(node.text), font, x, baseline);
         case FormulaNode::Row:
@@ -126,8 +125,8 @@ private:
     FormulaBox power(const FormulaNode& node, const QFont& font, double x, double baseline) {
         FormulaBox box = layout(node.children.front(), font, x, baseline);
         const double lift = std::max(0.0, box.ascent - metrics(font).ascent());
-        const FormulaBox exponent = runs({TextRun{node.text.toStdString(), TextRun::Raised, false, false}},
-                                         font, x + box.width, baseline - lift);
+        const FormulaBox exponent =
+            runs({TextRun{node.text, TextRun::Raised, false, false}}, font, x + box.width, baseline - lift);
         box.width += exponent.width;
         box.ascent = std::max(box.ascent, exponent.ascent + lift);
         return box;
@@ -247,87 +246,7 @@ private:
     QPainter* painter_;
 };
 
-FormulaNode Node(FormulaNode::Kind kind, const QString& text, std::vector<FormulaNode> children) {
-    return FormulaNode{kind, text, std::move(children)};
-}
-
 } // namespace
-
-FormulaNode F(const QString& text) {
-    return Node(FormulaNode::Text, text, {});
-}
-
-FormulaNode Sym(const char* markup) {
-    return Node(FormulaNode::Symbol, QString::fromUtf8(markup), {});
-}
-
-FormulaNode Seq(std::vector<FormulaNode> items) {
-    return Node(FormulaNode::Row, {}, std::move(items));
-}
-
-FormulaNode Pow(FormulaNode base, const QString& exponent) {
-    return Node(FormulaNode::Power, exponent, {std::move(base)});
-}
-
-FormulaNode Frac(FormulaNode numerator, FormulaNode denominator) {
-    return Node(FormulaNode::Fraction, {}, {std::move(numerator), std::move(denominator)});
-}
-
-FormulaNode Sqrt(FormulaNode radicand) {
-    return Node(FormulaNode::Root, {}, {std::move(radicand)});
-}
-
-FormulaNode Paren(FormulaNode inside) {
-    return Node(FormulaNode::Fenced, {}, {std::move(inside)});
-}
-
-FormulaNode SumOf(FormulaNode below, FormulaNode above) {
-    return Node(FormulaNode::Sum, {}, {std::move(below), std::move(above)});
-}
-
-std::vector<FormulaNode> InlineWords(const QString& text) {
-    std::vector<FormulaNode> words;
-    std::vector<FormulaNode> pieces;
-    QString plain;
-    const auto endPlain = [&] {
-        if (!plain.isEmpty()) {
-            pieces.push_back(F(plain));
-            plain.clear();
-        }
-    };
-    const auto endWord = [&] {
-        endPlain();
-        if (!pieces.empty()) {
-            words.push_back(Seq(std::move(pieces)));
-            pieces.clear();
-        }
-    };
-    for (qsizetype at = 0; at < text.size(); ++at) {
-        const QChar c = text.at(at);
-        const qsizetype close = c == QLatin1Char('{') ? text.indexOf(QLatin1Char('}'), at) : -1;
-        if (close > at) {
-            endPlain();
-            pieces.push_back(
-                Node(FormulaNode::Symbol, QLatin1Char(' ') + text.mid(at + 1, close - at - 1), {}));
-            at = close;
-        } else if (c == QLatin1Char(' ')) {
-            endWord();
-        } else {
-            plain += c;
-        }
-    }
-    endWord();
-    return words;
-}
-
-void CollectSymbols(const FormulaNode& formula, std::vector<QString>& symbols) {
-    if (formula.kind == FormulaNode::Symbol) {
-        symbols.push_back(formula.text);
-    }
-    for (const FormulaNode& child : formula.children) {
-        CollectSymbols(child, symbols);
-    }
-}
 
 FormulaBox MeasureFormula(const FormulaNode& formula, const QFont& font, const QPaintDevice* device) {
     return Typesetter(device, nullptr).layout(formula, font, 0, 0);

@@ -3,15 +3,14 @@
 // z Y"), then painted.
 #include "render/DesignReport.h"
 
+#include "core/report/ReportMethod.h"
 #include "core/results/CellMarkup.h"
 #include "render/CellPainter.h"
 #include "render/Formula.h"
-#include "render/MethodSymbols.h"
 #include "render/PrintChartPage.h"
 #include "render/PrintJobs.h"
 #include "render/PrintTablePage.h"
 #include "render/ProgramLine.h"
-#include "render/ReportMethod.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -396,22 +395,22 @@ private:
 
     void method() {
         heading(QStringLiteral("Metoda výpočtu"), 13, lineHeight(ReportFont(10)) * 6);
-        for (const MethodItem& item : MethodSection(report_.method)) {
+        for (const report::MethodItem& item : report::MethodSection(report_.method)) {
             switch (item.kind) {
-            case MethodItem::Heading:
-                heading(item.text, 11, lineHeight(ReportFont(10)) * 3);
+            case report::MethodItem::Heading:
+                heading(Text(item.text), 11, lineHeight(ReportFont(10)) * 3);
                 break;
-            case MethodItem::Paragraph:
+            case report::MethodItem::Paragraph:
                 flow(item.text, ReportFont(10));
                 y_ += 0.3 * lineHeight(ReportFont(10));
                 break;
-            case MethodItem::Formula:
+            case report::MethodItem::Formula:
                 formula(item);
                 break;
-            case MethodItem::SymbolRow:
+            case report::MethodItem::SymbolRow:
                 symbolRow(item);
                 break;
-            case MethodItem::Reference:
+            case report::MethodItem::Reference:
                 flow(item.text, ReportFont(10), QStringLiteral("[%1]").arg(item.number));
                 break;
             }
@@ -420,7 +419,7 @@ private:
 
     // A paragraph of words and symbols wrapped to the text width; label (a
     // reference number) stands left of its first line, the text indented.
-    void flow(const QString& text, const QFont& font, const QString& label = {}) {
+    void flow(const std::string& text, const QFont& font, const QString& label = {}) {
         const std::vector<FormulaNode> words = InlineWords(text);
         const QFontMetricsF metrics(font, &device_);
         const double space = metrics.horizontalAdvance(QLatin1Char(' '));
@@ -461,11 +460,11 @@ private:
     }
 
     // The words of text on one line, a space between them.
-    static FormulaNode Sentence(const QString& text) {
+    static FormulaNode Sentence(const std::string& text) {
         std::vector<FormulaNode> parts;
         for (FormulaNode& word : InlineWords(text)) {
             if (!parts.empty()) {
-                parts.push_back(F(QStringLiteral(" ")));
+                parts.push_back(F(" "));
             }
             parts.push_back(std::move(word));
         }
@@ -474,7 +473,7 @@ private:
 
     // A numbered formula, its note beside it (or below when there is no
     // room) and its number "(n)" at the right margin.
-    void formula(const MethodItem& item) {
+    void formula(const report::MethodItem& item) {
         const QFont font = ReportFont(10);
         const QFont noteFont = ReportFont(9);
         const FormulaBox box = MeasureFormula(item.formula, font, &device_);
@@ -487,7 +486,7 @@ private:
         const double noteWidth = MeasureFormula(note, noteFont, &device_).width;
         const bool noteBelow =
             noteLeft + noteWidth > content_.right() - 2 * numberMetrics.horizontalAdvance(number);
-        const double noteHeight = item.text.isEmpty() || !noteBelow ? 0.0 : lineHeight(noteFont);
+        const double noteHeight = item.text.empty() || !noteBelow ? 0.0 : lineHeight(noteFont);
         ensure(box.height() + noteHeight + 2 * gap);
         y_ += gap;
         const double baseline = y_ + box.ascent;
@@ -508,7 +507,7 @@ private:
     }
 
     // Symbol, meaning and unit drawn as the result tables draw them.
-    void symbolRow(const MethodItem& item) {
+    void symbolRow(const report::MethodItem& item) {
         const QFont font = ReportFont(10);
         const double height = lineHeight(font) * 1.15;
         ensure(height);
@@ -516,15 +515,15 @@ private:
             const CellPainter cells(font);
             const double meaningLeft = content_.left() + MeaningShare * content_.width();
             const double unitLeft = content_.left() + UnitShare * content_.width();
-            const std::string symbol = item.symbol.toStdString();
+            const std::string& symbol = item.symbol;
             cells.paintRuns(*painter_, QRectF(content_.left(), y_, meaningLeft - content_.left(), height),
                             SymbolRuns(symbol, symbol == " g", true));
             cells.paintRuns(*painter_, QRectF(meaningLeft, y_, unitLeft - meaningLeft, height),
-                            DescriptionRuns(item.meaning.toStdString(), {"tsk", "H1dN"}));
+                            DescriptionRuns(item.meaning, {"tsk", "H1dN"}));
             cells.paintRuns(*painter_, QRectF(unitLeft, y_, content_.right() - unitLeft, height),
-                            item.unit.isEmpty()
+                            item.unit.empty()
                                 ? std::vector<TextRun>{TextRun{"–", TextRun::Normal, false, false}}
-                                : UnitRuns(item.unit.toStdString()));
+                                : UnitRuns(item.unit));
         }
         y_ += height;
     }

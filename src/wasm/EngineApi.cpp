@@ -3,11 +3,13 @@
 #include "core/project/ProjectFile.h"
 #include "core/project/TextCodec.h"
 #include "core/reference/RoughnessClasses.h"
+#include "core/results/InputSummary.h"
 #include "wasm/EngineSession.h"
 #include "wasm/InputForm.h"
 #include "wasm/LookupJson.h"
 #include "wasm/ProjectJson.h"
 #include "wasm/ReferenceJson.h"
+#include "wasm/ReportJson.h"
 #include "wasm/ResultsJson.h"
 #include "json/ComputationJson.h"
 #include "json/JsonText.h"
@@ -297,6 +299,13 @@ Reply TimeSeriesCopy(const Request& request) {
                                          a.value("kind", std::string("all")), selection)};
 }
 
+// The design report's content of the last computation, numbers with its tables' separator.
+Reply ReportCall(const Request&) {
+    const AppState& state = LastResults();
+    return Answer(ReportJson(
+        report::MakeReportContent(state, ReadLookupRowNames(Session().dataDir()), ResultWarnings(state))));
+}
+
 // "Kopíruj", "Kopíruj+" or "Kopíruj vše" of a result table, the selection
 // given in the grid's rows and columns; no selection copies the whole table.
 Reply GridCopy(const Request& request) {
@@ -360,6 +369,7 @@ const std::map<std::string, std::function<Reply(const Request&)>>& Calls() {
         {"hydrographOrdinates", Ordinates},
         {"timeSeries", TimeSeries},
         {"timeSeriesCopy", TimeSeriesCopy},
+        {"report", ReportCall},
         {"gridCopy", GridCopy},
         {"referenceTables", ReferenceTablesCall},
         {"importTable", ImportTable},

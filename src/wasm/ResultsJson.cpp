@@ -39,20 +39,6 @@ const char* BackgroundName(CellStyle::Background background) {
     return "plain";
 }
 
-ordered RunsJson(const std::vector<TextRun>& runs) {
-    ordered out = ordered::array();
-    for (const TextRun& run : runs) {
-        ordered item = {{"text", run.symbolFont ? SymbolFontToUnicode(run.text) : run.text}};
-        if (run.position == TextRun::Lowered) {
-            item["sub"] = true;
-        } else if (run.position == TextRun::Raised) {
-            item["sup"] = true;
-        }
-        out.push_back(std::move(item));
-    }
-    return out;
-}
-
 ordered RowsJson(const ResultGrid& grid) {
     ordered rows = ordered::array();
     for (int row = 0; row < grid.RowCount(); ++row) {
@@ -96,6 +82,20 @@ void AddCaptions(ordered& out, const AppState& state, const TimeSeriesSource& so
 }
 
 } // namespace
+
+ordered RunsJson(const std::vector<TextRun>& runs) {
+    ordered out = ordered::array();
+    for (const TextRun& run : runs) {
+        ordered item = {{"text", run.symbolFont ? SymbolFontToUnicode(run.text) : run.text}};
+        if (run.position == TextRun::Lowered) {
+            item["sub"] = true;
+        } else if (run.position == TextRun::Raised) {
+            item["sup"] = true;
+        }
+        out.push_back(std::move(item));
+    }
+    return out;
+}
 
 ordered GridJson(const ResultGrid& grid) {
     ordered runs = ordered::array();

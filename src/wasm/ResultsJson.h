@@ -15,6 +15,7 @@
 #pragma once
 
 #include "core/Engine.h"
+#include "core/results/CellMarkup.h"
 #include "core/series/CopyText.h"
 
 #include <nlohmann/json.hpp>
@@ -22,6 +23,10 @@
 namespace hydrim::wasm {
 
 nlohmann::ordered_json GridJson(const ResultGrid& grid);
+
+// Text runs as the page draws them: [{"text", "sub": true | "sup": true}],
+// letters of the Symbol font as Greek letters.
+nlohmann::ordered_json RunsJson(const std::vector<TextRun>& runs);
 
 // The series (core/Engine.h, HydrographSeries) of a computation's return-
 // period index i (1..5, Variant I; unused for Variants II / III), of the

@@ -207,6 +207,12 @@ export class HydrimEngine {
         return this.#text('timeSeriesCopy', {index, daily, kind, left, top, right, bottom});
     }
 
+    // The design report's content of the last computation: identification,
+    // inputs, warnings and the method's items (web/ENGINE-API.md).
+    report() {
+        return this.#json('report');
+    }
+
     // "Kopíruj" / "Kopíruj+" / "Kopíruj vše" of result grid number `grid` (1..): kind "selection",
     // "selectionWithHeader" or "all"; left, top, right, bottom: the grid's columns and rows, inclusive.
     gridCopy({grid = 1, kind = 'all', left = 0, top = 0, right = -1, bottom = -1} = {}) {

@@ -13,10 +13,11 @@
 #include "core/project/TextCodec.h"
 #include "core/reference/LayoutFiles.h"
 #include "core/reference/ParTableFile.h"
+#include "core/report/MethodSymbols.h"
+#include "core/report/ReportMethod.h"
 #include "gui/app/DesignReportCommand.h"
 #include "gui/app/PrintExportHooks.h"
 #include "render/DesignReport.h"
-#include "render/MethodSymbols.h"
 
 #include <QAction>
 #include <QMenu>
@@ -299,7 +300,7 @@ void DesignReportTest::methodSpeaksInTheTablesSymbolsWithNumberedFormulas() {
     for (int grid = 1; grid <= 6; ++grid) {
         layouts.push_back(ReadLayoutFile(DataDir, VariantILayoutFileName(grid), VariantILayoutRows[grid]));
     }
-    for (const render::MethodSymbol& entry : render::MethodSymbols()) {
+    for (const hydrim::report::MethodSymbol& entry : hydrim::report::MethodSymbols()) {
         bool shown = false, agrees = false;
         for (const LayoutText& layout : layouts) {
             for (int row = 0; row < static_cast<int>(layout.Lines.size()); ++row) {
@@ -318,14 +319,15 @@ void DesignReportTest::methodSpeaksInTheTablesSymbolsWithNumberedFormulas() {
          {"variant1-two-slopes.snp", "variant2-two-slopes.snp", "variant3-one-slope.snp"}) {
         auto state = Computed(example);
         QVERIFY(state);
-        for (const render::MethodItem& item : render::MethodSection(ReportOf(*state).method)) {
-            std::vector<QString> symbols;
-            render::CollectSymbols(item.formula, symbols);
-            for (const render::FormulaNode& word : render::InlineWords(item.text)) {
-                render::CollectSymbols(word, symbols);
+        for (const hydrim::report::MethodItem& item :
+             hydrim::report::MethodSection(ReportOf(*state).method)) {
+            std::vector<std::string> symbols;
+            hydrim::report::CollectSymbols(item.formula, symbols);
+            for (const hydrim::report::FormulaNode& word : hydrim::report::InlineWords(item.text)) {
+                hydrim::report::CollectSymbols(word, symbols);
             }
-            for (const QString& symbol : symbols) {
-                QVERIFY2(render::FindMethodSymbol(symbol), qPrintable(symbol));
+            for (const std::string& symbol : symbols) {
+                QVERIFY2(hydrim::report::FindMethodSymbol(symbol), symbol.c_str());
             }
         }
     }

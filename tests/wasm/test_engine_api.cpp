@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -162,6 +163,45 @@ TEST_F(EngineApi, ComputedProjectGivesTablesHydrographsAndTimeSeries) {
     const json invalid = Call("computeProject", {{"project", broken}}).Json();
     EXPECT_EQ(invalid["status"], "invalid");
     EXPECT_NE(invalid["message"].get<std::string>().find("40 až 100"), std::string::npos);
+}
+
+// The design report of the last computation: its inputs with the tables'
+// separator, the Variant III steps, numbered formulas built of the tables'
+// symbols, the list of every symbol they name, and the sources.
+TEST_F(EngineApi, ReportGivesTheMethodOfTheLastComputation) {
+    const json project = Opened("variant3-two-slopes.snp")["project"];
+    ASSERT_EQ(Call("computeProject", {{"project", project}, {"decimalSeparator", ","}}).Json()["status"],
+              "ok");
+    const Answer answer = Call("report");
+    ASSERT_EQ(answer.Status, HydrimOk) << answer.Text;
+    const json report = answer.Json();
+    EXPECT_EQ(report["inputs"][1]["lines"][0]["label"], "Délka údolnice");
+    EXPECT_NE(report["inputs"][1]["lines"][0]["value"].get<std::string>().find(','), std::string::npos);
+    std::string text;
+    std::vector<std::string> symbols;
+    int formulas = 0, references = 0;
+    for (const json& item : report["method"]) {
+        if (item["kind"] == "paragraph") {
+            for (const json& run : item["runs"]) {
+                text += run["text"].get<std::string>();
+            }
+        } else if (item["kind"] == "formula") {
+            EXPECT_EQ(item["number"], ++formulas);
+            text += item["formula"].dump();
+        } else if (item["kind"] == "symbol") {
+            symbols.push_back(item["symbol"].dump());
+        } else if (item["kind"] == "reference") {
+            EXPECT_EQ(item["number"], ++references);
+        }
+    }
+    EXPECT_NE(text.find("Varianta III"), std::string::npos);
+    EXPECT_NE(text.find("16,67·"), std::string::npos);
+    EXPECT_NE(text.find(R"("kind":"fraction")"), std::string::npos);
+    EXPECT_GT(formulas, 20);
+    EXPECT_EQ(references, 6);
+    // Qmax as the tables write it, its index lowered, in the list once.
+    const std::string peak = R"([{"text":"Q"},{"sub":true,"text":"max"}])";
+    EXPECT_EQ(std::count(symbols.begin(), symbols.end(), json::parse(peak).dump()), 1);
 }
 
 TEST_F(EngineApi, ResultGridsCopyAsTheTableWindowAndChartsOpenOnTheirScales) {

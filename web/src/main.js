@@ -3,8 +3,10 @@
 // views talk only through the app's state and events (src/app.js).
 import {createApp} from './app.js';
 import {startEngine} from './engine-client.js';
+import {mountExport} from './export/export.js';
 import {mountInput} from './input/index.js';
 import {mountLookup} from './lookup/index.js';
+import {mountReport} from './report/report.js';
 import {mountResults} from './results/results.js';
 import {mountViews} from './ui/views.js';
 
@@ -48,6 +50,8 @@ export function startPage(createWorker) {
     mountInput(app, document.querySelector('section[data-view="input"]'));
     mountCompute(app);
     mountResults(app);
+    mountExport(app, document.querySelector('header .toolbar'));
+    mountReport(app, document.querySelector('section[data-view="report"]'), document.querySelector('header .toolbar'));
     mountLookup(app);
 
     app.status('Načítám výpočetní jádro…');

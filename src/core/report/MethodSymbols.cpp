@@ -1,6 +1,6 @@
-#include "render/MethodSymbols.h"
+#include "core/report/MethodSymbols.h"
 
-namespace hydrim::render {
+namespace hydrim::report {
 
 const std::vector<MethodSymbol>& MethodSymbols() {
     static const std::vector<MethodSymbol> symbols = {
@@ -63,33 +63,33 @@ const std::vector<MethodSymbol>& MethodSymbols() {
     return symbols;
 }
 
-const MethodSymbol* FindMethodSymbol(const QString& symbol) {
+const MethodSymbol* FindMethodSymbol(std::string_view symbol) {
     for (const MethodSymbol& entry : MethodSymbols()) {
-        if (symbol == QString::fromUtf8(entry.symbol)) {
+        if (symbol == entry.symbol) {
             return &entry;
         }
     }
     return nullptr;
 }
 
-const std::vector<QString>& MethodReferences() {
-    static const std::vector<QString> references = {
-        QStringLiteral("Hrádek, F., Kovář, P.: Výpočet náhradních intenzit přívalových dešťů. Vodní "
-                       "hospodářství, 1994, č. 11."),
-        QStringLiteral("Tomasů, M.: bakalářská práce. ČVUT v Praze, 2013 (tabulka součinitelů redukce "
-                       "1-denních úhrnů)."),
-        QStringLiteral("Landa, M., Kavka, P., Strouhal, L.: A GIS tool for reduction day precipitation to "
-                       "subday. FOSS4G-Europe, 2015."),
-        QStringLiteral("USDA NRCS: Urban Hydrology for Small Watersheds. Technical Release 55 (TR-55), 1986: "
-                       "tabulky 2-2a až 2-2c (čísla CN, soubor CNcistab.tab), příloha A (hydrologické "
-                       "skupiny půd, soubor HSP.tab)."),
-        QStringLiteral("USDA: National Engineering Handbook, Section 4 – Hydrology (NEH-4): skupiny "
-                       "předchozích vláhových podmínek."),
-        QStringLiteral("GISMentors: QGIS pro pokročilé uživatele, 2016, repozitář GISMentors/qgis-pokrocily, "
-                       "soubor data/hydro/tabulky/hpj_hydrsk.csv, licence CC BY-SA 4.0 (hydrologické "
-                       "skupiny hlavních půdních jednotek, soubor BPEJtab.tab)."),
+const std::vector<std::string>& MethodReferences() {
+    static const std::vector<std::string> references = {
+        std::string("Hrádek, F., Kovář, P.: Výpočet náhradních intenzit přívalových dešťů. Vodní "
+                    "hospodářství, 1994, č. 11."),
+        std::string("Tomasů, M.: bakalářská práce. ČVUT v Praze, 2013 (tabulka součinitelů redukce "
+                    "1-denních úhrnů)."),
+        std::string("Landa, M., Kavka, P., Strouhal, L.: A GIS tool for reduction day precipitation to "
+                    "subday. FOSS4G-Europe, 2015."),
+        std::string("USDA NRCS: Urban Hydrology for Small Watersheds. Technical Release 55 (TR-55), 1986: "
+                    "tabulky 2-2a až 2-2c (čísla CN, soubor CNcistab.tab), příloha A (hydrologické "
+                    "skupiny půd, soubor HSP.tab)."),
+        std::string("USDA: National Engineering Handbook, Section 4 – Hydrology (NEH-4): skupiny "
+                    "předchozích vláhových podmínek."),
+        std::string("GISMentors: QGIS pro pokročilé uživatele, 2016, repozitář GISMentors/qgis-pokrocily, "
+                    "soubor data/hydro/tabulky/hpj_hydrsk.csv, licence CC BY-SA 4.0 (hydrologické "
+                    "skupiny hlavních půdních jednotek, soubor BPEJtab.tab)."),
     };
     return references;
 }
 
-} // namespace hydrim::render
+} // namespace hydrim::report

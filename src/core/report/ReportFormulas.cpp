@@ -1,49 +1,57 @@
-#include "render/ReportFormulas.h"
+#include "core/report/ReportFormulas.h"
 
-namespace hydrim::render {
+#include "core/report/ReportText.h"
+
+namespace hydrim::report {
 
 namespace {
 
 FormulaNode Num(const char* text, char separator) {
-    return F(QString::fromUtf8(text).replace(QLatin1Char('.'), QLatin1Char(separator)));
+    std::string written(text);
+    for (char& c : written) {
+        if (c == '.') {
+            c = separator;
+        }
+    }
+    return F(written);
 }
 
 FormulaNode Is() {
-    return F(QStringLiteral(" = "));
+    return F(std::string(" = "));
 }
 FormulaNode Minus() {
-    return F(QStringLiteral(" − "));
+    return F(std::string(" − "));
 }
 FormulaNode Plus() {
-    return F(QStringLiteral(" + "));
+    return F(std::string(" + "));
 }
 FormulaNode Times() {
-    return F(QStringLiteral("·"));
+    return F(std::string("·"));
 }
 FormulaNode Squared(const char* symbol) {
-    return Pow(Sym(symbol), QStringLiteral("2"));
+    return Pow(Sym(symbol), std::string("2"));
 }
 
 // (P − Ia)² / (P − Ia + A) for a rain depth P.
 FormulaNode RunoffOf(FormulaNode depth) {
-    return Frac(Pow(Paren(Seq({depth, Minus(), Sym(" Ia")})), QStringLiteral("2")),
+    return Frac(Pow(Paren(Seq({depth, Minus(), Sym(" Ia")})), std::string("2")),
                 Seq({depth, Minus(), Sym(" Ia"), Plus(), Sym(" A")}));
 }
 
 // "W (povodí)", "W (levý svah)": a quantity of the catchment or of a slope.
 FormulaNode Of(const char* symbol, const char* where) {
-    return Seq({Sym(symbol), F(QStringLiteral(" (%1)").arg(QString::fromUtf8(where)))});
+    return Seq({Sym(symbol), F(Arg(" (%1)", {where}))});
 }
 
 FormulaNode BothSlopes(const char* symbol, const char* join) {
-    return Seq({Of(symbol, "levý svah"), F(QString::fromUtf8(join)), Of(symbol, "pravý svah")});
+    return Seq({Of(symbol, "levý svah"), F(join), Of(symbol, "pravý svah")});
 }
 
 } // namespace
 
 FormulaNode RainIntensityFormula() {
     return Seq(
-        {Sym(" is"), Is(), Sym(" a"), Times(), Sym(" H1dN"), Times(), Pow(Sym(" ts"), QStringLiteral("−c"))});
+        {Sym(" is"), Is(), Sym(" a"), Times(), Sym(" H1dN"), Times(), Pow(Sym(" ts"), std::string("−c"))});
 }
 
 FormulaNode RainDepthFormula() {
@@ -64,18 +72,17 @@ FormulaNode CurveNumberFormula(int group, char separator) {
 }
 
 FormulaNode RetentionFormula(char separator) {
-    return Seq(
-        {Sym(" A"), Is(), Num("25.4·", separator),
-         Paren(Seq({Frac(F(QStringLiteral("1000")), Sym(" CNPVP")), Minus(), F(QStringLiteral("10"))}))});
+    return Seq({Sym(" A"), Is(), Num("25.4·", separator),
+                Paren(Seq({Frac(F(std::string("1000")), Sym(" CNPVP")), Minus(), F(std::string("10"))}))});
 }
 
 FormulaNode AbstractionFactorFormula() {
-    return Seq({Sym(" r"), Is(), Pow(Paren(Frac(Sym(" H1dN"), Sym(" H1d100"))), QStringLiteral("e"))});
+    return Seq({Sym(" r"), Is(), Pow(Paren(Frac(Sym(" H1dN"), Sym(" H1d100"))), std::string("e"))});
 }
 
 FormulaNode AbstractionExponentFormula(char separator) {
-    return Seq({Sym(" e"), Is(), Num("9.8992·", separator),
-                Pow(Sym(" N"), QStringLiteral("−0.3035").replace(QLatin1Char('.'), QLatin1Char(separator)))});
+    return Seq(
+        {Sym(" e"), Is(), Num("9.8992·", separator), Pow(Sym(" N"), LocalDecimals("−0.3035", separator))});
 }
 
 FormulaNode RunoffDepthFormula() {
@@ -84,7 +91,7 @@ FormulaNode RunoffDepthFormula() {
 
 FormulaNode FlowPathFormula() {
     return Seq({Sym(" Lp"), Is(), Sym(" B"), Times(),
-                Sqrt(Seq({F(QStringLiteral("1")), Plus(),
+                Sqrt(Seq({F(std::string("1")), Plus(),
                           Frac(Squared(" Iu"), Seq({Squared(" Iu"), Plus(), Squared(" Is")}))}))});
 }
 
@@ -112,63 +119,62 @@ FormulaNode PeakFormula(char separator, bool scaled) {
 }
 
 FormulaNode VolumeFormula() {
-    return Seq({Sym(" W"), Is(), F(QStringLiteral("1000·")), Sym(" Ss"), Times(), Sym(" HW")});
+    return Seq({Sym(" W"), Is(), F(std::string("1000·")), Sym(" Ss"), Times(), Sym(" HW")});
 }
 
 FormulaNode TrialDepthFormula() {
     return Seq(
-        {Sym(" Hs"), Is(), Sym(" a"), Times(), Sym(" H1dN"), Times(), Pow(Sym(" t"), QStringLiteral("b"))});
+        {Sym(" Hs"), Is(), Sym(" a"), Times(), Sym(" H1dN"), Times(), Pow(Sym(" t"), std::string("b"))});
 }
 
 FormulaNode TrialExcessFormula() {
     return Seq({Sym(" te"), Is(), Sym(" t"), Minus(),
-                Frac(Seq({Pow(Sym(" t"), QStringLiteral("c")), Times(), Sym(" Ia")}),
+                Frac(Seq({Pow(Sym(" t"), std::string("c")), Times(), Sym(" Ia")}),
                      Seq({Sym(" a"), Times(), Sym(" H1dN")}))});
 }
 
 FormulaNode EquilibriumTestFormula() {
     return Seq(
-        {Frac(Pow(Paren(Seq({Sym(" Hs"), Minus(), Sym(" Ia")})), QStringLiteral("2")),
+        {Frac(Pow(Paren(Seq({Sym(" Hs"), Minus(), Sym(" Ia")})), std::string("2")),
               Seq({Paren(Seq({Sym(" Hs"), Minus(), Sym(" Ia"), Plus(), Sym(" A")})), Times(), Sym(" te")})),
-         F(QStringLiteral(" ≥ ")), Frac(Sym(" K"), Squared(" te"))});
+         F(std::string(" ≥ ")), Frac(Sym(" K"), Squared(" te"))});
 }
 
 FormulaNode DailyVolumeFormula() {
-    return Seq({Sym(" W1d"), Is(), F(QStringLiteral("1000·")), Sym(" Ss"), Times(), RunoffOf(Sym(" H1dN"))});
+    return Seq({Sym(" W1d"), Is(), F(std::string("1000·")), Sym(" Ss"), Times(), RunoffOf(Sym(" H1dN"))});
 }
 
 FormulaNode OrdinateFormula() {
     const FormulaNode ratio = Frac(Sym(" k"), Sym(" tv"));
-    return Seq({Sym(" q"), F(QStringLiteral("(")), Sym(" k"), F(QStringLiteral(")")), Is(), Sym(" Qmax"),
-                Times(), Pow(Paren(ratio), QStringLiteral("m")), Times(), F(QStringLiteral("exp")),
-                Paren(Seq({Sym(" m"), Times(), Paren(Seq({F(QStringLiteral("1")), Minus(), ratio}))}))});
+    return Seq({Sym(" q"), F(std::string("(")), Sym(" k"), F(std::string(")")), Is(), Sym(" Qmax"), Times(),
+                Pow(Paren(ratio), std::string("m")), Times(), F(std::string("exp")),
+                Paren(Seq({Sym(" m"), Times(), Paren(Seq({F(std::string("1")), Minus(), ratio}))}))});
 }
 
 FormulaNode ShapeCondition() {
-    return Seq({F(QStringLiteral("60·")), SumOf(Seq({Sym(" k"), F(QStringLiteral(" = 1"))}), Sym(" kp")),
-                Sym(" q"), F(QStringLiteral("(")), Sym(" k"), F(QStringLiteral(")")),
-                F(QStringLiteral(" ≤ ")), Sym(" W"), Minus(), F(QStringLiteral("60·")), Sym(" tk"), Times(),
-                Sym(" Qmax")});
+    return Seq({F(std::string("60·")), SumOf(Seq({Sym(" k"), F(std::string(" = 1"))}), Sym(" kp")), Sym(" q"),
+                F(std::string("(")), Sym(" k"), F(std::string(")")), F(std::string(" ≤ ")), Sym(" W"),
+                Minus(), F(std::string("60·")), Sym(" tk"), Times(), Sym(" Qmax")});
 }
 
 std::vector<FormulaNode> CatchmentFormulas(bool searched) {
     FormulaNode peakSum = BothSlopes(" Qmax", " + ");
     std::vector<FormulaNode> formulas;
     if (searched) {
-        formulas.push_back(Seq({Of(" Qmax", "povodí"), Is(), F(QStringLiteral("max")), Paren(peakSum)}));
+        formulas.push_back(Seq({Of(" Qmax", "povodí"), Is(), F(std::string("max")), Paren(peakSum)}));
     } else {
         formulas.push_back(Seq({Of(" Qmax", "povodí"), Is(), peakSum}));
     }
     formulas.push_back(Seq({Of(" W", "povodí"), Is(), BothSlopes(" W", " + ")}));
     formulas.push_back(
-        Seq({Of(" tv", "povodí"), Is(), F(QStringLiteral("max")), Paren(BothSlopes(" tv", "; "))}));
+        Seq({Of(" tv", "povodí"), Is(), F(std::string("max")), Paren(BothSlopes(" tv", "; "))}));
     formulas.push_back(
-        Seq({Of(" tk", "povodí"), Is(), F(QStringLiteral("min")), Paren(BothSlopes(" tk", "; "))}));
+        Seq({Of(" tk", "povodí"), Is(), F(std::string("min")), Paren(BothSlopes(" tk", "; "))}));
     formulas.push_back(
-        Seq({Of(" tp", "povodí"), Is(), F(QStringLiteral("max")), Paren(BothSlopes(" tp", "; "))}));
+        Seq({Of(" tp", "povodí"), Is(), F(std::string("max")), Paren(BothSlopes(" tp", "; "))}));
     formulas.push_back(Seq({Of(" TPV", "povodí"), Is(), Of(" tv", "povodí"), Plus(), Of(" tk", "povodí"),
                             Plus(), Of(" tp", "povodí")}));
     return formulas;
 }
 
-} // namespace hydrim::render
+} // namespace hydrim::report

@@ -6,21 +6,20 @@
 #pragma once
 
 #include "core/project/ProjectData.h"
-#include "render/Formula.h"
-
-#include <QString>
+#include "core/report/FormulaTree.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
-namespace hydrim::render {
+namespace hydrim::report {
 
 // What the method section says about the project computed.
 struct MethodFacts {
     int variant = 0; // 0 Variant I, 1 II, 2 III
     bool twoSlopes = false;
     char decimalSeparator = '.';   // the result tables' separator
-    QString rainfallSource;        // station name or "zadáno uživatelem"; empty for Variant III
+    std::string rainfallSource;    // station name or "zadáno uživatelem"; empty for Variant III
     std::array<int, 2> curveTypes; // antecedent moisture group of the left (only) and right slope
     int returnPeriod = 0;          // Variant II: N [years]
     int duration = 0;              // Variants II, III: the design rain ts [min]
@@ -45,7 +44,7 @@ struct MethodFacts {
     std::vector<CappedRain> capped;
 };
 
-MethodFacts MethodFactsOf(const AppState& state, const QString& rainfallSource);
+MethodFacts MethodFactsOf(const AppState& state, const std::string& rainfallSource);
 
 struct MethodItem {
     enum Kind {
@@ -56,13 +55,13 @@ struct MethodItem {
         Reference, // text, numbered number
     };
     Kind kind = Paragraph;
-    QString text;
+    std::string text;
     FormulaNode formula;
     int number = 0;
-    QString symbol, meaning, unit;
+    std::string symbol, meaning, unit;
 };
 
 // The items of the section for the project, in reading order.
 std::vector<MethodItem> MethodSection(const MethodFacts& facts);
 
-} // namespace hydrim::render
+} // namespace hydrim::report

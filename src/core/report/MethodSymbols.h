@@ -5,11 +5,12 @@
 // markup: a symbol's blank and base, its index lowered; "m3", "-1" raised.
 #pragma once
 
-#include <QString>
+#include <string>
+#include <string_view>
 
 #include <vector>
 
-namespace hydrim::render {
+namespace hydrim::report {
 
 struct MethodSymbol {
     const char* symbol;  // " Hs", " max iso", " g" (γ)
@@ -21,9 +22,9 @@ struct MethodSymbol {
 const std::vector<MethodSymbol>& MethodSymbols();
 
 // The entry of symbol, or nullptr.
-const MethodSymbol* FindMethodSymbol(const QString& symbol);
+const MethodSymbol* FindMethodSymbol(std::string_view symbol);
 
 // The literature list, in the order of its numbers [1], [2], ...
-const std::vector<QString>& MethodReferences();
+const std::vector<std::string>& MethodReferences();
 
-} // namespace hydrim::render
+} // namespace hydrim::report

@@ -4,11 +4,11 @@
 // written with the given decimal separator.
 #pragma once
 
-#include "render/Formula.h"
+#include "core/report/FormulaTree.h"
 
 #include <vector>
 
-namespace hydrim::render {
+namespace hydrim::report {
 
 // is = a·H1dN·ts^(−c) and Hs = ts·is: the design rain.
 FormulaNode RainIntensityFormula();
@@ -48,4 +48,4 @@ FormulaNode ShapeCondition();
 // else the sum), W, tv, tk, tp and TPV.
 std::vector<FormulaNode> CatchmentFormulas(bool searched);
 
-} // namespace hydrim::render
+} // namespace hydrim::report
