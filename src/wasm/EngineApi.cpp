@@ -2,9 +2,11 @@
 
 #include "core/project/ProjectFile.h"
 #include "core/project/TextCodec.h"
+#include "core/reference/RoughnessClasses.h"
 #include "core/results/InputSummary.h"
 #include "wasm/EngineSession.h"
 #include "wasm/InputForm.h"
+#include "wasm/LookupJson.h"
 #include "wasm/ProjectJson.h"
 #include "wasm/ReferenceJson.h"
 #include "wasm/ReportJson.h"
@@ -168,6 +170,17 @@ Reply EditField(const Request& request) {
     return Answer(answer);
 }
 
+// The roughness entries of the project moved to the rows of their classes in
+// a roughness table (its "classKeys", as referenceTables gives them).
+Reply PlaceRoughnessCall(const Request& request) {
+    Project project = ProjectArgument(request);
+    const auto keys = request.Arguments.at("classKeys").get<RoughnessClassKeys>();
+    const auto unplaced = PlaceRoughnessEntries(project.Lookup, keys);
+    ordered answer = ProjectAnswer(project);
+    answer["notice"] = UnplacedRoughnessNotice(unplaced, HasTwoSlopes(project.Texts));
+    return Answer(answer);
+}
+
 Reply ChooseItemCall(const Request& request) {
     Project project = ProjectArgument(request);
     ChooseItem(project, request.Arguments.at("list").get<int>(), request.Arguments.at("item").get<int>());
@@ -311,8 +324,8 @@ Reply GridCopy(const Request& request) {
     return {HydrimOk, CopyText(ViewOf(*grid), selection.value_or(CellSelection{}), copyKind)};
 }
 
-Reply ReferenceTablesCall(const Request&) {
-    return Answer(ReferenceTablesJson(Session()));
+Reply ReferenceTablesCall(const Request& request) {
+    return Answer(ReferenceTablesJson(Session(), request.Arguments));
 }
 
 Reply ImportTable(const Request& request) {
@@ -364,10 +377,10 @@ const std::map<std::string, std::function<Reply(const Request&)>>& Calls() {
         {"fieldLimits",
          [](const Request& r) { return Answer(FieldLimitsJson(r.Arguments.value("variant", 0))); }},
         {"lookup", [](const Request& r) { return Answer(LookupJson(r.Arguments)); }},
-        {"lookupCell",
-         [](const Request& r) {
-             return Answer({{"text", LookupCellText(r.Arguments)}});
-         }},
+        {"lookupCell", [](const Request& r) { return Answer(LookupCellJson(r.Arguments)); }},
+        {"placeRoughness", PlaceRoughnessCall},
+        {"findStation", [](const Request& r) { return Answer(FindStationJson(r.Arguments)); }},
+        {"soilUnitArea", [](const Request& r) { return Answer(SoilUnitAreaJson(r.Arguments)); }},
     };
     return calls;
 }

@@ -41,6 +41,7 @@ void ReadMember(const json& object, const char* name, std::array<T, N>& values) 
 
 ordered LookupToJson(const LookupState& lookup) {
     return {{"roughnessInputs", lookup.RoughnessInputs},
+            {"roughnessClasses", lookup.RoughnessClasses},
             {"soilGroupAreas", lookup.SoilGroupAreas},
             {"soilUnitAreas", lookup.SoilUnitAreas},
             {"soilUnitGroups", lookup.SoilUnitGroups},
@@ -54,6 +55,7 @@ ordered LookupToJson(const LookupState& lookup) {
 
 void LookupFromJson(const json& object, LookupState& lookup) {
     ReadMember(object, "roughnessInputs", lookup.RoughnessInputs);
+    ReadMember(object, "roughnessClasses", lookup.RoughnessClasses);
     ReadMember(object, "soilGroupAreas", lookup.SoilGroupAreas);
     ReadMember(object, "soilUnitAreas", lookup.SoilUnitAreas);
     ReadMember(object, "soilUnitGroups", lookup.SoilUnitGroups);

@@ -3,10 +3,10 @@
 #include "core/project/FieldInfo.h"
 #include "core/project/FieldLimits.h"
 #include "core/reference/CsvReader.h"
-#include "core/reference/LookupEntry.h"
 #include "core/reference/LookupRainfall.h"
-#include "core/reference/LookupWeighting.h"
+#include "core/reference/MoistureGroups.h"
 #include "core/reference/ReferenceFiles.h"
+#include "core/reference/RoughnessClasses.h"
 #include "core/reference/TableEditing.h"
 
 #include <algorithm>
@@ -45,14 +45,91 @@ std::vector<TableRow> RowsFrom(const json& rows) {
     return out;
 }
 
-void AddEditableRows(ordered& table, const std::string& dataDir, const EditableTable& kind) {
-    const LoadedTable loaded = LoadEditableTable(dataDir, kind);
-    table["header"] = loaded.Table.Header;
-    table["rows"] = RowsJson(loaded.Table.Rows);
-    table["problems"] = ProblemsJson(loaded.Table.Problems);
-    if (loaded.Error && table["error"].get<std::string>().empty()) {
-        table["error"] = loaded.Error.Message;
+const char* InputName(ColumnInput input) {
+    switch (input) {
+    case ColumnInput::Decimal:
+        return "decimal";
+    case ColumnInput::Range:
+        return "range";
+    case ColumnInput::Text:
+        break;
     }
+    return "text";
+}
+
+ordered EditorJson(const EditableTable& kind) {
+    ordered columns = ordered::array();
+    for (const EditedColumn& column : kind.Columns) {
+        columns.push_back(
+            {{"title", column.Title}, {"field", column.Field}, {"input", InputName(column.Input)}});
+    }
+    return {{"fileName", kind.FileName},
+            {"fieldCount", kind.FieldCount},
+            {"maxRows", kind.MaxRows},
+            {"columns", std::move(columns)},
+            {"layouts", kind.CsvLayouts}};
+}
+
+// A table of the station or roughness kind: the data directory's file, or
+// the user's own rows (given as the table editor holds them) read as the
+// dialog reads the file they would make.
+ordered EditableTableJson(const std::string& dataDir, const EditableTable& kind, const json* userRows,
+                          TableReadResult (*fromFile)(const std::string&, ReferenceTables&),
+                          TableReadResult (*fromLines)(std::vector<std::string>, ReferenceTables&),
+                          ReferenceTables& reference, TableGrid& grid) {
+    const LoadedTable loaded = LoadEditableTable(dataDir, kind);
+    if (userRows == nullptr) {
+        const TableReadResult read = fromFile(dataDir, reference);
+        grid = read.Grid;
+        ordered table = GridJson(read);
+        table["header"] = loaded.Table.Header;
+        table["rows"] = RowsJson(loaded.Table.Rows);
+        table["problems"] = ProblemsJson(loaded.Table.Problems);
+        if (loaded.Error && table["error"].get<std::string>().empty()) {
+            table["error"] = loaded.Error.Message;
+        }
+        table["user"] = false;
+        table["editor"] = EditorJson(kind);
+        return table;
+    }
+    TableRows user;
+    user.Header = loaded.Table.Header;
+    user.Rows = RowsFrom(*userRows);
+    for (TableRow& row : user.Rows) {
+        row.Fields.resize(kind.FieldCount);
+    }
+    const TableReadResult read = fromLines(kind.FileLines(user), reference);
+    grid = read.Grid;
+    ordered table = GridJson(read);
+    table["header"] = user.Header;
+    table["rows"] = RowsJson(user.Rows);
+    table["problems"] = ProblemsJson(CheckEditedRows(kind, user.Rows));
+    table["user"] = true;
+    table["editor"] = EditorJson(kind);
+    return table;
+}
+
+template <size_t Columns, size_t Rows>
+ordered ColumnsByRow(const std::array<std::array<std::string, Rows>, Columns>& table) {
+    ordered out = ordered::array();
+    for (size_t row = 0; row < Rows; ++row) {
+        ordered values = ordered::array();
+        for (size_t column = 1; column < Columns; ++column) {
+            values.push_back(table[column][row]);
+        }
+        out.push_back(std::move(values));
+    }
+    return out;
+}
+
+ordered MoistureJson() {
+    const MoistureGroupTable& groups = MoistureGroups();
+    return {{"title", groups.Title},
+            {"groupHeading", groups.GroupHeading},
+            {"rainHeading", groups.RainHeading},
+            {"seasonsTitle", groups.SeasonsTitle},
+            {"items", groups.Items},
+            {"rainLines", groups.RainLines}};
 }
 
 const EditableTable* KindNamed(const std::string& kind) {
@@ -79,49 +156,40 @@ const char* RuleName(FieldRule rule) {
     return "positive";
 }
 
-const char* StatusName(LookupStatus status) {
-    switch (status) {
-    case LookupStatus::ZeroArea:
-        return "zeroArea";
-    case LookupStatus::InvalidNumber:
-        return "invalidNumber";
-    case LookupStatus::MissingGroup:
-        return "missingGroup";
-    case LookupStatus::MissingCurveNumber:
-        return "missingCurveNumber";
-    case LookupStatus::Ok:
-        break;
-    }
-    return "ok";
-}
-
-std::vector<AreaRow> AreaRows(const json& rows) {
-    std::vector<AreaRow> out;
-    for (const json& row : rows) {
-        out.push_back(
-            {row.value("row", 0), row.value("value", std::string()), row.value("area", std::string())});
-    }
-    return out;
-}
-
 } // namespace
 
-ordered ReferenceTablesJson(const EngineSession& session) {
+ordered ReferenceTablesJson(const EngineSession& session, const json& userTables) {
     const std::string& dir = session.dataDir();
+    const auto user = [&userTables](const char* kind) -> const json* {
+        const auto found = userTables.is_object() ? userTables.find(kind) : userTables.end();
+        return found != userTables.end() && found->is_array() ? &*found : nullptr;
+    };
     ReferenceTables reference;
-    ordered stations = GridJson(ReadRainfallTable(dir, reference));
-    AddEditableRows(stations, dir, StationTableKind());
-    ordered roughness = GridJson(ReadRoughnessTable(dir, reference));
-    AddEditableRows(roughness, dir, RoughnessTableKind());
+    TableGrid grid;
+    ordered stations = EditableTableJson(dir, StationTableKind(), user("stations"), ReadRainfallTable,
+                                         RainfallTableFromLines, reference, grid);
+    stations["values"] = ColumnsByRow(reference.RainfallTable);
+    ordered roughness = EditableTableJson(dir, RoughnessTableKind(), user("roughness"), ReadRoughnessTable,
+                                          RoughnessTableFromLines, reference, grid);
+    ordered bounds = ordered::array();
+    for (size_t row = 0; row < reference.RoughnessMin.size(); ++row) {
+        bounds.push_back(
+            row < 2 ? ordered() : ordered::array({reference.RoughnessMin[row], reference.RoughnessMax[row]}));
+    }
+    roughness["bounds"] = std::move(bounds);
+    roughness["classKeys"] = RoughnessClassKeysOf(grid);
+    ordered curveNumbers = GridJson(ReadCurveNumberTable(dir, reference));
+    curveNumbers["groupValues"] = ColumnsByRow(reference.CurveNumberTable);
     ordered columns = ordered::array();
     for (int item = 0; item <= 5; ++item) {
         columns.push_back(RainfallValueColumn(item));
     }
     return {{"stations", std::move(stations)},
             {"roughness", std::move(roughness)},
-            {"curveNumbers", GridJson(ReadCurveNumberTable(dir, reference))},
+            {"curveNumbers", std::move(curveNumbers)},
             {"soilGroups", GridJson(ReadSoilGroupTable(dir))},
             {"soilUnits", GridJson(ReadSoilUnitTable(dir, reference))},
+            {"moisture", MoistureJson()},
             {"rainfallValueColumns", std::move(columns)}};
 }
 
@@ -191,48 +259,6 @@ ordered FieldLimitsJson(int variant) {
             {"numericFieldMaxLength", NumericFieldMaxLength},
             {"identificationMaxLength", IdentificationMaxLength},
             {"messages", {{"outOfRange", OutOfRangeMessage}, {"rain100", Rain100Message}}}};
-}
-
-ordered LookupJson(const json& request) {
-    const std::string kind = request.value("kind", std::string());
-    LookupOutcome outcome;
-    if (kind == "soilGroupAreas") {
-        outcome = SoilGroupFromAreas(request.at("areas").get<std::array<std::string, 4>>());
-    } else if (kind == "soilUnits") {
-        outcome = SoilGroupFromUnits(AreaRows(request.at("rows")));
-    } else if (kind == "roughness") {
-        outcome = WeightedRoughness(AreaRows(request.at("rows")));
-    } else {
-        outcome = WeightedCurveNumber(AreaRows(request.at("rows")));
-    }
-    ordered reply = {{"status", StatusName(outcome.status)},
-                     {"value", outcome.value},
-                     {"text", outcome.ok() ? FormatLookupResult(outcome.value) : std::string()},
-                     {"category", outcome.category},
-                     {"row", outcome.row}};
-    if (const auto slopeArea = request.find("slopeArea"); slopeArea != request.end()) {
-        std::vector<std::string> areas;
-        if (kind == "soilGroupAreas") {
-            areas = request.at("areas").get<std::vector<std::string>>();
-        } else {
-            for (const AreaRow& row : AreaRows(request.at("rows"))) {
-                areas.push_back(row.area);
-            }
-        }
-        reply["areaWarning"] = AreaSumWarning(areas, slopeArea->get<std::string>());
-    }
-    return reply;
-}
-
-std::string LookupCellText(const json& request) {
-    const std::string kind = request.value("kind", std::string());
-    const std::string text = request.value("text", std::string());
-    const int minimum = request.value("minimum", 0);
-    const int maximum = request.value("maximum", 0);
-    if (kind == "roughnessFinished") {
-        return FinishRoughnessText(text, minimum, maximum);
-    }
-    return CorrectAreaText(text);
 }
 
 } // namespace hydrim::wasm

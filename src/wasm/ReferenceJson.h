@@ -1,7 +1,6 @@
-// The reference data of the lookup dialogs and the rules around them, in
-// JSON for the browser version: the tables of the data directory, the
-// import of a user's own station or roughness table from CSV, the limits of
-// the input fields and the area-weighted values of the dialogs.
+// The reference data of the lookup dialogs in JSON for the browser version:
+// the tables of the data directory (or a user's own), the import of a user's
+// own station or roughness table from CSV and the limits of the input fields.
 #pragma once
 
 #include "wasm/EngineSession.h"
@@ -17,9 +16,16 @@ namespace hydrim::wasm {
 // {"cells": [[text]] as its dialog shows them, "error": "" or the Czech
 // message}; "stations" and "roughness" also carry the rows of their files as
 // the table editor holds them: "rows": [[field]], "header": [line],
-// "problems": [{"line", "reason"}]. "rainfallValueColumns": the station
-// table's value column of each return-period item (N = 2 .. 100).
-nlohmann::ordered_json ReferenceTablesJson(const EngineSession& session);
+// "problems": [{"line", "reason"}], "user" (the user's own table) and
+// "editor" (its columns and limits). "stations" has "values": per row the
+// ten value columns; "curveNumbers" has "groupValues": per row the curve
+// numbers of the seven soil groups (row 1: their headers); "roughness" has
+// "bounds": per row [minimum, maximum] (null for the header rows) and
+// "classKeys". "moisture": the antecedent moisture groups.
+// "rainfallValueColumns": the station table's value column of each
+// return-period item (N = 2 .. 100). userTables {"stations": [[field]],
+// "roughness": [[field]]}: a user's own table read in place of the file.
+nlohmann::ordered_json ReferenceTablesJson(const EngineSession& session, const nlohmann::json& userTables);
 
 // A CSV file (bytes) imported into the station ("stations") or roughness
 // ("roughness") table as the table editor imports it: {"rows": [[field]],
@@ -39,20 +45,5 @@ bool CheckTableJson(const std::string& kind, const nlohmann::json& rows, nlohman
 // "bounds", "maxLength", "exitCorrections"}], "numericFieldMaxLength",
 // "identificationMaxLength", "messages": {"outOfRange", "rain100"}}.
 nlohmann::ordered_json FieldLimitsJson(int variant);
-
-// An area-weighted value of a lookup dialog. request: {"kind":
-// "curveNumber" | "roughness" | "soilUnits" (rows [{"row", "value",
-// "area"}]) | "soilGroupAreas" ("areas": [4 texts, A .. D])}; with
-// "slopeArea" also the check that the areas add up to it. Reply: {"status":
-// "ok" | "zeroArea" | "invalidNumber" | "missingGroup" | "missingCurveNumber",
-// "value", "text" (as the dialog shows it), "category" (soil groups 1..7),
-// "row", "areaWarning"}.
-nlohmann::ordered_json LookupJson(const nlohmann::json& request);
-
-// The text of a lookup grid cell: request {"kind": "area" (an area or a
-// roughness value after each change) | "roughnessFinished" (a roughness value
-// once its edit has ended, for a class minimum..maximum), "text", "minimum",
-// "maximum"}.
-std::string LookupCellText(const nlohmann::json& request);
 
 } // namespace hydrim::wasm

@@ -221,8 +221,9 @@ export class HydrimEngine {
 
     // ---------------------------------------------------------------- reference data
 
-    referenceTables() {
-        return this.#json('referenceTables');
+    // userTables: {stations, roughness}, a user's own rows read in place of the shipped table.
+    referenceTables(userTables = {}) {
+        return this.#json('referenceTables', userTables);
     }
 
     // kind: "stations" or "roughness"; existing: the rows to add to.
@@ -248,5 +249,22 @@ export class HydrimEngine {
 
     lookupCell(request) {
         return this.#json('lookupCell', request).text;
+    }
+
+    // {text, message}: a cell's text and, for a finished roughness value that was corrected, the message.
+    lookupCellReply(request) {
+        return this.#json('lookupCell', request);
+    }
+
+    findStation(names, typed) {
+        return this.#json('findStation', {names, typed}).row;
+    }
+
+    soilUnitArea(group, unit) {
+        return this.#json('soilUnitArea', {group, unit});
+    }
+
+    placeRoughness(project, classKeys) {
+        return this.#json('placeRoughness', {project, classKeys});
     }
 }

@@ -5,6 +5,7 @@ import {createApp} from './app.js';
 import {startEngine} from './engine-client.js';
 import {mountExport} from './export/export.js';
 import {mountInput} from './input/index.js';
+import {mountLookup} from './lookup/index.js';
 import {mountReport} from './report/report.js';
 import {mountResults} from './results/results.js';
 import {mountViews} from './ui/views.js';
@@ -51,6 +52,7 @@ export function startPage(createWorker) {
     mountResults(app);
     mountExport(app, document.querySelector('header .toolbar'));
     mountReport(app, document.querySelector('section[data-view="report"]'), document.querySelector('header .toolbar'));
+    mountLookup(app);
 
     app.status('Načítám výpočetní jádro…');
     startEngine(createWorker()).then(

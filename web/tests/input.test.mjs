@@ -80,8 +80,12 @@ test('a new project typed key by key in the order of the Tab key computes with F
         // path chosen); a value a dialog writes appears in its field.
         await page.evaluate(() => hydrim.on('lookup', (request) => (globalThis.lookups ??= []).push(request)));
         await page.click('button[data-lookup="roughness"][data-slope="right"]');
+        await page.locator('dialog.lookup.roughness[open]').waitFor();
+        await page.keyboard.press('Escape');
         await page.click('button[data-lookup="curveNumber"][data-slope="left"]');
         await page.click('dialog.cn-path button[data-kind="soilUnits"]');
+        await page.locator('dialog.lookup.soil-units[open]').waitFor();
+        await page.keyboard.press('Escape');
         await page.waitForFunction(() => globalThis.lookups?.length === 2);
         assert.deepEqual(await page.evaluate(() => globalThis.lookups),
             [{kind: 'roughness', slope: 'right'}, {kind: 'soilUnits', slope: 'left'}]);

@@ -202,4 +202,31 @@ std::string AreaSumWarning(const std::vector<std::string>& areas, const std::str
            " km²). Zkontrolujte plochy: výsledek je jejich váženým průměrem.";
 }
 
+std::string LookupFailureMessage(const LookupOutcome& outcome, const std::string& rowName) {
+    switch (outcome.status) {
+    case LookupStatus::Ok:
+        return {};
+    case LookupStatus::MissingCurveNumber:
+        return "Řádek „" + rowName + "“ nemá v tabulce číslo CN, plochu u něj nelze započítat.";
+    case LookupStatus::MissingGroup:
+        return "Půdní jednotka " + rowName +
+               " nemá určenou hydrologickou skupinu půd. Vyberte skupinu, nebo plochu této jednotky smažte.";
+    case LookupStatus::ZeroArea:
+    case LookupStatus::InvalidNumber:
+        break;
+    }
+    return WrongInputMessage;
+}
+
+std::string SoilUnitAreaRefusal(const std::string& group, const std::string& unitName) {
+    if (SoilUnitGroupWeight(group)) {
+        return {};
+    }
+    if (SoilGroupNeedsDecision(group)) {
+        return UndecidedGroupMessage;
+    }
+    return "Půdní jednotka " + unitName +
+           " nemá v tabulce uvedenou hydrologickou skupinu půd, plochu u ní nelze zadat.";
+}
+
 } // namespace hydrim

@@ -72,6 +72,19 @@ LookupOutcome WeightedCurveNumber(const std::vector<AreaRow>& rows);
 // empty or invalid text counts as not entered).
 std::string AreaSumWarning(const std::vector<std::string>& areas, const std::string& slopeArea);
 
+// The messages of the dialogs about what they cannot weight.
+inline constexpr const char* WrongInputMessage = "Špatné zadání";
+inline constexpr const char* UndecidedGroupMessage = "Nejdříve vyber půdní skupinu!!";
+
+// The message of a weighting that failed: rowName names the row of
+// outcome.row (a land use, or a soil unit by its code). Empty when it did not fail.
+std::string LookupFailureMessage(const LookupOutcome& outcome, const std::string& rowName);
+
+// Why an area cannot be given to a soil unit of the group text group:
+// UndecidedGroupMessage while its alternative is to be decided ("B (C)"),
+// a message naming the unit when it has no group; empty when it can.
+std::string SoilUnitAreaRefusal(const std::string& group, const std::string& unitName);
+
 // Roughness of a slope over the rows with both a value and an area:
 //   T = sum a(r);  gamma = sum v(r)·a(r)/T.
 LookupOutcome WeightedRoughness(const std::vector<AreaRow>& rows);

@@ -40,8 +40,16 @@ const std::string& TableGrid::cell(size_t row, size_t column) const {
 }
 
 TableReadResult ReadRainfallTable(const std::string& dataDir, ReferenceTables& reference) {
+    Error error;
+    TableReadResult result =
+        RainfallTableFromLines(ReadTableLines(dataDir, "srazky.tab", RainfallRows, error), reference);
+    result.Error = error;
+    return result;
+}
+
+TableReadResult RainfallTableFromLines(std::vector<std::string> lines, ReferenceTables& reference) {
     TableReadResult result;
-    const auto lines = ReadTableLines(dataDir, "srazky.tab", RainfallRows, result.Error);
+    lines.resize(RainfallRows);
     for (size_t row = 0; row < lines.size(); ++row) {
         const auto fields = SplitFields(lines[row], '\t', 11);
         result.Grid.Cells.push_back({fields[0], fields[1]});
@@ -53,8 +61,18 @@ TableReadResult ReadRainfallTable(const std::string& dataDir, ReferenceTables& r
 }
 
 TableReadResult ReadRoughnessTable(const std::string& dataDir, ReferenceTables& reference) {
+    Error error;
+    TableReadResult result =
+        RoughnessTableFromLines(ReadTableLines(dataDir, "Gama.tab", RoughnessRows, error), reference);
+    if (error) {
+        result.Error = error;
+    }
+    return result;
+}
+
+TableReadResult RoughnessTableFromLines(std::vector<std::string> lines, ReferenceTables& reference) {
     TableReadResult result;
-    const auto lines = ReadTableLines(dataDir, "Gama.tab", RoughnessRows, result.Error);
+    lines.resize(RoughnessRows);
     // Classes not read keep no bounds (0 to 255).
     for (size_t row = 2; row < lines.size(); ++row) {
         reference.RoughnessMin[row] = 0;

@@ -31,6 +31,11 @@ struct TableReadResult {
 TableReadResult ReadRainfallTable(const std::string& dataDir, ReferenceTables& reference);
 // "Gama.tab": 17 rows, fields split at ';' and '!'; fills RoughnessMin/Max.
 TableReadResult ReadRoughnessTable(const std::string& dataDir, ReferenceTables& reference);
+// The same two tables from the lines of a table file (a user's own table
+// written as its file would be); missing lines read as empty, lines past the
+// table's count are ignored.
+TableReadResult RainfallTableFromLines(std::vector<std::string> lines, ReferenceTables& reference);
+TableReadResult RoughnessTableFromLines(std::vector<std::string> lines, ReferenceTables& reference);
 // "CNcistab.tab": 53 rows; fills CurveNumberTable (row 1 gets " pro A" ... " pro D").
 TableReadResult ReadCurveNumberTable(const std::string& dataDir, ReferenceTables& reference);
 // "HSP.tab": 6 rows, fields split at the first ';'.

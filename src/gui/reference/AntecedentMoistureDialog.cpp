@@ -1,5 +1,6 @@
 #include "gui/reference/AntecedentMoistureDialog.h"
 
+#include "core/reference/MoistureGroups.h"
 #include "gui/reference/CellText.h"
 
 #include <QButtonGroup>
@@ -25,12 +26,13 @@ AntecedentMoistureDialog::AntecedentMoistureDialog(LookupContext& context, QWidg
     setWindowTitle(QStringLiteral("Skupiny PVP"));
     setFont(LookupFont(11));
 
-    auto* title = new QLabel(QStringLiteral("Skupiny předchozích vláhových podmínek"), this);
+    const MoistureGroupTable& groups = MoistureGroups();
+    auto* title = new QLabel(QString::fromStdString(groups.Title), this);
     title->setFont(LookupFont(12, true));
     title->setAlignment(Qt::AlignCenter);
 
-    auto* groupHeading = new QLabel(QStringLiteral("Skupina PVP"), this);
-    auto* rainHeading = new QLabel(QStringLiteral("Úhrn srážek za 5 předchozích dnů [mm]"), this);
+    auto* groupHeading = new QLabel(QString::fromStdString(groups.GroupHeading), this);
+    auto* rainHeading = new QLabel(QString::fromStdString(groups.RainHeading), this);
     for (QLabel* heading : {groupHeading, rainHeading}) {
         heading->setFont(LookupFont(11, true));
         heading->setAlignment(Qt::AlignCenter);
@@ -44,19 +46,17 @@ AntecedentMoistureDialog::AntecedentMoistureDialog(LookupContext& context, QWidg
     radioLayout->setSpacing(0);
     moistureChoice = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
-        auto* item = new QRadioButton(QString::number(i + 1), radioBox);
+        auto* item = new QRadioButton(QString::fromStdString(groups.Items[static_cast<size_t>(i)]), radioBox);
         item->setFixedHeight(RowHeight);
         moistureChoice->addButton(item, i);
         radioLayout->addWidget(item);
     }
 
-    auto* rainBox = new QGroupBox(QStringLiteral("Mimovegetační období           Vegetační období"), this);
+    auto* rainBox = new QGroupBox(QString::fromStdString(groups.SeasonsTitle), this);
     auto* rainLayout = new QVBoxLayout(rainBox);
     rainLayout->setSpacing(0);
-    for (const char* line :
-         {"< 13                                     < 36", "13 - 28                                 36 - 53",
-          "> 28                                     > 53"}) {
-        auto* label = new QLabel(QString::fromUtf8(line), rainBox);
+    for (const std::string& line : groups.RainLines) {
+        auto* label = new QLabel(QString::fromStdString(line), rainBox);
         label->setFixedHeight(RowHeight);
         rainLayout->addWidget(label);
     }

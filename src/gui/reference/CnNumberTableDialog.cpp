@@ -205,15 +205,15 @@ void CnNumberTableDialog::compute(bool report) {
     if (outcome.ok() || !report) {
         return;
     }
+    QString landUse;
     if (outcome.status == LookupStatus::MissingCurveNumber) {
-        const QString landUse =
-            (grid->text(outcome.row, 1) + QLatin1Char(' ') + grid->text(outcome.row, 2)).trimmed();
-        ShowLookupMessage(this, QMessageBox::Critical,
-                          QStringLiteral("Řádek „%1“ nemá v tabulce číslo CN, plochu u něj nelze započítat.")
-                              .arg(landUse.isEmpty() ? grid->text(outcome.row, 0) : landUse));
-        return;
+        landUse = (grid->text(outcome.row, 1) + QLatin1Char(' ') + grid->text(outcome.row, 2)).trimmed();
+        if (landUse.isEmpty()) {
+            landUse = grid->text(outcome.row, 0);
+        }
     }
-    ShowLookupMessage(this, QMessageBox::Critical, QString::fromUtf8(WrongInputMessage));
+    ShowLookupMessage(this, QMessageBox::Critical,
+                      QString::fromStdString(LookupFailureMessage(outcome, landUse.toStdString())));
 }
 
 void CnNumberTableDialog::computeWeighted() {

@@ -24,8 +24,6 @@ constexpr int LastRow = 66;
 constexpr int GroupColumn = 3;
 constexpr int AreaColumn = 4;
 
-const char* const UndecidedGroupMessage = "Nejdříve vyber půdní skupinu!!";
-
 } // namespace
 
 CnSoilUnitDialog::CnSoilUnitDialog(LookupContext& context, const std::string& dataDir, QWidget* parent)
@@ -229,15 +227,12 @@ void CnSoilUnitDialog::refuseArea(int row, bool undecided) {
     grid->cancelEditing();
     grid->setText(row, AreaColumn, QString());
     refusing_ = false;
-    if (undecided) {
-        ShowLookupMessage(this, QMessageBox::Warning, QString::fromUtf8(UndecidedGroupMessage));
-        emit decisionRequested(row);
-        return;
-    }
     ShowLookupMessage(this, QMessageBox::Warning,
-                      QStringLiteral("Půdní jednotka %1 nemá v tabulce uvedenou hydrologickou skupinu půd, "
-                                     "plochu u ní nelze zadat.")
-                          .arg(unitName(row)));
+                      QString::fromStdString(
+                          SoilUnitAreaRefusal(groupText(row).toStdString(), unitName(row).toStdString())));
+    if (undecided) {
+        emit decisionRequested(row);
+    }
 }
 
 void CnSoilUnitDialog::hovered(int row, int column) {
@@ -265,15 +260,10 @@ void CnSoilUnitDialog::continueToCurveNumbers() {
         rows.push_back({row, groupText(row).toStdString(), areaText(row).toStdString()});
     }
     const LookupOutcome outcome = SoilGroupFromUnits(rows);
-    if (outcome.status == LookupStatus::MissingGroup) {
-        ShowLookupMessage(this, QMessageBox::Critical,
-                          QStringLiteral("Půdní jednotka %1 nemá určenou hydrologickou skupinu půd. "
-                                         "Vyberte skupinu, nebo plochu této jednotky smažte.")
-                              .arg(unitName(outcome.row)));
-        return;
-    }
     if (!outcome.ok()) {
-        ShowLookupMessage(this, QMessageBox::Critical, QString::fromUtf8(WrongInputMessage));
+        const QString unit = outcome.status == LookupStatus::MissingGroup ? unitName(outcome.row) : QString();
+        ShowLookupMessage(this, QMessageBox::Critical,
+                          QString::fromStdString(LookupFailureMessage(outcome, unit.toStdString())));
         return;
     }
     emit soilGroupFound(outcome.category);

@@ -5,6 +5,7 @@
 
 #include "core/project/Error.h"
 #include "core/project/ProjectData.h"
+#include "core/reference/LookupWeighting.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -58,7 +59,7 @@ void SetLookupMessageSink(LookupMessageSink sink);
 void ShowLookupMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text);
 
 // The message of an input the dialogs cannot compute with.
-inline const char* const WrongInputMessage = "Špatné zadání";
+using hydrim::WrongInputMessage;
 
 class LookupWindow : public QDialog {
     Q_OBJECT
