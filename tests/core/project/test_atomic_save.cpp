@@ -162,7 +162,7 @@ TEST(AtomicSave, KillingTheProcessWhileSavingLeavesAWholeProject) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             for (int k = 0;; ++k) {
-                WriteProjectFile(target, k % 2 == 0 ? second : first).Message;
+                static_cast<void>(WriteProjectFile(target, k % 2 == 0 ? second : first));
             }
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5 + 7 * round));
