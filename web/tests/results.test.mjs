@@ -34,7 +34,8 @@ test('tables, chart and time series of a two-slope Variant I project', async () 
         await page.goto(`${origin}/`);
         await page.waitForSelector('body[data-engine="ready"]');
         await page.setInputFiles('#file', example);
-        await page.waitForFunction(() => document.getElementById('project-name').textContent !== '');
+        await page.waitForFunction((name) => document.getElementById('project-name').textContent === name,
+            path.basename(example));
         await page.keyboard.press('F9');
 
         // Tables: a tab per grid; a symbol with its lowered index; Ctrl+C of a selection.
